@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the launcher needs to build, test and benchmark.
+# Idempotent: packages already present are skipped; runs as root without sudo.
+set -euo pipefail
+
+packages=(
+  cmake g++ make pkg-config
+  qtbase5-dev qttools5-dev-tools qttools5-dev
+  libicu-dev libarchive-dev zlib1g-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libspdlog-dev
+  unicode-data xvfb xauth libarchive-tools
+  fonts-dejavu-core util-linux valgrind p7zip-full xz-utils zip
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "install-deps: all packages present"
+  exit 0
+fi
+
+echo "install-deps: installing ${missing[*]}"
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
