@@ -1,0 +1,26 @@
+#ifndef VELMORA_LAUNCHER_EXTRACTOR_H
+#define VELMORA_LAUNCHER_EXTRACTOR_H
+
+#include "ustring.h"
+
+struct archive;
+
+// Unpacks the package archive into dest_dir, reporting progress through
+// Notify_Adapter. Holds no library handle between calls: every operation
+// opens the archive itself and releases everything before it returns.
+class Extractor {
+public:
+    // 0 when every entry was written below dest_dir, -1 on any failure.
+    int Extract();
+    // Number of entries readable before the first error or the end, or -1.
+    int Count();
+    // Writes every entry name to standard output; 0, or -1.
+    int List();
+    // Copies the current entry's data block by block; 0 at its end, or -1.
+    int copy_data(struct archive* reader, struct archive* writer);
+
+    ustring dest_dir;
+    ustring archive_path;
+};
+
+#endif
