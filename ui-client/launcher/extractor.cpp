@@ -1,0 +1,263 @@
+#include "extractor.h"
+
+#include <stdio.h>
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <new>
+#include <string>
+
+#include <QString>
+
+#include "extract-path-guard.h"
+#include "log.h"
+#include "notify-adapter.h"
+#include "strtable.h"
+
+namespace {
+
+const char kComponent[] = "extractor_debug";
+const size_t kBlockSize = 10240;
+// Unlink what is in the way, refuse ".." and restore Mac metadata; nothing
+// else (no owner, times, ACLs or flags). Secure-symlinks is left off on
+// purpose: it also inspects the folders above the destination and, with
+// unlink, would delete a link there; CheckNoLinkOnPath covers the part
+// below the destination instead.
+const int kDiskOptions =
+    ARCHIVE_EXTRACT_UNLINK | ARCHIVE_EXTRACT_SECURE_NODOTDOT | ARCHIVE_EXTRACT_MAC_METADATA;
+
+const int kStrInitializing = 549;
+const int kStrAppName = 879;
+
+// The reader and the disk writer of one extraction, released on every way out.
+struct Handles {
+    archive* reader = nullptr;
+    archive* writer = nullptr;
+    ~Handles()
+    {
+        if (reader)
+            archive_read_free(reader);
+        if (writer)
+            archive_write_free(writer);
+    }
+};
+
+const char* ErrorText(archive* a)
+{
+    const char* text = archive_error_string(a);
+    return text ? text : "(null)";
+}
+
+// Opens the archive for one scan (counting or listing); null after a logged
+// failure.
+archive* OpenForScan(const ustring& dest_dir, const ustring& archive_path)
+{
+    if (dest_dir.empty() || archive_path.empty()) {
+        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, "(%5d:%5d) [ERROR] extractor(%d): Invalid argument\n");
+        return nullptr;
+    }
+    archive* reader = archive_read_new();
+    if (!reader) {
+        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, "(%5d:%5d) [ERROR] extractor(%d): Allocate archive failed\n");
+        return nullptr;
+    }
+    archive_read_support_filter_all(reader);
+    archive_read_support_format_all(reader);
+    if (archive_read_open_filename(reader, archive_path.c_str(), kBlockSize) != ARCHIVE_OK) {
+        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
+             "(%5d:%5d) [ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n",
+             ErrorText(reader));
+        archive_read_free(reader);
+        return nullptr;
+    }
+    return reader;
+}
+
+int OpenForExtract(Handles& h, const ustring& archive_path)
+{
+    h.reader = archive_read_new();
+    if (h.reader)
+        h.writer = archive_write_disk_new();
+    if (!h.reader || !h.writer) {
+        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, "(%5d:%5d) [ERROR] extractor(%d): Allocate extractor failed\n");
+        return -1;
+    }
+    archive_write_disk_set_options(h.writer, kDiskOptions);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    // The older name of archive_read_support_filter_all, kept for the
+    // library versions that only know it.
+    archive_read_support_compression_all(h.reader);
+#pragma GCC diagnostic pop
+    archive_read_support_format_all(h.reader);
+    if (archive_read_open_filename(h.reader, archive_path.c_str(), kBlockSize) != ARCHIVE_OK) {
+        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
+             "(%5d:%5d) [ERROR] extractor(%d): Failed to read file '%s' ('%s')\n",
+             archive_path.c_str(), ErrorText(h.reader));
+        return -1;
+    }
+    return 0;
+}
+
+int RefuseLinkedPath(const ustring& dest_dir, const char* name, bool include_last)
+{
+    std::string reason;
+    if (CheckNoLinkOnPath(dest_dir, name, include_last, reason) == 0)
+        return 0;
+    VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, "(%5d:%5d) [ERROR] extractor(%d): Refused entry '%s': '%s'\n",
+         name, reason.c_str());
+    return -1;
+}
+
+// Moves the entry, and the file a hard link names, below dest_dir. Both go
+// through the same checks: the writer refuses ".." in either, and no
+// existing symbolic link below dest_dir may be on the way.
+int PlaceEntry(archive_entry* entry, const ustring& dest_dir)
+{
+    const char* name = archive_entry_pathname(entry);
+    if (!name) {
+        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, "(%5d:%5d) [ERROR] extractor(%d): archive_entry_pathname failed");
+        return -1;
+    }
+    const bool is_dir = archive_entry_filetype(entry) == AE_IFDIR;
+    if (RefuseLinkedPath(dest_dir, name, is_dir) != 0)
+        return -1;
+    const char* target = archive_entry_hardlink(entry);
+    if (target && RefuseLinkedPath(dest_dir, target, true) != 0)
+        return -1;
+    const ustring placed = dest_dir + "/" + name;
+    if (target) {
+        const ustring placed_target = dest_dir + "/" + target;
+        archive_entry_set_hardlink(entry, placed_target.c_str());
+    }
+    archive_entry_set_pathname(entry, placed.c_str());
+    return 0;
+}
+
+int ExtractEntry(Handles& h, archive_entry* entry, int total, int n)
+{
+    if (archive_read_extract2(h.reader, entry, h.writer) != ARCHIVE_OK) {
+        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
+             "(%5d:%5d) [ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n",
+             ErrorText(h.writer));
+        return -1;
+    }
+    Notify_Adapter::GetInstance()->UpdateProgress(total, n);
+    if (archive_write_finish_entry(h.writer) != ARCHIVE_OK) {
+        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
+             "(%5d:%5d) [ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n",
+             ErrorText(h.writer));
+        return -1;
+    }
+    return 0;
+}
+
+int ExtractAll(const ustring& archive_path, const ustring& dest_dir, int total)
+{
+    Handles h;
+    if (OpenForExtract(h, archive_path) != 0)
+        return -1;
+    for (int n = 1;; ++n) {
+        archive_entry* entry = nullptr;
+        const int r = archive_read_next_header(h.reader, &entry);
+        if (r == ARCHIVE_EOF)
+            return 0;
+        if (r != ARCHIVE_OK) {
+            VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
+                 "(%5d:%5d) [ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
+                 ErrorText(h.reader));
+            return -1;
+        }
+        if (PlaceEntry(entry, dest_dir) != 0 || ExtractEntry(h, entry, total, n) != 0)
+            return -1;
+    }
+}
+
+} // namespace
+
+int Extractor::Extract()
+{
+    if (archive_path.empty() || dest_dir.empty()) {
+        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, "(%5d:%5d) [ERROR] extractor(%d): Invalid Argument\n");
+        return -1;
+    }
+    VLOG(Logger::LEVEL_DEBUG, kComponent, __LINE__, "(%5d:%5d) [DEBUG] extractor(%d): decompress from '%s' to '%s'\n",
+         archive_path.c_str(), dest_dir.c_str());
+    try {
+        const QString text =
+            StrTable::LoadStr(kStrInitializing).arg(StrTable::LoadStr(kStrAppName), 0, QLatin1Char(' '));
+        Notify_Adapter::GetInstance()->UpdateDialogText(text);
+        const int total = Count();
+        if (total < 1) {
+            VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
+                 "(%5d:%5d) [ERROR] extractor(%d): Failed to calculate total file numbers, ret: %d\n",
+                 total);
+            return -1;
+        }
+        return ExtractAll(archive_path, dest_dir, total);
+    } catch (const std::bad_alloc&) {
+        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, "(%5d:%5d) [ERROR] extractor(%d): Out of memory\n");
+        return -1;
+    }
+}
+
+int Extractor::Count()
+{
+    archive* reader = OpenForScan(dest_dir, archive_path);
+    if (!reader)
+        return -1;
+    int count = 0;
+    archive_entry* entry = nullptr;
+    while (archive_read_next_header(reader, &entry) == ARCHIVE_OK) {
+        ++count;
+        archive_read_data_skip(reader);
+    }
+    archive_read_free(reader);
+    return count;
+}
+
+int Extractor::List()
+{
+    archive* reader = OpenForScan(dest_dir, archive_path);
+    if (!reader)
+        return -1;
+    archive_entry* entry = nullptr;
+    while (archive_read_next_header(reader, &entry) == ARCHIVE_OK) {
+        const char* name = archive_entry_pathname(entry);
+        printf("%s\n", name ? name : "");
+        fflush(stdout);
+        archive_read_data_skip(reader);
+    }
+    archive_read_close(reader);
+    archive_read_free(reader);
+    return 0;
+}
+
+int Extractor::copy_data(struct archive* reader, struct archive* writer)
+{
+    if (!reader || !writer) {
+        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, "(%5d:%5d) [ERROR] extractor(%d): Invalid Argument\n");
+        return -1;
+    }
+    for (;;) {
+        const void* buffer = nullptr;
+        size_t size = 0;
+        la_int64_t offset = 0;
+        const int r = archive_read_data_block(reader, &buffer, &size, &offset);
+        if (r == ARCHIVE_EOF)
+            return 0;
+        if (r != ARCHIVE_OK) {
+            VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
+                 "(%5d:%5d) [ERROR] extractor(%d): archive_read_data_block failed: '%s'\n",
+                 ErrorText(reader));
+            return -1;
+        }
+        if (archive_write_data_block(writer, buffer, size, offset) != ARCHIVE_OK) {
+            VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
+                 "(%5d:%5d) [ERROR] extractor(%d): archive_write_data_block failed: '%s'\n",
+                 ErrorText(writer));
+            return -1;
+        }
+    }
+}
