@@ -1,0 +1,37 @@
+#ifndef VELMORA_LAUNCHER_MAC_SERVICE_H
+#define VELMORA_LAUNCHER_MAC_SERVICE_H
+
+#include <QString>
+
+#include "cloud-service.h"
+
+// The platform upgrade service: decides whether the per-user client must be
+// installed, runs the steps in order, and stops and starts the client.
+// Construct it only after the path registry has been filled.
+class MacService : public Service {
+public:
+    MacService();
+    ~MacService() override;
+
+    // A process-wide instance, made on first use.
+    static MacService* GetInstace();
+
+    void StopService() override;
+    int HandlePackageUpgrade() override;
+    void PostUpgrade() override;
+    void PreUpgrade() override;
+    bool IsNeedUpgrade() override;
+
+    void LoadSourceVerInfo();
+    void LoadTargetVerInfo();
+
+    // True when the per-user client UI executable exists.
+    bool PerUserBinPathExist();
+    // Stops the client UI named by folder + "/ui.pid": SIGTERM, up to 15
+    // probes one second apart, then SIGKILL.
+    void StopServiceByPath(const QString& folder);
+    // Starts the per-user client; 0 when started, -1 otherwise.
+    int LaunchPerUserBin();
+};
+
+#endif  // VELMORA_LAUNCHER_MAC_SERVICE_H
