@@ -1,0 +1,99 @@
+#include "config.h"
+
+#include <cstdio>
+#include <cstring>
+#include <sstream>
+
+namespace {
+
+bool IsSpace(unsigned char c) { return c == ' ' || (c >= 0x09 && c <= 0x0D); }
+
+bool IsKeyByte(unsigned char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+           c == '_' || c == '-' || c == '.';
+}
+
+// Stops a value: a control byte or DEL (and the closing byte, checked apart).
+bool EndsValue(unsigned char c) { return c < 0x20 || c == 0x7F; }
+
+char* SkipSpace(char* p) {
+    while (IsSpace(static_cast<unsigned char>(*p))) ++p;
+    return p;
+}
+
+// A line longer than the buffer arrives as a chunk without a line end. The
+// tail would otherwise be parsed as a line of its own, storing a cut value
+// or a bogus key; the whole line is refused instead.
+bool IsOverlong(const char* chunk, FILE* fp) {
+    size_t len = strlen(chunk);
+    if (len == 0 || chunk[len - 1] == '\n') return false;
+    int next = fgetc(fp);
+    if (next == EOF || next == '\n') return false;
+    ungetc(next, fp);
+    return true;
+}
+
+}  // namespace
+
+int Config::read(const std::string& path) {
+    if (path.empty()) return -1;
+    FILE* fp = fopen(path.c_str(), "r");
+    if (fp == nullptr) return -1;
+
+    char line[kMaxLine + 1];
+    while (fgets(line, sizeof(line), fp) != nullptr) {
+        std::string key;
+        std::string value;
+        int result = IsOverlong(line, fp) ? PARSE_MALFORMED : parse(line, 0, key, value);
+        if (result == PARSE_MALFORMED) {
+            entries.clear();
+            fclose(fp);
+            return -1;
+        }
+        if (result == PARSE_OK) entries[key] = value;
+    }
+    fclose(fp);
+    return 0;
+}
+
+int Config::parse(char* line, int /*length*/, std::string& key, std::string& value) {
+    char* key_start = SkipSpace(line);
+    char* p = key_start;
+    while (IsKeyByte(static_cast<unsigned char>(*p))) ++p;
+    char* key_end = p;
+    if (*p == '\0' || *p == '#') return PARSE_BLANK;
+
+    p = SkipSpace(p);
+    if (*p != '=') return PARSE_MALFORMED;
+    p = SkipSpace(p + 1);
+    if (*p == '\0') return PARSE_MALFORMED;
+
+    char closing = ' ';
+    bool quoted = (*p == '"' || *p == '\'');
+    if (quoted) closing = *p++;
+    char* value_start = p;
+    while (*p != closing && !EndsValue(static_cast<unsigned char>(*p))) ++p;
+    char* value_end = p;
+    if (quoted) {
+        if (*p != closing) return PARSE_MALFORMED;
+        ++p;
+    }
+
+    p = SkipSpace(p);
+    if (*p != '\0' && *p != '#') return PARSE_MALFORMED;
+
+    *key_end = '\0';
+    *value_end = '\0';
+    key = key_start;
+    value = value_start;
+    if (keep_quotes && quoted) value = closing + value + closing;
+    return PARSE_OK;
+}
+
+int Config::get_int(const std::string& key) {
+    std::stringstream stream;
+    stream << entries[key];
+    int number = 0;
+    stream >> number;
+    return number;
+}

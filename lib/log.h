@@ -104,7 +104,10 @@ private:
 
     static void LoadLevelFile(const std::string& level_path);
     static int OpenDestination();
-    static void AccountWritten(int written);
+    static int OpenLogFile();
+    static void CloseLogFile();
+    static int WriteLine(const char* format, va_list args) __attribute__((format(printf, 1, 0)));
+    static std::string NumberedPath(int number);
 };
 
 extern "C" void LogMSG_c(int level, const char* component, const char* format, va_list args);

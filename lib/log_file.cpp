@@ -1,0 +1,119 @@
+// The stream and file side of Logger: the time prefix, size accounting and
+// rotation of the log file.
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <ctime>
+
+#include "log.h"
+
+namespace {
+
+// Lines of one second share the prefix, so the local time is converted only
+// when the second changes.
+struct TimePrefix {
+    time_t second = -1;
+    char text[512] = "";
+};
+
+const char* FormatTimePrefix(time_t now) {
+    thread_local TimePrefix cache;
+    if (now != cache.second) {
+        struct tm local = {};
+        localtime_r(&now, &local);
+        strftime(cache.text, sizeof(cache.text), "%Y-%m-%dT%H:%M:%S ", &local);
+        cache.second = now;
+    }
+    return cache.text;
+}
+
+}  // namespace
+
+int Logger::PrintToFilePointer(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    int count = PrintToFilePointerV(format, args);
+    va_end(args);
+    return count;
+}
+
+int Logger::PrintToFilePointerV(const char* format, va_list args) {
+    if (log_fp == nullptr) return 0;
+    const int saved_errno = errno;
+    const char* prefix = FormatTimePrefix(time(nullptr));
+    // Prefix and message go out as one piece even on the unlocked stream
+    // destinations, where other threads write to the same FILE.
+    flockfile(log_fp);
+    int head = fprintf(log_fp, "%s", prefix);
+    errno = saved_errno;
+    int body = vfprintf(log_fp, format, args);
+    fflush(log_fp);
+    funlockfile(log_fp);
+    if (head < 0 || body < 0) return -1;
+    return head + body;
+}
+
+int Logger::FlushFileStream(long /*unused*/) {
+    return log_fp == nullptr ? 0 : fflush(log_fp);
+}
+
+int Logger::GetFileSize(const std::string& path) {
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0) {
+        int err = errno;
+        PrintToFilePointer("stat(%s): %s (%d)\n", path.c_str(), strerror(err), err);
+        return 0;
+    }
+    // A foreign file past INT_MAX counts as full, so the next line rotates it.
+    return static_cast<int>(std::min<off_t>(info.st_size, INT_MAX));
+}
+
+int Logger::RotateIfFileBig(int written) {
+    if (written < 0 || config.log_type != TYPE_FILE || log_size == nullptr) return 0;
+    long long total = static_cast<long long>(*log_size) + written;
+    if (total < kRotateSize) {
+        *log_size = static_cast<int>(total);
+        return 0;
+    }
+    int result = Rotate();
+    *log_size = 0;
+    return result;
+}
+
+std::string Logger::NumberedPath(int number) {
+    return log_path + "_" + std::to_string(number);
+}
+
+// With the count n: path_(n-2) -> path_(n-1), ..., path_0 -> path_1, then
+// path_(n-1) is removed and the live file becomes path_0, e.g. for n = 3:
+// log.txt_1 -> log.txt_2 (removed), log.txt_0 -> log.txt_1, log.txt -> log.txt_0.
+int Logger::Rotate() {
+    if (config.log_type != TYPE_FILE || log_path.empty() || log_rotated_count_shared == nullptr) {
+        return -1;
+    }
+    const int count = std::max(config.rotate_count, 1);
+    for (int i = count - 2; i >= 0; --i) rename(NumberedPath(i).c_str(), NumberedPath(i + 1).c_str());
+    remove(NumberedPath(count - 1).c_str());
+
+    if (log_fp != nullptr) fclose(log_fp);
+    log_fp = nullptr;
+    int result = rename(log_path.c_str(), NumberedPath(0).c_str()) == 0 ? 0 : -1;
+    // When the live file cannot be moved aside it is reopened all the same:
+    // a grown file is better than losing every later line.
+    log_fp = fopen(log_path.c_str(), "a");
+    if (log_fp == nullptr || result != 0) return -1;
+    ++*log_rotated_count_shared;
+    ++log_rotated_count_private;
+    return 0;
+}
+
+void Logger::ReloadLogFile() {
+    if (log_fp != nullptr) fclose(log_fp);
+    log_fp = fopen(log_path.c_str(), "a");
+    if (log_fp == nullptr) return;
+    *log_size = GetFileSize(log_path);
+    log_rotated_count_private = *log_rotated_count_shared;
+}
