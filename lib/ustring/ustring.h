@@ -134,11 +134,7 @@ private:
     bool cache_dropped() const { return wdata_len == 0 && data_len != 0; }
     bool holds_utf8(const char* p) const;
     bool holds_utf16(const unsigned short* p) const;
-    size_t append_utf8(const char* src, size_t count);
-    template <class Match>
-    size_t scan_forward(size_t pos, bool empty_pattern, bool empty_result, Match match) const;
-    template <class Match>
-    size_t scan_backward(size_t pos, bool empty_pattern, bool empty_result, Match match) const;
+    size_t last_index(size_t pos) const;
 
     char* data;
     size_t data_len;
