@@ -1,0 +1,44 @@
+#ifndef LAUNCHER_H
+#define LAUNCHER_H
+
+#include <QObject>
+#include <QString>
+
+class ProcessingProgressDialog;
+class Service;
+class Worker;
+
+// The launch driver: runs the upgrade service on the worker's thread and
+// mirrors its progress in the progress dialog, on the GUI thread.
+class Launcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    Launcher();
+    // Takes ownership of the given service (tests use a fake one).
+    explicit Launcher(Service *service);
+    ~Launcher() override;
+
+    // Starts the worker's thread.
+    void Run();
+    // Queues the service sequence to the worker's thread.
+    void Start();
+
+signals:
+    void sigStart();
+
+private slots:
+    void LaunchDone();
+    void UpdateProgress(int total, int steps);
+    void SetLabelText(const QString &text);
+    void ShowMsgBox();
+
+private:
+    void Setup();
+
+    Worker *worker;
+    ProcessingProgressDialog *dialog;
+};
+
+#endif // LAUNCHER_H

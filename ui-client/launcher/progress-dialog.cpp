@@ -1,0 +1,43 @@
+#include "progress-dialog.h"
+
+#include "dpiinfo.h"
+#include "strtable.h"
+#include "uipathmanager.h"
+
+#include <QApplication>
+#include <QIcon>
+
+namespace {
+
+const int kAppNameId = 879;        // "Velmora Drive Client"
+const int kPreparingTextId = 549;  // "%1 is initializing..."
+const int kBaseWidth = 400;
+const int kBaseHeight = 80;
+const char kStyleSheet[] =
+    "QProgressDialog { background-color: WhiteSmoke; vertical-align: middle; }";
+
+}  // namespace
+
+ProcessingProgressDialog::ProcessingProgressDialog()
+    : QProgressDialog(nullptr, Qt::WindowFlags())
+{
+    const QFont appFont = QApplication::font();
+    const QString iconPath =
+        UIPathManager::getInstance()->getPath("root_resource_path") + "/images/ico_72_larkspan.png";
+
+    setWindowTitle(StrTable::LoadStr(kAppNameId));
+    // A missing icon file gives an empty icon: the window simply has none.
+    setWindowIcon(QIcon(iconPath));
+    setWindowFlags(Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
+    setValue(0);
+    setRange(0, 100);
+    setLabelText(StrTable::LoadStr(kPreparingTextId).arg(StrTable::LoadStr(kAppNameId)));
+    setFont(appFont);
+    setModal(true);
+    setWindowModality(Qt::WindowModal);
+
+    DPIinfo *dpi = DPIinfo::getInstance();
+    setFixedSize(static_cast<int>(kBaseWidth * dpi->getDPI()),
+                 static_cast<int>(kBaseHeight * dpi->getDPI()));
+    setStyleSheet(dpi->getScaledStyleSheet(kStyleSheet));
+}
