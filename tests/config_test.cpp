@@ -1,0 +1,172 @@
+#include "config.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+
+namespace {
+
+using Entries = std::map<std::string, std::string>;
+
+class ConfigTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char tmpl[] = "/tmp/config_test_XXXXXX";
+        ASSERT_NE(mkdtemp(tmpl), nullptr);
+        dir_ = tmpl;
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+
+    std::string Write(const std::string& content, const std::string& name = "file.conf") {
+        std::string path = dir_ + "/" + name;
+        std::ofstream(path, std::ios::binary) << content;
+        return path;
+    }
+
+    std::string dir_;
+};
+
+struct GrammarCase {
+    const char* name;
+    std::string content;
+    int result;
+    Entries entries;
+};
+
+TEST_F(ConfigTest, LineGrammar) {
+    const GrammarCase cases[] = {
+        {"pid", "pid=4242\n", 0, {{"pid", "4242"}}},
+        {"spaces around =", "launcher_debug = 7\n", 0, {{"launcher_debug", "7"}}},
+        {"quoted with comment", "name='a b' # note\n", 0, {{"name", "a b"}}},
+        {"double quotes keep other quote", "s=\"it's\"\n", 0, {{"s", "it's"}}},
+        {"empty quoted value", "k=\"\"\n", 0, {{"k", ""}}},
+        {"comment right after quote", "k=\"x\"#c\n", 0, {{"k", "x"}}},
+        {"hash inside unquoted value", "key=value#x\n", 0, {{"key", "value#x"}}},
+        {"comment after space", "key=value #x\n", 0, {{"key", "value"}}},
+        {"value may begin with hash", "key=#x\n", 0, {{"key", "#x"}}},
+        {"value may begin with hash after space", "key= #x\n", 0, {{"key", "#x"}}},
+        {"crlf", "key=v\r\n", 0, {{"key", "v"}}},
+        {"empty key", "=v\n", 0, {{"", "v"}}},
+        {"second = belongs to value", "k==v\n", 0, {{"k", "=v"}}},
+        {"key bytes", "a.B-c_9=1\n", 0, {{"a.B-c_9", "1"}}},
+        {"utf-8 passes", "name=h\xC3\xA9llo\n", 0, {{"name", "h\xC3\xA9llo"}}},
+        {"later line replaces", "k=1\nk=2\n", 0, {{"k", "2"}}},
+        {"only comments and blanks", "# c\n\n   \n\t# x\n", 0, {}},
+        {"key then hash is blank", "key#x\n", 0, {}},
+        {"key alone on last line", "a=1\nalone", 0, {{"a", "1"}}},
+        {"no line end on last line", "a=1", 0, {{"a", "1"}}},
+        {"space in unquoted value", "ok=1\nname=a b\n", -1, {}},
+        {"nothing after =", "key=\n", -1, {}},
+        {"only comment after =", "key= # note\n", -1, {}},
+        {"section header", "[section]\n", -1, {}},
+        {"key alone with line end", "alone\n", -1, {}},
+        {"tab inside quotes", "k='a\tb'\n", -1, {}},
+        {"unterminated quote", "k='abc\n", -1, {}},
+        {"unterminated quote at end of file", "k=\"abc", -1, {}},
+        {"text after quoted value", "k='a' b\n", -1, {}},
+        {"DEL in value", "k=a\x7f\n", -1, {}},
+        {"colon separator", "k: v\n", -1, {}},
+    };
+    for (const GrammarCase& c : cases) {
+        Config config;
+        EXPECT_EQ(config.read(Write(c.content)), c.result) << c.name;
+        EXPECT_EQ(config.entries, c.entries) << c.name;
+    }
+}
+
+TEST_F(ConfigTest, KeepQuotesPutsTheQuoteBack) {
+    Config config;
+    config.keep_quotes = true;
+    ASSERT_EQ(config.read(Write("name='a b' # note\nd=\"x\"\nplain=y\n")), 0);
+    EXPECT_EQ(config.entries, (Entries{{"name", "'a b'"}, {"d", "\"x\""}, {"plain", "y"}}));
+}
+
+TEST_F(ConfigTest, ParseResults) {
+    const struct {
+        const char* line;
+        int result;
+    } cases[] = {
+        {"k=v\n", Config::PARSE_OK},   {"   \n", Config::PARSE_BLANK},
+        {"# c\n", Config::PARSE_BLANK}, {"key", Config::PARSE_BLANK},
+        {"key\n", Config::PARSE_MALFORMED}, {"k=\n", Config::PARSE_MALFORMED},
+    };
+    for (const auto& c : cases) {
+        Config config;
+        std::string buffer = c.line;
+        std::string key;
+        std::string value;
+        EXPECT_EQ(config.parse(&buffer[0], 0, key, value), c.result) << c.line;
+    }
+}
+
+// A line longer than the read buffer must not be split into a cut value and
+// a second line made of its tail.
+TEST_F(ConfigTest, OverlongLineIsRejected) {
+    const std::string fits(Config::kMaxLine - 2, 'a');  // "k=" + value = 8191 bytes
+    const struct {
+        const char* name;
+        std::string content;
+        int result;
+        size_t value_size;
+    } cases[] = {
+        {"longest line", "k=" + fits + "\n", 0, fits.size()},
+        {"longest last line without line end", "k=" + fits, 0, fits.size()},
+        {"one byte too long", "k=" + fits + "a\n", -1, 0},
+        {"tail looks like a line", "k=" + fits + "x=1\n", -1, 0},
+    };
+    for (const auto& c : cases) {
+        Config config;
+        EXPECT_EQ(config.read(Write(c.content)), c.result) << c.name;
+        EXPECT_EQ(config.entries["k"].size(), c.value_size) << c.name;
+    }
+}
+
+TEST_F(ConfigTest, ReadAddsToEarlierEntriesUntilALineIsMalformed) {
+    Config config;
+    ASSERT_EQ(config.read(Write("a=1\n", "one")), 0);
+    ASSERT_EQ(config.read(Write("b=2\n", "two")), 0);
+    EXPECT_EQ(config.entries, (Entries{{"a", "1"}, {"b", "2"}}));
+
+    EXPECT_EQ(config.read(Write("c=3\nbad line\n", "three")), -1);
+    EXPECT_TRUE(config.entries.empty());
+}
+
+TEST_F(ConfigTest, UnreadablePathLeavesEntries) {
+    Config config;
+    config.entries["kept"] = "1";
+    EXPECT_EQ(config.read(""), -1);
+    EXPECT_EQ(config.read(dir_ + "/missing"), -1);
+    EXPECT_EQ(config.entries, (Entries{{"kept", "1"}}));
+}
+
+TEST_F(ConfigTest, GetIntReadsALeadingDecimal) {
+    const struct {
+        const char* value;
+        int number;
+    } cases[] = {
+        {"4242", 4242},       {"12abc", 12},        {" 7", 7},
+        {"-3", -3},           {"+5", 5},            {"abc", 0},
+        {"0x10", 0},          {"", 0},              {"99999999999", INT_MAX},
+        {"-99999999999", INT_MIN},
+    };
+    for (const auto& c : cases) {
+        Config config;
+        config.entries["k"] = c.value;
+        EXPECT_EQ(config.get_int("k"), c.number) << '"' << c.value << '"';
+    }
+}
+
+TEST_F(ConfigTest, GetIntOfMissingKeyInsertsIt) {
+    Config config;
+    EXPECT_EQ(config.get_int("missing"), 0);
+    EXPECT_EQ(config.entries, (Entries{{"missing", ""}}));
+}
+
+}  // namespace
