@@ -1,0 +1,123 @@
+// Installing the package: backup of the old bundle, extraction, rollback.
+// Log lines carry the tag of the service class, "cloud-service".
+#include <cstdio>
+#include <cstring>
+
+#include "cloud-service.h"
+#include "extractor.h"
+#include "file-op.h"
+#include "log.h"
+#include "service-registry.h"
+
+namespace {
+
+const char kComponent[] = "service_debug";
+const int kBackupNames = 10;
+
+// Backup number 0 is app + "_tmp", number n is app + "_tmp" + n.
+ustring GetAppBackupDir(const ustring& app, int n)
+{
+    ustring base = app + "_tmp";
+    if (n == 0) {
+        return base;
+    }
+    char postfix[8] = "";
+    if (snprintf(postfix, sizeof(postfix), "%d", n) < 0) {
+        VLOG(3, kComponent, __LINE__,
+             "(%5d:%5d) [ERROR] cloud-service(%d): snprintf failed (continuing without postfix)");
+        postfix[0] = '\0';
+    }
+    return base + postfix;
+}
+
+// Moves the bundle to the first free backup name; used receives its number.
+int BackupApp(const ustring& app, ustring& backup, int& used)
+{
+    for (int i = 0; i < kBackupNames; ++i) {
+        backup = GetAppBackupDir(app, i);
+        if (FSRename(app, backup, false) == 0) {
+            used = i;
+            return 0;
+        }
+        VLOG(3, kComponent, __LINE__,
+             "(%5d:%5d) [ERROR] cloud-service(%d): failed to backup app from '%s' -> '%s'\n",
+             app.c_str(), backup.c_str());
+    }
+    VLOG(3, kComponent, __LINE__,
+         "(%5d:%5d) [ERROR] cloud-service(%d): failed to backup app from '%s' -> '%s' at max "
+         "retries, exiting\n",
+         app.c_str(), backup.c_str());
+    return -1;
+}
+
+// Puts the old bundle back. When it cannot be moved back it stays under its
+// backup name, which no later step removes unless an installation succeeds.
+void RollBack(const ustring& app, const ustring& backup)
+{
+    VLOG(3, kComponent, __LINE__,
+         "(%5d:%5d) [ERROR] cloud-service(%d): Failed to extract package, rollback to old "
+         "installation\n");
+    FSRemove(app, false);
+    if (FSRename(backup, app, false) != 0) {
+        VLOG(3, kComponent, __LINE__,
+             "(%5d:%5d) [ERROR] cloud-service(%d): failed to move '%s' back to '%s', the old "
+             "installation is kept there: %s\n",
+             backup.c_str(), app.c_str(), strerror(errno));
+    }
+}
+
+}  // namespace
+
+int Service::PrepareUserEnv()
+{
+    const ustring app = user_app_path;
+    // An empty bundle path would make the backup names relative to the
+    // working folder.
+    if (app.empty()) {
+        VLOG(3, kComponent, __LINE__,
+             "(%5d:%5d) [ERROR] cloud-service(%d): no per-user application path, nothing "
+             "installed\n");
+        return -1;
+    }
+    ustring backup;
+    int used = 0;
+    if (IsFileExist(app, false) && BackupApp(app, backup, used) != 0) {
+        return -1;
+    }
+    if (ExtractPackage() == 0) {
+        VLOG(6, kComponent, __LINE__,
+             "(%5d:%5d) [INFO] cloud-service(%d): user installation is ready, removing backup "
+             "app\n");
+        for (int j = 0; j <= used; ++j) {
+            FSRemove(GetAppBackupDir(app, j), false);
+        }
+        return 0;
+    }
+    if (!backup.empty()) {
+        RollBack(app, backup);
+    } else {
+        VLOG(3, kComponent, __LINE__,
+             "(%5d:%5d) [ERROR] cloud-service(%d): Failed to extract package, and no old "
+             "installation to rollback\n");
+    }
+    return -1;
+}
+
+int Service::ExtractPackage()
+{
+    ustring archive = RegistryPath("root_resource_path") + "/package/larkspan.vpk";
+    ustring destination = RegistryPath("user_velmora_drive_app_path");
+    if (FSMKDir(destination, true) < 0) {
+        VLOG(3, kComponent, __LINE__,
+             "(%5d:%5d) [ERROR] cloud-service(%d): failed to create folder: '%s'\n",
+             destination.c_str());
+        return -1;
+    }
+    VLOG(6, kComponent, __LINE__,
+         "(%5d:%5d) [INFO] cloud-service(%d): extract package: '%s' -> '%s'\n", archive.c_str(),
+         destination.c_str());
+    Extractor extractor;
+    extractor.archive_path = archive;
+    extractor.dest_dir = destination;
+    return extractor.Extract();
+}

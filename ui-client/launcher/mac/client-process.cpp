@@ -1,0 +1,41 @@
+#include "client-process.h"
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <atomic>
+
+#include <QProcess>
+
+namespace {
+std::atomic<ClientProcess*> installed{nullptr};
+}
+
+int ClientProcess::Signal(pid_t pid, int sig) { return kill(pid, sig); }
+
+void ClientProcess::SleepOneSecond() { sleep(1); }
+
+int ClientProcess::ExecutablePath(pid_t pid, std::string& path)
+{
+    return ReadProcessExecutable(pid, path);
+}
+
+int ClientProcess::Execute(const QString& program, const QStringList& args)
+{
+    return QProcess::execute(program, args);
+}
+
+bool ClientProcess::StartDetached(const QString& program, const QStringList& args,
+                                  const QString& working_dir)
+{
+    return QProcess::startDetached(program, args, working_dir);
+}
+
+ClientProcess& ClientProcess::Current()
+{
+    static ClientProcess real;
+    ClientProcess* replacement = installed.load();
+    return replacement ? *replacement : real;
+}
+
+void ClientProcess::Install(ClientProcess* replacement) { installed.store(replacement); }

@@ -1,0 +1,41 @@
+#ifndef VELMORA_LAUNCHER_CLIENT_PROCESS_H
+#define VELMORA_LAUNCHER_CLIENT_PROCESS_H
+
+#include <sys/types.h>
+
+#include <string>
+
+#include <QString>
+#include <QStringList>
+
+// The operating-system calls that stop and start the client. The service
+// reaches them only through Current(), so that tests can record signals
+// addressed to hostile pids instead of sending them, skip the one-second
+// waits, and see which program would be started.
+class ClientProcess {
+public:
+    virtual ~ClientProcess() = default;
+
+    // kill(2): 0, or -1 with errno set.
+    virtual int Signal(pid_t pid, int sig);
+    // One pause between two probes of a process that is still alive.
+    virtual void SleepOneSecond();
+    // The executable of a running process; 0 when it could be read.
+    virtual int ExecutablePath(pid_t pid, std::string& path);
+    // Runs a program and waits for it: its exit status, or negative when it
+    // could not start or crashed.
+    virtual int Execute(const QString& program, const QStringList& args);
+    // Starts a program that outlives us; true when it started.
+    virtual bool StartDetached(const QString& program, const QStringList& args,
+                               const QString& working_dir);
+
+    static ClientProcess& Current();
+    // Replaces the calls for the rest of the process; nullptr restores the
+    // real ones. The object stays owned by the caller.
+    static void Install(ClientProcess* replacement);
+};
+
+// Platform part of ClientProcess::ExecutablePath (process-path_*.cpp).
+int ReadProcessExecutable(pid_t pid, std::string& path);
+
+#endif  // VELMORA_LAUNCHER_CLIENT_PROCESS_H

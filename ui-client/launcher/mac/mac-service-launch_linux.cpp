@@ -1,0 +1,17 @@
+// Starting the per-user client on Linux: there is no registration step and
+// no opener, the client UI executable itself is started detached in its
+// working folder. Log lines carry the tag of the class, "mac/mac-service".
+#include "client-process.h"
+#include "mac-service.h"
+#include "uipathmanager.h"
+
+int MacService::LaunchPerUserBin()
+{
+    UIPathManager* registry = UIPathManager::getInstance();
+    QString program = registry->getPath(QStringLiteral("user_velmora_drive_ui_path"));
+    QString working_dir = registry->getPath(QStringLiteral("user_velmora_drive_working_dir_path"));
+    if (program.isEmpty()) {
+        return -1;
+    }
+    return ClientProcess::Current().StartDetached(program, QStringList(), working_dir) ? 0 : -1;
+}

@@ -1,0 +1,152 @@
+// Stopping the client UI named by a pid file. Log lines carry the tag of
+// the class, "mac/mac-service".
+#include <signal.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "client-process.h"
+#include "config.h"
+#include "file-op.h"
+#include "log.h"
+#include "mac-service.h"
+#include "service-registry.h"
+#include "uipathmanager.h"
+
+namespace {
+
+const char kComponent[] = "service_debug";
+const int kProbes = 15;
+
+// A pid as a positive decimal within pid_t's range, nothing after it: 0,
+// negatives and overflow would address a process group or every process.
+bool ParsePid(const std::string& text, pid_t& pid)
+{
+    const char* start = text.c_str();
+    while (*start == ' ' || (*start >= '\t' && *start <= '\r')) {
+        ++start;
+    }
+    if (*start < '0' || *start > '9') {
+        return false;
+    }
+    errno = 0;
+    char* end = nullptr;
+    long value = strtol(start, &end, 10);
+    if (errno != 0 || *end != '\0' || value <= 0 || value > INT_MAX) {
+        return false;
+    }
+    pid = static_cast<pid_t>(value);
+    return true;
+}
+
+std::string CanonicalFolder(const std::string& folder)
+{
+    char* resolved = realpath(folder.c_str(), nullptr);
+    if (resolved == nullptr) {
+        return folder;
+    }
+    std::string result = resolved;
+    free(resolved);
+    return result;
+}
+
+// A pid file may outlive its client and name a pid reused by another
+// program, or by the launcher itself. A process whose executable can be
+// read must run from inside the pid file's folder; one we may not inspect
+// (another user's) is left to kill(), which then reports EPERM.
+bool MayBeSignalled(pid_t pid, const std::string& folder)
+{
+    if (pid == getpid()) {
+        VLOG(5, kComponent, __LINE__,
+             "(%5d:%5d) [NOTE] mac/mac-service(%d): pid %d is the launcher itself, not "
+             "terminating it\n",
+             static_cast<int>(pid));
+        return false;
+    }
+    std::string exe;
+    if (ClientProcess::Current().ExecutablePath(pid, exe) != 0) {
+        return true;
+    }
+    std::string prefix = CanonicalFolder(folder) + "/";
+    if (exe.compare(0, prefix.size(), prefix) == 0) {
+        return true;
+    }
+    VLOG(5, kComponent, __LINE__,
+         "(%5d:%5d) [NOTE] mac/mac-service(%d): pid %d runs '%s', not a client under '%s', not "
+         "terminating it\n",
+         static_cast<int>(pid), exe.c_str(), folder.c_str());
+    return false;
+}
+
+// SIGTERM, then up to 15 probes one second apart, then SIGKILL.
+void Terminate(pid_t pid, const std::string& folder)
+{
+    ClientProcess& process = ClientProcess::Current();
+    if (process.Signal(pid, SIGTERM) != 0) {
+        if (errno == ESRCH) {
+            return;
+        }
+        int error = errno;
+        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] mac/mac-service(%d): kill: %s (%d)\n",
+             strerror(error), error);
+    }
+    for (int probe = 0; probe < kProbes; ++probe) {
+        if (process.Signal(pid, 0) != 0 && errno == ESRCH) {
+            return;
+        }
+        process.SleepOneSecond();
+    }
+    // The client may have ended during the wait and its pid been reused.
+    if (MayBeSignalled(pid, folder)) {
+        process.Signal(pid, SIGKILL);
+    }
+}
+
+}  // namespace
+
+void MacService::StopService()
+{
+    StopServiceByPath(UIPathManager::getInstance()->getPath(QStringLiteral("user_velmora_drive_path")));
+}
+
+void MacService::StopServiceByPath(const QString& folder)
+{
+    if (folder.isEmpty()) {
+        VLOG(3, kComponent, __LINE__,
+             "(%5d:%5d) [ERROR] mac/mac-service(%d): no folder given for the pid file\n");
+        return;
+    }
+    ustring pid_file = ToUstring(folder + QStringLiteral("/ui.pid"));
+    Config config;
+    if (!IsFileExist(pid_file, false)) {
+        VLOG(7, kComponent, __LINE__,
+             "(%5d:%5d) [DEBUG] mac/mac-service(%d): pid file '%s' does not exist, no need to "
+             "terminate\n",
+             pid_file.c_str());
+        return;
+    }
+    if (config.read(pid_file.c_str()) < 0) {
+        VLOG(5, kComponent, __LINE__,
+             "(%5d:%5d) [NOTE] mac/mac-service(%d): Failed to read pid file '%s', not exist ?\n",
+             pid_file.c_str());
+        return;
+    }
+    auto found = config.entries.find("pid");
+    std::string text = found == config.entries.end() ? std::string() : found->second;
+    pid_t pid = 0;
+    if (!ParsePid(text, pid)) {
+        VLOG(5, kComponent, __LINE__,
+             "(%5d:%5d) [NOTE] mac/mac-service(%d): pid file '%s' names no valid pid ('%s'), "
+             "nothing to terminate\n",
+             pid_file.c_str(), text.c_str());
+        return;
+    }
+    std::string folder_utf8 = ToUstring(folder).c_str();
+    if (MayBeSignalled(pid, folder_utf8)) {
+        Terminate(pid, folder_utf8);
+    }
+}

@@ -1,0 +1,16 @@
+#include "service-registry.h"
+
+#include <QByteArray>
+
+#include "uipathmanager.h"
+
+ustring ToUstring(const QString& text)
+{
+    QByteArray utf8 = text.toUtf8();
+    return ustring(std::string(utf8.constData(), static_cast<size_t>(utf8.size())));
+}
+
+ustring RegistryPath(const char* key)
+{
+    return ToUstring(UIPathManager::getInstance()->getPath(QString::fromLatin1(key)));
+}

@@ -1,0 +1,15 @@
+#ifndef VELMORA_LAUNCHER_SERVICE_REGISTRY_H
+#define VELMORA_LAUNCHER_SERVICE_REGISTRY_H
+
+#include <QString>
+
+#include "ustring.h"
+
+// UTF-8 form of a Qt text, as the file layer takes paths.
+ustring ToUstring(const QString& text);
+
+// The path registered under key, as UTF-8; empty when the key was never
+// registered.
+ustring RegistryPath(const char* key);
+
+#endif  // VELMORA_LAUNCHER_SERVICE_REGISTRY_H
