@@ -1,0 +1,115 @@
+// The canonical path of an existing object, portable to every POSIX
+// system: the parent folder with its symbolic links resolved (realpath),
+// joined with the name as that folder lists it. On a case-insensitive or
+// normalizing volume the listed name is the stored one, whatever spelling
+// the caller used.
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "file-op-internal.h"
+
+namespace {
+
+int RealPath(const std::string& path, std::string& out)
+{
+    char* resolved = realpath(path.c_str(), nullptr);
+    if (resolved == nullptr)
+        return errno;
+    out = resolved;
+    free(resolved);
+    return 0;
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name)
+{
+    return folder == "/" ? folder + name : folder + "/" + name;
+}
+
+// The entry spelled exactly as name wins (a hard link may share the inode);
+// else the entry holding the object's inode, which is how a volume that
+// folds case or normalization stores it; else name itself.
+std::string ListedName(const std::string& folder, const std::string& name, ino_t ino)
+{
+    DIR* dir = opendir(folder.c_str());
+    if (dir == nullptr)
+        return name;
+    std::string byInode;
+    while (const dirent* entry = readdir(dir)) {
+        if (name == entry->d_name) {
+            byInode.clear();
+            break;
+        }
+        if (byInode.empty() && entry->d_ino == ino && !IsDotOrDotDot(entry->d_name))
+            byInode = entry->d_name;
+    }
+    closedir(dir);
+    return byInode.empty() ? name : byInode;
+}
+
+// Joins a symlink-free folder with name as the folder lists it.
+int JoinListed(const std::string& folder, const std::string& name, std::string& out)
+{
+    struct stat st;
+    if (lstat(JoinPath(folder, name).c_str(), &st) != 0)
+        return errno;
+    out = JoinPath(folder, ListedName(folder, name, st.st_ino));
+    return 0;
+}
+
+// Splits a symlink-free absolute path other than "/" at its last "/".
+int JoinResolvedListed(const std::string& resolved, std::string& out)
+{
+    if (resolved == "/") {
+        out = resolved;
+        return 0;
+    }
+    size_t slash = resolved.rfind('/');
+    std::string folder = slash == 0 ? "/" : resolved.substr(0, slash);
+    return JoinListed(folder, resolved.substr(slash + 1), out);
+}
+
+int ResolveUnbounded(const std::string& path, bool followFinal, std::string& out)
+{
+    std::string resolved;
+    size_t slash = path.rfind('/');
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    // A trailing "/", "." or ".." names a folder reached through the last
+    // component, so there is no final link to keep.
+    if (followFinal || name.empty() || name == "." || name == "..") {
+        int status = RealPath(path, resolved);
+        return status != 0 ? status : JoinResolvedListed(resolved, out);
+    }
+    std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    int status = RealPath(folder, resolved);
+    return status != 0 ? status : JoinListed(resolved, name, out);
+}
+
+}  // namespace
+
+int ResolveCanonicalPath(const char* path, bool followFinal, std::string& out)
+{
+    std::string resolved;
+    int status = ResolveUnbounded(path, followFinal, resolved);
+    if (status != 0)
+        return status;
+    if (resolved.size() >= kFsPathBound)
+        return ENAMETOOLONG;
+    out.swap(resolved);
+    return 0;
+}
+
+int FSGetRealPath(ustring& path)
+{
+    FOP_LOG(FOP_DEBUG, "(%5d:%5d) [DEBUG] file-op(%d):  org path [%s]\n", path.c_str());
+    std::string resolved;
+    if (ResolveCanonicalPath(path.c_str(), true, resolved) != 0)
+        return -1;
+    path = resolved;
+    FOP_LOG(FOP_DEBUG, "(%5d:%5d) [DEBUG] file-op(%d):  get full path [%s]\n", path.c_str());
+    return 0;
+}

@@ -1,0 +1,91 @@
+// Directory enumeration: every entry the stream gives, "." and ".."
+// included, optionally looked up for its time and size.
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "file-op-internal.h"
+
+namespace {
+
+int FileTypeOfDirentType(unsigned char type)
+{
+    switch (type) {
+    case DT_FIFO: return FS_TYPE_FIFO;
+    case DT_CHR: return FS_TYPE_DEVICE;
+    case DT_DIR: return FS_TYPE_DIR;
+    case DT_BLK: return FS_TYPE_DEVICE;
+    case DT_REG: return FS_TYPE_FILE;
+    case DT_LNK: return FS_TYPE_LINK;
+    case DT_SOCK: return FS_TYPE_SOCKET;
+    default: return FS_TYPE_NONE;
+    }
+}
+
+// Some volumes (older XFS, several network and FUSE file systems) leave the
+// type byte unknown; ask the entry itself so a folder is never reported as
+// "none". An entry that cannot be examined stays FS_TYPE_NONE.
+int EntryType(DIR* dir, const dirent* entry)
+{
+    if (entry->d_type != DT_UNKNOWN)
+        return FileTypeOfDirentType(entry->d_type);
+    struct stat st;
+    if (fstatat(dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return FS_TYPE_NONE;
+    int type = FileTypeOfMode(st.st_mode);
+    return type < 0 ? FS_TYPE_NONE : type;
+}
+
+}  // namespace
+
+int FSOpenDir(const ustring& path, int flags, DIR_HANDLE& handle)
+{
+    DIR* dir = opendir(path.c_str());
+    if (dir == nullptr) {
+        FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): FSOpenDir: Failed to open directory '%s'. %s\n",
+                path.c_str(), strerror(errno));
+        return -1;
+    }
+    handle.dir = dir;
+    handle.path = path;
+    handle.flags = flags;
+    return 0;
+}
+
+int FSReadDir(DIR_HANDLE& handle, DIR_ENTRY& entry)
+{
+    if (handle.dir == nullptr)
+        return 0;
+    const dirent* next = readdir(handle.dir);
+    if (next == nullptr)
+        return 0;
+    int32_t mtime = 0;
+    int64_t size = 0;
+    if (handle.flags & FS_DIR_FLAG_STAT) {
+        ustring full = handle.path + "/" + next->d_name;
+        _FILE_INFO_tag info;
+        if (FSStat(full, info, true) < 0) {
+            FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): FSOpenDir: Failed to get info for '%s'\n",
+                    full.c_str());
+            return -1;
+        }
+        mtime = info.mtime;
+        size = info.size;
+    }
+    entry.name = next->d_name;
+    entry.type = EntryType(handle.dir, next);
+    entry.mtime = mtime;
+    entry.size = size;
+    return 1;
+}
+
+void FSCloseDir(DIR_HANDLE& handle)
+{
+    if (handle.dir != nullptr)
+        closedir(handle.dir);
+    handle.dir = nullptr;
+    handle.path.clear();
+}

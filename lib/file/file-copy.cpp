@@ -1,0 +1,147 @@
+// Copying the bytes of one file through a fixed buffer, the destination
+// flushed to the device before the copy counts as done.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include "file-op-internal.h"
+
+namespace {
+
+const int kCopyChunk = 8192;
+
+int SpaceOrFailure(int err)
+{
+    return err == ENOSPC || err == EDQUOT ? -2 : -1;
+}
+
+// Opening the source itself for writing would truncate it to nothing.
+bool IsSameFile(int srcFd, const ustring& dst)
+{
+    struct stat srcSt;
+    struct stat dstSt;
+    return fstat(srcFd, &srcSt) == 0 && stat(dst.c_str(), &dstSt) == 0 && srcSt.st_dev == dstSt.st_dev &&
+           srcSt.st_ino == dstSt.st_ino;
+}
+
+int OpenOrLog(const ustring& path, int flags)
+{
+    int fd = open(path.c_str(), flags | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        int err = errno;
+        FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", path.c_str(),
+                strerror(err), err);
+        errno = err;
+    }
+    return fd;
+}
+
+int WriteAll(int fd, const char* data, size_t count)
+{
+    while (count > 0) {
+        ssize_t written = write(fd, data, count);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            int err = errno;
+            FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): CopyFile: write: %s (%d)\n", strerror(err), err);
+            errno = err;
+            return SpaceOrFailure(err);
+        }
+        data += written;
+        count -= static_cast<size_t>(written);
+    }
+    return 0;
+}
+
+int CopyBytes(int in, int out, char* buffer)
+{
+    for (;;) {
+        ssize_t count = read(in, buffer, kCopyChunk);
+        if (count == 0)
+            return 0;
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0) {
+            int err = errno;
+            FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): CopyFile: read: %s (%d)\n", strerror(err), err);
+            errno = err;
+            return -1;
+        }
+        int status = WriteAll(out, buffer, static_cast<size_t>(count));
+        if (status != 0)
+            return status;
+    }
+}
+
+int CopyWithBuffer(int in, int out)
+{
+    char* buffer = static_cast<char*>(malloc(kCopyChunk));
+    if (buffer == nullptr) {
+        int err = errno;
+        FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): FSCopy: malloc(%d): %s (%d)\n", kCopyChunk,
+                strerror(err), err);
+        return -1;
+    }
+    int result = CopyBytes(in, out, buffer);
+    free(buffer);
+    return result;
+}
+
+// A copy is complete only once it is on the device: a failed flush or
+// close (a full volume may show only here) fails the copy.
+int FlushAndClose(int out, int result)
+{
+    if (fsync(out) != 0 && result == 0) {
+        int err = errno;
+        FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): CopyFile: fsync: %s (%d)\n", strerror(err), err);
+        result = SpaceOrFailure(err);
+    }
+    if (close(out) != 0 && result == 0) {
+        int err = errno;
+        FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): CopyFile: close: %s (%d)\n", strerror(err), err);
+        result = SpaceOrFailure(err);
+    }
+    return result;
+}
+
+int RemoveSource(const ustring& src)
+{
+    if (remove(src.c_str()) == 0)
+        return 0;
+    int err = errno;
+    FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): CopyFile: remove(%s): %s (%d)\n", src.c_str(),
+            strerror(err), err);
+    return -1;
+}
+
+}  // namespace
+
+int FSCopy(const ustring& src, const ustring& dst, bool removeSource)
+{
+    int in = OpenOrLog(src, O_RDONLY);
+    if (in < 0)
+        return -1;
+    if (IsSameFile(in, dst)) {
+        FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): CopyFile: '%s' and '%s' are the same file\n", src.c_str(),
+                dst.c_str());
+        close(in);
+        return -1;
+    }
+    int out = OpenOrLog(dst, O_WRONLY | O_CREAT | O_TRUNC);
+    if (out < 0) {
+        close(in);
+        return -1;
+    }
+    int result = CopyWithBuffer(in, out);
+    close(in);
+    // The source goes only once its copy is safely on the device.
+    result = FlushAndClose(out, result);
+    if (result == 0 && removeSource)
+        result = RemoveSource(src);
+    return result;
+}

@@ -1,0 +1,39 @@
+// Helpers shared by the file-op sources; not part of the public interface.
+#ifndef VELMORA_FILE_OP_INTERNAL_H
+#define VELMORA_FILE_OP_INTERNAL_H
+
+#include <sys/stat.h>
+
+#include <string>
+
+#include "file-op.h"
+#include "log.h"
+
+// Every line of this library goes to the "file_op_debug" component; the
+// format carries the "file-op(%d): " tag and the line is the caller's.
+#define FOP_LOG(level, format, ...) VLOG(level, "file_op_debug", __LINE__, format, ##__VA_ARGS__)
+
+enum { FOP_ERROR = 3, FOP_WARNING = 4, FOP_INFO = 6, FOP_DEBUG = 7 };
+
+// Paths longer than this are never produced by the resolver.
+const size_t kFsPathBound = 4096;
+
+// The file type value of a mode word, or -1 for a kind we do not know.
+int FileTypeOfMode(mode_t mode);
+
+// The status of path without following a final link, without the canonical
+// path: path and name are the given ones. 0 (also when missing) or -1.
+int LookupFileInfo(const ustring& path, _FILE_INFO_tag& info);
+
+// Canonical path of an existing object into out: the parent folder with
+// every symbolic link resolved, joined with the name as that folder lists
+// it. followFinal also resolves a final symbolic link. Returns 0, or a
+// positive errno value.
+int ResolveCanonicalPath(const char* path, bool followFinal, std::string& out);
+
+inline bool IsDotOrDotDot(const char* name)
+{
+    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+}
+
+#endif  // VELMORA_FILE_OP_INTERNAL_H

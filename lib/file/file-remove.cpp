@@ -1,0 +1,95 @@
+// Removing a file, a link or a folder tree, depth first. The tree is walked
+// through directory descriptors and every folder is opened with O_NOFOLLOW,
+// so a symbolic link inside the tree is deleted itself and nothing it
+// points to is touched, even if a folder is swapped for a link under us.
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+#include "file-op-internal.h"
+
+namespace {
+
+int RemoveFolderAt(int parentFd, const char* name);
+
+bool IsFolderEntry(int dirFd, const dirent* entry, bool& folder)
+{
+    if (entry->d_type != DT_UNKNOWN) {
+        folder = entry->d_type == DT_DIR;
+        return true;
+    }
+    struct stat st;
+    if (fstatat(dirFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return false;
+    folder = S_ISDIR(st.st_mode);
+    return true;
+}
+
+// 0 when the entry is gone (also when it vanished meanwhile).
+int RemoveEntryAt(int dirFd, const dirent* entry)
+{
+    bool folder = false;
+    if (!IsFolderEntry(dirFd, entry, folder))
+        return errno == ENOENT ? 0 : -1;
+    if (!folder) {
+        if (unlinkat(dirFd, entry->d_name, 0) == 0 || errno == ENOENT)
+            return 0;
+        if (errno != EISDIR)
+            return -3;
+    }
+    return RemoveFolderAt(dirFd, entry->d_name);
+}
+
+// Empties the folder open on fd; takes ownership of fd.
+int RemoveContents(int fd)
+{
+    DIR* dir = fdopendir(fd);
+    if (dir == nullptr) {
+        close(fd);
+        return -3;
+    }
+    int result = 0;
+    while (const dirent* entry = readdir(dir)) {
+        if (IsDotOrDotDot(entry->d_name))
+            continue;
+        if (RemoveEntryAt(dirfd(dir), entry) != 0) {
+            result = -3;
+            break;
+        }
+    }
+    closedir(dir);
+    return result;
+}
+
+int RemoveFolderAt(int parentFd, const char* name)
+{
+    int fd = openat(parentFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT ? 0 : -3;
+    if (RemoveContents(fd) != 0)
+        return -3;
+    if (unlinkat(parentFd, name, AT_REMOVEDIR) == 0 || errno == ENOENT)
+        return 0;
+    return -3;
+}
+
+}  // namespace
+
+int FSRemove(const ustring& path, bool /*flag*/)
+{
+    if (path.empty())
+        return -1;
+    _FILE_INFO_tag info;
+    if (GetFileInfo(path, info) != 0)
+        return -1;
+    if (!info.exists)
+        return 0;
+    if (info.type != FS_TYPE_DIR)
+        return remove(path.c_str()) == 0 ? 0 : -3;
+    // A folder that cannot be listed is not removed: that is a failure.
+    return RemoveFolderAt(AT_FDCWD, path.c_str());
+}
