@@ -1,0 +1,356 @@
+#include "log.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+// CTest runs every case in its own process, so the logger's static state
+// starts fresh in each; cases that need that state skip when the binary runs
+// them one after another.
+namespace {
+
+int cases_started = 0;
+
+const char kPrefixPattern[] = "\\d{4}-\\d{2}-\\d{2}T\\d{2}:\\d{2}:\\d{2} ";
+const int kPrefixSize = 20;  // "2024-03-01T09:15:02 "
+
+class LogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fresh_process_ = cases_started++ == 0;
+        char tmpl[] = "/tmp/log_test_XXXXXX";
+        ASSERT_NE(mkdtemp(tmpl), nullptr);
+        dir_ = tmpl;
+        log_ = dir_ + "/launcher.log";
+    }
+    void TearDown() override {
+        Logger::Destroy();
+        std::filesystem::remove_all(dir_);
+    }
+
+    std::string WriteFile(const std::string& name, const std::string& content) {
+        std::string path = dir_ + "/" + name;
+        std::ofstream(path, std::ios::binary) << content;
+        return path;
+    }
+
+    int InitFile(int rotate_count, const std::string& level_path = "") {
+        return Logger::Initialize(Logger::TYPE_FILE, log_, level_path, rotate_count,
+                                  Logger::SCOPE_LOCK);
+    }
+
+    bool fresh_process_ = false;
+    std::string dir_;
+    std::string log_;
+};
+
+#define REQUIRE_FRESH_PROCESS()                                                \
+    do {                                                                       \
+        if (!fresh_process_) GTEST_SKIP() << "needs its own process; run it through ctest"; \
+    } while (0)
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::stringstream stream(text);
+    for (std::string line; std::getline(stream, line);) lines.push_back(line);
+    return lines;
+}
+
+size_t CountFiles(const std::string& dir) {
+    auto it = std::filesystem::directory_iterator(dir);
+    return static_cast<size_t>(std::distance(it, std::filesystem::directory_iterator()));
+}
+
+// 20 characters of message; with the time prefix a line of 40.
+void LogFortyCharacterLine(const char* tag) {
+    Logger::LogMsg(Logger::LEVEL_ERROR, "launcher_debug", "line %-14s\n", tag);
+}
+
+TEST_F(LogTest, ThresholdsFromLevelFile) {
+    const struct {
+        const char* name;
+        std::string level_file;  // empty: no level file
+        int level;
+        const char* component;
+        bool passes;
+    } cases[] = {
+        {"no file, INFO", "", 6, "launcher_debug", false},
+        {"no file, WARNING", "", 4, "launcher_debug", true},
+        {"debug switched on", "launcher_debug=7\n", 7, "launcher_debug", true},
+        {"others stay at 4", "launcher_debug=7\n", 5, "service_debug", false},
+        {"others stay at 4, WARNING", "launcher_debug=7\n", 4, "service_debug", true},
+        {"off silences errors", "extractor_debug=off\n", 3, "extractor_debug", false},
+        {"lowered to errors", "file_op_debug = 3 # quiet\n", 4, "file_op_debug", false},
+        {"rejected file adds nothing", "service_debug=7\n[junk\n", 7, "service_debug", false},
+        {"binary garbage", std::string("\x01\x02=\xff\0\x7f\n", 7), 4, "service_debug", true},
+    };
+    for (const auto& c : cases) {
+        std::string level_path;
+        if (!c.level_file.empty()) level_path = WriteFile("launcher.debug", c.level_file);
+        // Thresholds accumulate over initializations: a row never asks
+        // about a component that an earlier row set.
+        ASSERT_EQ(InitFile(50, level_path), 0) << c.name;
+        EXPECT_EQ(Logger::IsNeedToLog(static_cast<Logger::Level>(c.level), c.component), c.passes)
+            << c.name;
+    }
+    EXPECT_EQ(Logger::GetCompLevel("default_component"), 4);
+}
+
+TEST_F(LogTest, LevelFileMaySetTheDefaultComponent) {
+    ASSERT_EQ(InitFile(50, WriteFile("launcher.debug", "default_component=6\n")), 0);
+    EXPECT_EQ(Logger::GetCompLevel("default_component"), 6);
+}
+
+TEST_F(LogTest, BeforeInitializeErrorsGoToStandardError) {
+    REQUIRE_FRESH_PROCESS();
+    testing::internal::CaptureStderr();
+    Logger::LogMsg(Logger::LEVEL_ERROR, "extractor_debug", "(%5d:%5d) [ERROR] extractor(%d): %s\n",
+                   4711, 23456, 212, "Invalid Argument");
+    Logger::LogMsg(Logger::LEVEL_DEBUG, "extractor_debug", "dropped\n");
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(std::regex_match(
+        err, std::regex(std::string(kPrefixPattern) +
+                        "\\( 4711:23456\\) \\[ERROR\\] extractor\\(212\\): Invalid Argument\n")))
+        << err;
+}
+
+TEST_F(LogTest, LineInTheFileHasTimePrefixAndCallerText) {
+    REQUIRE_FRESH_PROCESS();
+    ASSERT_EQ(InitFile(50), 0);
+    VLOG(3, "extractor_debug", 212, "(%5d:%5d) [ERROR] extractor(%d): Invalid Argument\n");
+    std::string text = ReadFile(log_);
+    ASSERT_GT(text.size(), static_cast<size_t>(kPrefixSize)) << text;
+
+    char pid_tid[32];
+    snprintf(pid_tid, sizeof(pid_tid), "(%5d:%5d)", static_cast<int>(getpid()),
+             static_cast<int>((uintptr_t)pthread_self() % 100000));
+    EXPECT_TRUE(std::regex_match(text.substr(0, kPrefixSize), std::regex(kPrefixPattern))) << text;
+    EXPECT_EQ(text.substr(kPrefixSize),
+              std::string(pid_tid) + " [ERROR] extractor(212): Invalid Argument\n");
+}
+
+TEST_F(LogTest, FailedInitializeSilencesEverything) {
+    std::filesystem::create_directory(dir_ + "/a_folder");
+    const std::string unusable[] = {dir_ + "/missing/launcher.log", dir_ + "/a_folder", ""};
+    for (const std::string& path : unusable) {
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(Logger::Initialize(Logger::TYPE_FILE, path, "", 50, Logger::SCOPE_LOCK), -1)
+            << path;
+        testing::internal::GetCapturedStderr();
+        EXPECT_FALSE(Logger::IsNeedToLog(Logger::LEVEL_ERROR, "launcher_debug")) << path;
+    }
+}
+
+TEST_F(LogTest, UnwritableFolderAsUnprivilegedUser) {
+    if (geteuid() != 0) {
+        chmod(dir_.c_str(), 0500);
+        EXPECT_EQ(InitFile(50), -1);
+        chmod(dir_.c_str(), 0700);
+        return;
+    }
+    chmod(dir_.c_str(), 0755);
+    std::string locked = dir_ + "/locked";
+    std::filesystem::create_directory(locked);
+    chmod(locked.c_str(), 0555);
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (setuid(65534) != 0) _exit(2);
+        int rc = Logger::Initialize(Logger::TYPE_FILE, locked + "/launcher.log", "", 50,
+                                    Logger::SCOPE_LOCK);
+        bool silent = !Logger::IsNeedToLog(Logger::LEVEL_ERROR, "launcher_debug");
+        _exit(rc == -1 && silent ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 2) GTEST_SKIP() << "cannot drop to uid 65534";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+// The count starts from the size of the file found at initialization.
+TEST_F(LogTest, RotatesWhenCountedBytesReachTheLimit) {
+    const struct {
+        int existing;
+        bool rotates;
+    } cases[] = {
+        {Logger::kRotateSize - 41, false},  // 40 more bytes end one short
+        {Logger::kRotateSize - 40, true},
+        {5242870, true},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directory(dir_);
+        int fd = open(log_.c_str(), O_CREAT | O_WRONLY, 0644);
+        ASSERT_EQ(ftruncate(fd, c.existing), 0);
+        close(fd);
+
+        ASSERT_EQ(InitFile(50), 0);
+        LogFortyCharacterLine("first");
+        EXPECT_EQ(std::filesystem::exists(log_ + "_0"), c.rotates) << c.existing;
+        if (c.rotates) {
+            EXPECT_EQ(std::filesystem::file_size(log_ + "_0"),
+                      static_cast<uintmax_t>(c.existing + 40));
+            EXPECT_EQ(std::filesystem::file_size(log_), 0u);
+        }
+    }
+}
+
+TEST_F(LogTest, CountRestartsAfterRotation) {
+    ASSERT_EQ(InitFile(50), 0);
+    Logger::RotateIfFileBig(5242870);
+    LogFortyCharacterLine("rotated");
+    LogFortyCharacterLine("next");
+    ASSERT_EQ(ReadFile(log_).size(), 40u);
+    EXPECT_NE(ReadFile(log_).find("line next"), std::string::npos);
+
+    // 40 counted so far: one byte short of the limit, then the limit.
+    EXPECT_EQ(Logger::RotateIfFileBig(Logger::kRotateSize - 41), 0);
+    EXPECT_FALSE(std::filesystem::exists(log_ + "_1"));
+    EXPECT_EQ(Logger::RotateIfFileBig(1), 0);
+    EXPECT_TRUE(std::filesystem::exists(log_ + "_1"));
+}
+
+TEST_F(LogTest, RotationWithCountFiftyKeepsFiftyFiles) {
+    for (int i = 0; i <= 48; ++i) WriteFile("launcher.log_" + std::to_string(i), std::to_string(i));
+    ASSERT_EQ(InitFile(50), 0);
+    LogFortyCharacterLine("live");
+    ASSERT_EQ(Logger::Rotate(), 0);
+
+    EXPECT_FALSE(std::filesystem::exists(log_ + "_49"));
+    EXPECT_EQ(CountFiles(dir_), 50u);
+    EXPECT_NE(ReadFile(log_ + "_0").find("line live"), std::string::npos);
+    for (int i = 1; i <= 48; ++i) EXPECT_EQ(ReadFile(log_ + "_" + std::to_string(i)), std::to_string(i - 1));
+    EXPECT_EQ(ReadFile(log_), "");
+}
+
+TEST_F(LogTest, RotationWithCountOneKeepsTwoFiles) {
+    WriteFile("launcher.log_0", "old");
+    ASSERT_EQ(InitFile(1), 0);
+    LogFortyCharacterLine("live");
+    ASSERT_EQ(Logger::Rotate(), 0);
+    LogFortyCharacterLine("after");
+
+    EXPECT_EQ(CountFiles(dir_), 2u);
+    EXPECT_NE(ReadFile(log_ + "_0").find("line live"), std::string::npos);
+    EXPECT_NE(ReadFile(log_).find("line after"), std::string::npos);
+}
+
+// A live file that cannot be moved aside keeps receiving lines.
+TEST_F(LogTest, FailedRotationKeepsLogging) {
+    std::filesystem::create_directories(log_ + "_0/occupied");
+    ASSERT_EQ(InitFile(1), 0);
+    LogFortyCharacterLine("before");
+    EXPECT_EQ(Logger::Rotate(), -1);
+    LogFortyCharacterLine("after");
+    std::vector<std::string> lines = Lines(ReadFile(log_));
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_NE(lines[1].find("line after"), std::string::npos);
+}
+
+TEST_F(LogTest, RotateWithoutLogFileTouchesNothing) {
+    EXPECT_EQ(Logger::Rotate(), -1);
+    EXPECT_EQ(Logger::RotateIfFileBig(Logger::kRotateSize), 0);
+    ASSERT_EQ(InitFile(50), 0);
+    Logger::Destroy();
+    EXPECT_EQ(Logger::Rotate(), -1);
+    EXPECT_EQ(Logger::RotateIfFileBig(Logger::kRotateSize), 0);
+    EXPECT_FALSE(Logger::IsNeedToLog(Logger::LEVEL_ERROR, "launcher_debug"));
+}
+
+TEST_F(LogTest, ReinitializeClosesTheEarlierFile) {
+    auto open_fds = [] { return CountFiles("/proc/self/fd"); };
+    ASSERT_EQ(InitFile(50), 0);
+    size_t fds = open_fds();
+    for (int i = 0; i < 3; ++i) ASSERT_EQ(InitFile(50), 0);
+    EXPECT_EQ(open_fds(), fds);
+}
+
+TEST_F(LogTest, TwoThreadsNeitherInterleaveNorLoseLines) {
+    const int kLines = 10000;
+    ASSERT_EQ(InitFile(50), 0);
+    auto writer = [](int thread) {
+        for (int i = 0; i < kLines; ++i) {
+            Logger::LogMsg(Logger::LEVEL_ERROR, "launcher_debug", "thread %d line %05d end\n",
+                           thread, i);
+        }
+    };
+    std::thread first(writer, 1);
+    std::thread second(writer, 2);
+    first.join();
+    second.join();
+
+    const std::regex line_pattern(std::string(kPrefixPattern) + "thread ([12]) line (\\d{5}) end");
+    int next[3] = {0, 0, 0};
+    for (const std::string& line : Lines(ReadFile(log_))) {
+        std::smatch match;
+        ASSERT_TRUE(std::regex_match(line, match, line_pattern)) << line;
+        int thread = std::stoi(match[1]);
+        ASSERT_EQ(std::stoi(match[2]), next[thread]) << line;
+        ++next[thread];
+    }
+    EXPECT_EQ(next[1], kLines);
+    EXPECT_EQ(next[2], kLines);
+}
+
+TEST_F(LogTest, ErrnoReachesPercentMAndSurvivesTheCall) {
+    ASSERT_EQ(InitFile(50), 0);
+    errno = EACCES;
+    Logger::LogMsg(Logger::LEVEL_ERROR, "launcher_debug", "open: %m\n");
+    EXPECT_EQ(errno, EACCES);
+    EXPECT_EQ(ReadFile(log_).substr(kPrefixSize), "open: Permission denied\n");
+}
+
+TEST_F(LogTest, StreamTextWithErrnoAndLineEnd) {
+    const struct {
+        int flags;
+        int err;
+        const char* expected;
+    } cases[] = {
+        {Logger::FLAG_LINE_END | Logger::FLAG_ERRNO, ENOENT,
+         "open failed, err=2:No such file or directory\n"},
+        {Logger::FLAG_LINE_END | Logger::FLAG_ERRNO, 0, "open failed\n"},
+        {Logger::FLAG_LINE_END, ENOENT, "open failed\n"},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove(log_);
+        ASSERT_EQ(InitFile(50), 0);
+        std::stringstream text;
+        text << "open failed";
+        errno = c.err;
+        Logger::LogMsg3(Logger::LEVEL_ERROR, "launcher_debug", text,
+                        static_cast<Logger::ConfigFlag>(c.flags));
+        EXPECT_EQ(ReadFile(log_).substr(kPrefixSize), c.expected);
+    }
+}
+
+TEST_F(LogTest, StandardErrorDestination) {
+    ASSERT_EQ(Logger::Initialize(Logger::TYPE_STDERR, "", "", 50, Logger::SCOPE_LOCK), 0);
+    testing::internal::CaptureStderr();
+    Logger::LogMsg(Logger::LEVEL_WARNING, "service_debug", "to stderr %d\n", 1);
+    Logger::LogMsg(Logger::LEVEL_INFO, "service_debug", "dropped\n");
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(std::regex_match(err, std::regex(std::string(kPrefixPattern) + "to stderr 1\n")))
+        << err;
+}
+
+}  // namespace
