@@ -1,0 +1,413 @@
+// Storage, conversion and normalization of ustring.
+#include "ustring.h"
+
+#include <gtest/gtest.h>
+
+#include <new>
+#include <regex>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+struct ustring_probe {
+    static size_t data_cap(const ustring& s) { return s.data_cap; }
+    static size_t wdata_cap(const ustring& s) { return s.wdata_cap; }
+};
+
+namespace {
+
+using u16 = std::vector<unsigned short>;
+
+u16 utf16_of(const ustring& s)
+{
+    u16 units;
+    for (const unsigned short* p = s.c_str_utf16(); *p; ++p)
+        units.push_back(*p);
+    return units;
+}
+
+std::string bytes_of(const ustring& s)
+{
+    return std::string(s.c_str(), s.length());
+}
+
+// Runs f and returns what it wrote to standard error.
+template <class F>
+std::string stderr_of(F f)
+{
+    testing::internal::CaptureStderr();
+    f();
+    return testing::internal::GetCapturedStderr();
+}
+
+// The one warning line ustring writes when ICU fails in call with code.
+bool is_warning(const std::string& err, const char* call, int code)
+{
+    const std::regex line(std::string("Warning: ") + call + ": error code " + std::to_string(code) +
+                          " at line [0-9]+\n");
+    return std::regex_match(err, line);
+}
+
+TEST(UstringStorage, NewObjectIsEmptyWithSmallBlocks)
+{
+    ustring s;
+    EXPECT_STREQ("", s.c_str());
+    EXPECT_EQ(0u, s.length());
+    EXPECT_TRUE(s.empty());
+    EXPECT_EQ(4u, ustring_probe::data_cap(s));
+    EXPECT_EQ(4u, ustring_probe::wdata_cap(s));
+}
+
+TEST(UstringStorage, ConstructionAppliesCapacityRule)
+{
+    struct Row {
+        const char* text;
+        size_t cap;
+    };
+    const Row rows[] = {{"", 1}, {"a", 4}, {"ab", 4}, {"abc", 4}, {"abcd", 5}, {"abcdefgh", 9}};
+    for (const Row& row : rows)
+        EXPECT_EQ(row.cap, ustring_probe::data_cap(ustring(row.text))) << row.text;
+}
+
+TEST(UstringStorage, ByteAppendsGrowToExactSize)
+{
+    ustring s;
+    const size_t expected[] = {4, 4, 4, 5, 6, 7, 8};
+    for (size_t cap : expected) {
+        s += 'x';
+        EXPECT_EQ(cap, ustring_probe::data_cap(s)) << "length " << s.length();
+    }
+}
+
+TEST(UstringStorage, ClearKeepsBlockUntilShorterAppendShrinksIt)
+{
+    ustring s(std::string(100, 'a'));
+    EXPECT_EQ(101u, ustring_probe::data_cap(s));
+    s.clear();
+    EXPECT_EQ(101u, ustring_probe::data_cap(s));
+    s.append("0123456789");
+    EXPECT_EQ(11u, ustring_probe::data_cap(s));
+    EXPECT_STREQ("0123456789", s.c_str());
+}
+
+TEST(UstringStorage, AppendingOwnTextSurvivesReallocation)
+{
+    ustring ab("ab");
+    ab.append(ab.c_str());
+    EXPECT_STREQ("abab", ab.c_str());
+
+    ustring tail("abcdef");
+    tail.append(tail.c_str() + 2);
+    EXPECT_STREQ("abcdefcdef", tail.c_str());
+
+    ustring own("xyz");
+    own.append(own, 1, ustring::npos);
+    EXPECT_STREQ("xyzyz", own.c_str());
+}
+
+TEST(UstringStorage, AssigningOwnTailSurvivesShrink)
+{
+    std::string text(90, 'a');
+    text += "0123456789";
+    ustring s(text);
+    s.assign(s.c_str() + 90);
+    EXPECT_STREQ("0123456789", s.c_str());
+    EXPECT_EQ(11u, ustring_probe::data_cap(s));
+
+    ustring cut("abcdef");
+    cut.assign(cut.c_str(), 3);
+    EXPECT_STREQ("abc", cut.c_str());
+    cut.assign(cut.c_str());
+    EXPECT_STREQ("abc", cut.c_str());
+}
+
+TEST(UstringStorage, HugeCountsThrowBadAllocAndKeepText)
+{
+    ustring s("keep");
+    EXPECT_THROW(s.append('x', ustring::npos), std::bad_alloc);
+    EXPECT_THROW(s.append('x', ustring::npos / 2), std::bad_alloc);
+    EXPECT_THROW(s.append(static_cast<unsigned short>('x'), ustring::npos), std::bad_alloc);
+    EXPECT_STREQ("keep", s.c_str());
+    EXPECT_EQ(4u, s.length());
+}
+
+TEST(UstringStorage, ByteOperationsStoreBytesAsGiven)
+{
+    ustring nul;
+    nul.append('\0', 1);
+    EXPECT_EQ(1u, nul.length());
+    EXPECT_EQ('\0', nul[0]);
+
+    ustring part;
+    part.append("abcdef", 3).append("gh\0ij", 10).append('z', 2);
+    EXPECT_EQ("abcghzz", bytes_of(part));
+
+    ustring from_std(std::string("ab\0cd", 5));
+    EXPECT_EQ("ab", bytes_of(from_std));
+}
+
+TEST(UstringSubstr, Positions)
+{
+    struct Row {
+        size_t pos, n;
+        const char* expected;
+    };
+    const Row rows[] = {{2, ustring::npos, "cdef"}, {2, 100, "cdef"}, {6, 5, ""}, {0, 0, ""},
+                        {1, 2, "bc"},               {0, 6, "abcdef"}, {5, 1, "f"}};
+    const ustring text("abcdef");
+    for (const Row& row : rows)
+        EXPECT_STREQ(row.expected, text.substr(row.pos, row.n).c_str()) << row.pos << "," << row.n;
+}
+
+TEST(UstringSubstr, PositionPastEndThrowsWithItsName)
+{
+    const ustring text("abcdef");
+    try {
+        text.substr(7, 5);
+        FAIL() << "no exception";
+    } catch (const std::out_of_range& e) {
+        EXPECT_STREQ("substr", e.what());
+    }
+}
+
+TEST(UstringAssign, FailedAssignmentsLeaveTargetEmpty)
+{
+    ustring target("old");
+    EXPECT_THROW(target.assign(ustring("abc"), 10, 1), std::out_of_range);
+    EXPECT_TRUE(target.empty());
+
+    target = "old";
+    EXPECT_THROW(target.assign(std::string("abc"), 10, 1), std::out_of_range);
+    EXPECT_TRUE(target.empty());
+}
+
+TEST(UstringAssign, SelfAssignmentWithPositionTakesSubstring)
+{
+    ustring s("abcdef");
+    s.assign(s, 2, 2);
+    EXPECT_STREQ("cd", s.c_str());
+    s = s;
+    EXPECT_STREQ("cd", s.c_str());
+}
+
+TEST(UstringConversion, Utf16FormOfWellFormedText)
+{
+    struct Row {
+        const char* utf8;
+        size_t length;
+        u16 utf16;
+    };
+    const Row rows[] = {{"\xC3\xA9", 2, {0x00E9}},
+                        {"a/\xE4\xB8\xAD", 5, {0x61, 0x2F, 0x4E2D}},
+                        {"\xF0\x9F\x98\x80", 4, {0xD83D, 0xDE00}},
+                        {"", 0, {}}};
+    for (const Row& row : rows) {
+        ustring s(row.utf8);
+        EXPECT_EQ(row.length, s.length()) << row.utf8;
+        EXPECT_EQ(row.utf16, utf16_of(s)) << row.utf8;
+    }
+}
+
+TEST(UstringConversion, Utf16InputBuildsUtf8)
+{
+    const unsigned short path[] = {'/', 0x00E9, 0x4E2D, 0xD83D, 0xDE00, 0};
+    EXPECT_EQ("/\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80", bytes_of(ustring(path)));
+
+    ustring s("ab");
+    s += static_cast<unsigned short>(0x00E9);
+    EXPECT_EQ("ab\xC3\xA9", bytes_of(s));
+    EXPECT_EQ(4u, s.length());
+
+    s.append(path, 2);
+    EXPECT_EQ("ab\xC3\xA9/\xC3\xA9", bytes_of(s));
+    s = static_cast<unsigned short>(0x4E2D);
+    EXPECT_EQ("\xE4\xB8\xAD", bytes_of(s));
+    s = static_cast<unsigned short>(0);
+    EXPECT_TRUE(s.empty());
+    EXPECT_TRUE(utf16_of(s).empty());
+}
+
+TEST(UstringConversion, CacheFollowsEveryUtf8Change)
+{
+    ustring s("ab");
+    EXPECT_EQ((u16{'a', 'b'}), utf16_of(s));
+    s += "c";
+    EXPECT_EQ((u16{'a', 'b', 'c'}), utf16_of(s));
+    s[0] = 'x';
+    EXPECT_EQ((u16{'x', 'b', 'c'}), utf16_of(s));
+    s.replace('b', '/');
+    EXPECT_EQ((u16{'x', '/', 'c'}), utf16_of(s));
+    s.trim("x");
+    EXPECT_EQ((u16{'/', 'c'}), utf16_of(s));
+    s.assign("\xC3\xA9");
+    EXPECT_EQ((u16{0x00E9}), utf16_of(s));
+}
+
+TEST(UstringConversion, AppendingOwnUtf16Form)
+{
+    ustring s("ab");
+    s.append(s.c_str_utf16());
+    EXPECT_STREQ("abab", s.c_str());
+
+    // The cache pointer stays the object's own after a UTF-8 change drops
+    // the cache; refilling it must not leave the argument dangling.
+    ustring grown("\xC3\xA9");
+    const unsigned short* own = grown.c_str_utf16();
+    grown += "0123456789";
+    grown.append(own);
+    EXPECT_EQ("\xC3\xA9" "0123456789\xC3\xA9" "0123456789", bytes_of(grown));
+
+    ustring tail("abcdef");
+    tail.assign(tail.c_str_utf16() + 4);
+    EXPECT_STREQ("ef", tail.c_str());
+}
+
+TEST(UstringConversion, IllFormedUtf8KeepsBytesAndWarnsOnEveryFill)
+{
+    ustring s("\xFF");
+    const std::string first = stderr_of([&] { EXPECT_EQ(0, s.c_str_utf16()[0]); });
+    EXPECT_TRUE(is_warning(first, "u_strFromUTF8", 10)) << first;
+    EXPECT_STREQ("\xFF", s.c_str());
+    const std::string again = stderr_of([&] { s.c_str_utf16(); });
+    EXPECT_TRUE(is_warning(again, "u_strFromUTF8", 10)) << again;
+}
+
+TEST(UstringConversion, Utf16AppendToIllFormedTextChangesNothing)
+{
+    ustring s("/tmp/\xFF");
+    stderr_of([&] { s += static_cast<unsigned short>('x'); });
+    EXPECT_STREQ("/tmp/\xFF", s.c_str());
+}
+
+TEST(UstringConversion, LoneSurrogateEmptiesBothForms)
+{
+    ustring s("abc");
+    const std::string err = stderr_of([&] { s += static_cast<unsigned short>(0xD800); });
+    EXPECT_TRUE(is_warning(err, "u_strToUTF8", 10)) << err;
+    EXPECT_TRUE(s.empty());
+    EXPECT_TRUE(utf16_of(s).empty());
+}
+
+TEST(UstringValidity, IllFormedSequences)
+{
+    struct Row {
+        const char* text;
+        bool valid;
+    };
+    const Row rows[] = {
+        {"", true},
+        {"plain/ascii", true},
+        {"caf\xC3\xA9", true},
+        {"\xF0\x9F\x98\x80", true},
+        {"\xFF", false},
+        {"a\xC3", false},              // truncated at the end
+        {"\xC3(", false},              // bad continuation
+        {"\xC0\x80", false},           // overlong NUL
+        {"\xED\xA0\x80", false},       // encoded surrogate
+        {"\xF4\x90\x80\x80", false},   // above U+10FFFF
+        {"\x80", false},               // lone continuation
+    };
+    for (const Row& row : rows) {
+        const std::string err = stderr_of([&] { EXPECT_EQ(row.valid, ustring::is_valid(row.text)) << row.text; });
+        EXPECT_EQ("", err) << row.text;
+    }
+}
+
+TEST(UstringNormalize, ComposesAndDecomposes)
+{
+    struct Row {
+        const char* input;
+        ustring::normalization_form form;
+        const char* expected;
+    };
+    const Row rows[] = {
+        {"e\xCC\x81", ustring::NFC, "\xC3\xA9"},
+        {"\xC3\xA9", ustring::NFD, "e\xCC\x81"},
+        {"/Users/jose\xCC\x81/Docs", ustring::NFC, "/Users/jos\xC3\xA9/Docs"},
+        {"\xE4\xB8\xAD/\xEA\xB0\x80", ustring::NFD, "\xE4\xB8\xAD/\xE1\x84\x80\xE1\x85\xA1"},
+        {"\xE1\x84\x80\xE1\x85\xA1", ustring::NFC, "\xEA\xB0\x80"},
+        {"plain", ustring::NFD, "plain"},
+    };
+    for (const Row& row : rows) {
+        const ustring in(row.input);
+        EXPECT_EQ(row.expected, bytes_of(ustring::normalize(in, row.form))) << row.input;
+        EXPECT_EQ(row.expected, bytes_of(in.normalize(row.form))) << row.input;
+    }
+}
+
+TEST(UstringNormalize, EmptyAndIllFormedGiveEmpty)
+{
+    const ustring empty;
+    EXPECT_EQ("", stderr_of([&] { EXPECT_TRUE(ustring::normalize(empty, ustring::NFC).empty()); }));
+
+    const ustring bad("a\xFF");
+    const std::string err = stderr_of([&] { EXPECT_TRUE(bad.normalize(ustring::NFC).empty()); });
+    EXPECT_TRUE(is_warning(err, "u_strFromUTF8", 10)) << err;
+    EXPECT_STREQ("a\xFF", bad.c_str());
+}
+
+TEST(UstringOperators, ConcatenationAndCompoundAssignment)
+{
+    const ustring dir("/a");
+    const unsigned short name[] = {0x00E9, 0};
+    EXPECT_EQ("/a/b", bytes_of(dir + ustring("/b")));
+    EXPECT_EQ("/a/b", bytes_of(dir + "/b"));
+    EXPECT_EQ("/a/", bytes_of(dir + '/'));
+    EXPECT_EQ("/a\xC3\xA9", bytes_of(dir + name));
+    EXPECT_EQ("/a\xC3\xA9", bytes_of(dir + static_cast<unsigned short>(0x00E9)));
+    EXPECT_EQ(std::string("/a\0", 3), bytes_of(dir + '\0'));
+
+    ustring s("ab");
+    s += s;
+    EXPECT_STREQ("abab", s.c_str());
+    s += std::string("c\0d", 3);
+    EXPECT_STREQ("ababc", s.c_str());
+}
+
+TEST(UstringOperators, CopiesOwnTheirBlocks)
+{
+    ustring a("shared?");
+    ustring b(a);
+    ustring c;
+    c = a;
+    b[0] = 'S';
+    EXPECT_STREQ("shared?", a.c_str());
+    EXPECT_STREQ("Shared?", b.c_str());
+    EXPECT_NE(a.c_str(), c.c_str());
+}
+
+TEST(UstringOperators, SwapExchangesBlocks)
+{
+    ustring a("one");
+    ustring b("\xC3\xA9");
+    const char* a_bytes = a.c_str();
+    const unsigned short* b_units = b.c_str_utf16();
+    swap(a, b);
+    EXPECT_EQ(a_bytes, b.c_str());
+    EXPECT_EQ(b_units, a.c_str_utf16());
+    EXPECT_STREQ("one", b.c_str());
+    EXPECT_EQ((u16{0x00E9}), utf16_of(a));
+}
+
+TEST(UstringOperators, Streams)
+{
+    std::istringstream in("  first second");
+    ustring word("old");
+    in >> word;
+    EXPECT_STREQ("first", word.c_str());
+    in >> word;
+    EXPECT_STREQ("second", word.c_str());
+    in >> word;
+    EXPECT_TRUE(in.fail());
+    EXPECT_TRUE(word.empty());
+
+    std::ostringstream out;
+    ustring cut("ab");
+    cut += '\0';
+    cut += 'c';
+    out << cut << '|';
+    EXPECT_EQ("ab|", out.str());
+}
+
+}  // namespace
