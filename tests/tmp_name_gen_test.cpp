@@ -1,0 +1,196 @@
+#include "tmp_name_gen.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "tmp_name_internal.h"
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+// Independent textbook RC4 (key schedule over the key repeated, then the
+// output step with i and j carried along).
+class TextbookRc4 {
+public:
+    TextbookRc4(const unsigned char* key, size_t key_size) {
+        for (int n = 0; n < 256; ++n) s_[n] = static_cast<unsigned char>(n);
+        int j = 0;
+        for (int n = 0; n < 256; ++n) {
+            j = (j + s_[n] + key[n % key_size]) % 256;
+            std::swap(s_[n], s_[j]);
+        }
+    }
+    Bytes Next(int count) {
+        Bytes out;
+        for (int k = 0; k < count; ++k) {
+            i_ = (i_ + 1) % 256;
+            j_ = (j_ + s_[i_]) % 256;
+            std::swap(s_[i_], s_[j_]);
+            out.push_back(s_[(s_[i_] + s_[j_]) % 256]);
+        }
+        return out;
+    }
+    void RestartCounters() { i_ = j_ = 0; }
+
+private:
+    unsigned char s_[256];
+    int i_ = 0;
+    int j_ = 0;
+};
+
+Bytes Draw(unsigned char* state, int count) {
+    Bytes out(count);
+    TmpNameGen::getInstance()->rc4_randomize(state, out.data(), count);
+    return out;
+}
+
+Bytes Hex(const std::string& hex) {
+    Bytes out;
+    for (size_t n = 0; n < hex.size(); n += 2) out.push_back(std::stoi(hex.substr(n, 2), nullptr, 16));
+    return out;
+}
+
+TEST(TmpNameGenTest, KeyScheduleAndDrawMatchPublishedRc4Vectors) {
+    const struct {
+        const char* key;
+        const char* keystream;
+    } cases[] = {
+        {"Key", "eb9f7781b734ca72a719"},
+        {"Wiki", "6044db6d41b7"},
+        {"Secret", "04d46b053ca87b59"},
+    };
+    for (const auto& c : cases) {
+        // A short key repeated over 256 bytes schedules exactly as the key.
+        unsigned char key[256];
+        for (int n = 0; n < 256; ++n) key[n] = c.key[n % strlen(c.key)];
+        unsigned char state[256];
+        TmpNameGen::getInstance()->rc4_init(state, key);
+        Bytes expected = Hex(c.keystream);
+        EXPECT_EQ(Draw(state, static_cast<int>(expected.size())), expected) << c.key;
+    }
+}
+
+TEST(TmpNameGenTest, EveryDrawRestartsAtTheFirstOutputStep) {
+    unsigned char key[256] = {};
+    unsigned char state[256];
+    TmpNameGen::getInstance()->rc4_init(state, key);
+    TextbookRc4 reference(key, sizeof(key));
+
+    Bytes first = reference.Next(6);
+    EXPECT_EQ(Draw(state, 6), first);
+
+    TextbookRc4 continued = reference;
+    Bytes stream_seven_to_twelve = continued.Next(6);
+    reference.RestartCounters();
+    Bytes second = Draw(state, 6);
+    EXPECT_EQ(second, reference.Next(6));
+    EXPECT_NE(second, stream_seven_to_twelve);
+}
+
+TEST(TmpNameGenTest, EncodingUsesBase64BitOrderOverTheNameAlphabet) {
+    const struct {
+        Bytes bytes;
+        const char* name;
+    } cases[] = {
+        {{0, 0, 0, 0, 0, 0}, "00000000"},
+        {{0xff, 0xff, 0xff, 0xff, 0xff, 0xff}, "________"},
+        {{0x00, 0x10, 0x83, 0x10, 0x51, 0x87}, "01234567"},
+        {{0xfb, 0xef, 0xbe, 0xf8, 0x00, 0x3f}, "-----00_"},
+        {{0x25, 0x92, 0x9b, 0x77, 0xf7, 0xa7}, "9part_uD"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(EncodeTmpName(c.bytes.data()), c.name);
+}
+
+TEST(TmpNameGenTest, NamesAreEightAlphabetCharactersAndDiffer) {
+    const std::regex shape("[0-9a-zA-Z_-]{8}");
+    std::set<std::string> names;
+    for (int n = 0; n < 1000; ++n) {
+        std::string name = TmpNameGen::getInstance()->getTmpName();
+        ASSERT_TRUE(std::regex_match(name, shape)) << name;
+        names.insert(name);
+    }
+    EXPECT_EQ(names.size(), 1000u);
+}
+
+TEST(TmpNameGenTest, PathJoinsFolderAndName) {
+    const struct {
+        const char* dir;
+        const char* pattern;
+    } cases[] = {
+        {"/tmp", "/tmp/[0-9a-zA-Z_-]{8}"},
+        {"", "/[0-9a-zA-Z_-]{8}"},
+    };
+    for (const auto& c : cases) {
+        std::string path = TmpNameGen::getInstance()->getTmpPath(c.dir);
+        EXPECT_TRUE(std::regex_match(path, std::regex(c.pattern))) << path;
+    }
+}
+
+TEST(TmpNameGenTest, ConcurrentCallersGetDistinctNames) {
+    std::vector<std::string> names[2];
+    auto draw = [&names](int thread) {
+        for (int n = 0; n < 2000; ++n) names[thread].push_back(TmpNameGen::getInstance()->getTmpName());
+    };
+    std::thread first(draw, 0);
+    std::thread second(draw, 1);
+    first.join();
+    second.join();
+    std::set<std::string> all(names[0].begin(), names[0].end());
+    all.insert(names[1].begin(), names[1].end());
+    EXPECT_EQ(all.size(), 4000u);
+}
+
+class TmpNameSeedTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char tmpl[] = "/tmp/tmp_name_seed_XXXXXX";
+        ASSERT_NE(mkdtemp(tmpl), nullptr);
+        dir_ = tmpl;
+        memset(seed_, 0xAA, sizeof(seed_));
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+
+    std::string Device(const std::string& content) {
+        std::string path = dir_ + "/device";
+        std::ofstream(path, std::ios::binary) << content;
+        return path;
+    }
+
+    std::string dir_;
+    unsigned char seed_[256];
+};
+
+TEST_F(TmpNameSeedTest, FullReadIsTheSeed) {
+    std::string content(300, 'r');
+    FillTmpNameSeed(Device(content).c_str(), seed_, sizeof(seed_));
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(seed_), sizeof(seed_)), content.substr(0, 256));
+}
+
+TEST_F(TmpNameSeedTest, MissingDeviceFallsBackToTimeOfDay) {
+    FillTmpNameSeed((dir_ + "/missing").c_str(), seed_, sizeof(seed_));
+    std::string text(reinterpret_cast<char*>(seed_));
+    EXPECT_TRUE(std::regex_match(text, std::regex("\\d+-\\d{1,6}"))) << text;
+    for (size_t n = text.size() + 1; n < sizeof(seed_); ++n) ASSERT_EQ(seed_[n], 0xAA) << n;
+}
+
+TEST_F(TmpNameSeedTest, ShortReadKeepsTheBytesAfterTheTimeText) {
+    std::string content(40, 'r');
+    FillTmpNameSeed(Device(content).c_str(), seed_, sizeof(seed_));
+    std::string text(reinterpret_cast<char*>(seed_));
+    ASSERT_TRUE(std::regex_match(text, std::regex("\\d+-\\d{1,6}"))) << text;
+    for (size_t n = text.size() + 1; n < content.size(); ++n) EXPECT_EQ(seed_[n], 'r') << n;
+    for (size_t n = content.size(); n < sizeof(seed_); ++n) EXPECT_EQ(seed_[n], 0xAA) << n;
+}
+
+}  // namespace
