@@ -1,0 +1,71 @@
+// Shared set-up of the upgrade service tests: a temp HOME, the path
+// registry filled as start-up fills it, a log file with the service at
+// DEBUG, a launcher bundle carrying a package, and a recording stand-in for
+// the operating-system calls that stop and start the client.
+#ifndef VELMORA_TESTS_SERVICE_FIXTURE_H
+#define VELMORA_TESTS_SERVICE_FIXTURE_H
+
+#include <gtest/gtest.h>
+#include <sys/types.h>
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "client-process.h"
+
+using Entries = std::vector<std::pair<std::string, std::string>>;
+using Tree = std::map<std::string, std::string>;
+
+// Records every call; answers as the test tells it.
+class RecordingProcess : public ClientProcess {
+public:
+    std::vector<std::pair<pid_t, int>> sent;
+    int sleeps = 0;
+    int probes_alive = 1000;  // probes answered "alive" before ESRCH
+    int term_errno = 0;       // errno of a failing SIGTERM, 0 = it succeeds
+    std::vector<std::string> exe_answers;  // one per lookup, the last repeats; empty = unreadable
+    bool start_result = true;
+    std::vector<QStringList> started;  // program, working folder, arguments...
+
+    int Signal(pid_t pid, int sig) override;
+    void SleepOneSecond() override { ++sleeps; }
+    int ExecutablePath(pid_t pid, std::string& path) override;
+    int Execute(const QString&, const QStringList&) override { return 0; }
+    bool StartDetached(const QString& program, const QStringList& args,
+                       const QString& working_dir) override;
+
+private:
+    size_t lookups = 0;
+};
+
+class ServiceFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    std::string root;       // the test's temp folder, holds home and the launcher bundle
+    std::string home;
+    std::string velmora;    // home/.VelmoraDrive
+    std::string app;        // the per-user bundle
+    std::string ui;         // its client UI executable
+    std::string larkspan;   // home/.Larkspan
+    std::string package;    // the carried package archive
+    RecordingProcess recorder;
+
+    void InstallClient(const std::string& build);  // bundle with INFO and UI executable
+    void WritePackage(const std::string& build);    // a good package of that build
+    static void WriteArchive(const std::string& path, const Entries& entries);
+    static std::string Info(const std::string& build);
+    static void WriteFile(const std::string& path, const std::string& content);
+    static std::string ReadFile(const std::string& path);
+    static bool Exists(const std::string& path);
+    static Tree Snapshot(const std::string& folder);  // relative path -> content, "<dir>"
+    int LogCount(const std::string& needle) const;
+    std::string LogText() const;
+    bool Mount(const std::string& folder, const char* size);  // tmpfs; false when not allowed
+    std::vector<std::string> mounts;
+};
+
+#endif  // VELMORA_TESTS_SERVICE_FIXTURE_H

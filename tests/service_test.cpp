@@ -1,0 +1,188 @@
+// Version records, the upgrade decision and the whole upgrade road.
+#include <QCoreApplication>
+
+#include "mac-service.h"
+#include "service_fixture.h"
+
+namespace {
+
+// Exposes the version records the loaders fill.
+class InspectedService : public MacService {
+public:
+    using MacService::source_version;
+    using MacService::target_version;
+};
+
+class ServiceTest : public ServiceFixture {
+protected:
+    std::string launcher_info() const { return fs_parent(package) + "/../INFO"; }
+    static std::string fs_parent(const std::string& path) { return path.substr(0, path.rfind('/')); }
+
+    // The worker's sequence: decide, maybe upgrade, clean up, launch.
+    int RunRoad(MacService& service)
+    {
+        service.PreUpgrade();
+        int result = service.IsNeedUpgrade() ? service.HandlePackageUpgrade() : 1;
+        service.RemoveAgedFolders();
+        service.PostUpgrade();
+        return result;
+    }
+};
+
+TEST_F(ServiceTest, FirstInstallLoadsTargetOnlyAndInstalls)
+{
+    WriteFile(launcher_info(), Info("120"));
+    WritePackage("120");
+    InspectedService service;
+    EXPECT_EQ(RunRoad(service), 0);
+
+    EXPECT_EQ(std::string(service.target_version.build_version.c_str()), "120");
+    EXPECT_TRUE(service.source_version.build_version.empty());
+    EXPECT_EQ(LogCount("target_version = (1, 2, 120, 3)"), 1);
+    EXPECT_EQ(LogCount("source does not exist"), 1);
+    EXPECT_EQ(ReadFile(ui), "new client 120");
+    EXPECT_FALSE(Exists(app + "_tmp"));
+    ASSERT_EQ(recorder.started.size(), 1u);
+    EXPECT_EQ(recorder.started[0],
+              (QStringList{QString::fromStdString(ui), QString::fromStdString(app + "/Contents/MacOS")}));
+}
+
+TEST_F(ServiceTest, IniReaderTakesOnlyTheVersionGroup)
+{
+    WriteFile(launcher_info(), "build_version=1\n[Other]\nbuild_version=2\nminor_version=9\n"
+                               "[Version]\nbuild_version=\"7, 8\"\nmajor_version = 4 \n");
+    InspectedService service;
+    service.target_version.minor_version = "kept";
+    service.LoadTargetVersion();
+    EXPECT_EQ(std::string(service.target_version.major_version.c_str()), "4");
+    EXPECT_EQ(std::string(service.target_version.minor_version.c_str()), "kept");
+    EXPECT_EQ(std::string(service.target_version.build_version.c_str()), "7, 8");
+}
+
+struct Decision {
+    bool client_present;
+    const char* source_build;  // nullptr: no per-user INFO
+    const char* target_build;  // nullptr: no launcher INFO
+    bool upgrade;
+};
+
+class DecisionTest : public ServiceTest, public ::testing::WithParamInterface<Decision> {};
+
+TEST_P(DecisionTest, ComparesBuildsAndClientPresence)
+{
+    const Decision& d = GetParam();
+    if (d.client_present) {
+        WriteFile(ui, "client");
+    }
+    if (d.source_build) {
+        WriteFile(app + "/Contents/Resources/INFO", Info(d.source_build));
+    }
+    if (d.target_build) {
+        WriteFile(launcher_info(), Info(d.target_build));
+    }
+    MacService service;
+    service.PreUpgrade();
+    EXPECT_EQ(service.IsNeedUpgrade(), d.upgrade);
+}
+
+INSTANTIATE_TEST_SUITE_P(Builds, DecisionTest,
+                         ::testing::Values(Decision{true, "120", "121", true},
+                                           Decision{true, "121", "121", false},
+                                           Decision{true, "121", "119", false},
+                                           Decision{false, "500", "100", true},
+                                           Decision{true, nullptr, "1", true},
+                                           Decision{true, "1", nullptr, false},
+                                           Decision{false, "1", nullptr, true},
+                                           Decision{true, "12", "12a", false},
+                                           Decision{true, "0", "a12", false},
+                                           Decision{true, "6", " 7", true},
+                                           Decision{true, "-3", "", true},
+                                           Decision{true, "", "-3", false}));
+
+TEST_F(ServiceTest, UpgradeReplacesBundleAndRemovesBackup)
+{
+    InstallClient("120");
+    WriteFile(app + "/old-only.txt", "old");
+    WriteFile(launcher_info(), Info("121"));
+    WritePackage("121");
+    MacService service;
+    EXPECT_EQ(RunRoad(service), 0);
+    EXPECT_EQ(ReadFile(ui), "new client 121");
+    EXPECT_FALSE(Exists(app + "/old-only.txt"));
+    EXPECT_FALSE(Exists(app + "_tmp"));
+    EXPECT_EQ(LogCount("local appdata exist"), 1);
+    EXPECT_EQ(LogCount("ui.pid' does not exist"), 1);
+}
+
+TEST_F(ServiceTest, CurrentClientIsLeftAloneAndStarted)
+{
+    InstallClient("121");
+    WriteFile(launcher_info(), Info("121"));
+    WritePackage("122");
+    Tree before = Snapshot(app);
+    MacService service;
+    EXPECT_EQ(RunRoad(service), 1);
+    EXPECT_EQ(Snapshot(app), before);
+    EXPECT_EQ(recorder.started.size(), 1u);
+}
+
+TEST_F(ServiceTest, MissingClientInstallsLowerBuild)
+{
+    WriteFile(app + "/Contents/Resources/INFO", Info("500"));
+    WriteFile(launcher_info(), Info("100"));
+    WritePackage("100");
+    MacService service;
+    EXPECT_EQ(RunRoad(service), 0);
+    EXPECT_EQ(ReadFile(ui), "new client 100");
+}
+
+TEST_F(ServiceTest, FailedUpgradeStillStartsClient)
+{
+    InstallClient("120");
+    WriteFile(launcher_info(), Info("121"));
+    WriteFile(package, "not an archive");
+    recorder.start_result = false;
+    MacService service;
+    EXPECT_EQ(RunRoad(service), -1);
+    EXPECT_EQ(ReadFile(ui), "old client 120");
+    EXPECT_EQ(recorder.started.size(), 1u);
+    EXPECT_EQ(LogCount("[ERROR] mac/mac-service"), 1);
+    EXPECT_EQ(LogCount("Failed to launch Larkspan UI"), 1);
+}
+
+TEST_F(ServiceTest, FirstInstallStopsOlderClientThenMigrates)
+{
+    WriteFile(larkspan + "/ui.pid", "pid=4242\n");
+    WriteFile(larkspan + "/data/db", "user data");
+    WriteFile(launcher_info(), Info("5"));
+    WritePackage("5");
+    recorder.probes_alive = 0;
+    MacService service;
+    EXPECT_EQ(RunRoad(service), 0);
+    EXPECT_EQ(recorder.sent, (std::vector<std::pair<pid_t, int>>{{4242, SIGTERM}, {4242, 0}}));
+    EXPECT_EQ(ReadFile(velmora + "/data/db"), "user data");
+    EXPECT_FALSE(Exists(larkspan));
+}
+
+TEST_F(ServiceTest, UpgradeLeavesOlderProductAlone)
+{
+    InstallClient("1");
+    WriteFile(larkspan + "/ui.pid", "pid=4242\n");
+    WriteFile(larkspan + "/data/db", "user data");
+    WriteFile(launcher_info(), Info("2"));
+    WritePackage("2");
+    MacService service;
+    EXPECT_EQ(RunRoad(service), 0);
+    EXPECT_TRUE(recorder.sent.empty());
+    EXPECT_EQ(ReadFile(larkspan + "/data/db"), "user data");
+}
+
+TEST_F(ServiceTest, PackageInfoPathsFollowAppFolderAndHome)
+{
+    PackageInfo info;
+    std::string bin = QCoreApplication::applicationDirPath().toStdString();
+    EXPECT_EQ(std::string(info.package_path.c_str()), bin + "/package/larkspan.vpk");
+    EXPECT_EQ(std::string(info.log_path.c_str()), home + "/.VelmoraDrive_log");
+}
+
+}  // namespace
