@@ -1,0 +1,360 @@
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <locale.h>
+#include <sys/stat.h>
+#include <sys/time.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "extract-path-guard.h"
+#include "extractor.h"
+#include "extractor_test_util.h"
+#include "strtable.h"
+#include "test_archive_writer.h"
+
+namespace {
+
+const char kInitializingText[] = "Velmora Drive Client is initializing...";
+
+// Layout of every case: <tmp>/sentinel/bundle is the destination, nothing
+// else may ever appear in <tmp>/sentinel; <tmp>/outside holds a file that
+// hostile entries aim at.
+class ExtractorTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        setlocale(LC_ALL, "C.UTF-8");
+        StrTable::InitStrTable();
+        ASSERT_FALSE(tmp.path().empty());
+        LogInto(tmp);
+        ASSERT_EQ(0, mkdir(sentinel.c_str(), 0755));
+        ASSERT_EQ(0, mkdir(dest.c_str(), 0755));
+        ASSERT_EQ(0, mkdir(outside.c_str(), 0755));
+        std::ofstream(outside + "/victim") << "precious";
+    }
+
+    int Extract(const std::string& kind, const std::vector<TestEntry>& entries)
+    {
+        if (WriteTestArchive(archive, kind, entries) != 0)
+            ADD_FAILURE() << "could not write the " << kind << " archive";
+        return Run();
+    }
+
+    int Run()
+    {
+        Extractor ex;
+        ex.archive_path = archive.c_str();
+        ex.dest_dir = dest.c_str();
+        return ex.Extract();
+    }
+
+    std::string Log() const { return ReadFile(tmp / "test.log"); }
+
+    void ExpectOutsideUntouched()
+    {
+        for (const std::string& found : TreeBelow(sentinel))
+            EXPECT_TRUE(found == "bundle" || found.rfind("bundle/", 0) == 0)
+                << "written outside the bundle: " << found;
+        EXPECT_EQ(std::set<std::string>{"victim"}, TreeBelow(outside));
+        EXPECT_EQ("precious", ReadFile(outside + "/victim"));
+        struct stat st;
+        ASSERT_EQ(0, stat((outside + "/victim").c_str(), &st));
+        EXPECT_EQ(1u, st.st_nlink) << "a hard link to the outside file was made";
+    }
+
+    TempDir tmp;
+    const std::string sentinel = tmp / "sentinel";
+    const std::string dest = sentinel + "/bundle";
+    const std::string outside = tmp / "outside";
+    const std::string archive = tmp / "package.vpk";
+    RelayRecorder relay;
+};
+
+using Progress = std::vector<std::pair<int, int>>;
+
+// One package in every format the launcher may be shipped in.
+class ExtractorFormatTest : public ExtractorTest,
+                            public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(ExtractorFormatTest, ExtractsEveryEntryWithProgress)
+{
+    const std::vector<TestEntry> entries = {
+        DirEntry("a/"),
+        FileEntry("a/b/c.txt", "hello"),
+        FileEntry("top.txt", std::string(70000, 'x')),
+        LinkEntry("a/cur", "b"),
+    };
+    ASSERT_EQ(0, Extract(GetParam(), entries)) << Log();
+
+    EXPECT_EQ((Progress{{4, 1}, {4, 2}, {4, 3}, {4, 4}}), relay.progress);
+    ASSERT_EQ(1u, relay.texts.size());
+    EXPECT_EQ(kInitializingText, relay.texts[0].toStdString());
+    EXPECT_EQ((std::set<std::string>{"a", "a/b", "a/b/c.txt", "a/cur", "top.txt"}), TreeBelow(dest));
+    EXPECT_EQ("hello", ReadFile(dest + "/a/b/c.txt"));
+    EXPECT_EQ(std::string(70000, 'x'), ReadFile(dest + "/top.txt"));
+    EXPECT_TRUE(IsSymlink(dest + "/a/cur"));
+    EXPECT_EQ("hello", ReadFile(dest + "/a/cur/c.txt"));
+
+    Extractor ex;
+    ex.archive_path = archive.c_str();
+    ex.dest_dir = dest.c_str();
+    EXPECT_EQ(4, ex.Count());
+    EXPECT_NE(std::string::npos, Log().find("[DEBUG] extractor("));
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, ExtractorFormatTest,
+                         ::testing::Values("tar", "tar.gz", "tar.xz", "zip", "7z"));
+
+TEST_F(ExtractorTest, EmptyArgumentsFailBeforeAnyDialogText)
+{
+    struct Row {
+        std::string archive_path, dest_dir;
+    } rows[] = {{"", dest}, {archive, ""}, {"", ""}};
+    for (const Row& row : rows) {
+        Extractor ex;
+        ex.archive_path = row.archive_path.c_str();
+        ex.dest_dir = row.dest_dir.c_str();
+        EXPECT_EQ(-1, ex.Extract());
+        EXPECT_EQ(-1, ex.Count());
+        EXPECT_EQ(-1, ex.List());
+    }
+    EXPECT_TRUE(relay.texts.empty());
+    EXPECT_NE(std::string::npos, Log().find("): Invalid Argument\n"));
+    EXPECT_NE(std::string::npos, Log().find("): Invalid argument\n"));
+}
+
+TEST_F(ExtractorTest, MissingArchiveFailsAfterTheDialogText)
+{
+    EXPECT_EQ(-1, Run());
+    EXPECT_EQ(1u, relay.texts.size());
+    EXPECT_TRUE(relay.progress.empty());
+    EXPECT_NE(std::string::npos, Log().find("archive_read_open_filename failed: '"));
+    EXPECT_NE(std::string::npos, Log().find("Failed to calculate total file numbers, ret: -1\n"));
+}
+
+TEST_F(ExtractorTest, EmptyArchiveFailsWithCountZero)
+{
+    EXPECT_EQ(-1, Extract("tar", {}));
+    EXPECT_TRUE(relay.progress.empty());
+    EXPECT_NE(std::string::npos, Log().find("Failed to calculate total file numbers, ret: 0\n"));
+}
+
+TEST_F(ExtractorTest, DamagedSecondHeaderCountsOneAndFailsThere)
+{
+    ASSERT_EQ(0, WriteTestArchive(archive, "tar",
+                                  {FileEntry("one.txt", "1"), FileEntry("two.txt", "2"),
+                                   FileEntry("three.txt", "3")}));
+    // One header block and one data block per entry: the second header
+    // starts at byte 1024. Spoil its checksum.
+    int fd = open(archive.c_str(), O_WRONLY);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(8, pwrite(fd, "zzzzzzzz", 8, 1024 + 148));
+    close(fd);
+
+    Extractor ex;
+    ex.archive_path = archive.c_str();
+    ex.dest_dir = dest.c_str();
+    EXPECT_EQ(1, ex.Count());
+    EXPECT_EQ(-1, ex.Extract());
+    EXPECT_EQ((Progress{{1, 1}}), relay.progress);
+    EXPECT_EQ(std::set<std::string>{"one.txt"}, TreeBelow(dest));
+    EXPECT_NE(std::string::npos, Log().find("archive_read_next_header failed: '"));
+}
+
+TEST_F(ExtractorTest, AbsoluteNamesAndHardLinkTargetsLandBelowTheBundle)
+{
+    ASSERT_EQ(0, Extract("tar", {FileEntry("/etc/x", "abs"), HardEntry("/etc/y", "/etc/x")}))
+        << Log();
+    EXPECT_EQ("abs", ReadFile(dest + "/etc/x"));
+    struct stat x, y;
+    ASSERT_EQ(0, stat((dest + "/etc/x").c_str(), &x));
+    ASSERT_EQ(0, stat((dest + "/etc/y").c_str(), &y));
+    EXPECT_EQ(x.st_ino, y.st_ino);
+    ExpectOutsideUntouched();
+}
+
+// A hard link names a file of the package; it must never resolve against
+// the process's working folder, whatever lies there.
+TEST_F(ExtractorTest, HardLinkTargetsResolveInsideTheBundleNotTheWorkingFolder)
+{
+    const std::string cwd = tmp / "cwd";
+    ASSERT_EQ(0, mkdir(cwd.c_str(), 0755));
+    std::ofstream(cwd + "/victim") << "precious";
+    char saved[4096];
+    ASSERT_NE(nullptr, getcwd(saved, sizeof saved));
+    ASSERT_EQ(0, chdir(cwd.c_str()));
+
+    const int legit = Extract("tar", {FileEntry("victim", "mine"), HardEntry("h", "victim")});
+    struct stat mine, h, theirs;
+    const bool statted = stat((dest + "/victim").c_str(), &mine) == 0
+                         && stat((dest + "/h").c_str(), &h) == 0
+                         && stat((cwd + "/victim").c_str(), &theirs) == 0;
+    ASSERT_EQ(0, unlink((dest + "/victim").c_str()));
+    ASSERT_EQ(0, unlink((dest + "/h").c_str()));
+    const int crafted = Extract("tar", {HardEntry("stolen", "victim")});
+    ASSERT_EQ(0, chdir(saved));
+
+    EXPECT_EQ(0, legit) << Log();
+    ASSERT_TRUE(statted);
+    EXPECT_EQ(mine.st_ino, h.st_ino);
+    EXPECT_EQ(1u, theirs.st_nlink);
+    EXPECT_EQ(-1, crafted);
+    EXPECT_FALSE(IsSymlink(dest + "/stolen"));
+    EXPECT_NE(0, access((dest + "/stolen").c_str(), F_OK));
+    EXPECT_EQ("precious", ReadFile(cwd + "/victim"));
+}
+
+// Entries that would land outside the bundle: each fails the extraction at
+// that entry, the entries before it stay, and nothing outside changes.
+TEST_F(ExtractorTest, EscapingEntriesAreRefused)
+{
+    struct Row {
+        const char* what;
+        std::vector<TestEntry> entries;
+        size_t written;        // entries reported before the refusal
+        const char* message;   // part of the ERROR line
+    };
+    const std::string out = outside;
+    const Row rows[] = {
+        {"dot-dot name", {FileEntry("first.txt", "1"), FileEntry("../../outside/evil", "x")}, 1,
+         "archive_read_extract2 failed: '"},
+        {"dot-dot inside a name", {FileEntry("a/../../../outside/evil", "x")}, 0,
+         "archive_read_extract2 failed: '"},
+        {"through an absolute link", {LinkEntry("lnk", out), FileEntry("lnk/evil", "x")}, 1,
+         "Refused entry 'lnk/evil'"},
+        {"through a relative link", {LinkEntry("lnk", "../../outside"), FileEntry("lnk/evil", "x")},
+         1, "Refused entry"},
+        {"through a nested link",
+         {DirEntry("a"), LinkEntry("a/lnk", out), FileEntry("a/lnk/sub/evil", "x")}, 2,
+         "Refused entry"},
+        {"folder entry on a link", {LinkEntry("lnk", out), DirEntry("lnk")}, 1, "Refused entry"},
+        {"folder below a link", {LinkEntry("lnk", out), DirEntry("lnk/sub")}, 1, "Refused entry"},
+        {"existing file through a link", {LinkEntry("lnk", out), FileEntry("lnk/victim", "x")}, 1,
+         "Refused entry"},
+        {"hard link with dot-dot", {HardEntry("h", "../../outside/victim")}, 0,
+         "archive_read_extract2 failed: '"},
+        {"hard link through a link", {LinkEntry("lnk", out), HardEntry("h", "lnk/victim")}, 1,
+         "Refused entry"},
+        {"hard link to a link", {LinkEntry("lnk", out + "/victim"), HardEntry("h", "lnk")}, 1,
+         "Refused entry"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        relay.progress.clear();
+        ASSERT_EQ(0, truncate((tmp / "test.log").c_str(), 0));
+        EXPECT_EQ(-1, Extract("tar", row.entries));
+        EXPECT_EQ(row.written, relay.progress.size());
+        EXPECT_NE(std::string::npos, Log().find(row.message));
+        ExpectOutsideUntouched();
+        // Start the next row with an empty bundle.
+        const std::string cmd = "rm -rf '" + dest + "' && mkdir '" + dest + "'";
+        ASSERT_EQ(0, system(cmd.c_str()));
+    }
+}
+
+// Bundles carry links that stay inside them (frameworks); they extract.
+TEST_F(ExtractorTest, LinksInsideTheBundleExtract)
+{
+    const std::vector<TestEntry> entries = {
+        DirEntry("F.framework/Versions/A/Resources/"),
+        FileEntry("F.framework/Versions/A/F", "binary"),
+        LinkEntry("F.framework/Versions/Current", "A"),
+        LinkEntry("F.framework/F", "Versions/Current/F"),
+        LinkEntry("F.framework/Resources", "Versions/Current/Resources"),
+        HardEntry("F.framework/Versions/A/F2", "F.framework/Versions/A/F"),
+    };
+    ASSERT_EQ(0, Extract("tar", entries)) << Log();
+    EXPECT_TRUE(IsSymlink(dest + "/F.framework/Versions/Current"));
+    EXPECT_TRUE(IsSymlink(dest + "/F.framework/F"));
+    EXPECT_EQ("binary", ReadFile(dest + "/F.framework/F"));
+    EXPECT_EQ("binary", ReadFile(dest + "/F.framework/Versions/A/F2"));
+    EXPECT_EQ(6u, relay.progress.size());
+    ExpectOutsideUntouched();
+}
+
+// The home folder may be reached through a link; links above the
+// destination are neither refused nor touched.
+TEST_F(ExtractorTest, LinkAboveTheDestinationIsLeftAlone)
+{
+    const std::string real = tmp / "real";
+    const std::string via = tmp / "via";
+    ASSERT_EQ(0, mkdir(real.c_str(), 0755));
+    ASSERT_EQ(0, mkdir((real + "/bundle").c_str(), 0755));
+    ASSERT_EQ(0, symlink(real.c_str(), via.c_str()));
+    ASSERT_EQ(0, WriteTestArchive(archive, "zip", {FileEntry("a/x", "1")}));
+
+    Extractor ex;
+    ex.archive_path = archive.c_str();
+    ex.dest_dir = (via + "/bundle").c_str();
+    EXPECT_EQ(0, ex.Extract()) << Log();
+    EXPECT_TRUE(IsSymlink(via));
+    EXPECT_EQ("1", ReadFile(real + "/bundle/a/x"));
+}
+
+TEST_F(ExtractorTest, ReplacesNewerFilesWithExtractionTimeAndUmaskedBits)
+{
+    std::ofstream(dest + "/top.txt") << "newer";
+    const struct timeval future[2] = {{4102444800, 0}, {4102444800, 0}};  // year 2100
+    ASSERT_EQ(0, utimes((dest + "/top.txt").c_str(), future));
+    const mode_t old_mask = umask(022);
+    const time_t before = time(nullptr);
+
+    const int r = Extract("tar", {FileEntry("top.txt", "packaged", 0777)});
+    umask(old_mask);
+
+    EXPECT_EQ(0, r) << Log();
+    EXPECT_EQ("packaged", ReadFile(dest + "/top.txt"));
+    struct stat st;
+    ASSERT_EQ(0, stat((dest + "/top.txt").c_str(), &st));
+    EXPECT_EQ(0755u, st.st_mode & 07777);
+    EXPECT_GE(st.st_mtime, before);
+    EXPECT_LT(st.st_mtime, 4102444800);
+}
+
+TEST_F(ExtractorTest, ListWritesTheNamesUntilTheFirstError)
+{
+    ASSERT_EQ(0, WriteTestArchive(archive, "tar.gz", {DirEntry("d/"), FileEntry("d/f", "1")}));
+    Extractor ex;
+    ex.archive_path = archive.c_str();
+    ex.dest_dir = dest.c_str();
+    testing::internal::CaptureStdout();
+    const int r = ex.List();
+    EXPECT_EQ("d/\nd/f\n", testing::internal::GetCapturedStdout());
+    EXPECT_EQ(0, r);
+    EXPECT_EQ(std::set<std::string>{}, TreeBelow(dest));
+}
+
+TEST(ExtractPathGuardTest, RefusesNamesThroughLinksBelowTheDestination)
+{
+    TempDir dir;
+    const std::string dest = dir.path();
+    ASSERT_EQ(0, mkdir((dest + "/a").c_str(), 0755));
+    std::ofstream(dest + "/a/f") << "";
+    ASSERT_EQ(0, symlink("a", (dest + "/l").c_str()));
+    ASSERT_EQ(0, symlink("/tmp", (dest + "/a/l2").c_str()));
+
+    struct Row {
+        const char* name;
+        bool include_last;
+        int expected;
+    } rows[] = {
+        {"a/x", false, 0},       {"a/x", true, 0},         {"a/f/x", false, 0},
+        {"l", false, 0},         {"l", true, -1},          {"l/x", false, -1},
+        {"./l/x", false, -1},    {"a//l2/y", false, -1},   {"/l/x", false, -1},
+        {"missing/l/x", false, 0}, {"a/../l/x", false, 0}, {"", true, 0},
+        {".", true, 0},
+    };
+    for (const Row& row : rows) {
+        std::string reason;
+        EXPECT_EQ(row.expected, CheckNoLinkOnPath(dest.c_str(), row.name, row.include_last, reason))
+            << row.name << " include_last=" << row.include_last;
+        EXPECT_EQ(row.expected != 0, !reason.empty()) << row.name;
+    }
+}
+
+} // namespace

@@ -1,0 +1,131 @@
+#ifndef VELMORA_TESTS_EXTRACTOR_TEST_UTIL_H
+#define VELMORA_TESTS_EXTRACTOR_TEST_UTIL_H
+
+// Helpers shared by the extractor tests: a private temp folder, a walk of
+// what ended up on disk, and reading back the log file.
+
+#include <dirent.h>
+#include <ftw.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <QObject>
+
+#include "log.h"
+#include "notify-adapter.h"
+
+// A fresh folder from mkdtemp, removed with everything in it.
+class TempDir {
+public:
+    TempDir()
+    {
+        char templ[] = "/tmp/velmora-ext-XXXXXX";
+        const char* made = mkdtemp(templ);
+        path_ = made ? made : "";
+    }
+    ~TempDir()
+    {
+        if (!path_.empty())
+            nftw(path_.c_str(), RemoveOne, 16, FTW_DEPTH | FTW_PHYS);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& path() const { return path_; }
+    std::string operator/(const std::string& rel) const { return path_ + "/" + rel; }
+
+private:
+    static int RemoveOne(const char* p, const struct stat*, int, struct FTW*)
+    {
+        remove(p);
+        return 0;
+    }
+    std::string path_;
+};
+
+// Every object below root, as paths relative to it ("a", "a/b.txt", ...).
+// Links are listed, never followed.
+inline void CollectTree(const std::string& root, const std::string& rel,
+                        std::set<std::string>& out)
+{
+    DIR* dir = opendir(rel.empty() ? root.c_str() : (root + "/" + rel).c_str());
+    if (!dir)
+        return;
+    while (struct dirent* d = readdir(dir)) {
+        const std::string name = d->d_name;
+        if (name == "." || name == "..")
+            continue;
+        const std::string child = rel.empty() ? name : rel + "/" + name;
+        out.insert(child);
+        struct stat st;
+        if (lstat((root + "/" + child).c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+            CollectTree(root, child, out);
+    }
+    closedir(dir);
+}
+
+inline std::set<std::string> TreeBelow(const std::string& root)
+{
+    std::set<std::string> out;
+    CollectTree(root, "", out);
+    return out;
+}
+
+inline std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+inline bool IsSymlink(const std::string& path)
+{
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+// Sends the extractor's messages, DEBUG included, to a file of the test's
+// own folder.
+inline void LogInto(const TempDir& dir)
+{
+    const std::string levels = dir / "levels";
+    std::ofstream(levels) << "extractor_debug=7\n";
+    Logger::Initialize(Logger::TYPE_FILE, dir / "test.log", levels, 50, Logger::SCOPE_LOCK);
+}
+
+// Records what the extractor sends to the progress relay.
+class RelayRecorder {
+public:
+    RelayRecorder()
+    {
+        Notify_Adapter* relay = Notify_Adapter::GetInstance();
+        progress_conn_ = QObject::connect(relay, &Notify_Adapter::sigUpdateProgress,
+                                          [this](int total, int current) {
+                                              progress.emplace_back(total, current);
+                                          });
+        text_conn_ = QObject::connect(relay, &Notify_Adapter::sigUpdateDialogText,
+                                      [this](const QString& t) { texts.push_back(t); });
+    }
+    ~RelayRecorder()
+    {
+        QObject::disconnect(progress_conn_);
+        QObject::disconnect(text_conn_);
+    }
+    std::vector<std::pair<int, int>> progress;
+    std::vector<QString> texts;
+
+private:
+    QMetaObject::Connection progress_conn_;
+    QMetaObject::Connection text_conn_;
+};
+
+#endif
