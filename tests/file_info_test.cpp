@@ -1,0 +1,439 @@
+// Inspection, listing, path strings and metadata of the file-op library.
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/socket.h>
+#include <sys/time.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "file_op_test_util.h"
+
+using fop_test::FileOpTest;
+using fop_test::WriteFile;
+
+namespace {
+
+class FileInfoTest : public FileOpTest {};
+
+_FILE_INFO_tag FilledRecord()
+{
+    _FILE_INFO_tag info;
+    info.path = "/junk/path";
+    info.name = "junk";
+    info.type = 99;
+    info.mtime = 1234;
+    info.size = 5678;
+    info.exists = true;
+    info.uid = 7;
+    info.gid = 8;
+    info.mode = 0777;
+    info.dev = 9;
+    return info;
+}
+
+TEST_F(FileInfoTest, MissingPathIsReportedNotFailed)
+{
+    _FILE_INFO_tag info = FilledRecord();
+    std::string missing = Path("no-such");
+    ASSERT_EQ(0, GetFileInfo(missing.c_str(), info));
+    EXPECT_FALSE(info.exists);
+    EXPECT_EQ(FS_TYPE_NONE, info.type);
+    EXPECT_STREQ(missing.c_str(), info.path.c_str());
+    EXPECT_STREQ("no-such", info.name.c_str());
+    EXPECT_EQ(0, info.mtime);
+    EXPECT_EQ(0, info.size);
+    EXPECT_EQ(0u, info.uid + info.gid + info.mode);
+    EXPECT_EQ(0, info.dev);
+}
+
+TEST_F(FileInfoTest, PathBelowRegularFileFails)
+{
+    WriteFile(Path("file"), "x");
+    _FILE_INFO_tag info;
+    EXPECT_EQ(-1, GetFileInfo(Path("file/below").c_str(), info));
+}
+
+TEST_F(FileInfoTest, TypesOfEveryKind)
+{
+    WriteFile(Path("file"), "12345");
+    mkdir(Path("dir").c_str(), 0755);
+    symlink("file", Path("link").c_str());
+    mkfifo(Path("fifo").c_str(), 0644);
+    int sock = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un addr = {};
+    addr.sun_family = AF_UNIX;
+    snprintf(addr.sun_path, sizeof(addr.sun_path), "%s", Path("sock").c_str());
+    ASSERT_EQ(0, bind(sock, reinterpret_cast<sockaddr*>(&addr), sizeof(addr)));
+
+    const std::map<std::string, int> expected = {
+        {Path("file"), FS_TYPE_FILE}, {Path("dir"), FS_TYPE_DIR},   {Path("link"), FS_TYPE_LINK},
+        {Path("fifo"), FS_TYPE_FIFO}, {Path("sock"), FS_TYPE_SOCKET}, {"/dev/null", FS_TYPE_DEVICE},
+    };
+    for (const auto& row : expected) {
+        _FILE_INFO_tag info;
+        ASSERT_EQ(0, GetFileInfo(row.first.c_str(), info)) << row.first;
+        EXPECT_TRUE(info.exists) << row.first;
+        EXPECT_EQ(row.second, info.type) << row.first;
+    }
+    close(sock);
+}
+
+TEST_F(FileInfoTest, RecordOfRegularFile)
+{
+    WriteFile(Path("file"), "12345");
+    chmod(Path("file").c_str(), 0640);
+    struct timeval times[2] = {{1000, 0}, {2000000000, 0}};
+    utimes(Path("file").c_str(), times);
+    _FILE_INFO_tag info;
+    ASSERT_EQ(0, GetFileInfo(Path("file").c_str(), info));
+    EXPECT_STREQ(Path("file").c_str(), info.path.c_str());
+    EXPECT_STREQ("file", info.name.c_str());
+    EXPECT_EQ(5, info.size);
+    EXPECT_EQ(2000000000, info.mtime);
+    EXPECT_EQ(static_cast<uint32_t>(S_IFREG | 0640), info.mode);
+    EXPECT_EQ(geteuid(), info.uid);
+    EXPECT_TRUE(Logged("[DEBUG] file-op("));
+    EXPECT_TRUE(Logged("): Input file path = [" + Path("file") + "].\n"));
+}
+
+TEST_F(FileInfoTest, SymbolicLinkIsDescribedNotFollowed)
+{
+    mkdir(Path("target").c_str(), 0755);
+    symlink("target", Path("link").c_str());
+    _FILE_INFO_tag info;
+    ASSERT_EQ(0, GetFileInfo(Path("link").c_str(), info));
+    EXPECT_EQ(FS_TYPE_LINK, info.type);
+    EXPECT_EQ(6, info.size);  // the text "target"
+    EXPECT_STREQ(Path("link").c_str(), info.path.c_str());
+    EXPECT_STREQ("link", info.name.c_str());
+}
+
+// A folder reached through a link: /l -> /real holding f.
+TEST_F(FileInfoTest, ExactTestRejectsLinkInDirectoryPart)
+{
+    mkdir(Path("real").c_str(), 0755);
+    WriteFile(Path("real/f"), "x");
+    symlink(Path("real").c_str(), Path("l").c_str());
+
+    EXPECT_TRUE(IsFileExist(Path("l/f").c_str(), false));
+    EXPECT_FALSE(IsFileExist(Path("l/f").c_str(), true));
+    EXPECT_TRUE(IsFileExist(Path("real/f").c_str(), true));
+    EXPECT_TRUE(IsFileExist(Path("l").c_str(), true));  // the final link itself is canonical
+
+    _FILE_INFO_tag info;
+    ASSERT_EQ(0, GetFileInfo(Path("l/f").c_str(), info));
+    EXPECT_STREQ(Path("real/f").c_str(), info.path.c_str());
+
+    _FILE_INFO_tag stat = FilledRecord();
+    ASSERT_EQ(0, FSStat(Path("l/f").c_str(), stat, true));
+    EXPECT_FALSE(stat.exists);
+    ASSERT_EQ(0, FSStat(Path("l/f").c_str(), stat, false));
+    EXPECT_TRUE(stat.exists);
+    EXPECT_STREQ(Path("real/f").c_str(), stat.path.c_str());
+}
+
+TEST_F(FileInfoTest, DotSegmentsAndTrailingSlashResolve)
+{
+    mkdir(Path("a").c_str(), 0755);
+    mkdir(Path("a/b").c_str(), 0755);
+    const std::vector<std::pair<std::string, std::string>> rows = {
+        {Path("a/b/.."), Path("a")},
+        {Path("a/./b"), Path("a/b")},
+        {Path("a/b/."), Path("a/b")},
+        {"/", "/"},
+    };
+    for (const auto& row : rows) {
+        _FILE_INFO_tag info;
+        ASSERT_EQ(0, GetFileInfo(row.first.c_str(), info)) << row.first;
+        EXPECT_STREQ(row.second.c_str(), info.path.c_str()) << row.first;
+    }
+    EXPECT_FALSE(IsFileExist(Path("a/b/..").c_str(), true));
+    EXPECT_TRUE(IsFileExist(Path("a/b").c_str(), true));
+}
+
+TEST_F(FileInfoTest, RelativePathNeverExact)
+{
+    WriteFile(Path("rel"), "x");
+    char saved[4096];
+    ASSERT_NE(nullptr, getcwd(saved, sizeof(saved)));
+    ASSERT_EQ(0, chdir(dir_.c_str()));
+    bool plain = IsFileExist("rel", false);
+    bool exact = IsFileExist("rel", true);
+    _FILE_INFO_tag info;
+    int status = GetFileInfo("rel", info);
+    ASSERT_EQ(0, chdir(saved));
+    EXPECT_TRUE(plain);
+    EXPECT_FALSE(exact);
+    EXPECT_EQ(0, status);
+    EXPECT_STREQ(Path("rel").c_str(), info.path.c_str());
+}
+
+TEST_F(FileInfoTest, ExactTestComposesBothSides)
+{
+    // The name is stored decomposed (e + combining acute); asked for in the
+    // same bytes the composed forms of both sides match.
+    std::string decomposed = Path("e\xcc\x81");
+    WriteFile(decomposed, "x");
+    EXPECT_TRUE(IsFileExist(decomposed.c_str(), true));
+    EXPECT_FALSE(IsFileExist("", true));
+    EXPECT_FALSE(IsFileExist("", false));
+}
+
+TEST_F(FileInfoTest, CaseFoldingVolumeReportsStoredName)
+{
+    REQUIRE_ROOT();
+    fop_test::Ext4LoopMount volume(Path("ci.img"), Path("ci"), "16M", "-O casefold");
+    if (!volume.mounted())
+        GTEST_SKIP() << "no case-folding volume here (ext4 casefold needs a kernel with CONFIG_UNICODE)";
+    std::string folder = Path("ci/folded");
+    mkdir(folder.c_str(), 0755);
+    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    int flags = 0;
+    ioctl(fd, FS_IOC_GETFLAGS, &flags);
+    flags |= FS_CASEFOLD_FL;
+    bool folded = ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    close(fd);
+    if (!folded)
+        GTEST_SKIP() << "cannot switch case folding on for a folder here";
+    WriteFile(folder + "/Foo", "x");
+
+    EXPECT_TRUE(IsFileExist((folder + "/foo").c_str(), false));
+    EXPECT_FALSE(IsFileExist((folder + "/foo").c_str(), true));
+    EXPECT_TRUE(IsFileExist((folder + "/Foo").c_str(), true));
+    _FILE_INFO_tag info;
+    ASSERT_EQ(0, GetFileInfo((folder + "/FOO").c_str(), info));
+    EXPECT_STREQ((folder + "/Foo").c_str(), info.path.c_str());
+    EXPECT_STREQ("Foo", info.name.c_str());
+}
+
+TEST_F(FileInfoTest, StatOfMissingPathKeepsOtherFields)
+{
+    _FILE_INFO_tag info = FilledRecord();
+    ASSERT_EQ(0, FSStat(Path("missing").c_str(), info, false));
+    EXPECT_FALSE(info.exists);
+    EXPECT_STREQ("/junk/path", info.path.c_str());
+    EXPECT_EQ(5678, info.size);
+    EXPECT_EQ(99, info.type);
+    EXPECT_EQ(-1, FSStat("", info, false));
+}
+
+TEST_F(FileInfoTest, ListingDeliversDotEntriesAndLooksUpOnRequest)
+{
+    mkdir(Path("d").c_str(), 0755);
+    WriteFile(Path("d/one"), "1");
+    WriteFile(Path("d/two"), "22");
+    struct timeval times[2] = {{5, 0}, {777, 0}};
+    utimes(Path("d/two").c_str(), times);
+
+    for (int flags : {0, static_cast<int>(FS_DIR_FLAG_STAT)}) {
+        DIR_HANDLE handle;
+        ASSERT_EQ(0, FSOpenDir(Path("d").c_str(), flags, handle));
+        std::map<std::string, DIR_ENTRY> seen;
+        DIR_ENTRY entry;
+        int status;
+        while ((status = FSReadDir(handle, entry)) == 1)
+            seen[entry.name.c_str()] = entry;
+        EXPECT_EQ(0, status);
+        FSCloseDir(handle);
+        EXPECT_EQ(nullptr, handle.dir);
+        EXPECT_TRUE(handle.path.empty());
+
+        ASSERT_EQ(4u, seen.size());
+        EXPECT_EQ(FS_TYPE_DIR, seen["."].type);
+        EXPECT_EQ(FS_TYPE_DIR, seen[".."].type);
+        EXPECT_EQ(FS_TYPE_FILE, seen["one"].type);
+        EXPECT_EQ(flags ? 2 : 0, seen["two"].size);
+        EXPECT_EQ(flags ? 777 : 0, seen["two"].mtime);
+    }
+}
+
+TEST_F(FileInfoTest, OpenDirFailureLeavesHandleAlone)
+{
+    DIR_HANDLE handle;
+    handle.path = "kept";
+    EXPECT_EQ(-1, FSOpenDir(Path("missing").c_str(), 0, handle));
+    EXPECT_STREQ("kept", handle.path.c_str());
+    EXPECT_EQ(nullptr, handle.dir);
+    EXPECT_TRUE(Logged("[ERROR] file-op("));
+    EXPECT_TRUE(Logged("): FSOpenDir: Failed to open directory '" + Path("missing") +
+                       "'. No such file or directory\n"));
+}
+
+TEST(FilePathStringTest, ParentPath)
+{
+    const std::vector<std::pair<const char*, const char*>> rows = {
+        {"abc", "/"}, {"/abc", "/"}, {"/a/b", "/a"}, {"/a/b/", "/a/b"}, {"", "/"}, {"a/b", "a"},
+    };
+    for (const auto& row : rows)
+        EXPECT_STREQ(row.second, FSParentPath(row.first).c_str()) << row.first;
+}
+
+TEST(FilePathStringTest, BaseName)
+{
+    const std::vector<std::pair<const char*, const char*>> rows = {
+        {"abc", "abc"}, {"/a/b", "b"}, {"/a/b/", ""}, {"/", ""}, {"", ""},
+    };
+    for (const auto& row : rows)
+        EXPECT_STREQ(row.second, FSBaseName(row.first).c_str()) << row.first;
+}
+
+TEST(FilePathStringTest, IsParentFolder)
+{
+    struct Row {
+        const char* parent;
+        const char* child;
+        bool expected;
+    };
+    const Row rows[] = {
+        {"/a", "/a", true},  {"/a", "/a/b", true}, {"/a", "/ab", false}, {"/a/", "/a/b", false},
+        {"", "/x", true},    {"", "x", false},     {"/a/b", "/a", false}, {"/b", "/a/b", false},
+        {"/a", "/a/", true},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(row.expected, FSIsParentFolder(row.parent, row.child)) << row.parent << " " << row.child;
+}
+
+TEST_F(FileInfoTest, ReadSymbolicLinkAtItsBound)
+{
+    for (size_t length : {1023u, 1024u}) {
+        std::string text(length, 'x');
+        std::string link = Path("link" + std::to_string(length));
+        ASSERT_EQ(0, FSCreateSymbolicLink(text.c_str(), link.c_str()));
+        ustring target("before");
+        int status = FSReadSymbolicLink(link.c_str(), target);
+        if (length == 1023) {
+            EXPECT_EQ(0, status);
+            EXPECT_EQ(text, std::string(target.c_str()));
+        } else {
+            EXPECT_EQ(-1, status);
+            EXPECT_STREQ("before", target.c_str());
+            EXPECT_TRUE(Logged("): FSReadSymbolicLink: path of '" + link + "' is more than 1024\n"));
+        }
+    }
+}
+
+TEST_F(FileInfoTest, SymbolicLinkFailuresCarryErrno)
+{
+    WriteFile(Path("taken"), "x");
+    EXPECT_EQ(-1, FSCreateSymbolicLink("anything", Path("taken").c_str()));
+    EXPECT_TRUE(Logged("FSCreateSymbolicLink: Failed to create symbolic link 'anything' -> '" + Path("taken") +
+                       "' (code: 17, msg: File exists)\n"));
+    ustring target;
+    EXPECT_EQ(-1, FSReadSymbolicLink(Path("taken").c_str(), target));
+    EXPECT_TRUE(Logged("FSReadSymbolicLink: Failed to read symbolic link '" + Path("taken") +
+                       "' (code: 22, msg: Invalid argument)\n"));
+}
+
+TEST_F(FileInfoTest, OwnerAndTimesOfLinkNotTarget)
+{
+    WriteFile(Path("target"), "x");
+    symlink("target", Path("link").c_str());
+    struct timeval times[2] = {{100, 0}, {200, 0}};
+    utimes(Path("target").c_str(), times);
+
+    ASSERT_EQ(0, FSUTime(Path("link").c_str(), 300, 400));
+    _FILE_INFO_tag link;
+    _FILE_INFO_tag target;
+    GetFileInfo(Path("link").c_str(), link);
+    GetFileInfo(Path("target").c_str(), target);
+    EXPECT_EQ(400, link.mtime);
+    EXPECT_EQ(200, target.mtime);
+    EXPECT_EQ(-1, FSUTime(Path("missing").c_str(), 1, 1));
+
+    if (geteuid() == 0) {
+        ASSERT_EQ(0, FSChown(Path("link").c_str(), 65534, 65534));
+        GetFileInfo(Path("link").c_str(), link);
+        GetFileInfo(Path("target").c_str(), target);
+        EXPECT_EQ(65534u, link.uid);
+        EXPECT_EQ(0u, target.uid);
+    }
+    EXPECT_EQ(-1, FSChown(Path("missing").c_str(), 0, 0));
+    EXPECT_TRUE(Logged("FSChown: Failed to chown '" + Path("missing") + "' (code: 2, msg: No such file or directory)\n"));
+}
+
+TEST_F(FileInfoTest, RealPathFollowsFinalLink)
+{
+    mkdir(Path("real").c_str(), 0755);
+    WriteFile(Path("real/f"), "x");
+    symlink("real", Path("l").c_str());
+    symlink("f", Path("real/lf").c_str());
+    const std::vector<std::pair<std::string, std::string>> rows = {
+        {Path("l/f"), Path("real/f")}, {Path("l/lf"), Path("real/f")}, {Path("l"), Path("real")}, {"/", "/"},
+    };
+    for (const auto& row : rows) {
+        ustring path(row.first.c_str());
+        ASSERT_EQ(0, FSGetRealPath(path)) << row.first;
+        EXPECT_STREQ(row.second.c_str(), path.c_str());
+    }
+    ustring missing(Path("l/none").c_str());
+    EXPECT_EQ(-1, FSGetRealPath(missing));
+    EXPECT_STREQ(Path("l/none").c_str(), missing.c_str());
+}
+
+TEST_F(FileInfoTest, AccessTestsOnMissingFile)
+{
+    EXPECT_FALSE(isFileLocked(Path("missing").c_str(), R_OK));
+    EXPECT_TRUE(hasFilePermission(Path("missing").c_str(), R_OK));
+    WriteFile(Path("open"), "x");
+    EXPECT_FALSE(isFileLocked(Path("open").c_str(), R_OK | W_OK));
+    EXPECT_TRUE(hasFilePermission(Path("open").c_str(), R_OK | W_OK));
+}
+
+TEST_F(FileInfoTest, AccessTestsWhenDenied)
+{
+    REQUIRE_ROOT();
+    WriteFile(Path("secret"), "x");
+    chmod(Path("secret").c_str(), 0600);
+    chmod(dir_.c_str(), 0755);
+    std::string secret = Path("secret");
+    int child = fop_test::RunAsNobody([&secret]() {
+        bool locked = isFileLocked(secret.c_str(), R_OK);
+        bool permitted = hasFilePermission(secret.c_str(), R_OK);
+        return locked && !permitted ? 0 : 1;
+    });
+    EXPECT_EQ(0, child);
+}
+
+TEST_F(FileInfoTest, VolumeKindOfLocalDisk)
+{
+    EXPECT_FALSE(isMountPoint(dir_.c_str()));
+    EXPECT_FALSE(IsMSDOS(dir_.c_str()));
+    EXPECT_FALSE(isMountPoint(Path("missing").c_str()));
+    EXPECT_FALSE(IsMSDOS(Path("missing").c_str()));
+    EXPECT_TRUE(Logged("isMountPoint: Failed to get file system info '" + Path("missing") +
+                       "'. No such file or directory\n"));
+    EXPECT_TRUE(Logged("IsSupportLargeFile: Failed to get file system info '" + Path("missing") + "'."));
+}
+
+TEST(FileInfoRecordTest, EqualityIgnoresOwnerModeAndDevice)
+{
+    _FILE_INFO_tag a = FilledRecord();
+    _FILE_INFO_tag b = FilledRecord();
+    b.mode = 0;
+    b.uid = 1;
+    b.gid = 2;
+    b.dev = 3;
+    EXPECT_TRUE(a == b);
+    EXPECT_FALSE(a != b);
+
+    const std::vector<std::function<void(_FILE_INFO_tag&)>> changes = {
+        [](_FILE_INFO_tag& r) { r.exists = false; }, [](_FILE_INFO_tag& r) { r.size = 1; },
+        [](_FILE_INFO_tag& r) { r.mtime = 1; },      [](_FILE_INFO_tag& r) { r.type = 1; },
+        [](_FILE_INFO_tag& r) { r.path = "/other"; }, [](_FILE_INFO_tag& r) { r.name = "other"; },
+    };
+    for (size_t i = 0; i < changes.size(); ++i) {
+        _FILE_INFO_tag c = FilledRecord();
+        changes[i](c);
+        EXPECT_FALSE(a == c) << "change " << i;
+        EXPECT_TRUE(a != c) << "change " << i;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,378 @@
+// Creating, copying, renaming and removing with the file-op library.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "file_op_test_util.h"
+
+using fop_test::Exists;
+using fop_test::FileOpTest;
+using fop_test::ModeOf;
+using fop_test::ReadFile;
+using fop_test::WriteFile;
+
+namespace {
+
+class FileMutationTest : public FileOpTest {};
+
+// Sets the umask for one scope.
+class ScopedUmask {
+public:
+    explicit ScopedUmask(mode_t mask) : saved_(umask(mask)) {}
+    ~ScopedUmask() { umask(saved_); }
+
+private:
+    mode_t saved_;
+};
+
+mode_t CurrentUmask()
+{
+    mode_t mask = umask(0);
+    umask(mask);
+    return mask;
+}
+
+TEST_F(FileMutationTest, MakeDirOnWhatIsThere)
+{
+    mkdir(Path("dir").c_str(), 0755);
+    WriteFile(Path("file"), "x");
+    symlink("dir", Path("link").c_str());
+
+    EXPECT_EQ(-1, FSMKDir("", true));
+    EXPECT_EQ(0, FSMKDir(Path("dir").c_str(), false));
+    EXPECT_EQ(-1, FSMKDir(Path("file").c_str(), true));
+    EXPECT_TRUE(Logged("FSMKDir: Create a folder but local file system is not directory '" + Path("file") + "' (1)\n"));
+    EXPECT_EQ(-1, FSMKDir(Path("link").c_str(), true));
+    EXPECT_TRUE(Logged("FSMKDir: Create a folder but local file system is not directory '" + Path("link") + "' (3)\n"));
+    EXPECT_EQ(-1, FSMKDir(Path("file/below").c_str(), true));
+    EXPECT_TRUE(Logged("FSMKDir: Failed to to file info '" + Path("file/below") + "'\n"));
+}
+
+TEST_F(FileMutationTest, MakeDirMissingParent)
+{
+    EXPECT_EQ(-2, FSMKDir(Path("a/b/c").c_str(), false));
+    EXPECT_TRUE(Logged("): path = " + Path("a/b/c") + " errno : No such file or directory\n"));
+    EXPECT_FALSE(Exists(Path("a")));
+    EXPECT_EQ(0, FSMKDir(Path("a/b/c").c_str(), true));
+    EXPECT_EQ(static_cast<mode_t>(0777 & ~CurrentUmask()), ModeOf(Path("a/b/c")));
+}
+
+TEST_F(FileMutationTest, MakeDirChainModes)
+{
+    struct Row {
+        mode_t mask;
+        unsigned short mode;
+        mode_t expected;
+    };
+    const Row rows[] = {
+        {022, 0xFFFF, 0755}, {077, 0xFFFF, 0700}, {077, 0750, 0750}, {022, 0777, 0777}, {0, 0700, 0700},
+    };
+    int n = 0;
+    for (const Row& row : rows) {
+        ScopedUmask mask(row.mask);
+        std::string path = Path("m" + std::to_string(n++) + "/x/y");
+        ASSERT_EQ(0, FSMKDirP(path.c_str(), nullptr, false, row.mode)) << path;
+        EXPECT_EQ(row.expected, ModeOf(path)) << path;
+        EXPECT_EQ(row.expected, ModeOf(FSParentPath(path.c_str()).c_str())) << path;
+        EXPECT_EQ(row.mask, CurrentUmask()) << path;
+    }
+}
+
+TEST_F(FileMutationTest, MakeDirChainUmaskRestoredOnFailure)
+{
+    ScopedUmask mask(027);
+    WriteFile(Path("file"), "x");
+    EXPECT_EQ(-1, FSMKDirP(Path("file/x").c_str(), nullptr, false, 0700));
+    EXPECT_EQ(027u, CurrentUmask());
+}
+
+TEST_F(FileMutationTest, MakeDirChainOverExistingFile)
+{
+    WriteFile(Path("file"), "x");
+    errno = 0;
+    EXPECT_EQ(-1, FSMKDirP(Path("file").c_str(), nullptr, false, 0xFFFF));
+    EXPECT_EQ(EEXIST, errno);
+    EXPECT_TRUE(Logged("[INFO] file-op("));
+    EXPECT_TRUE(Logged("FSMKDirP: path: " + Path("file") + " is existing file or symbolic link pointed to file\n"));
+    EXPECT_EQ("x", ReadFile(Path("file")));
+
+    EXPECT_EQ(0, FSMKDirP(Path("file").c_str(), nullptr, true, 0xFFFF));
+    _FILE_INFO_tag info;
+    GetFileInfo(Path("file").c_str(), info);
+    EXPECT_EQ(FS_TYPE_DIR, info.type);
+}
+
+TEST_F(FileMutationTest, MakeDirChainStopPointer)
+{
+    WriteFile(Path("file"), "x");
+    struct Row {
+        std::string path;
+        int expected;
+        std::string stopsAt;  // the bytes before the stop pointer
+    };
+    const std::vector<Row> rows = {
+        {Path("file/x/y"), -1, Path("file/x")},  // the component after the file fails
+        {Path("new/trail/"), 0, Path("new/trail")},
+        {Path("new/end"), 0, Path("new/end")},
+        {Path("file"), -1, Path("file")},
+    };
+    for (const Row& row : rows) {
+        ustring path(row.path.c_str());
+        char* stop = nullptr;
+        EXPECT_EQ(row.expected, FSMKDirP(path, &stop, false, 0xFFFF)) << row.path;
+        ASSERT_NE(nullptr, stop);
+        ASSERT_GE(stop, path.c_str());
+        EXPECT_EQ(row.stopsAt, std::string(path.c_str(), static_cast<size_t>(stop - path.c_str()))) << row.path;
+    }
+    EXPECT_TRUE(Logged("FSMKDirP: path: " + Path("file") + " is symbolic link pointed to folder\n"));
+    EXPECT_EQ(-1, FSMKDirP("", nullptr, false, 0xFFFF));
+}
+
+TEST_F(FileMutationTest, MakeDirFromRoot)
+{
+    mkdir(Path("root").c_str(), 0755);
+    WriteFile(Path("root/file"), "x");
+    std::string root = Path("root");
+
+    EXPECT_EQ(0, FSMKDirFromRoot(root.c_str(), root.c_str()));
+    EXPECT_EQ(0, FSMKDirFromRoot((root + "/a/b/c").c_str(), root.c_str()));
+    EXPECT_TRUE(Exists(root + "/a/b/c"));
+    EXPECT_TRUE(Logged("FSMKDirFromRoot: create /a/b\n"));
+    EXPECT_EQ(0, FSMKDirFromRoot((root + "/a/b/d").c_str(), root.c_str()));  // existing levels accepted
+    EXPECT_EQ(-1, FSMKDirFromRoot((root + "/file/x").c_str(), root.c_str()));
+
+    EXPECT_EQ(-1, FSMKDirFromRoot((root + "/b").c_str(), (root + "/").c_str()));
+    EXPECT_TRUE(Logged("root '" + root + "/' is not a parent folder of target '" + root + "/b'\n"));
+    EXPECT_EQ(-1, FSMKDirFromRoot(root.c_str(), (root + "/longer").c_str()));
+    EXPECT_TRUE(Logged("Giving a root '" + root + "/longer' whose length is larger then target's '" + root + "'.\n"));
+    EXPECT_FALSE(Exists(root + "/b"));
+}
+
+TEST_F(FileMutationTest, CopyContent)
+{
+    std::string big;
+    for (int i = 0; i < 30000; ++i)
+        big += static_cast<char>('a' + i % 23);
+    struct Row {
+        const char* name;
+        std::string content;
+    };
+    const Row rows[] = {{"empty", ""}, {"small", "hello"}, {"chunk", std::string(8192, 'c')}, {"big", big}};
+    for (const Row& row : rows) {
+        std::string src = Path(std::string(row.name) + ".src");
+        std::string dst = Path(std::string(row.name) + ".dst");
+        WriteFile(src, row.content);
+        WriteFile(dst, "old content that is longer than some sources");
+        ASSERT_EQ(0, FSCopy(src.c_str(), dst.c_str(), false)) << row.name;
+        EXPECT_EQ(row.content, ReadFile(dst)) << row.name;
+        EXPECT_TRUE(Exists(src));
+    }
+}
+
+TEST_F(FileMutationTest, CopyNewDestinationModeAndRemoveSource)
+{
+    ScopedUmask mask(027);
+    WriteFile(Path("src"), "payload");
+    chmod(Path("src").c_str(), 0755);
+    ASSERT_EQ(0, FSCopy(Path("src").c_str(), Path("dst").c_str(), true));
+    EXPECT_EQ("payload", ReadFile(Path("dst")));
+    EXPECT_EQ(0640u, ModeOf(Path("dst")));
+    EXPECT_FALSE(Exists(Path("src")));
+}
+
+TEST_F(FileMutationTest, CopyFailures)
+{
+    EXPECT_EQ(-1, FSCopy(Path("missing").c_str(), Path("dst").c_str(), true));
+    EXPECT_TRUE(Logged("CopyFile: open(" + Path("missing") + "): No such file or directory (2)\n"));
+    EXPECT_FALSE(Exists(Path("dst")));
+
+    WriteFile(Path("src"), "keep me");
+    EXPECT_EQ(-1, FSCopy(Path("src").c_str(), Path("no/dir/dst").c_str(), true));
+    EXPECT_EQ("keep me", ReadFile(Path("src")));
+
+    // Onto itself, directly or through a hard link: the content survives.
+    link(Path("src").c_str(), Path("hard").c_str());
+    EXPECT_EQ(-1, FSCopy(Path("src").c_str(), Path("src").c_str(), true));
+    EXPECT_EQ(-1, FSCopy(Path("src").c_str(), Path("hard").c_str(), true));
+    EXPECT_EQ("keep me", ReadFile(Path("src")));
+}
+
+TEST_F(FileMutationTest, CopyOntoFullVolume)
+{
+    REQUIRE_ROOT();
+    fop_test::TmpfsMount small(Path("small"), "64k");
+    REQUIRE_OWN_TMPFS(small, dir_);
+    WriteFile(Path("src"), std::string(256 * 1024, 'z'));
+    EXPECT_EQ(-2, FSCopy(Path("src").c_str(), Path("small/dst").c_str(), true));
+    EXPECT_TRUE(Logged("CopyFile: write: No space left on device (28)\n"));
+    EXPECT_TRUE(Exists(Path("src")));  // never removed after a failed copy
+    EXPECT_TRUE(Exists(Path("small/dst")));  // the partial copy stays
+}
+
+TEST_F(FileMutationTest, RenameResults)
+{
+    WriteFile(Path("src"), "x");
+    mkdir(Path("real").c_str(), 0755);
+    WriteFile(Path("real/f"), "y");
+    symlink("real", Path("l").c_str());
+    WriteFile(Path("dst-kept"), "kept");
+
+    EXPECT_EQ(-1, FSRename("", Path("dst").c_str(), false));
+    EXPECT_EQ(-1, FSRename(Path("src").c_str(), "", false));
+    EXPECT_EQ(-2, FSRename(Path("missing").c_str(), Path("dst-kept").c_str(), false));
+    EXPECT_EQ("kept", ReadFile(Path("dst-kept")));
+    EXPECT_EQ(-100, FSRename(Path("src").c_str(), Path(std::string(300, 'n')).c_str(), false));
+    EXPECT_EQ(-3, FSRename(Path("src").c_str(), Path("no/dir/dst").c_str(), false));
+
+    EXPECT_EQ(-2, FSRename(Path("l/f").c_str(), Path("moved").c_str(), true));
+    EXPECT_TRUE(Exists(Path("real/f")));
+    EXPECT_EQ(0, FSRename(Path("l/f").c_str(), Path("moved").c_str(), false));
+    EXPECT_EQ("y", ReadFile(Path("moved")));
+    EXPECT_EQ(0, FSRename(Path("src").c_str(), Path("dst").c_str(), true));
+    EXPECT_EQ("x", ReadFile(Path("dst")));
+}
+
+void MakeTree(const std::string& root)
+{
+    mkdir(root.c_str(), 0755);
+    mkdir((root + "/sub").c_str(), 0755);
+    mkdir((root + "/sub/deeper").c_str(), 0755);
+    mkdir((root + "/empty").c_str(), 0755);
+    WriteFile(root + "/top.txt", "top");
+    WriteFile(root + "/sub/mid.txt", "mid");
+    WriteFile(root + "/sub/deeper/low.txt", std::string(20000, 'l'));
+}
+
+void ExpectTree(const std::string& root)
+{
+    EXPECT_EQ("top", ReadFile(root + "/top.txt"));
+    EXPECT_EQ("mid", ReadFile(root + "/sub/mid.txt"));
+    EXPECT_EQ(std::string(20000, 'l'), ReadFile(root + "/sub/deeper/low.txt"));
+    EXPECT_TRUE(Exists(root + "/empty"));
+}
+
+TEST_F(FileMutationTest, RenameTreeAcrossVolumes)
+{
+    REQUIRE_ROOT();
+    fop_test::TmpfsMount other(Path("other"), "4m");
+    REQUIRE_OWN_TMPFS(other, dir_);
+    MakeTree(Path("tree"));
+    for (bool exact : {false, true}) {
+        std::string from = exact ? Path("other/moved") : Path("tree");
+        std::string to = exact ? Path("back") : Path("other/moved");
+        ASSERT_EQ(0, FSRename(from.c_str(), to.c_str(), exact)) << from;
+        ExpectTree(to);
+        EXPECT_FALSE(Exists(from));
+    }
+    WriteFile(Path("single"), "one");
+    ASSERT_EQ(0, FSRename(Path("single").c_str(), Path("other/single").c_str(), false));
+    EXPECT_EQ("one", ReadFile(Path("other/single")));
+    EXPECT_FALSE(Exists(Path("single")));
+}
+
+TEST_F(FileMutationTest, RenameAcrossVolumesStopsAtLink)
+{
+    REQUIRE_ROOT();
+    fop_test::TmpfsMount other(Path("other"), "4m");
+    REQUIRE_OWN_TMPFS(other, dir_);
+    mkdir(Path("tree").c_str(), 0755);
+    symlink("/etc", Path("tree/link").c_str());
+    WriteFile(Path("tree/file"), "f");
+    EXPECT_EQ(-3, FSRename(Path("tree").c_str(), Path("other/tree").c_str(), false));
+    EXPECT_TRUE(Exists(Path("tree/link")));  // left at the source
+    EXPECT_TRUE(Exists(Path("other/tree")));
+    EXPECT_EQ(-3, FSRename(Path("tree/link").c_str(), Path("other/link").c_str(), false));
+}
+
+TEST_F(FileMutationTest, RenameAcrossVolumesOntoFullVolume)
+{
+    REQUIRE_ROOT();
+    fop_test::TmpfsMount small(Path("small"), "64k");
+    REQUIRE_OWN_TMPFS(small, dir_);
+    WriteFile(Path("big"), std::string(256 * 1024, 'b'));
+    EXPECT_EQ(-3, FSRename(Path("big").c_str(), Path("small/big").c_str(), false));
+    EXPECT_EQ(256u * 1024, ReadFile(Path("big")).size());
+}
+
+TEST_F(FileMutationTest, RemoveResults)
+{
+    EXPECT_EQ(-1, FSRemove("", false));
+    EXPECT_EQ(0, FSRemove(Path("missing").c_str(), false));
+    WriteFile(Path("file"), "x");
+    EXPECT_EQ(-1, FSRemove(Path("file/below").c_str(), false));
+    EXPECT_EQ(0, FSRemove(Path("file").c_str(), false));
+    EXPECT_FALSE(Exists(Path("file")));
+    MakeTree(Path("tree"));
+    EXPECT_EQ(0, FSRemove(Path("tree").c_str(), false));
+    EXPECT_FALSE(Exists(Path("tree")));
+}
+
+TEST_F(FileMutationTest, RemoveNeverFollowsLinks)
+{
+    MakeTree(Path("outside"));
+    mkdir(Path("tree").c_str(), 0755);
+    mkdir(Path("tree/inner").c_str(), 0755);
+    symlink(Path("outside").c_str(), Path("tree/inner/to-folder").c_str());
+    symlink(Path("outside/top.txt").c_str(), Path("tree/to-file").c_str());
+    symlink(Path("outside").c_str(), Path("link").c_str());
+
+    EXPECT_EQ(0, FSRemove(Path("link").c_str(), false));
+    EXPECT_FALSE(Exists(Path("link")));
+    EXPECT_EQ(0, FSRemove(Path("tree").c_str(), false));
+    EXPECT_FALSE(Exists(Path("tree")));
+    ExpectTree(Path("outside"));
+}
+
+TEST_F(FileMutationTest, RemoveUnlistableFolderFails)
+{
+    REQUIRE_ROOT();
+    chmod(dir_.c_str(), 0777);
+    std::string folder = Path("locked");
+    int child = fop_test::RunAsNobody([&folder]() {
+        if (mkdir(folder.c_str(), 0755) != 0 || mkdir((folder + "/inner").c_str(), 0755) != 0)
+            return 2;
+        WriteFile(folder + "/inner/f", "x");
+        chmod((folder + "/inner").c_str(), 0300);  // searchable, not listable
+        int nested = FSRemove(folder.c_str(), false);
+        int top = FSRemove((folder + "/inner").c_str(), false);
+        bool kept = Exists(folder + "/inner/f");
+        chmod((folder + "/inner").c_str(), 0755);
+        return nested == -3 && top == -3 && kept ? 0 : 1;
+    });
+    EXPECT_EQ(0, child);
+}
+
+TEST_F(FileMutationTest, MktempMakesPrivateEmptyFile)
+{
+    ustring out;
+    ASSERT_EQ(0, FSMktemp(dir_.c_str(), out));
+    std::string name = out.c_str();
+    ASSERT_EQ(dir_.size() + 7, name.size());
+    EXPECT_EQ(dir_ + "/", name.substr(0, dir_.size() + 1));
+    EXPECT_EQ(0644u, ModeOf(name));
+    EXPECT_EQ("", ReadFile(name));
+
+    EXPECT_EQ(-1, FSMktemp(Path("missing").c_str(), out));
+    // The six X may come back replaced even when mkstemp fails.
+    EXPECT_TRUE(Logged("mkstemp(" + Path("missing") + "/"));
+    EXPECT_TRUE(Logged("): No such file or directory\n"));
+}
+
+TEST_F(FileMutationTest, TempPathCreatesNothing)
+{
+    ustring first;
+    ustring second;
+    ASSERT_EQ(0, FSCreateTempPath(dir_.c_str(), first));
+    ASSERT_EQ(0, FSCreateTempPath(dir_.c_str(), second));
+    std::string name = first.c_str();
+    ASSERT_EQ(dir_.size() + 9, name.size());
+    EXPECT_EQ(dir_ + "/", name.substr(0, dir_.size() + 1));
+    EXPECT_NE(std::string(first.c_str()), std::string(second.c_str()));
+    EXPECT_FALSE(Exists(name));
+}
+
+}  // namespace

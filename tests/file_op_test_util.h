@@ -1,0 +1,171 @@
+// Fixtures shared by the file-op tests: a private temp folder, a log
+// capture, a small tmpfs of our own and an unprivileged child.
+#ifndef VELMORA_FILE_OP_TEST_UTIL_H
+#define VELMORA_FILE_OP_TEST_UTIL_H
+
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+
+#include "file-op.h"
+#include "log.h"
+
+namespace fop_test {
+
+inline void WriteFile(const std::string& path, const std::string& content)
+{
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+inline std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+inline bool Exists(const std::string& path)
+{
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0;
+}
+
+inline mode_t ModeOf(const std::string& path)
+{
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+// Every case works in its own folder (symlink-free, so expected canonical
+// paths can be written from it) and logs file-op lines of every level
+// to a file in it.
+class FileOpTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char tmpl[] = "/tmp/file_op_test_XXXXXX";
+        ASSERT_NE(mkdtemp(tmpl), nullptr);
+        dir_ = std::filesystem::canonical(tmpl).string();
+        log_ = dir_ + "/.log";
+        WriteFile(dir_ + "/.levels", "file_op_debug=7\n");
+        ASSERT_EQ(0, Logger::Initialize(Logger::TYPE_FILE, log_, dir_ + "/.levels", 50, Logger::SCOPE_LOCK));
+    }
+
+    void TearDown() override
+    {
+        Logger::Initialize(Logger::TYPE_STDERR, "", "", 50, Logger::SCOPE_NONE);
+        std::error_code ignored;
+        std::filesystem::remove_all(dir_, ignored);
+    }
+
+    std::string Path(const std::string& name) const { return dir_ + "/" + name; }
+    std::string Log() const { return ReadFile(log_); }
+    bool Logged(const std::string& text) const { return Log().find(text) != std::string::npos; }
+
+    std::string dir_;
+    std::string log_;
+};
+
+// A tmpfs of the given size mounted on dir; unmounted when done.
+class TmpfsMount {
+public:
+    TmpfsMount(const std::string& dir, const std::string& size) : dir_(dir)
+    {
+        mkdir(dir.c_str(), 0755);
+        std::string options = "size=" + size;
+        mounted_ = mount("tmpfs", dir.c_str(), "tmpfs", 0, options.c_str()) == 0;
+    }
+    ~TmpfsMount()
+    {
+        if (mounted_)
+            umount2(dir_.c_str(), MNT_DETACH);
+    }
+    TmpfsMount(const TmpfsMount&) = delete;
+    TmpfsMount& operator=(const TmpfsMount&) = delete;
+
+    // Mounted and really another device than other.
+    bool OtherDeviceThan(const std::string& other) const
+    {
+        struct stat a;
+        struct stat b;
+        return mounted_ && stat(dir_.c_str(), &a) == 0 && stat(other.c_str(), &b) == 0 && a.st_dev != b.st_dev;
+    }
+
+private:
+    std::string dir_;
+    bool mounted_ = false;
+};
+
+// An ext4 image of our own, loop-mounted on dir with extra mkfs options.
+class Ext4LoopMount {
+public:
+    Ext4LoopMount(const std::string& image, const std::string& dir, const std::string& size,
+                  const std::string& mkfsOptions)
+        : dir_(dir)
+    {
+        mkdir(dir.c_str(), 0755);
+        std::string command = "truncate -s " + size + " '" + image + "' && mkfs.ext4 -q " + mkfsOptions + " '" +
+                              image + "' >/dev/null 2>&1 && mount -o loop '" + image + "' '" + dir +
+                              "' >/dev/null 2>&1";
+        mounted_ = system(command.c_str()) == 0;
+    }
+    ~Ext4LoopMount()
+    {
+        if (mounted_)
+            umount2(dir_.c_str(), MNT_DETACH);
+    }
+    Ext4LoopMount(const Ext4LoopMount&) = delete;
+    Ext4LoopMount& operator=(const Ext4LoopMount&) = delete;
+
+    bool mounted() const { return mounted_; }
+
+private:
+    std::string dir_;
+    bool mounted_ = false;
+};
+
+#define REQUIRE_OWN_TMPFS(mnt, other)                                                                  \
+    do {                                                                                              \
+        if (!(mnt).OtherDeviceThan(other))                                                            \
+            GTEST_SKIP() << "cannot mount a tmpfs of our own on another device here (needs root and " \
+                            "CAP_SYS_ADMIN)";                                                        \
+    } while (0)
+
+// Runs body in a child that dropped to uid/gid 65534 and returns its exit
+// status, or -1 when the child could not be run. As root permission bits
+// deny nothing, so permission cases run there.
+inline int RunAsNobody(const std::function<int()>& body)
+{
+    pid_t pid = fork();
+    if (pid < 0)
+        return -1;
+    if (pid == 0) {
+        if (setgid(65534) != 0 || setuid(65534) != 0)
+            _exit(125);
+        _exit(body());
+    }
+    int status = 0;
+    if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
+
+#define REQUIRE_ROOT()                                                                        \
+    do {                                                                                      \
+        if (geteuid() != 0)                                                                   \
+            GTEST_SKIP() << "needs root to set up an unprivileged child or a mount";           \
+    } while (0)
+
+}  // namespace fop_test
+
+#endif  // VELMORA_FILE_OP_TEST_UTIL_H
