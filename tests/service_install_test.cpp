@@ -1,0 +1,179 @@
+// Installing the package: backup names, extraction, rollback, FSCopyPath.
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "mac-service.h"
+#include "uipathmanager.h"
+#include "service_fixture.h"
+
+namespace {
+
+class InstallTest : public ServiceFixture {};
+
+struct BadPackage {
+    const char* name;
+    Entries entries;  // empty: the package is not an archive at all
+};
+
+class BadPackageTest : public InstallTest, public ::testing::WithParamInterface<BadPackage> {};
+
+TEST_P(BadPackageTest, RollsBackToIdenticalOldBundle)
+{
+    InstallClient("120");
+    WriteFile(app + "/Contents/Resources/extra.bin", std::string("\0\1\2", 3));
+    if (GetParam().entries.empty()) {
+        WriteFile(package, "not an archive");
+    } else {
+        WriteArchive(package, GetParam().entries);
+    }
+    Tree before = Snapshot(app);
+    MacService service;
+    EXPECT_EQ(service.PrepareUserEnv(), -1);
+    EXPECT_EQ(Snapshot(app), before);
+    EXPECT_FALSE(Exists(app + "_tmp"));
+    EXPECT_EQ(LogCount("Failed to extract package, rollback to old installation"), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Packages, BadPackageTest,
+    ::testing::Values(BadPackage{"garbage", {}},
+                      BadPackage{"dotdot", {{"Contents/MacOS/cloud-drive-ui", "new"},
+                                            {"Contents/../../escape", "x"}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(InstallTest, FailedFirstInstallReportsNothingToRollBack)
+{
+    WriteFile(package, "not an archive");
+    MacService service;
+    EXPECT_EQ(service.PrepareUserEnv(), -1);
+    EXPECT_EQ(LogCount("Failed to extract package, and no old installation to rollback"), 1);
+}
+
+TEST_F(InstallTest, BlockedFirstBackupNameUsesNextAndBothGo)
+{
+    InstallClient("1");
+    WriteFile(app + "_tmp/stale", "stale");
+    WritePackage("2");
+    MacService service;
+    EXPECT_EQ(service.PrepareUserEnv(), 0);
+    EXPECT_EQ(ReadFile(ui), "new client 2");
+    EXPECT_EQ(LogCount("failed to backup app from"), 1);
+    EXPECT_FALSE(Exists(app + "_tmp"));
+    EXPECT_FALSE(Exists(app + "_tmp1"));
+}
+
+TEST_F(InstallTest, AllBackupNamesBlockedChangesNothing)
+{
+    InstallClient("1");
+    WriteFile(app + "_tmp/stale", "0");
+    for (int n = 1; n <= 9; ++n) {
+        WriteFile(app + "_tmp" + std::to_string(n) + "/stale", std::to_string(n));
+    }
+    WritePackage("2");
+    Tree before = Snapshot(velmora);
+    MacService service;
+    EXPECT_EQ(service.PrepareUserEnv(), -1);
+    EXPECT_EQ(Snapshot(velmora), before);
+    EXPECT_EQ(LogCount("failed to backup app from"), 11);
+    EXPECT_EQ(LogCount("VelmoraDrive.app_tmp9' at max retries, exiting"), 1);
+    EXPECT_EQ(LogCount("extract package:"), 0);
+}
+
+TEST_F(InstallTest, StaleBackupRemovedAfterFirstInstall)
+{
+    WriteFile(app + "_tmp/stale", "stale");
+    WritePackage("2");
+    MacService service;
+    EXPECT_EQ(service.PrepareUserEnv(), 0);
+    EXPECT_FALSE(Exists(app + "_tmp"));
+}
+
+class StuckBundleTest : public InstallTest {
+public:
+    bool MountAt(const std::string& path) { return Mount(path, "64k"); }
+};
+
+// Extraction that leaves a mount point at the bundle path: the partial
+// bundle cannot be removed, so the backup cannot be moved back.
+class StuckBundleService : public MacService {
+public:
+    StuckBundleService(StuckBundleTest* test, std::string path) : test(test), path(std::move(path)) {}
+    int ExtractPackage() override
+    {
+        mounted = test->MountAt(path);
+        return -1;
+    }
+
+    StuckBundleTest* test;
+    std::string path;
+    bool mounted = false;
+};
+
+TEST_F(StuckBundleTest, OldBundleKeptWhenItCannotBeMovedBack)
+{
+    InstallClient("120");
+    Tree before = Snapshot(app);
+    StuckBundleService service(this, app);
+    EXPECT_EQ(service.PrepareUserEnv(), -1);
+    if (!service.mounted) {
+        GTEST_SKIP() << "tmpfs cannot be mounted here";
+    }
+    EXPECT_EQ(Snapshot(app + "_tmp"), before);
+    EXPECT_EQ(LogCount("the old installation is kept there"), 1);
+}
+
+TEST_F(InstallTest, UncreatableBundleFolderFailsBeforeExtracting)
+{
+    WriteFile(root + "/file", "x");
+    UIPathManager::getInstance()->setPath("user_velmora_drive_app_path",
+                                          QString::fromStdString(root + "/file/VelmoraDrive.app"));
+    WritePackage("2");
+    MacService service;
+    EXPECT_EQ(service.PrepareUserEnv(), -1);
+    EXPECT_EQ(LogCount("failed to create folder: '" + root + "/file/VelmoraDrive.app'"), 1);
+    EXPECT_EQ(LogCount("extract package:"), 0);
+}
+
+TEST_F(InstallTest, CopyPathCopiesTreeAndRefusesBadInput)
+{
+    WriteFile(root + "/src/a.txt", "a");
+    WriteFile(root + "/src/sub/b.txt", "b");
+    MacService service;
+    EXPECT_EQ(service.FSCopyPath((root + "/src").c_str(), (root + "/dst").c_str()), 0);
+    EXPECT_EQ(Snapshot(root + "/dst"), Snapshot(root + "/src"));
+
+    EXPECT_EQ(service.FSCopyPath((root + "/none").c_str(), (root + "/x").c_str()), -1);
+    EXPECT_EQ(service.FSCopyPath((root + "/src/a.txt").c_str(), (root + "/no/dir/a").c_str()), -1);
+    EXPECT_EQ(service.FSCopyPath((root + "/src").c_str(), (root + "/src/sub/copy").c_str()), -1);
+    EXPECT_FALSE(Exists(root + "/src/sub/copy"));
+}
+
+TEST_F(InstallTest, CopyPathOfUnreadableFolderMakesEmptyCopy)
+{
+    WriteFile(root + "/locked/secret", "s");
+    chmod((root + "/locked").c_str(), 0);
+    chmod(root.c_str(), 0777);
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // Root reads any folder: the unreadable case needs an ordinary user.
+        if (setgid(65534) != 0 || setuid(65534) != 0) {
+            _exit(2);
+        }
+        MacService service;
+        int copied = service.FSCopyPath((root + "/locked").c_str(), (root + "/copy").c_str());
+        _exit(copied == 0 ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 2) {
+        GTEST_SKIP() << "cannot drop to uid 65534";
+    }
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_TRUE(Snapshot(root + "/copy").empty());
+    EXPECT_EQ(LogCount("failed to create handle  for src"), 1);
+}
+
+}  // namespace
