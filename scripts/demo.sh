@@ -4,4 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 bash scripts/build.sh
-echo "demo: the launcher is built at build/bin/velmora-launcher; the demo bundle is not assembled yet."
+bash scripts/run-demo.sh "${BUILD_DIR:-build}"

@@ -18,12 +18,19 @@ const LanguageRow kLanguages[] = {
     {"es", "spn"}, {"sv", "sve"}, {"th", "tha"}, {"tr", "trk"},
 };
 
-// Chinese: the script decides, else the region; mainland is the default.
+// Chinese: the script decides ("zh-Hans-HK" is simplified), else the
+// region; mainland simplified is the default.
 QString chineseCode(const QStringList &parts)
 {
-    for (const QString &part : parts) {
-        const QString p = part.toLower();
-        if (p == "hant" || p == "tw" || p == "hk" || p == "mo")
+    QStringList codes;
+    for (const QString &part : parts)
+        codes << part.toLower();
+    if (codes.contains("hans"))
+        return "chs";
+    if (codes.contains("hant"))
+        return "cht";
+    for (const char *region : {"tw", "hk", "mo"}) {
+        if (codes.contains(region))
             return "cht";
     }
     return "chs";

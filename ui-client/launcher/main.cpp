@@ -1,3 +1,4 @@
+#include "app-font.h"
 #include "cloud-service.h"
 #include "launcher.h"
 #include "log.h"
@@ -8,7 +9,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFont>
 #include <QLibraryInfo>
 #include <QStringList>
 #include <QTranslator>
@@ -108,12 +108,6 @@ void InstallTranslator(const QString &language)
         QCoreApplication::installTranslator(translator);
 }
 
-void SetApplicationFont(const QString &language)
-{
-    const QString family = language == "tha" ? "Microsoft Sans Serif" : "Arial";
-    QApplication::setFont(QFont(family, 12, -1, false), nullptr);
-}
-
 }  // namespace
 
 int main(int argc, char **argv)
@@ -133,7 +127,7 @@ int main(int argc, char **argv)
     const QString language = VelmoraLocale::getInstance()->getDefaultLanguage();
     InstallTranslator(language);
     StrTable::InitStrTable();
-    SetApplicationFont(language);
+    QApplication::setFont(ApplicationFont(language), nullptr);
 
     Launcher *launcher = new Launcher();
     launcher->Run();

@@ -1,0 +1,247 @@
+// The launch driver against a scripted service: what the dialog shows, what
+// the service is asked, and what the log says, for the three ways a run goes.
+#include "cloud-service.h"
+#include "launcher.h"
+#include "log.h"
+#include "notify-adapter.h"
+#include "progress-dialog.h"
+#include "strtable.h"
+#include "uipathmanager.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMutex>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Calls are recorded from the worker thread and read after it was joined.
+struct Script {
+    bool needUpgrade = false;
+    int upgradeResult = 0;
+    QStringList calls;
+};
+
+class ScriptedService : public Service
+{
+public:
+    explicit ScriptedService(Script *script) : script(script) {}
+
+    void StopService() override { script->calls << "stop"; }
+    void PreUpgrade() override { script->calls << "pre"; }
+    bool IsNeedUpgrade() override
+    {
+        script->calls << "decide";
+        return script->needUpgrade;
+    }
+    // Reports like the extractor does, then succeeds or fails as scripted.
+    int HandlePackageUpgrade() override
+    {
+        script->calls << "upgrade";
+        Notify_Adapter *relay = Notify_Adapter::GetInstance();
+        relay->UpdateDialogText("unpacking 3 entries");
+        relay->UpdateProgress(3, 1);
+        relay->UpdateProgress(3, 2);
+        return script->upgradeResult;
+    }
+    void PostUpgrade() override { script->calls << "post"; }
+
+private:
+    Script *script;
+};
+
+// What the dialog went through, seen from outside.
+class DialogWatch : public QObject
+{
+public:
+    explicit DialogWatch(ProcessingProgressDialog *dialog) : dialog(dialog)
+    {
+        dialog->installEventFilter(this);
+        QObject::connect(dialog->findChild<QProgressBar *>(), &QProgressBar::valueChanged,
+                         [this](int value) { values << value; });
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            ++shown;
+        return false;
+    }
+
+    ProcessingProgressDialog *dialog;
+    int shown = 0;
+    QList<int> values;
+};
+
+ProcessingProgressDialog *FindDialog()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *dialog = qobject_cast<ProcessingProgressDialog *>(widget))
+            return dialog;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+class LauncherDriverTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void noUpgradeNeverShowsTheDialog();
+    void successfulUpgradeEndsAtHundredAndReady();
+    void failedUpgradeKeepsTheLastReportAndStillLaunches();
+    void progressIsStepsTimesHundredOverTotal_data();
+    void progressIsStepsTimesHundredOverTotal();
+
+private:
+    struct Outcome {
+        QStringList calls;
+        int shown = 0;
+        QList<int> values;
+        QString finalLabel;
+        bool visibleAtEnd = true;
+    };
+    Outcome RunDriver(bool needUpgrade, int upgradeResult);
+    QString LogText() const;
+
+    QTemporaryDir home;
+};
+
+void LauncherDriverTest::initTestCase()
+{
+    QVERIFY(home.isValid());
+    const QString resources = home.path() + "/bundle/Contents/Resources";
+    QVERIFY(QDir().mkpath(resources + "/log"));
+    QFile level(resources + "/log/launcher.debug");
+    QVERIFY(level.open(QIODevice::WriteOnly));
+    level.write("launcher_debug=7\n");
+    level.close();
+    UIPathManager *registry = UIPathManager::getInstance();
+    registry->setPath("root_resource_path", resources);
+    registry->setPath("user_velmora_drive_path", home.path() + "/.VelmoraDrive");
+    registry->setPath("user_larkspan_path", home.path() + "/.Larkspan");
+    QCOMPARE(Logger::Initialize(Logger::TYPE_FILE, (home.path() + "/launcher.log").toStdString(),
+                                (resources + "/log/launcher.debug").toStdString(), 50,
+                                Logger::SCOPE_LOCK),
+             0);
+    StrTable::InitStrTable();
+}
+
+// Every run starts with an aged folder of the older product and an empty log.
+void LauncherDriverTest::init()
+{
+    QVERIFY(QDir().mkpath(home.path() + "/.Larkspan/app/Contents"));
+    QFile log(home.path() + "/launcher.log");
+    QVERIFY(log.open(QIODevice::WriteOnly | QIODevice::Truncate));
+}
+
+LauncherDriverTest::Outcome LauncherDriverTest::RunDriver(bool needUpgrade, int upgradeResult)
+{
+    Script script;
+    script.needUpgrade = needUpgrade;
+    script.upgradeResult = upgradeResult;
+    Outcome outcome;
+    auto *launcher = new Launcher(new ScriptedService(&script));
+    ProcessingProgressDialog *dialog = FindDialog();
+    if (dialog == nullptr) {
+        delete launcher;
+        return outcome;
+    }
+    DialogWatch watch(dialog);
+    launcher->Run();
+    launcher->Start();
+    // The driver ends every run with the value 100 on a hidden dialog; the
+    // generous limit only keeps a broken driver from hanging the suite.
+    const bool done = QTest::qWaitFor([dialog] { return dialog->value() == 100 && !dialog->isVisible(); }, 60000);
+    if (done) {
+        outcome.calls = script.calls;
+        outcome.shown = watch.shown;
+        outcome.values = watch.values;
+        outcome.finalLabel = dialog->labelText();
+        outcome.visibleAtEnd = dialog->isVisible();
+    }
+    delete launcher;
+    return outcome;
+}
+
+QString LauncherDriverTest::LogText() const
+{
+    QFile log(home.path() + "/launcher.log");
+    return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+}
+
+void LauncherDriverTest::noUpgradeNeverShowsTheDialog()
+{
+    const Outcome outcome = RunDriver(false, 0);
+    QCOMPARE(outcome.calls, QStringList({"pre", "decide", "post"}));
+    QCOMPARE(outcome.shown, 0);
+    QCOMPARE(outcome.values, QList<int>({100}));  // only the driver's own final value
+    QCOMPARE(outcome.finalLabel, QString("Velmora Drive Client is initializing..."));
+    QVERIFY(!QDir(home.path() + "/.Larkspan/app").exists());
+    const QString log = LogText();
+    QVERIFY2(log.contains("[DEBUG] launcher(89): running\n"), qPrintable(log));
+    QVERIFY2(log.contains("[DEBUG] launcher(94): no need to upgrade\n"), qPrintable(log));
+    QVERIFY2(log.contains("[DEBUG] launcher(117): done\n"), qPrintable(log));
+    QVERIFY(!log.contains("Failed to upgrade"));
+}
+
+void LauncherDriverTest::successfulUpgradeEndsAtHundredAndReady()
+{
+    const Outcome outcome = RunDriver(true, 0);
+    QCOMPARE(outcome.calls, QStringList({"pre", "decide", "upgrade", "post"}));
+    QCOMPARE(outcome.shown, 1);
+    QCOMPARE(outcome.values, QList<int>({33, 66, 100}));
+    QCOMPARE(outcome.finalLabel, QString("Velmora Drive Client is ready."));
+    QVERIFY(!outcome.visibleAtEnd);
+    QVERIFY(!QDir(home.path() + "/.Larkspan/app").exists());
+    QVERIFY(!LogText().contains("no need to upgrade"));
+}
+
+void LauncherDriverTest::failedUpgradeKeepsTheLastReportAndStillLaunches()
+{
+    const Outcome outcome = RunDriver(true, -1);
+    QCOMPARE(outcome.calls, QStringList({"pre", "decide", "upgrade", "post"}));
+    QCOMPARE(outcome.shown, 1);
+    // 33 and 66 from the relay; the last 100 is the driver closing the run.
+    QCOMPARE(outcome.values, QList<int>({33, 66, 100}));
+    QCOMPARE(outcome.finalLabel, QString("unpacking 3 entries"));
+    QVERIFY(!QDir(home.path() + "/.Larkspan/app").exists());
+    const QString log = LogText();
+    QVERIFY2(log.contains("[ERROR] launcher(101): Failed to upgrade package\n"), qPrintable(log));
+    QVERIFY(log.indexOf("Failed to upgrade") < log.indexOf("launcher(117): done"));
+}
+
+void LauncherDriverTest::progressIsStepsTimesHundredOverTotal_data()
+{
+    QTest::addColumn<int>("total");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<int>("value");
+    QTest::newRow("truncates") << 7 << 3 << 42;
+    QTest::newRow("complete") << 100 << 100 << 100;
+    QTest::newRow("one of many") << 3000 << 1 << 0;
+    QTest::newRow("single entry") << 1 << 1 << 100;
+    QTest::newRow("no overflow") << 30000000 << 29999999 << 99;
+}
+
+// The relay's reports reach the dialog through the driver's slot.
+void LauncherDriverTest::progressIsStepsTimesHundredOverTotal()
+{
+    QFETCH(int, total);
+    QFETCH(int, steps);
+    QFETCH(int, value);
+    Script script;
+    Launcher launcher(new ScriptedService(&script));
+    ProcessingProgressDialog *dialog = FindDialog();
+    QVERIFY(dialog != nullptr);
+    Notify_Adapter::GetInstance()->UpdateProgress(total, steps);
+    QCOMPARE(dialog->value(), value);
+}
+
+QTEST_MAIN(LauncherDriverTest)
+#include "launcher_driver_test.moc"
