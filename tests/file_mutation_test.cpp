@@ -199,15 +199,14 @@ TEST_F(FileMutationTest, CopyFailures)
 
 TEST_F(FileMutationTest, CopyOntoFullVolume)
 {
-    REQUIRE_ROOT();
-    fop_test::TmpfsMount small(Path("small"), "64k");
-    REQUIRE_OWN_TMPFS(small, dir_);
+    fop_test::OtherVolume small(Path("small"), "64k", false);
+    REQUIRE_OTHER_VOLUME(small, dir_);
     WriteFile(Path("src"), std::string(256 * 1024, 'z'));
-    EXPECT_EQ(-2, FSCopy(Path("src").c_str(), Path("small/dst").c_str(), true));
+    EXPECT_EQ(-2, FSCopy(Path("src").c_str(), small.Path("dst").c_str(), true));
     EXPECT_TRUE(Logged("CopyFile: write: No space left on device (28)\n"));
     EXPECT_TRUE(Exists(Path("src")));  // never removed after a failed copy
-    EXPECT_TRUE(Exists(Path("small/dst")));  // the partial copy stays
-    EXPECT_EQ(-3, FSRename(Path("src").c_str(), Path("small/moved").c_str(), false));
+    EXPECT_TRUE(Exists(small.Path("dst")));  // the partial copy stays
+    EXPECT_EQ(-3, FSRename(Path("src").c_str(), small.Path("moved").c_str(), false));
     EXPECT_EQ(256u * 1024, ReadFile(Path("src")).size());
 }
 
@@ -255,35 +254,33 @@ void ExpectTree(const std::string& root)
 
 TEST_F(FileMutationTest, RenameTreeAcrossVolumes)
 {
-    REQUIRE_ROOT();
-    fop_test::TmpfsMount other(Path("other"), "4m");
-    REQUIRE_OWN_TMPFS(other, dir_);
+    fop_test::OtherVolume other(Path("other"), "4m", true);
+    REQUIRE_OTHER_VOLUME(other, dir_);
     MakeTree(Path("tree"));
     for (bool exact : {false, true}) {
-        std::string from = exact ? Path("other/moved") : Path("tree");
-        std::string to = exact ? Path("back") : Path("other/moved");
+        std::string from = exact ? other.Path("moved") : Path("tree");
+        std::string to = exact ? Path("back") : other.Path("moved");
         ASSERT_EQ(0, FSRename(from.c_str(), to.c_str(), exact)) << from;
         ExpectTree(to);
         EXPECT_FALSE(Exists(from));
     }
     WriteFile(Path("single"), "one");
-    ASSERT_EQ(0, FSRename(Path("single").c_str(), Path("other/single").c_str(), false));
-    EXPECT_EQ("one", ReadFile(Path("other/single")));
+    ASSERT_EQ(0, FSRename(Path("single").c_str(), other.Path("single").c_str(), false));
+    EXPECT_EQ("one", ReadFile(other.Path("single")));
     EXPECT_FALSE(Exists(Path("single")));
 }
 
 TEST_F(FileMutationTest, RenameAcrossVolumesStopsAtLink)
 {
-    REQUIRE_ROOT();
-    fop_test::TmpfsMount other(Path("other"), "4m");
-    REQUIRE_OWN_TMPFS(other, dir_);
+    fop_test::OtherVolume other(Path("other"), "4m", true);
+    REQUIRE_OTHER_VOLUME(other, dir_);
     mkdir(Path("tree").c_str(), 0755);
     symlink("/etc", Path("tree/link").c_str());
     WriteFile(Path("tree/file"), "f");
-    EXPECT_EQ(-3, FSRename(Path("tree").c_str(), Path("other/tree").c_str(), false));
+    EXPECT_EQ(-3, FSRename(Path("tree").c_str(), other.Path("tree").c_str(), false));
     EXPECT_TRUE(Exists(Path("tree/link")));  // left at the source
-    EXPECT_TRUE(Exists(Path("other/tree")));
-    EXPECT_EQ(-3, FSRename(Path("tree/link").c_str(), Path("other/link").c_str(), false));
+    EXPECT_TRUE(Exists(other.Path("tree")));
+    EXPECT_EQ(-3, FSRename(Path("tree/link").c_str(), other.Path("link").c_str(), false));
 }
 
 TEST_F(FileMutationTest, RemoveResults)

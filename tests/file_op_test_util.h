@@ -76,35 +76,53 @@ protected:
     std::string log_;
 };
 
-// A tmpfs of the given size mounted on dir; unmounted when done.
-class TmpfsMount {
+// A folder on another device than the test folder: a tmpfs of the given
+// size of our own mounted on mountDir (needs root), else, when allowed, a
+// fresh folder under /dev/shm. Unmounted or removed when done.
+class OtherVolume {
 public:
-    TmpfsMount(const std::string& dir, const std::string& size) : dir_(dir)
+    OtherVolume(const std::string& mountDir, const std::string& size, bool shmFallback) : path_(mountDir)
     {
-        mkdir(dir.c_str(), 0755);
+        mkdir(mountDir.c_str(), 0755);
         std::string options = "size=" + size;
-        mounted_ = mount("tmpfs", dir.c_str(), "tmpfs", 0, options.c_str()) == 0;
+        mounted_ = mount("tmpfs", mountDir.c_str(), "tmpfs", 0, options.c_str()) == 0;
+        char tmpl[] = "/dev/shm/file_op_test_XXXXXX";
+        if (!mounted_ && shmFallback && mkdtemp(tmpl) != nullptr)
+            path_ = shm_ = tmpl;
     }
-    ~TmpfsMount()
+    ~OtherVolume()
     {
         if (mounted_)
-            umount2(dir_.c_str(), MNT_DETACH);
+            umount2(path_.c_str(), MNT_DETACH);
+        std::error_code ignored;
+        if (!shm_.empty())
+            std::filesystem::remove_all(shm_, ignored);
     }
-    TmpfsMount(const TmpfsMount&) = delete;
-    TmpfsMount& operator=(const TmpfsMount&) = delete;
+    OtherVolume(const OtherVolume&) = delete;
+    OtherVolume& operator=(const OtherVolume&) = delete;
 
-    // Mounted and really another device than other.
+    std::string Path(const std::string& name) const { return path_ + "/" + name; }
+
     bool OtherDeviceThan(const std::string& other) const
     {
         struct stat a;
         struct stat b;
-        return mounted_ && stat(dir_.c_str(), &a) == 0 && stat(other.c_str(), &b) == 0 && a.st_dev != b.st_dev;
+        return (mounted_ || !shm_.empty()) && stat(path_.c_str(), &a) == 0 && stat(other.c_str(), &b) == 0 &&
+               a.st_dev != b.st_dev;
     }
 
 private:
-    std::string dir_;
+    std::string path_;
+    std::string shm_;
     bool mounted_ = false;
 };
+
+#define REQUIRE_OTHER_VOLUME(volume, other)                                                          \
+    do {                                                                                            \
+        if (!(volume).OtherDeviceThan(other))                                                       \
+            GTEST_SKIP() << "no second volume: cannot mount a tmpfs of our own here (needs root), " \
+                            "and /dev/shm is missing or on the same device";                       \
+    } while (0)
 
 // An ext4 image of our own, loop-mounted on dir with extra mkfs options.
 class Ext4LoopMount {
@@ -133,13 +151,6 @@ private:
     std::string dir_;
     bool mounted_ = false;
 };
-
-#define REQUIRE_OWN_TMPFS(mnt, other)                                                                  \
-    do {                                                                                              \
-        if (!(mnt).OtherDeviceThan(other))                                                            \
-            GTEST_SKIP() << "cannot mount a tmpfs of our own on another device here (needs root and " \
-                            "CAP_SYS_ADMIN)";                                                        \
-    } while (0)
 
 // Runs body in a child that dropped to uid/gid 65534 and returns its exit
 // status, or -1 when the child could not be run. As root permission bits
