@@ -60,12 +60,13 @@ cleanup() {
 trap cleanup EXIT
 
 show() {
+  local pid
+  # The client writes its pid file a moment after the launcher has ended.
+  for _ in $(seq 50); do pid=$(client_pid); [ -z "$pid" ] || break; sleep 0.1; done
   echo "== installed tree under $home"
   (cd "$home" && find . -path ./.VelmoraDrive/VelmoraDrive.app/Contents/Resources/data -prune -o -print | sort)
   echo "== $home/.VelmoraDrive/log/launcher.log"
   cat "$home/.VelmoraDrive/log/launcher.log" 2>/dev/null || echo "(no log file)"
-  local pid
-  for _ in $(seq 50); do pid=$(client_pid); [ -z "$pid" ] || break; sleep 0.1; done
   echo "== running client"
   if [ -n "$pid" ]; then ps -o pid,etime,args -p "$pid" || true; else echo "(no ui.pid yet)"; fi
 }

@@ -1,0 +1,403 @@
+// The built launcher run on demo bundles against a temp home folder: what
+// lands on disk, what the log says, and which client it leaves running.
+//
+// The test process is a child subreaper, so the clients the launcher starts
+// detached become its own children: it can tell them apart by parent pid and
+// stop and reap them without trusting a pid read from a file.
+#include <gtest/gtest.h>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+const std::string kSourceDir = std::string(__FILE__).substr(0, std::string(__FILE__).rfind("/tests/"));
+
+std::string ReadFile(const std::string &path)
+{
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteFile(const std::string &path, const std::string &text)
+{
+    std::ofstream(path) << text;
+}
+
+bool Exists(const std::string &path)
+{
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0;
+}
+
+int CountOf(const std::string &text, const std::string &needle)
+{
+    int count = 0;
+    for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1))
+        ++count;
+    return count;
+}
+
+// The lines of the log written by one process.
+std::string LinesOfPid(const std::string &log, pid_t pid)
+{
+    char tag[32];
+    snprintf(tag, sizeof(tag), " (%5d:", pid);
+    std::istringstream in(log);
+    std::string line, lines;
+    while (std::getline(in, line)) {
+        if (line.find(tag) != std::string::npos)
+            lines += line + "\n";
+    }
+    return lines;
+}
+
+pid_t ParentOf(pid_t pid)
+{
+    std::string stat = ReadFile("/proc/" + std::to_string(pid) + "/stat");
+    size_t close = stat.rfind(')');
+    if (close == std::string::npos)
+        return -1;
+    std::istringstream rest(stat.substr(close + 2));
+    char state;
+    pid_t parent = -1;
+    rest >> state >> parent;
+    return parent;
+}
+
+std::string ExecutableOf(pid_t pid)
+{
+    char target[4096];
+    ssize_t n = readlink(("/proc/" + std::to_string(pid) + "/exe").c_str(), target, sizeof(target) - 1);
+    return n > 0 ? std::string(target, n) : std::string();
+}
+
+std::vector<pid_t> OwnChildren()
+{
+    std::vector<pid_t> children;
+    DIR *proc = opendir("/proc");
+    if (proc == nullptr)
+        return children;
+    while (dirent *entry = readdir(proc)) {
+        pid_t pid = atoi(entry->d_name);
+        if (pid > 0 && ParentOf(pid) == getpid())
+            children.push_back(pid);
+    }
+    closedir(proc);
+    return children;
+}
+
+class LauncherE2ETest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(prctl(PR_SET_CHILD_SUBREAPER, 1), 0) << strerror(errno);
+        char pattern[] = "/tmp/launcher-e2e-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        root = pattern;
+        home = root + "/home";
+        ASSERT_EQ(mkdir(home.c_str(), 0700), 0);
+        ASSERT_EQ(mkdir((root + "/run").c_str(), 0700), 0);
+        ASSERT_EQ(mkdir((root + "/bundles").c_str(), 0700), 0);
+    }
+
+    void TearDown() override
+    {
+        StopClients();
+        std::string command = "rm -rf '" + root + "'";
+        ASSERT_EQ(system(command.c_str()), 0);
+    }
+
+    // A demo bundle of the given build, with the given level-file lines.
+    std::string MakeBundle(int build, const std::vector<std::string> &levels)
+    {
+        std::string command = "bash '" + kSourceDir + "/scripts/make-demo-bundle.sh' --bin-dir '" +
+                              VELMORA_BIN_DIR + "' --name 'Velmora Drive " + std::to_string(build) + "'";
+        for (const std::string &level : levels)
+            command += " --level " + level;
+        command += " " + std::to_string(build) + " '" + root + "/bundles' > /dev/null";
+        EXPECT_EQ(system(command.c_str()), 0) << command;
+        return root + "/bundles/Velmora Drive " + std::to_string(build) + ".app";
+    }
+
+    // Starts the bundle's launcher with HOME set to homeValue; its output
+    // goes to files under the temp folder, named by run.
+    pid_t StartLauncher(const std::string &bundle, const std::string &homeValue, const std::string &run)
+    {
+        // Everything is prepared before fork: reaper threads may be running.
+        std::string exe = bundle + "/Contents/MacOS/velmora-launcher";
+        std::vector<std::string> env = {"HOME=" + homeValue, "QT_QPA_PLATFORM=offscreen",
+                                        "XDG_RUNTIME_DIR=" + root + "/run", "PATH=/usr/bin:/bin"};
+        std::vector<char *> envp;
+        for (std::string &item : env)
+            envp.push_back(&item[0]);
+        envp.push_back(nullptr);
+        char *argv[] = {&exe[0], nullptr};
+        const int out = open((root + "/" + run + ".out").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        const int err = open((root + "/" + run + ".err").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        pid_t child = fork();
+        if (child == 0) {
+            dup2(out, 1);
+            dup2(err, 2);
+            execve(argv[0], argv, envp.data());
+            _exit(127);
+        }
+        close(out);
+        close(err);
+        return child;
+    }
+
+    int Wait(pid_t pid)
+    {
+        int status = 0;
+        if (waitpid(pid, &status, 0) != pid)
+            return -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
+
+    int RunLauncher(const std::string &bundle, const std::string &run = "launcher")
+    {
+        return Wait(StartLauncher(bundle, home, run));
+    }
+
+    std::string Drive() const { return home + "/.VelmoraDrive"; }
+    std::string App() const { return Drive() + "/VelmoraDrive.app"; }
+    std::string Log() const { return ReadFile(Drive() + "/log/launcher.log"); }
+    std::string InstalledInfo() const { return ReadFile(App() + "/Contents/Resources/INFO"); }
+    std::string Output(const std::string &run, const char *stream) const
+    {
+        return ReadFile(root + "/" + run + "." + stream);
+    }
+
+    // The client the launcher started: a child of ours running the installed
+    // executable and named by its pid file. The bound only keeps a broken
+    // launcher from hanging the suite.
+    pid_t WaitForClient(pid_t notThisOne = 0)
+    {
+        const std::string client = App() + "/Contents/MacOS/cloud-drive-ui";
+        for (int i = 0; i < 600; ++i) {
+            std::string record = ReadFile(Drive() + "/ui.pid");
+            pid_t pid = record.rfind("pid=", 0) == 0 ? atoi(record.c_str() + 4) : 0;
+            if (pid > 0 && pid != notThisOne && ParentOf(pid) == getpid() && ExecutableOf(pid) == client) {
+                Reap(pid);
+                return pid;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return -1;
+    }
+
+    // Reaps the client as soon as it ends, so that the launcher's probes of
+    // a stopped client do not see a zombie of ours.
+    void Reap(pid_t pid)
+    {
+        if (reapers.count(pid) == 0)
+            reapers[pid] = std::thread([pid] { waitpid(pid, nullptr, 0); });
+    }
+
+    bool Ended(pid_t pid) { return ParentOf(pid) != getpid(); }
+
+    void StopClients()
+    {
+        for (pid_t child : OwnChildren()) {
+            kill(child, SIGKILL);
+            if (reapers.count(child) == 0)
+                waitpid(child, nullptr, 0);
+        }
+        for (auto &reaper : reapers)
+            reaper.second.join();
+        reapers.clear();
+    }
+
+    std::string root, home;
+    std::map<pid_t, std::thread> reapers;
+};
+
+const std::vector<std::string> kVerbose = {"launcher_debug=7", "service_debug=7"};
+
+TEST_F(LauncherE2ETest, FirstInstallCreatesTheUserBundleAndStartsIt)
+{
+    const std::string bundle = MakeBundle(100, kVerbose);
+    ASSERT_EQ(RunLauncher(bundle), 0) << Output("launcher", "err");
+
+    EXPECT_NE(InstalledInfo().find("build_version=100"), std::string::npos);
+    struct stat st;
+    ASSERT_EQ(stat((App() + "/Contents/MacOS/cloud-drive-ui").c_str(), &st), 0);
+    EXPECT_TRUE(st.st_mode & S_IXUSR);
+    EXPECT_FALSE(Exists(App() + "_tmp"));
+    EXPECT_NE(Output("launcher", "out").find("lib path = '" + bundle + "/Contents/Frameworks/plugins'"),
+              std::string::npos);
+
+    const std::string log = Log();
+    EXPECT_EQ(CountOf(log, "[INFO] main("), 7) << log;
+    EXPECT_NE(log.find("main(106): >>> user_larkspan_path = " + home + "/.Larkspan\n"), std::string::npos);
+    EXPECT_NE(log.find("main(112): >>> root_resource_path = " + bundle + "/Contents/Resources\n"),
+              std::string::npos);
+    EXPECT_NE(log.find("launcher(89): running"), std::string::npos);
+    EXPECT_NE(log.find("launcher(117): done"), std::string::npos);
+    EXPECT_EQ(log.find("[ERROR]"), std::string::npos) << log;
+    EXPECT_GT(WaitForClient(), 0);
+}
+
+TEST_F(LauncherE2ETest, NewerBuildReplacesTheClientAndRestartsIt)
+{
+    ASSERT_EQ(RunLauncher(MakeBundle(100, kVerbose), "first"), 0);
+    const pid_t old = WaitForClient();
+    ASSERT_GT(old, 0);
+
+    ASSERT_EQ(RunLauncher(MakeBundle(101, kVerbose), "second"), 0) << Output("second", "err");
+    EXPECT_TRUE(Ended(old));
+    EXPECT_NE(InstalledInfo().find("build_version=101"), std::string::npos);
+    EXPECT_FALSE(Exists(App() + "_tmp"));
+    EXPECT_NE(Log().find("local appdata exist"), std::string::npos);
+    EXPECT_GT(WaitForClient(old), 0);
+}
+
+TEST_F(LauncherE2ETest, SameBuildLeavesTheInstallationAloneAndStartsTheClient)
+{
+    const std::string bundle = MakeBundle(100, kVerbose);
+    ASSERT_EQ(RunLauncher(bundle, "first"), 0);
+    const pid_t first = WaitForClient();
+    ASSERT_GT(first, 0);
+    WriteFile(App() + "/Contents/Resources/marker", "kept");
+
+    ASSERT_EQ(RunLauncher(bundle, "second"), 0);
+    EXPECT_EQ(ReadFile(App() + "/Contents/Resources/marker"), "kept");
+    EXPECT_FALSE(Ended(first));
+    EXPECT_NE(Log().find("launcher(94): no need to upgrade"), std::string::npos);
+    EXPECT_GT(WaitForClient(first), 0);
+}
+
+TEST_F(LauncherE2ETest, FailedUpgradeRollsBackAndStillStartsTheClient)
+{
+    ASSERT_EQ(RunLauncher(MakeBundle(100, kVerbose), "first"), 0);
+    const pid_t old = WaitForClient();
+    ASSERT_GT(old, 0);
+    const std::string broken = MakeBundle(101, kVerbose);
+    WriteFile(broken + "/Contents/Resources/package/larkspan.vpk", "not an archive");
+
+    ASSERT_EQ(RunLauncher(broken, "second"), 0);
+    EXPECT_NE(InstalledInfo().find("build_version=100"), std::string::npos);
+    EXPECT_FALSE(Exists(App() + "_tmp"));
+    const std::string log = Log();
+    EXPECT_NE(log.find("[ERROR] launcher(101): Failed to upgrade package\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("launcher(117): done"), std::string::npos);
+    EXPECT_GT(WaitForClient(old), 0);
+}
+
+// The first launcher is frozen while it holds the instance lock, so the
+// second meets it for certain: it is caught waiting for a stopped client
+// (SIGSTOP holds the client's SIGTERM pending), then stopped itself.
+TEST_F(LauncherE2ETest, SecondInstanceReturnsAtOnceAndDoesNothing)
+{
+    ASSERT_EQ(RunLauncher(MakeBundle(100, kVerbose), "install"), 0);
+    const pid_t client = WaitForClient();
+    ASSERT_GT(client, 0);
+    ASSERT_EQ(kill(client, SIGSTOP), 0);
+    const std::string bundle = MakeBundle(101, kVerbose);
+
+    const pid_t first = StartLauncher(bundle, home, "first");
+    for (int i = 0; i < 600 && Log().find("local appdata exist") == std::string::npos; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    ASSERT_NE(Log().find("local appdata exist"), std::string::npos) << Log();
+    ASSERT_EQ(kill(first, SIGSTOP), 0);
+
+    const pid_t second = StartLauncher(bundle, home, "second");
+    EXPECT_EQ(Wait(second), 0);
+    const std::string lines = LinesOfPid(Log(), second);
+    EXPECT_EQ(CountOf(lines, "\n"), 8) << lines;
+    EXPECT_NE(lines.find("[DEBUG] main(154): app has already launched, return\n"), std::string::npos) << lines;
+    EXPECT_NE(InstalledInfo().find("build_version=100"), std::string::npos);
+    EXPECT_FALSE(Ended(client));
+
+    kill(client, SIGCONT);
+    kill(first, SIGCONT);
+    EXPECT_EQ(Wait(first), 0);
+    EXPECT_TRUE(Ended(client));
+    EXPECT_NE(InstalledInfo().find("build_version=101"), std::string::npos);
+}
+
+TEST_F(LauncherE2ETest, FileInPlaceOfTheUserFolderStillRunsWithoutLogFile)
+{
+    WriteFile(Drive(), "in the way");
+    ASSERT_EQ(RunLauncher(MakeBundle(100, kVerbose)), 0);
+    EXPECT_EQ(ReadFile(Drive()), "in the way");
+    const std::string err = Output("launcher", "err");
+    EXPECT_TRUE(err.find("[ERROR]") != std::string::npos || err.find("[WARNING]") != std::string::npos) << err;
+    // Without a log file the logger keeps its initial threshold: no INFO or DEBUG.
+    EXPECT_EQ(err.find("[INFO]"), std::string::npos) << err;
+    EXPECT_EQ(err.find("[DEBUG]"), std::string::npos) << err;
+    EXPECT_NE(err.find("launcher(101): Failed to upgrade package"), std::string::npos) << err;
+}
+
+TEST_F(LauncherE2ETest, LevelFileSwitchesDebugOnForOneComponentOnly)
+{
+    const struct {
+        const char *level;
+        const char *present;
+        const char *absent;
+    } rows[] = {
+        {"service_debug=7", "[DEBUG] mac/mac-service(", "[DEBUG] launcher("},
+        {"launcher_debug=7", "[DEBUG] launcher(89): running", "[DEBUG] mac/mac-service("},
+        {"extractor_debug=7", "[DEBUG] extractor(", "[DEBUG] launcher("},
+    };
+    int build = 100;
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.level);
+        unlink((Drive() + "/log/launcher.log").c_str());
+        // A newer build each time, so every run installs and extracts.
+        ASSERT_EQ(RunLauncher(MakeBundle(build++, {row.level})), 0);
+        const std::string log = Log();
+        EXPECT_NE(log.find(row.present), std::string::npos) << log;
+        EXPECT_EQ(log.find(row.absent), std::string::npos) << log;
+        EXPECT_GT(WaitForClient(), 0);
+        StopClients();
+    }
+}
+
+TEST_F(LauncherE2ETest, UntidyHomePathGivesCleanRegistryValues)
+{
+    const std::string bundle = MakeBundle(100, {"launcher_debug=6"});
+    ASSERT_EQ(mkdir((root + "/elsewhere").c_str(), 0700), 0);
+    const std::string rows[] = {
+        root + "/elsewhere/../home",
+        root + "//home",
+        root + "/home/",
+        root + "/./home//./",
+    };
+    for (const std::string &messy : rows) {
+        SCOPED_TRACE(messy);
+        unlink((Drive() + "/log/launcher.log").c_str());
+        ASSERT_EQ(Wait(StartLauncher(bundle, messy, "messy")), 0);
+        const std::string log = Log();
+        EXPECT_NE(log.find(">>> user_larkspan_path = " + home + "/.Larkspan\n"), std::string::npos) << log;
+        EXPECT_NE(log.find(">>> user_larkspan_resource_path = " + home +
+                           "/.Larkspan/Larkspan.app/Contents/Resources\n"),
+                  std::string::npos)
+            << log;
+        EXPECT_EQ(log.find("//"), std::string::npos) << log;
+        EXPECT_EQ(log.find("/./"), std::string::npos) << log;
+        EXPECT_EQ(log.find("/../"), std::string::npos) << log;
+        EXPECT_TRUE(Exists(App() + "/Contents/MacOS/cloud-drive-ui"));
+        StopClients();
+    }
+}
+
+}  // namespace
