@@ -1,0 +1,253 @@
+// Stopping the client by its pid file, and starting it.
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <thread>
+
+#include "mac-service.h"
+#include "service_fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Sent = std::vector<std::pair<pid_t, int>>;
+
+class StopTest : public ServiceFixture {
+protected:
+    void PidFile(const std::string& content) { WriteFile(velmora + "/ui.pid", content); }
+    void Stop()
+    {
+        MacService service;
+        service.StopServiceByPath(QString::fromStdString(velmora));
+    }
+};
+
+struct Hostile {
+    const char* name;
+    std::string content;  // "SELF" stands for the test's own pid
+    const char* note;
+};
+
+class HostilePidTest : public StopTest, public ::testing::WithParamInterface<Hostile> {};
+
+TEST_P(HostilePidTest, NothingIsSignalled)
+{
+    std::string content = GetParam().content;
+    size_t self = content.find("SELF");
+    if (self != std::string::npos) {
+        content.replace(self, 4, std::to_string(getpid()));
+    }
+    PidFile(content);
+    Stop();
+    EXPECT_TRUE(recorder.sent.empty());
+    EXPECT_EQ(LogCount(GetParam().note), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, HostilePidTest,
+    ::testing::Values(Hostile{"zero", "pid=0\n", "names no valid pid ('0')"},
+                      Hostile{"minus_one", "pid=-1\n", "names no valid pid ('-1')"},
+                      Hostile{"negative", "pid=-4242\n", "names no valid pid"},
+                      Hostile{"huge", "pid=99999999999\n", "names no valid pid"},
+                      Hostile{"wraps_to_minus_one", "pid=4294967295\n", "names no valid pid"},
+                      Hostile{"not_a_number", "pid=abc\n", "names no valid pid"},
+                      Hostile{"trailing_text", "pid=12abc\n", "names no valid pid"},
+                      Hostile{"empty", "pid=''\n", "names no valid pid ('')"},
+                      Hostile{"no_pid_key", "other=4242\n", "names no valid pid ('')"},
+                      Hostile{"own_pid", "pid=SELF\n", "is the launcher itself"},
+                      Hostile{"malformed", "pid=42 43\n", "Failed to read pid file"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(StopTest, MissingPidFileOnlyLogs)
+{
+    Stop();
+    EXPECT_TRUE(recorder.sent.empty());
+    EXPECT_EQ(LogCount("pid file '" + velmora + "/ui.pid' does not exist, no need to terminate"), 1);
+}
+
+TEST_F(StopTest, PidFileThatCannotBeOpenedSignalsNothing)
+{
+    PidFile("pid=4242\n");
+    chmod((velmora + "/ui.pid").c_str(), 0);
+    chmod(root.c_str(), 0755);
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // Root opens any file: the unreadable case needs an ordinary user.
+        if (setgid(65534) != 0 || setuid(65534) != 0) {
+            _exit(2);
+        }
+        Stop();
+        _exit(recorder.sent.empty() ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 2) {
+        GTEST_SKIP() << "cannot drop to uid 65534";
+    }
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(LogCount("Failed to read pid file"), 1);
+}
+
+struct Sequence {
+    const char* name;
+    int term_errno;
+    int probes_alive;
+    std::vector<std::string> exe;  // "IN": inside the pid file's folder
+    int probes;                    // signal 0 sent
+    bool killed;
+    int sleeps;
+};
+
+class SequenceTest : public StopTest, public ::testing::WithParamInterface<Sequence> {};
+
+TEST_P(SequenceTest, SignalsInOrder)
+{
+    const Sequence& s = GetParam();
+    recorder.term_errno = s.term_errno;
+    recorder.probes_alive = s.probes_alive;
+    for (const std::string& exe : s.exe) {
+        recorder.exe_answers.push_back(exe == "IN" ? ui : exe);
+    }
+    PidFile("pid=4242\n");
+    Stop();
+    Sent expected;
+    if (!s.exe.empty() && s.exe[0] != "IN") {
+        EXPECT_EQ(LogCount("pid 4242 runs '/usr/bin/other', not a client under"), 1);
+    } else {
+        expected.emplace_back(4242, SIGTERM);
+    }
+    expected.insert(expected.end(), s.probes, {4242, 0});
+    if (s.killed) {
+        expected.emplace_back(4242, SIGKILL);
+    }
+    EXPECT_EQ(recorder.sent, expected);
+    EXPECT_EQ(recorder.sleeps, s.sleeps);
+    EXPECT_EQ(LogCount("kill: Operation not permitted (1)"), s.term_errno == EPERM ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clients, SequenceTest,
+    ::testing::Values(Sequence{"ends_at_once", 0, 0, {}, 1, false, 0},
+                      Sequence{"ends_after_a_second", 0, 1, {"IN"}, 2, false, 1},
+                      Sequence{"already_gone", ESRCH, 0, {}, 0, false, 0},
+                      Sequence{"other_user", EPERM, 1000, {}, 15, true, 15},
+                      Sequence{"ignores_sigterm", 0, 1000, {"IN"}, 15, true, 15},
+                      Sequence{"stale_pid", 0, 1000, {"/usr/bin/other"}, 0, false, 0},
+                      Sequence{"pid_reused_while_waiting", 0, 1000, {"IN", "/usr/bin/other"}, 15,
+                               false, 15}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(StopTest, StopServiceReadsTheNewProductFolder)
+{
+    PidFile("pid=4242\n");
+    recorder.probes_alive = 0;
+    MacService service;
+    service.StopService();
+    EXPECT_EQ(recorder.sent, (Sent{{4242, SIGTERM}, {4242, 0}}));
+}
+
+// A real client: a copy of sleep installed as the client UI executable,
+// reaped by a thread so that its end shows to the probes at once.
+class RealClient {
+public:
+    RealClient(const std::string& exe, bool ignore_term)
+    {
+        pid = fork();
+        if (pid == 0) {
+            if (ignore_term) {
+                signal(SIGTERM, SIG_IGN);
+            }
+            execl(exe.c_str(), "cloud-drive-ui", "120", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        reaper = std::thread([this] { waitpid(pid, &status, 0); });
+        // The checks below need the image replaced before the pid is named.
+        std::string target = fs::canonical(exe).string();
+        std::string running;
+        for (int i = 0; i < 1000 && running != target; ++i) {
+            usleep(10000);
+            ReadProcessExecutable(pid, running);
+        }
+    }
+    ~RealClient()
+    {
+        if (!done) {
+            kill(pid, SIGKILL);
+            Wait();
+        }
+    }
+    int Wait()
+    {
+        reaper.join();
+        done = true;
+        return WIFSIGNALED(status) ? WTERMSIG(status) : -1;
+    }
+
+    pid_t pid = -1;
+
+private:
+    std::thread reaper;
+    int status = 0;
+    bool done = false;
+};
+
+class RealStopTest : public StopTest {
+protected:
+    void SetUp() override
+    {
+        StopTest::SetUp();
+        ClientProcess::Install(nullptr);
+        fs::create_directories(fs::path(ui).parent_path());
+        fs::copy_file("/bin/sleep", ui);
+    }
+};
+
+TEST_F(RealStopTest, ClientEndsOnSigterm)
+{
+    RealClient client(ui, false);
+    PidFile("pid=" + std::to_string(client.pid) + "\n");
+    Stop();
+    EXPECT_EQ(client.Wait(), SIGTERM);
+}
+
+TEST_F(RealStopTest, ClientIgnoringSigtermIsKilledAfterProbes)
+{
+    RealClient client(ui, true);
+    PidFile("pid=" + std::to_string(client.pid) + "\n");
+    Stop();
+    EXPECT_EQ(client.Wait(), SIGKILL);
+}
+
+TEST_F(RealStopTest, ProgramOutsideTheFolderIsLeftRunning)
+{
+    RealClient stranger("/bin/sleep", false);
+    PidFile("pid=" + std::to_string(stranger.pid) + "\n");
+    Stop();
+    EXPECT_EQ(kill(stranger.pid, 0), 0);
+    EXPECT_EQ(LogCount("not a client under"), 1);
+}
+
+TEST_F(RealStopTest, LaunchStartsClientInItsWorkingFolder)
+{
+    MacService service;
+    EXPECT_TRUE(service.PerUserBinPathExist());
+    fs::remove(ui);
+    EXPECT_FALSE(service.PerUserBinPathExist());
+    EXPECT_EQ(service.LaunchPerUserBin(), -1);
+
+    WriteFile(ui, "#!/bin/sh\npwd > started.tmp && mv started.tmp started\n");
+    fs::permissions(ui, fs::perms::owner_all);
+    EXPECT_EQ(service.LaunchPerUserBin(), 0);
+    std::string marker = fs::path(ui).parent_path().string() + "/started";
+    for (int i = 0; i < 1000 && !Exists(marker); ++i) {
+        usleep(10000);
+    }
+    EXPECT_EQ(ReadFile(marker), fs::path(ui).parent_path().string() + "\n");
+}
+
+}  // namespace
