@@ -5,6 +5,7 @@
 
 #include <climits>
 #include <cstdio>
+#include <cstring>
 
 #include <unicode/unorm2.h>
 #include <unicode/ustring.h>
@@ -19,17 +20,35 @@ void warn(const char* call, UErrorCode err, int line)
     fflush(stderr);
 }
 
-// ICU takes int32_t capacities; a larger block is simply not used beyond that.
-int32_t icu_capacity(size_t cap)
+// ICU takes int32_t sizes; a larger block is simply not used beyond that,
+// and a longer text makes ICU fail, which is reported like any failure.
+int32_t icu_size(size_t n)
 {
-    return cap > INT32_MAX ? INT32_MAX : static_cast<int32_t>(cap);
+    return n > INT32_MAX ? INT32_MAX : static_cast<int32_t>(n);
 }
 
-// The two ICU callers size their block from a pre-flight length; a negative
-// length never comes back together with success, but keep the need sane.
-size_t need_of(int32_t len)
+// ICU writes first into scratch space on the stack, large enough for any
+// ordinary path, so that it runs once and the block is then sized once,
+// exactly (a pre-flight would double the ICU work). A longer text overflows
+// the scratch; ICU then reports the size it needs and writes a second time,
+// straight into a block of that size.
+const int32_t kScratchUnits = 1024;
+
+template <class T, int32_t N, class Write, class Fit>
+int32_t write_sized(Write write, Fit fit, T*& block, size_t& cap, UErrorCode& err)
 {
-    return len > 0 ? static_cast<size_t>(len) + 1 : 1;
+    T scratch[N];
+    int32_t len = write(scratch, N);
+    if (err == U_BUFFER_OVERFLOW_ERROR) {
+        err = U_ZERO_ERROR;
+        fit(static_cast<size_t>(len) + 1);
+        return write(block, icu_size(cap));
+    }
+    if (U_SUCCESS(err)) {
+        fit(static_cast<size_t>(len) + 1);
+        memcpy(block, scratch, static_cast<size_t>(len) * sizeof(T));
+    }
+    return len;
 }
 
 }  // namespace
@@ -37,13 +56,12 @@ size_t need_of(int32_t len)
 int ustring::convert_from_data() const
 {
     UErrorCode err = U_ZERO_ERROR;
-    int32_t len = 0;
-    u_strFromUTF8(nullptr, 0, &len, data, -1, &err);
-    err = U_ZERO_ERROR;
-    realloc_wdata(need_of(len));
-    u_strFromUTF8(wdata, icu_capacity(wdata_cap), &len, data, -1, &err);
+    auto write = [&](UChar* dest, int32_t cap) { int32_t len = 0; u_strFromUTF8(dest, cap, &len, data, -1, &err); return len; };
+    const int call_line = __LINE__ - 1;
+    auto fit = [this](size_t need) { realloc_wdata(need); };
+    const int32_t len = write_sized<UChar, kScratchUnits>(write, fit, wdata, wdata_cap, err);
     if (U_FAILURE(err)) {
-        warn("u_strFromUTF8", err, __LINE__ - 2);
+        warn("u_strFromUTF8", err, call_line);
         clear_wdata();
         return -1;
     }
@@ -54,14 +72,15 @@ int ustring::convert_from_data() const
 
 int ustring::convert_from_wdata()
 {
+    // The UTF-16 form never holds a 0 unit before its end, so its length is
+    // that of the C string.
     UErrorCode err = U_ZERO_ERROR;
-    int32_t len = 0;
-    u_strToUTF8(nullptr, 0, &len, wdata, -1, &err);
-    err = U_ZERO_ERROR;
-    realloc_data(need_of(len));
-    u_strToUTF8(data, icu_capacity(data_cap), &len, wdata, -1, &err);
+    auto write = [&](char* dest, int32_t cap) { int32_t len = 0; u_strToUTF8(dest, cap, &len, wdata, icu_size(wdata_len), &err); return len; };
+    const int call_line = __LINE__ - 1;
+    auto fit = [this](size_t need) { realloc_data(need); };
+    const int32_t len = write_sized<char, 3 * kScratchUnits>(write, fit, data, data_cap, err);
     if (U_FAILURE(err)) {
-        warn("u_strToUTF8", err, __LINE__ - 2);
+        warn("u_strToUTF8", err, call_line);
         clear_data();
         clear_wdata();
         return -1;
@@ -99,12 +118,13 @@ ustring ustring::normalize(const ustring& s, normalization_form f)
     // has warned), so it normalizes to the empty text.
     if (s.cache_dropped())
         s.convert_from_data();
-    int32_t len = unorm2_normalize(norm, s.wdata, -1, nullptr, 0, &err);
-    result.realloc_wdata(need_of(len));
-    err = U_ZERO_ERROR;
-    len = unorm2_normalize(norm, s.wdata, -1, result.wdata, icu_capacity(result.wdata_cap), &err);
+    const int32_t src_len = icu_size(s.wdata_len);
+    auto write = [&](UChar* dest, int32_t cap) { return unorm2_normalize(norm, s.wdata, src_len, dest, cap, &err); };
+    const int call_line = __LINE__ - 1;
+    auto fit = [&result](size_t need) { result.realloc_wdata(need); };
+    const int32_t len = write_sized<UChar, kScratchUnits>(write, fit, result.wdata, result.wdata_cap, err);
     if (U_FAILURE(err)) {
-        warn("unorm2_normalize", err, __LINE__ - 2);
+        warn("unorm2_normalize", err, call_line);
         result.clear();
         return result;
     }

@@ -11,10 +11,34 @@
 namespace {
 
 // Blocks are sized exactly, without headroom: a block is kept while it holds
-// the need (terminator included) and is at most twice as large.
-bool keeps_block(size_t cap, size_t need)
+// the need (terminator included) and is at most twice as large; otherwise it
+// is reallocated to exactly the need. On failure the block stays as it was.
+const size_t kSmallBlock = 64;
+
+template <class T>
+void fit_block(T*& block, size_t& cap, size_t need)
 {
-    return cap >= need && cap / 2 <= need;
+    if (cap >= need && cap / 2 <= need)
+        return;
+    if (need > SIZE_MAX / sizeof(T))
+        throw std::bad_alloc();
+    if (cap * sizeof(T) <= kSmallBlock && need > cap) {
+        // Growing a small block moves it anyway; glibc's realloc then takes
+        // its slow path past the per-thread cache that malloc and free use.
+        T* grown = static_cast<T*>(malloc(need * sizeof(T)));
+        if (!grown)
+            throw std::bad_alloc();
+        memcpy(grown, block, cap * sizeof(T));
+        free(block);
+        block = grown;
+        cap = need;
+        return;
+    }
+    void* moved = realloc(block, need * sizeof(T));
+    if (!moved)
+        throw std::bad_alloc();
+    block = static_cast<T*>(moved);
+    cap = need;
 }
 
 // len + count + 1 for a terminated block; a total that does not fit in a
@@ -66,26 +90,12 @@ void ustring::init()
 
 void ustring::realloc_data(size_t need)
 {
-    if (keeps_block(data_cap, need))
-        return;
-    char* block = static_cast<char*>(realloc(data, need));
-    if (!block)
-        throw std::bad_alloc();
-    data = block;
-    data_cap = need;
+    fit_block(data, data_cap, need);
 }
 
 void ustring::realloc_wdata(size_t need) const
 {
-    if (keeps_block(wdata_cap, need))
-        return;
-    if (need > SIZE_MAX / sizeof(unsigned short))
-        throw std::bad_alloc();
-    void* block = realloc(wdata, need * sizeof(unsigned short));
-    if (!block)
-        throw std::bad_alloc();
-    wdata = static_cast<unsigned short*>(block);
-    wdata_cap = need;
+    fit_block(wdata, wdata_cap, need);
 }
 
 void ustring::clear_data()
