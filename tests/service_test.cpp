@@ -1,6 +1,4 @@
 // Version records, the upgrade decision and the whole upgrade road.
-#include <QCoreApplication>
-
 #include "mac-service.h"
 #include "service_fixture.h"
 
@@ -175,14 +173,6 @@ TEST_F(ServiceTest, UpgradeLeavesOlderProductAlone)
     EXPECT_EQ(RunRoad(service), 0);
     EXPECT_TRUE(recorder.sent.empty());
     EXPECT_EQ(ReadFile(larkspan + "/data/db"), "user data");
-}
-
-TEST_F(ServiceTest, PackageInfoPathsFollowAppFolderAndHome)
-{
-    PackageInfo info;
-    std::string bin = QCoreApplication::applicationDirPath().toStdString();
-    EXPECT_EQ(std::string(info.package_path.c_str()), bin + "/package/larkspan.vpk");
-    EXPECT_EQ(std::string(info.log_path.c_str()), home + "/.VelmoraDrive_log");
 }
 
 }  // namespace
