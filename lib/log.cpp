@@ -2,6 +2,7 @@
 
 #include <syslog.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -13,6 +14,12 @@ namespace {
 
 const int kDefaultThreshold = Logger::LEVEL_WARNING;
 const char kDefaultComponent[] = "default_component";
+
+std::atomic<int> cached_pid{0};
+
+void ForgetPid() { cached_pid.store(0, std::memory_order_relaxed); }
+
+[[maybe_unused]] const int fork_hook = pthread_atfork(nullptr, nullptr, ForgetPid);
 
 }  // namespace
 
@@ -123,6 +130,15 @@ void Logger::Destroy() {
     }
     DestroySharedData();
     DestroyLock();
+}
+
+int Logger::ProcessId() {
+    int pid = cached_pid.load(std::memory_order_relaxed);
+    if (pid == 0) {
+        pid = static_cast<int>(getpid());
+        cached_pid.store(pid, std::memory_order_relaxed);
+    }
+    return pid;
 }
 
 int Logger::GetCompLevel(const std::string& component) {

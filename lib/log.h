@@ -61,6 +61,10 @@ public:
     static int Initialize(const InitConfig& cfg);
     static void Destroy();
 
+    // getpid() costs a system call per line; the value is cached and
+    // forgotten in a forked child.
+    static int ProcessId();
+
     static bool IsNeedToLog(Level level, const std::string& component);
     static int GetCompLevel(const std::string& component);
 
@@ -121,7 +125,7 @@ extern "C" void LogMSG_c(int level, const char* component, const char* format, v
     do {                                                                                        \
         if (Logger::IsNeedToLog(static_cast<Logger::Level>(level), (component))) {              \
             Logger::LogMsg(static_cast<Logger::Level>(level), (component), format,              \
-                           static_cast<int>(getpid()),                                          \
+                           Logger::ProcessId(),                                                 \
                            static_cast<int>((uintptr_t)pthread_self() % 100000),                \
                            static_cast<int>(line), ##__VA_ARGS__);                              \
         }                                                                                       \

@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -142,6 +143,24 @@ TEST_F(LogTest, LineInTheFileHasTimePrefixAndCallerText) {
     EXPECT_TRUE(std::regex_match(text.substr(0, kPrefixSize), std::regex(kPrefixPattern))) << text;
     EXPECT_EQ(text.substr(kPrefixSize),
               std::string(pid_tid) + " [ERROR] extractor(212): Invalid Argument\n");
+}
+
+TEST_F(LogTest, ForkedChildLogsItsOwnPid) {
+    ASSERT_EQ(InitFile(50), 0);
+    VLOG(3, "launcher_debug", 1, "(%5d:%5d) [ERROR] main(%d): parent\n");
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        VLOG(3, "launcher_debug", 2, "(%5d:%5d) [ERROR] main(%d): child\n");
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    std::vector<std::string> lines = Lines(ReadFile(log_));
+    ASSERT_EQ(lines.size(), 2u);
+    char expected[16];
+    snprintf(expected, sizeof(expected), "(%5d:", static_cast<int>(child));
+    EXPECT_EQ(lines[1].substr(kPrefixSize, strlen(expected)), expected) << lines[1];
 }
 
 TEST_F(LogTest, FailedInitializeSilencesEverything) {
