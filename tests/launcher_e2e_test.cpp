@@ -4,14 +4,13 @@
 // The test process is a child subreaper, so the clients the launcher starts
 // detached become its own children: it can tell them apart by parent pid and
 // stop and reap them without trusting a pid read from a file.
+#include "child_process.h"
+#include "demo_bundle.h"
+
 #include <gtest/gtest.h>
 
-#include <dirent.h>
-#include <fcntl.h>
 #include <signal.h>
-#include <sys/prctl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -26,7 +25,8 @@
 
 namespace {
 
-const std::string kSourceDir = std::string(__FILE__).substr(0, std::string(__FILE__).rfind("/tests/"));
+using child_process::OwnChildren;
+using child_process::ParentOf;
 
 std::string ReadFile(const std::string &path)
 {
@@ -69,19 +69,6 @@ std::string LinesOfPid(const std::string &log, pid_t pid)
     return lines;
 }
 
-pid_t ParentOf(pid_t pid)
-{
-    std::string stat = ReadFile("/proc/" + std::to_string(pid) + "/stat");
-    size_t close = stat.rfind(')');
-    if (close == std::string::npos)
-        return -1;
-    std::istringstream rest(stat.substr(close + 2));
-    char state;
-    pid_t parent = -1;
-    rest >> state >> parent;
-    return parent;
-}
-
 std::string ExecutableOf(pid_t pid)
 {
     char target[4096];
@@ -89,26 +76,11 @@ std::string ExecutableOf(pid_t pid)
     return n > 0 ? std::string(target, n) : std::string();
 }
 
-std::vector<pid_t> OwnChildren()
-{
-    std::vector<pid_t> children;
-    DIR *proc = opendir("/proc");
-    if (proc == nullptr)
-        return children;
-    while (dirent *entry = readdir(proc)) {
-        pid_t pid = atoi(entry->d_name);
-        if (pid > 0 && ParentOf(pid) == getpid())
-            children.push_back(pid);
-    }
-    closedir(proc);
-    return children;
-}
-
 class LauncherE2ETest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(prctl(PR_SET_CHILD_SUBREAPER, 1), 0) << strerror(errno);
+        ASSERT_TRUE(child_process::BecomeSubreaper()) << strerror(errno);
         char pattern[] = "/tmp/launcher-e2e-XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
         root = pattern;
@@ -128,49 +100,25 @@ protected:
     // A demo bundle of the given build, with the given level-file lines.
     std::string MakeBundle(int build, const std::vector<std::string> &levels)
     {
-        std::string command = "bash '" + kSourceDir + "/scripts/make-demo-bundle.sh' --bin-dir '" +
-                              VELMORA_BIN_DIR + "' --name 'Velmora Drive " + std::to_string(build) + "'";
-        for (const std::string &level : levels)
-            command += " --level " + level;
-        command += " " + std::to_string(build) + " '" + root + "/bundles' > /dev/null";
-        EXPECT_EQ(system(command.c_str()), 0) << command;
-        return root + "/bundles/Velmora Drive " + std::to_string(build) + ".app";
+        demo_bundle::Options options;
+        options.build = build;
+        options.levels = levels;
+        const std::string bundle = demo_bundle::Make(VELMORA_BIN_DIR, root + "/bundles", options);
+        EXPECT_FALSE(bundle.empty());
+        return bundle;
     }
 
     // Starts the bundle's launcher with HOME set to homeValue; its output
     // goes to files under the temp folder, named by run.
     pid_t StartLauncher(const std::string &bundle, const std::string &homeValue, const std::string &run)
     {
-        // Everything is prepared before fork: reaper threads may be running.
-        std::string exe = bundle + "/Contents/MacOS/velmora-launcher";
-        std::vector<std::string> env = {"HOME=" + homeValue, "QT_QPA_PLATFORM=offscreen",
-                                        "XDG_RUNTIME_DIR=" + root + "/run", "PATH=/usr/bin:/bin"};
-        std::vector<char *> envp;
-        for (std::string &item : env)
-            envp.push_back(&item[0]);
-        envp.push_back(nullptr);
-        char *argv[] = {&exe[0], nullptr};
-        const int out = open((root + "/" + run + ".out").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-        const int err = open((root + "/" + run + ".err").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-        pid_t child = fork();
-        if (child == 0) {
-            dup2(out, 1);
-            dup2(err, 2);
-            execve(argv[0], argv, envp.data());
-            _exit(127);
-        }
-        close(out);
-        close(err);
-        return child;
+        return child_process::Start(bundle + "/Contents/MacOS/velmora-launcher",
+                                    {"HOME=" + homeValue, "QT_QPA_PLATFORM=offscreen",
+                                     "XDG_RUNTIME_DIR=" + root + "/run", "PATH=/usr/bin:/bin"},
+                                    root + "/" + run + ".out", root + "/" + run + ".err");
     }
 
-    int Wait(pid_t pid)
-    {
-        int status = 0;
-        if (waitpid(pid, &status, 0) != pid)
-            return -1;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    }
+    int Wait(pid_t pid) { return child_process::Wait(pid); }
 
     int RunLauncher(const std::string &bundle, const std::string &run = "launcher")
     {
