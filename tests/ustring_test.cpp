@@ -209,6 +209,53 @@ TEST(UstringConversion, Utf16FormOfWellFormedText)
     }
 }
 
+TEST(UstringConversion, BlocksFollowCapacityRule)
+{
+    struct Row {
+        std::string utf8;
+        size_t wdata_cap;
+    };
+    const Row rows[] = {{"\xC3\xA9", 4}, {"abc", 4}, {std::string(20, 'a'), 21}, {"\xF0\x9F\x98\x80", 4}};
+    for (const Row& row : rows) {
+        const ustring s(row.utf8);
+        s.c_str_utf16();
+        EXPECT_EQ(row.wdata_cap, ustring_probe::wdata_cap(s)) << row.utf8;
+    }
+
+    std::string decomposed;
+    for (int i = 0; i < 10; ++i)
+        decomposed += "e\xCC\x81";
+    const ustring composed = ustring(decomposed).normalize(ustring::NFC);
+    EXPECT_EQ(20u, composed.length());
+    EXPECT_EQ(21u, ustring_probe::data_cap(composed));
+    EXPECT_EQ(11u, ustring_probe::wdata_cap(composed));
+}
+
+// Far longer than any path, so no fixed-size working space can hold it.
+TEST(UstringConversion, LongTextsConvertAndNormalize)
+{
+    std::string decomposed;
+    std::string composed;
+    for (int i = 0; i < 1500; ++i) {
+        decomposed += "e\xCC\x81/";
+        composed += "\xC3\xA9/";
+    }
+    const ustring nfd(decomposed);
+    const ustring nfc = nfd.normalize(ustring::NFC);
+    EXPECT_EQ(composed, bytes_of(nfc));
+    EXPECT_EQ(composed.size() + 1, ustring_probe::data_cap(nfc));
+    EXPECT_EQ(3001u, ustring_probe::wdata_cap(nfc));
+    EXPECT_EQ(4501u, ustring_probe::wdata_cap(nfd));
+    EXPECT_EQ(decomposed, bytes_of(nfc.normalize(ustring::NFD)));
+
+    ustring built;
+    const unsigned short units[] = {0x4E2D, 0x00E9, 0};
+    for (int i = 0; i < 1200; ++i)
+        built += units;
+    EXPECT_EQ(1200u * 5, built.length());
+    EXPECT_EQ(2400u, utf16_of(built).size());
+}
+
 TEST(UstringConversion, Utf16InputBuildsUtf8)
 {
     const unsigned short path[] = {'/', 0x00E9, 0x4E2D, 0xD83D, 0xDE00, 0};

@@ -56,8 +56,13 @@ int32_t write_sized(Write write, Fit fit, T*& block, size_t& cap, UErrorCode& er
 int ustring::convert_from_data() const
 {
     UErrorCode err = U_ZERO_ERROR;
-    auto write = [&](UChar* dest, int32_t cap) { int32_t len = 0; u_strFromUTF8(dest, cap, &len, data, -1, &err); return len; };
-    const int call_line = __LINE__ - 1;
+    int call_line = 0;
+    auto write = [&](UChar* dest, int32_t cap) {
+        int32_t len = 0;
+        call_line = __LINE__ + 1;
+        u_strFromUTF8(dest, cap, &len, data, -1, &err);
+        return len;
+    };
     auto fit = [this](size_t need) { realloc_wdata(need); };
     const int32_t len = write_sized<UChar, kScratchUnits>(write, fit, wdata, wdata_cap, err);
     if (U_FAILURE(err)) {
@@ -75,8 +80,13 @@ int ustring::convert_from_wdata()
     // The UTF-16 form never holds a 0 unit before its end, so its length is
     // that of the C string.
     UErrorCode err = U_ZERO_ERROR;
-    auto write = [&](char* dest, int32_t cap) { int32_t len = 0; u_strToUTF8(dest, cap, &len, wdata, icu_size(wdata_len), &err); return len; };
-    const int call_line = __LINE__ - 1;
+    int call_line = 0;
+    auto write = [&](char* dest, int32_t cap) {
+        int32_t len = 0;
+        call_line = __LINE__ + 1;
+        u_strToUTF8(dest, cap, &len, wdata, icu_size(wdata_len), &err);
+        return len;
+    };
     auto fit = [this](size_t need) { realloc_data(need); };
     const int32_t len = write_sized<char, 3 * kScratchUnits>(write, fit, data, data_cap, err);
     if (U_FAILURE(err)) {
@@ -119,8 +129,11 @@ ustring ustring::normalize(const ustring& s, normalization_form f)
     if (s.cache_dropped())
         s.convert_from_data();
     const int32_t src_len = icu_size(s.wdata_len);
-    auto write = [&](UChar* dest, int32_t cap) { return unorm2_normalize(norm, s.wdata, src_len, dest, cap, &err); };
-    const int call_line = __LINE__ - 1;
+    int call_line = 0;
+    auto write = [&](UChar* dest, int32_t cap) {
+        call_line = __LINE__ + 1;
+        return unorm2_normalize(norm, s.wdata, src_len, dest, cap, &err);
+    };
     auto fit = [&result](size_t need) { result.realloc_wdata(need); };
     const int32_t len = write_sized<UChar, kScratchUnits>(write, fit, result.wdata, result.wdata_cap, err);
     if (U_FAILURE(err)) {

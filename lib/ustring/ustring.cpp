@@ -7,6 +7,7 @@
 #include <functional>
 #include <new>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
