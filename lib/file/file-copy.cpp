@@ -32,10 +32,8 @@ int OpenOrLog(const ustring& path, int flags)
 {
     int fd = open(path.c_str(), flags | O_CLOEXEC, 0666);
     if (fd < 0) {
-        int err = errno;
         FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", path.c_str(),
-                strerror(err), err);
-        errno = err;
+                strerror(errno), errno);
     }
     return fd;
 }
@@ -47,10 +45,8 @@ int WriteAll(int fd, const char* data, size_t count)
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0) {
-            int err = errno;
-            FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): CopyFile: write: %s (%d)\n", strerror(err), err);
-            errno = err;
-            return SpaceOrFailure(err);
+            FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): CopyFile: write: %s (%d)\n", strerror(errno), errno);
+            return SpaceOrFailure(errno);
         }
         data += written;
         count -= static_cast<size_t>(written);
@@ -67,9 +63,7 @@ int CopyBytes(int in, int out, char* buffer)
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0) {
-            int err = errno;
-            FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): CopyFile: read: %s (%d)\n", strerror(err), err);
-            errno = err;
+            FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): CopyFile: read: %s (%d)\n", strerror(errno), errno);
             return -1;
         }
         int status = WriteAll(out, buffer, static_cast<size_t>(count));
@@ -82,9 +76,8 @@ int CopyWithBuffer(int in, int out)
 {
     char* buffer = static_cast<char*>(malloc(kCopyChunk));
     if (buffer == nullptr) {
-        int err = errno;
         FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): FSCopy: malloc(%d): %s (%d)\n", kCopyChunk,
-                strerror(err), err);
+                strerror(errno), errno);
         return -1;
     }
     int result = CopyBytes(in, out, buffer);
@@ -97,14 +90,12 @@ int CopyWithBuffer(int in, int out)
 int FlushAndClose(int out, int result)
 {
     if (fsync(out) != 0 && result == 0) {
-        int err = errno;
-        FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): CopyFile: fsync: %s (%d)\n", strerror(err), err);
-        result = SpaceOrFailure(err);
+        FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): CopyFile: fsync: %s (%d)\n", strerror(errno), errno);
+        result = SpaceOrFailure(errno);
     }
     if (close(out) != 0 && result == 0) {
-        int err = errno;
-        FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): CopyFile: close: %s (%d)\n", strerror(err), err);
-        result = SpaceOrFailure(err);
+        FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): CopyFile: close: %s (%d)\n", strerror(errno), errno);
+        result = SpaceOrFailure(errno);
     }
     return result;
 }
@@ -113,9 +104,8 @@ int RemoveSource(const ustring& src)
 {
     if (remove(src.c_str()) == 0)
         return 0;
-    int err = errno;
     FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): CopyFile: remove(%s): %s (%d)\n", src.c_str(),
-            strerror(err), err);
+            strerror(errno), errno);
     return -1;
 }
 

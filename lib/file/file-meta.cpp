@@ -16,12 +16,10 @@ int FSCreateSymbolicLink(const ustring& target, const ustring& link)
 {
     if (symlink(target.c_str(), link.c_str()) == 0)
         return 0;
-    int err = errno;
     FOP_LOG(FOP_ERROR,
             "(%5d:%5d) [ERROR] file-op(%d): FSCreateSymbolicLink: Failed to create symbolic link '%s' -> '%s' "
             "(code: %d, msg: %s)\n",
-            target.c_str(), link.c_str(), err, strerror(err));
-    errno = err;
+            target.c_str(), link.c_str(), errno, strerror(errno));
     return -1;
 }
 
@@ -30,12 +28,10 @@ int FSReadSymbolicLink(const ustring& link, ustring& target)
     char buffer[kLinkBufferSize + 1] = {};
     ssize_t length = readlink(link.c_str(), buffer, kLinkBufferSize);
     if (length < 0) {
-        int err = errno;
         FOP_LOG(FOP_ERROR,
                 "(%5d:%5d) [ERROR] file-op(%d): FSReadSymbolicLink: Failed to read symbolic link '%s' "
                 "(code: %d, msg: %s)\n",
-                link.c_str(), err, strerror(err));
-        errno = err;
+                link.c_str(), errno, strerror(errno));
         return -1;
     }
     if (length >= kLinkBufferSize) {
@@ -51,10 +47,8 @@ int FSChown(const ustring& path, unsigned int uid, unsigned int gid)
 {
     if (lchown(path.c_str(), uid, gid) == 0)
         return 0;
-    int err = errno;
     FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): FSChown: Failed to chown '%s' (code: %d, msg: %s)\n",
-            path.c_str(), err, strerror(err));
-    errno = err;
+            path.c_str(), errno, strerror(errno));
     return -1;
 }
 
