@@ -12,7 +12,7 @@
 
 class ustring {
 public:
-    static const size_t npos = static_cast<size_t>(-1);
+    static constexpr size_t npos = static_cast<size_t>(-1);
 
     enum normalization_form { NFC = 0, NFD = 1 };
 
@@ -144,6 +144,7 @@ private:
     mutable size_t wdata_cap;
 };
 
+// Byte comparison as compare(); a <= b is a < b or a == b, likewise >=.
 bool operator==(const ustring& a, const ustring& b);
 bool operator!=(const ustring& a, const ustring& b);
 bool operator<(const ustring& a, const ustring& b);
