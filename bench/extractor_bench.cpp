@@ -60,7 +60,8 @@ int PrepareArchives()
                  + "libQt5Widgets.so* '" + tree + "/Frameworks/'")
         || Shell("cd '" + g_root + "' && zip -qry package.zip VelmoraDrive.app")
         || Shell("bsdtar -czf '" + ArchivePath("tar.gz") + "' -C '" + g_root + "' VelmoraDrive.app")
-        || Shell("bsdtar -cJf '" + ArchivePath("tar.xz") + "' -C '" + g_root + "' VelmoraDrive.app"))
+        || Shell("bsdtar -cJf '" + ArchivePath("tar.xz") + "' -C '" + g_root
+                 + "' VelmoraDrive.app"))
         return -1;
     return Shell("rm -rf '" + tree + "'");
 }

@@ -94,7 +94,8 @@ TEST_P(ExtractorFormatTest, ExtractsEveryEntryWithProgress)
     EXPECT_EQ((Progress{{4, 1}, {4, 2}, {4, 3}, {4, 4}}), relay.progress);
     ASSERT_EQ(1u, relay.texts.size());
     EXPECT_EQ(kInitializingText, relay.texts[0].toStdString());
-    EXPECT_EQ((std::set<std::string>{"a", "a/b", "a/b/c.txt", "a/cur", "top.txt"}), TreeBelow(dest));
+    const std::set<std::string> tree = {"a", "a/b", "a/b/c.txt", "a/cur", "top.txt"};
+    EXPECT_EQ(tree, TreeBelow(dest));
     EXPECT_EQ("hello", ReadFile(dest + "/a/b/c.txt"));
     EXPECT_EQ(std::string(70000, 'x'), ReadFile(dest + "/top.txt"));
     EXPECT_TRUE(IsSymlink(dest + "/a/cur"));
@@ -255,6 +256,17 @@ TEST_F(ExtractorTest, EscapingEntriesAreRefused)
         const std::string cmd = "rm -rf '" + dest + "' && mkdir '" + dest + "'";
         ASSERT_EQ(0, system(cmd.c_str()));
     }
+}
+
+// A later entry of the same name replaces a stored link instead of writing
+// through it.
+TEST_F(ExtractorTest, EntryAtALinkReplacesTheLink)
+{
+    ASSERT_EQ(0, Extract("tar", {LinkEntry("lnk", outside + "/victim"), FileEntry("lnk", "mine")}))
+        << Log();
+    EXPECT_FALSE(IsSymlink(dest + "/lnk"));
+    EXPECT_EQ("mine", ReadFile(dest + "/lnk"));
+    ExpectOutsideUntouched();
 }
 
 // Bundles carry links that stay inside them (frameworks); they extract.

@@ -43,6 +43,13 @@ struct Handles {
     }
 };
 
+// The dialog's first label: "%1 is initializing..." with the application name.
+QString InitializingText()
+{
+    const QString app_name = StrTable::LoadStr(kStrAppName);
+    return StrTable::LoadStr(kStrInitializing).arg(app_name, 0, QLatin1Char(' '));
+}
+
 const char* ErrorText(archive* a)
 {
     const char* text = archive_error_string(a);
@@ -54,12 +61,14 @@ const char* ErrorText(archive* a)
 archive* OpenForScan(const ustring& dest_dir, const ustring& archive_path)
 {
     if (dest_dir.empty() || archive_path.empty()) {
-        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, "(%5d:%5d) [ERROR] extractor(%d): Invalid argument\n");
+        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
+             "(%5d:%5d) [ERROR] extractor(%d): Invalid argument\n");
         return nullptr;
     }
     archive* reader = archive_read_new();
     if (!reader) {
-        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, "(%5d:%5d) [ERROR] extractor(%d): Allocate archive failed\n");
+        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
+             "(%5d:%5d) [ERROR] extractor(%d): Allocate archive failed\n");
         return nullptr;
     }
     archive_read_support_filter_all(reader);
@@ -80,7 +89,8 @@ int OpenForExtract(Handles& h, const ustring& archive_path)
     if (h.reader)
         h.writer = archive_write_disk_new();
     if (!h.reader || !h.writer) {
-        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, "(%5d:%5d) [ERROR] extractor(%d): Allocate extractor failed\n");
+        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
+             "(%5d:%5d) [ERROR] extractor(%d): Allocate extractor failed\n");
         return -1;
     }
     archive_write_disk_set_options(h.writer, kDiskOptions);
@@ -105,7 +115,8 @@ int RefuseLinkedPath(const ustring& dest_dir, const char* name, bool include_las
     std::string reason;
     if (CheckNoLinkOnPath(dest_dir, name, include_last, reason) == 0)
         return 0;
-    VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, "(%5d:%5d) [ERROR] extractor(%d): Refused entry '%s': '%s'\n",
+    VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
+         "(%5d:%5d) [ERROR] extractor(%d): Refused entry '%s': '%s'\n",
          name, reason.c_str());
     return -1;
 }
@@ -117,7 +128,8 @@ int PlaceEntry(archive_entry* entry, const ustring& dest_dir)
 {
     const char* name = archive_entry_pathname(entry);
     if (!name) {
-        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, "(%5d:%5d) [ERROR] extractor(%d): archive_entry_pathname failed");
+        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
+             "(%5d:%5d) [ERROR] extractor(%d): archive_entry_pathname failed");
         return -1;
     }
     const bool is_dir = archive_entry_filetype(entry) == AE_IFDIR;
@@ -179,15 +191,15 @@ int ExtractAll(const ustring& archive_path, const ustring& dest_dir, int total)
 int Extractor::Extract()
 {
     if (archive_path.empty() || dest_dir.empty()) {
-        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, "(%5d:%5d) [ERROR] extractor(%d): Invalid Argument\n");
+        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
+             "(%5d:%5d) [ERROR] extractor(%d): Invalid Argument\n");
         return -1;
     }
-    VLOG(Logger::LEVEL_DEBUG, kComponent, __LINE__, "(%5d:%5d) [DEBUG] extractor(%d): decompress from '%s' to '%s'\n",
+    VLOG(Logger::LEVEL_DEBUG, kComponent, __LINE__,
+         "(%5d:%5d) [DEBUG] extractor(%d): decompress from '%s' to '%s'\n",
          archive_path.c_str(), dest_dir.c_str());
     try {
-        const QString text =
-            StrTable::LoadStr(kStrInitializing).arg(StrTable::LoadStr(kStrAppName), 0, QLatin1Char(' '));
-        Notify_Adapter::GetInstance()->UpdateDialogText(text);
+        Notify_Adapter::GetInstance()->UpdateDialogText(InitializingText());
         const int total = Count();
         if (total < 1) {
             VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
@@ -197,7 +209,8 @@ int Extractor::Extract()
         }
         return ExtractAll(archive_path, dest_dir, total);
     } catch (const std::bad_alloc&) {
-        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, "(%5d:%5d) [ERROR] extractor(%d): Out of memory\n");
+        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
+             "(%5d:%5d) [ERROR] extractor(%d): Out of memory\n");
         return -1;
     }
 }
@@ -237,7 +250,8 @@ int Extractor::List()
 int Extractor::copy_data(struct archive* reader, struct archive* writer)
 {
     if (!reader || !writer) {
-        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, "(%5d:%5d) [ERROR] extractor(%d): Invalid Argument\n");
+        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
+             "(%5d:%5d) [ERROR] extractor(%d): Invalid Argument\n");
         return -1;
     }
     for (;;) {
