@@ -13,7 +13,10 @@
 #include <QFile>
 #include <QMutex>
 #include <QProgressBar>
+#include <QSemaphore>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -23,6 +26,9 @@ struct Script {
     bool needUpgrade = false;
     int upgradeResult = 0;
     QStringList calls;
+    // When set, the upgrade waits for the test between two reports.
+    QSemaphore *reported = nullptr;
+    QSemaphore *resume = nullptr;
 };
 
 class ScriptedService : public Service
@@ -44,6 +50,10 @@ public:
         Notify_Adapter *relay = Notify_Adapter::GetInstance();
         relay->UpdateDialogText("unpacking 3 entries");
         relay->UpdateProgress(3, 1);
+        if (script->reported != nullptr) {
+            script->reported->release();
+            script->resume->acquire();
+        }
         relay->UpdateProgress(3, 2);
         return script->upgradeResult;
     }
@@ -98,6 +108,7 @@ private slots:
     void failedUpgradeKeepsTheLastReportAndStillLaunches();
     void progressIsStepsTimesHundredOverTotal_data();
     void progressIsStepsTimesHundredOverTotal();
+    void closingTheDialogDoesNotEndTheApplication();
 
 private:
     struct Outcome {
@@ -241,6 +252,40 @@ void LauncherDriverTest::progressIsStepsTimesHundredOverTotal()
     QVERIFY(dialog != nullptr);
     Notify_Adapter::GetInstance()->UpdateProgress(total, steps);
     QCOMPARE(dialog->value(), value);
+}
+
+// Closing the last window would quit the event loop and delete the driver
+// under a running worker thread, in the middle of the installation. Only a
+// running QApplication::exec() reacts to it, so this case runs one.
+void LauncherDriverTest::closingTheDialogDoesNotEndTheApplication()
+{
+    QSemaphore reported, resume;
+    Script script;
+    script.needUpgrade = true;
+    script.reported = &reported;
+    script.resume = &resume;
+    QSignalSpy lastWindowClosed(qApp, &QGuiApplication::lastWindowClosed);
+    auto *launcher = new Launcher(new ScriptedService(&script));
+    ProcessingProgressDialog *dialog = FindDialog();
+    QVERIFY(dialog != nullptr);
+    int signalsAtClose = -1;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, [&] {
+        if (signalsAtClose >= 0 || reported.available() != 1 || !dialog->isVisible())
+            return;
+        dialog->close();
+        signalsAtClose = lastWindowClosed.count();
+        resume.release();
+    });
+    poll.start(1);
+    launcher->Run();
+    launcher->Start();
+    QApplication::exec();  // ends with the driver's quit, or early on a fault
+    poll.stop();
+    QCOMPARE(signalsAtClose, 0);
+    QCOMPARE(script.calls, QStringList({"pre", "decide", "upgrade", "post"}));
+    QCOMPARE(dialog->value(), 100);
+    delete launcher;
 }
 
 QTEST_MAIN(LauncherDriverTest)

@@ -31,6 +31,9 @@ void Launcher::Setup()
     dialog = new ProcessingProgressDialog();
     dialog->setCancelButton(nullptr);
     dialog->setAutoReset(false);
+    // Closing the dialog (Esc, the window menu) must not quit the event loop:
+    // that would delete the worker while it installs. Only LaunchDone quits.
+    dialog->setAttribute(Qt::WA_QuitOnClose, false);
 
     Notify_Adapter *relay = Notify_Adapter::GetInstance();
     connect(this, SIGNAL(sigStart()), worker, SLOT(HandleServicce()));
