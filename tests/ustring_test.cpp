@@ -8,6 +8,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct ustring_probe {
@@ -49,46 +50,29 @@ bool is_warning(const std::string& err, const char* call, int code)
     return std::regex_match(err, line);
 }
 
-TEST(UstringStorage, NewObjectIsEmptyWithSmallBlocks)
+// Blocks are sized exactly: kept while need <= cap <= 2 * need.
+TEST(UstringStorage, CapacityRule)
 {
-    ustring s;
-    EXPECT_STREQ("", s.c_str());
-    EXPECT_EQ(0u, s.length());
-    EXPECT_TRUE(s.empty());
-    EXPECT_EQ(4u, ustring_probe::data_cap(s));
-    EXPECT_EQ(4u, ustring_probe::wdata_cap(s));
-}
+    const ustring fresh;
+    EXPECT_STREQ("", fresh.c_str());
+    EXPECT_EQ(4u, ustring_probe::data_cap(fresh));
+    EXPECT_EQ(4u, ustring_probe::wdata_cap(fresh));
 
-TEST(UstringStorage, ConstructionAppliesCapacityRule)
-{
-    struct Row {
-        const char* text;
-        size_t cap;
-    };
-    const Row rows[] = {{"", 1}, {"a", 4}, {"ab", 4}, {"abc", 4}, {"abcd", 5}, {"abcdefgh", 9}};
-    for (const Row& row : rows)
-        EXPECT_EQ(row.cap, ustring_probe::data_cap(ustring(row.text))) << row.text;
-}
+    const std::pair<const char*, size_t> built[] = {{"", 1}, {"a", 4}, {"abc", 4}, {"abcd", 5}, {"abcdefgh", 9}};
+    for (const auto& row : built)
+        EXPECT_EQ(row.second, ustring_probe::data_cap(ustring(row.first))) << row.first;
 
-TEST(UstringStorage, ByteAppendsGrowToExactSize)
-{
-    ustring s;
-    const size_t expected[] = {4, 4, 4, 5, 6, 7, 8};
-    for (size_t cap : expected) {
-        s += 'x';
-        EXPECT_EQ(cap, ustring_probe::data_cap(s)) << "length " << s.length();
+    ustring grown;
+    for (size_t cap : {4, 4, 4, 5, 6, 7}) {
+        grown += 'x';
+        EXPECT_EQ(cap, ustring_probe::data_cap(grown)) << "length " << grown.length();
     }
-}
 
-TEST(UstringStorage, ClearKeepsBlockUntilShorterAppendShrinksIt)
-{
-    ustring s(std::string(100, 'a'));
-    EXPECT_EQ(101u, ustring_probe::data_cap(s));
-    s.clear();
-    EXPECT_EQ(101u, ustring_probe::data_cap(s));
-    s.append("0123456789");
-    EXPECT_EQ(11u, ustring_probe::data_cap(s));
-    EXPECT_STREQ("0123456789", s.c_str());
+    ustring shrunk(std::string(100, 'a'));
+    shrunk.clear();
+    EXPECT_EQ(101u, ustring_probe::data_cap(shrunk));
+    shrunk.append("0123456789");
+    EXPECT_EQ(11u, ustring_probe::data_cap(shrunk));
 }
 
 TEST(UstringStorage, AppendingOwnTextSurvivesReallocation)
@@ -132,19 +116,12 @@ TEST(UstringStorage, HugeCountsThrowBadAllocAndKeepText)
     EXPECT_EQ(4u, s.length());
 }
 
-TEST(UstringStorage, ByteOperationsStoreBytesAsGiven)
+TEST(UstringStorage, BytesAreStoredAsGiven)
 {
-    ustring nul;
-    nul.append('\0', 1);
-    EXPECT_EQ(1u, nul.length());
-    EXPECT_EQ('\0', nul[0]);
-
-    ustring part;
-    part.append("abcdef", 3).append("gh\0ij", 10).append('z', 2);
-    EXPECT_EQ("abcghzz", bytes_of(part));
-
-    ustring from_std(std::string("ab\0cd", 5));
-    EXPECT_EQ("ab", bytes_of(from_std));
+    ustring s;
+    s.append("abcdef", 3).append("gh\0ij", 10).append('\0', 1);
+    EXPECT_EQ(std::string("abcgh\0", 6), bytes_of(s));
+    EXPECT_EQ("ab", bytes_of(ustring(std::string("ab\0cd", 5))));
 }
 
 TEST(UstringSubstr, Positions)
@@ -153,16 +130,10 @@ TEST(UstringSubstr, Positions)
         size_t pos, n;
         const char* expected;
     };
-    const Row rows[] = {{2, ustring::npos, "cdef"}, {2, 100, "cdef"}, {6, 5, ""}, {0, 0, ""},
-                        {1, 2, "bc"},               {0, 6, "abcdef"}, {5, 1, "f"}};
+    const Row rows[] = {{2, ustring::npos, "cdef"}, {2, 100, "cdef"}, {6, 5, ""}, {0, 0, ""}, {1, 2, "bc"}};
     const ustring text("abcdef");
     for (const Row& row : rows)
         EXPECT_STREQ(row.expected, text.substr(row.pos, row.n).c_str()) << row.pos << "," << row.n;
-}
-
-TEST(UstringSubstr, PositionPastEndThrowsWithItsName)
-{
-    const ustring text("abcdef");
     try {
         text.substr(7, 5);
         FAIL() << "no exception";
@@ -171,23 +142,17 @@ TEST(UstringSubstr, PositionPastEndThrowsWithItsName)
     }
 }
 
-TEST(UstringAssign, FailedAssignmentsLeaveTargetEmpty)
+TEST(UstringAssign, FailuresEmptyTargetAndSelfAssignmentTakesSubstring)
 {
     ustring target("old");
     EXPECT_THROW(target.assign(ustring("abc"), 10, 1), std::out_of_range);
     EXPECT_TRUE(target.empty());
-
     target = "old";
     EXPECT_THROW(target.assign(std::string("abc"), 10, 1), std::out_of_range);
     EXPECT_TRUE(target.empty());
-}
 
-TEST(UstringAssign, SelfAssignmentWithPositionTakesSubstring)
-{
     ustring s("abcdef");
     s.assign(s, 2, 2);
-    EXPECT_STREQ("cd", s.c_str());
-    s = s;
     EXPECT_STREQ("cd", s.c_str());
 }
 
@@ -343,17 +308,13 @@ TEST(UstringValidity, IllFormedSequences)
         bool valid;
     };
     const Row rows[] = {
-        {"", true},
-        {"plain/ascii", true},
-        {"caf\xC3\xA9", true},
-        {"\xF0\x9F\x98\x80", true},
-        {"\xFF", false},
-        {"a\xC3", false},              // truncated at the end
-        {"\xC3(", false},              // bad continuation
-        {"\xC0\x80", false},           // overlong NUL
-        {"\xED\xA0\x80", false},       // encoded surrogate
-        {"\xF4\x90\x80\x80", false},   // above U+10FFFF
-        {"\x80", false},               // lone continuation
+        {"", true},           {"plain/ascii", true},    {"caf\xC3\xA9", true},
+        {"\xF0\x9F\x98\x80", true}, {"\xFF", false}, {"\x80", false},  // lone continuation
+        {"a\xC3", false},                                               // truncated at the end
+        {"\xC3(", false},                                               // bad continuation
+        {"\xC0\x80", false},                                            // overlong NUL
+        {"\xED\xA0\x80", false},                                        // encoded surrogate
+        {"\xF4\x90\x80\x80", false},                                    // above U+10FFFF
     };
     for (const Row& row : rows) {
         const std::string err = stderr_of([&] { EXPECT_EQ(row.valid, ustring::is_valid(row.text)) << row.text; });
@@ -412,18 +373,6 @@ TEST(UstringOperators, ConcatenationAndCompoundAssignment)
     EXPECT_STREQ("ababc", s.c_str());
 }
 
-TEST(UstringOperators, CopiesOwnTheirBlocks)
-{
-    ustring a("shared?");
-    ustring b(a);
-    ustring c;
-    c = a;
-    b[0] = 'S';
-    EXPECT_STREQ("shared?", a.c_str());
-    EXPECT_STREQ("Shared?", b.c_str());
-    EXPECT_NE(a.c_str(), c.c_str());
-}
-
 TEST(UstringOperators, SwapExchangesBlocks)
 {
     ustring a("one");
@@ -433,7 +382,6 @@ TEST(UstringOperators, SwapExchangesBlocks)
     swap(a, b);
     EXPECT_EQ(a_bytes, b.c_str());
     EXPECT_EQ(b_units, a.c_str_utf16());
-    EXPECT_STREQ("one", b.c_str());
     EXPECT_EQ((u16{0x00E9}), utf16_of(a));
 }
 
@@ -441,9 +389,7 @@ TEST(UstringOperators, Streams)
 {
     std::istringstream in("  first second");
     ustring word("old");
-    in >> word;
-    EXPECT_STREQ("first", word.c_str());
-    in >> word;
+    in >> word >> word;
     EXPECT_STREQ("second", word.c_str());
     in >> word;
     EXPECT_TRUE(in.fail());
