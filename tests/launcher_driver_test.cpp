@@ -238,6 +238,7 @@ void LauncherDriverTest::progressIsStepsTimesHundredOverTotal_data()
     QTest::newRow("one of many") << 3000 << 1 << 0;
     QTest::newRow("single entry") << 1 << 1 << 100;
     QTest::newRow("no overflow") << 30000000 << 29999999 << 99;
+    QTest::newRow("zero total ignored") << 0 << 5 << 0;
 }
 
 // The relay's reports reach the dialog through the driver's slot.
