@@ -26,7 +26,10 @@ start_xvfb() {
 }
 
 stop_xvfb() {
-  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  fi
   xvfb_pid=
 }
 
