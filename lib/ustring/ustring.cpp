@@ -204,12 +204,12 @@ ustring& ustring::assign(const char* s, size_t n)
     if (holds_utf8(s)) {
         // A tail of our own text: clearing and appending would read it from
         // a block that the capacity rule may shrink, so move it to the front.
-        size_t count = strnlen(s, n);
+        const size_t count = strnlen(s, n);
         memmove(data, s, count);
-        data_len = count;
-        realloc_data(count + 1);
         data[count] = 0;
+        data_len = count;
         clear_wdata();
+        realloc_data(count + 1);
         return *this;
     }
     clear();
@@ -233,12 +233,12 @@ ustring& ustring::assign(const unsigned short* s, size_t n)
     }
     if (holds_utf16(s)) {
         // A tail of our own UTF-16 form; see assign(const char*, size_t).
-        size_t count = units_of(s, n);
+        const size_t count = units_of(s, n);
         memmove(wdata, s, count * sizeof(unsigned short));
-        wdata_len = count;
-        realloc_wdata(count + 1);
         wdata[count] = 0;
+        wdata_len = count;
         convert_from_wdata();
+        realloc_wdata(count + 1);
         return *this;
     }
     clear();
