@@ -31,7 +31,7 @@ while [ $# -gt 0 ]; do
   esac
 done
 if [ $# -ne 2 ] || ! [[ $1 =~ ^[0-9]+$ ]] || ! [[ $extra_files =~ ^[0-9]+$ ]]; then
-  sed -n '2,16p' "$0" | sed 's/^# \{0,1\}//' >&2
+  sed -n '2,15p' "$0" | sed 's/^# \{0,1\}//' >&2
   exit 2
 fi
 build=$1
