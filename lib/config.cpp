@@ -23,10 +23,13 @@ char* SkipSpace(char* p) {
 
 // A line longer than the buffer arrives as a chunk without a line end. The
 // tail would otherwise be parsed as a line of its own, storing a cut value
-// or a bogus key; the whole line is refused instead.
-bool IsOverlong(const char* chunk, FILE* fp) {
-    size_t len = strlen(chunk);
-    if (len == 0 || chunk[len - 1] == '\n') return false;
+// or a bogus key; the whole line is refused instead. fgets writes into the
+// last byte of the buffer only when it filled it, so the test holds for a
+// line with a NUL byte inside as well, which strlen would misjudge.
+const char kUnfilled = '\n';
+
+bool IsOverlong(const char* chunk, size_t size, FILE* fp) {
+    if (chunk[size - 1] == kUnfilled || chunk[size - 2] == '\n') return false;
     int next = fgetc(fp);
     if (next == EOF || next == '\n') return false;
     ungetc(next, fp);
@@ -41,16 +44,21 @@ int Config::read(const std::string& path) {
     if (fp == nullptr) return -1;
 
     char line[kMaxLine + 1];
-    while (fgets(line, sizeof(line), fp) != nullptr) {
+    int result = PARSE_BLANK;
+    while (result != PARSE_MALFORMED) {
+        line[kMaxLine] = kUnfilled;
+        if (fgets(line, sizeof(line), fp) == nullptr) break;
         std::string key;
         std::string value;
-        int result = IsOverlong(line, fp) ? PARSE_MALFORMED : parse(line, 0, key, value);
-        if (result == PARSE_MALFORMED) {
-            entries.clear();
-            fclose(fp);
-            return -1;
-        }
+        result = IsOverlong(line, sizeof(line), fp) ? PARSE_MALFORMED : parse(line, 0, key, value);
         if (result == PARSE_OK) entries[key] = value;
+    }
+    // A read error (a folder in place of the file, an I/O error) is no end
+    // of file: half a file is refused like a malformed one.
+    if (result == PARSE_MALFORMED || ferror(fp)) {
+        entries.clear();
+        fclose(fp);
+        return -1;
     }
     fclose(fp);
     return 0;

@@ -62,6 +62,8 @@ TEST_F(ConfigTest, LineGrammar) {
         {"key then hash is blank", "key#x\n", 0, {}},
         {"key alone on last line", "a=1\nalone", 0, {{"a", "1"}}},
         {"no line end on last line", "a=1", 0, {{"a", "1"}}},
+        {"NUL ends the text of its line", std::string("a=1\0junk\nb=2\n", 13), 0,
+         {{"a", "1"}, {"b", "2"}}},
         {"space in unquoted value", "ok=1\nname=a b\n", -1, {}},
         {"nothing after =", "key=\n", -1, {}},
         {"only comment after =", "key= # note\n", -1, {}},
@@ -126,6 +128,14 @@ TEST_F(ConfigTest, UnreadablePathLeavesEntries) {
     EXPECT_EQ(config.read(""), -1);
     EXPECT_EQ(config.read(dir_ + "/missing"), -1);
     EXPECT_EQ(config.entries, (Entries{{"kept", "1"}}));
+}
+
+// fopen succeeds on a folder; only the reads fail.
+TEST_F(ConfigTest, FolderInPlaceOfFileIsAFailure) {
+    std::filesystem::create_directory(dir_ + "/ui.pid");
+    Config config;
+    EXPECT_EQ(config.read(dir_ + "/ui.pid"), -1);
+    EXPECT_TRUE(config.entries.empty());
 }
 
 TEST_F(ConfigTest, GetIntReadsALeadingDecimal) {
