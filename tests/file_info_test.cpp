@@ -129,6 +129,26 @@ TEST_F(FileInfoTest, ExactTestRejectsLinkInDirectoryPart)
     EXPECT_STREQ(Path("real/f").c_str(), stat.path.c_str());
 }
 
+// Names that are not UTF-8 have no normal form; the link must still count.
+TEST_F(FileInfoTest, ExactTestOfNonUtf8Names)
+{
+    mkdir(Path("real").c_str(), 0755);
+    symlink(Path("real").c_str(), Path("l").c_str());
+    WriteFile(Path("real/\xff"), "x");
+    WriteFile(Path("real/\xfe"), "y");
+
+    const std::vector<std::pair<std::string, bool>> rows = {
+        {Path("real/\xff"), true},
+        {Path("l/\xff"), false},
+        {Path("real/\xfe"), true},
+        {Path("l/\xfe"), false},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(row.second, IsFileExist(row.first.c_str(), true)) << row.first;
+        EXPECT_TRUE(IsFileExist(row.first.c_str(), false)) << row.first;
+    }
+}
+
 // Dot segments and relative paths resolve to an absolute canonical path,
 // so they never pass the exact test.
 TEST_F(FileInfoTest, ResolvedPaths)

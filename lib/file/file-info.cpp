@@ -84,6 +84,14 @@ int GetFileInfo(const ustring& path, _FILE_INFO_tag& info)
     return 0;
 }
 
+// Bytes that are not UTF-8 have no normal form (it comes back empty for
+// every such path, which would make any two of them equal), so they are
+// compared as they stand.
+static ustring ComparableForm(const ustring& path)
+{
+    return ustring::is_valid(path) ? path.normalize(ustring::NFC) : path;
+}
+
 bool IsFileExist(const ustring& path, bool exact)
 {
     if (path.empty())
@@ -95,7 +103,7 @@ bool IsFileExist(const ustring& path, bool exact)
         return false;
     if (!exact)
         return true;
-    return info.path.normalize(ustring::NFC) == path.normalize(ustring::NFC);
+    return ComparableForm(info.path) == ComparableForm(path);
 }
 
 int FSStat(const ustring& path, _FILE_INFO_tag& info, bool exact)
