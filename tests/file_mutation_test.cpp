@@ -310,6 +310,18 @@ TEST_F(FileMutationTest, RemoveNeverFollowsLinks)
     EXPECT_EQ(0, FSRemove(Path("tree").c_str(), false));
     EXPECT_FALSE(Exists(Path("tree")));
     ExpectTree(Path("outside"));
+
+    // A trailing "/" would name the link's target; the link alone goes.
+    for (const char* suffix : {"/", "//"}) {
+        symlink(Path("outside").c_str(), Path("link").c_str());
+        EXPECT_EQ(0, FSRemove((Path("link") + suffix).c_str(), false)) << suffix;
+        EXPECT_FALSE(Exists(Path("link"))) << suffix;
+        ExpectTree(Path("outside"));
+    }
+    mkdir(Path("plain").c_str(), 0755);
+    WriteFile(Path("plain/f"), "x");
+    EXPECT_EQ(0, FSRemove(Path("plain/").c_str(), false));
+    EXPECT_FALSE(Exists(Path("plain")));
 }
 
 TEST_F(FileMutationTest, RemoveUnlistableFolderFails)

@@ -77,19 +77,30 @@ int RemoveFolderAt(int parentFd, const char* name)
     return -3;
 }
 
+// "link/" names the folder the link points to; judged without the
+// trailing "/", the link itself goes and its target is never emptied.
+ustring WithoutTrailingSlashes(const ustring& path)
+{
+    size_t end = path.length();
+    while (end > 1 && path[end - 1] == '/')
+        --end;
+    return path.substr(0, end);
+}
+
 }  // namespace
 
 int FSRemove(const ustring& path, bool /*flag*/)
 {
     if (path.empty())
         return -1;
+    ustring target = WithoutTrailingSlashes(path);
     _FILE_INFO_tag info;
-    if (GetFileInfo(path, info) != 0)
+    if (GetFileInfo(target, info) != 0)
         return -1;
     if (!info.exists)
         return 0;
     if (info.type != FS_TYPE_DIR)
-        return remove(path.c_str()) == 0 ? 0 : -3;
+        return remove(target.c_str()) == 0 ? 0 : -3;
     // A folder that cannot be listed is not removed: that is a failure.
-    return RemoveFolderAt(AT_FDCWD, path.c_str());
+    return RemoveFolderAt(AT_FDCWD, target.c_str());
 }
