@@ -111,6 +111,9 @@ int Logger::Rotate() {
 }
 
 void Logger::ReloadLogFile() {
+    // Without a log file, log_fp is one of the standard streams, which must
+    // not be closed.
+    if (config.log_type != TYPE_FILE || log_path.empty() || log_size == nullptr) return;
     if (log_fp != nullptr) fclose(log_fp);
     log_fp = fopen(log_path.c_str(), "a");
     if (log_fp == nullptr) return;

@@ -279,12 +279,19 @@ TEST_F(LogTest, FailedRotationKeepsLogging) {
 }
 
 TEST_F(LogTest, RotateWithoutLogFileTouchesNothing) {
+    auto standard_streams_open = [] {
+        return fcntl(STDOUT_FILENO, F_GETFD) != -1 && fcntl(STDERR_FILENO, F_GETFD) != -1;
+    };
     EXPECT_EQ(Logger::Rotate(), -1);
     EXPECT_EQ(Logger::RotateIfFileBig(Logger::kRotateSize), 0);
+    Logger::ReloadLogFile();
+    EXPECT_TRUE(standard_streams_open());
     ASSERT_EQ(InitFile(50), 0);
     Logger::Destroy();
     EXPECT_EQ(Logger::Rotate(), -1);
     EXPECT_EQ(Logger::RotateIfFileBig(Logger::kRotateSize), 0);
+    Logger::ReloadLogFile();
+    EXPECT_TRUE(standard_streams_open());
     EXPECT_FALSE(Logger::IsNeedToLog(Logger::LEVEL_ERROR, "launcher_debug"));
 }
 
