@@ -195,6 +195,16 @@ TEST_F(FileMutationTest, CopyFailures)
     EXPECT_EQ(-1, FSCopy(Path("src").c_str(), Path("src").c_str(), true));
     EXPECT_EQ(-1, FSCopy(Path("src").c_str(), Path("hard").c_str(), true));
     EXPECT_EQ("keep me", ReadFile(Path("src")));
+
+    // Neither a link at the destination nor a folder as the source costs
+    // a file its content.
+    WriteFile(Path("victim"), "precious");
+    symlink("victim", Path("to-victim").c_str());
+    EXPECT_EQ(-1, FSCopy(Path("src").c_str(), Path("to-victim").c_str(), false));
+    mkdir(Path("folder").c_str(), 0755);
+    EXPECT_EQ(-1, FSCopy(Path("folder").c_str(), Path("victim").c_str(), false));
+    EXPECT_TRUE(Logged("CopyFile: open(" + Path("folder") + "): Is a directory (21)\n"));
+    EXPECT_EQ("precious", ReadFile(Path("victim")));
 }
 
 TEST_F(FileMutationTest, CopyOntoFullVolume)
@@ -281,6 +291,14 @@ TEST_F(FileMutationTest, RenameAcrossVolumesStopsAtLink)
     EXPECT_TRUE(Exists(Path("tree/link")));  // left at the source
     EXPECT_TRUE(Exists(other.Path("tree")));
     EXPECT_EQ(-3, FSRename(Path("tree/link").c_str(), other.Path("link").c_str(), false));
+
+    // A link at the destination is not written through.
+    WriteFile(other.Path("victim"), "precious");
+    symlink("victim", other.Path("to-victim").c_str());
+    WriteFile(Path("single"), "s");
+    EXPECT_EQ(-3, FSRename(Path("single").c_str(), other.Path("to-victim").c_str(), false));
+    EXPECT_EQ("precious", ReadFile(other.Path("victim")));
+    EXPECT_EQ("s", ReadFile(Path("single")));
 }
 
 TEST_F(FileMutationTest, RemoveResults)

@@ -28,13 +28,35 @@ bool IsSameFile(int srcFd, const ustring& dst)
            srcSt.st_ino == dstSt.st_ino;
 }
 
-int OpenOrLog(const ustring& path, int flags)
+void LogOpenFailure(const ustring& path)
 {
-    int fd = open(path.c_str(), flags | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", path.c_str(),
-                strerror(errno), errno);
+    FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", path.c_str(),
+            strerror(errno), errno);
+}
+
+// A folder opens for reading but yields no bytes; refused here, before the
+// destination is truncated for nothing.
+int OpenSource(const ustring& src)
+{
+    int fd = open(src.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat st;
+    if (fd >= 0 && fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        close(fd);
+        fd = -1;
+        errno = EISDIR;
     }
+    if (fd < 0)
+        LogOpenFailure(src);
+    return fd;
+}
+
+// Never written through a symbolic link: a copy, or a move to another
+// volume, must not overwrite whatever file the link names.
+int OpenDestination(const ustring& dst)
+{
+    int fd = open(dst.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0)
+        LogOpenFailure(dst);
     return fd;
 }
 
@@ -113,7 +135,7 @@ int RemoveSource(const ustring& src)
 
 int FSCopy(const ustring& src, const ustring& dst, bool removeSource)
 {
-    int in = OpenOrLog(src, O_RDONLY);
+    int in = OpenSource(src);
     if (in < 0)
         return -1;
     if (IsSameFile(in, dst)) {
@@ -122,7 +144,7 @@ int FSCopy(const ustring& src, const ustring& dst, bool removeSource)
         close(in);
         return -1;
     }
-    int out = OpenOrLog(dst, O_WRONLY | O_CREAT | O_TRUNC);
+    int out = OpenDestination(dst);
     if (out < 0) {
         close(in);
         return -1;
