@@ -17,8 +17,9 @@ public:
     std::map<std::string, std::string> entries;
     bool keep_quotes = false;
 
-    // 0 on success; -1 for an empty path, an unopenable file or a malformed
-    // line (then entries is emptied). A second read adds to the first.
+    // 0 on success; -1 for an empty path, an unopenable file, a malformed
+    // line or a read error (in the last two cases entries is emptied). A
+    // second read adds to the first.
     int read(const std::string& path);
 
     // Parses one NUL-terminated line in place; length is not used.
