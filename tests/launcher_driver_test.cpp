@@ -19,12 +19,17 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <chrono>
+#include <stdexcept>
+#include <thread>
+
 namespace {
 
 // Calls are recorded from the worker thread and read after it was joined.
 struct Script {
     bool needUpgrade = false;
     int upgradeResult = 0;
+    bool upgradeThrows = false;
     QStringList calls;
     // When set, the upgrade waits for the test between two reports.
     QSemaphore *reported = nullptr;
@@ -55,6 +60,8 @@ public:
             script->resume->acquire();
         }
         relay->UpdateProgress(3, 2);
+        if (script->upgradeThrows)
+            throw std::runtime_error("no space for the bundle");
         return script->upgradeResult;
     }
     void PostUpgrade() override { script->calls << "post"; }
@@ -109,6 +116,8 @@ private slots:
     void progressIsStepsTimesHundredOverTotal_data();
     void progressIsStepsTimesHundredOverTotal();
     void closingTheDialogDoesNotEndTheApplication();
+    void throwingUpgradeCountsAsFailedAndStillLaunches();
+    void deletingTheDriverMidInstallWaitsForTheWorker();
 
 private:
     struct Outcome {
@@ -118,7 +127,7 @@ private:
         QString finalLabel;
         bool visibleAtEnd = true;
     };
-    Outcome RunDriver(bool needUpgrade, int upgradeResult);
+    Outcome RunDriver(bool needUpgrade, int upgradeResult, bool upgradeThrows = false);
     QString LogText() const;
 
     QTemporaryDir home;
@@ -152,11 +161,13 @@ void LauncherDriverTest::init()
     QVERIFY(log.open(QIODevice::WriteOnly | QIODevice::Truncate));
 }
 
-LauncherDriverTest::Outcome LauncherDriverTest::RunDriver(bool needUpgrade, int upgradeResult)
+LauncherDriverTest::Outcome LauncherDriverTest::RunDriver(bool needUpgrade, int upgradeResult,
+                                                          bool upgradeThrows)
 {
     Script script;
     script.needUpgrade = needUpgrade;
     script.upgradeResult = upgradeResult;
+    script.upgradeThrows = upgradeThrows;
     Outcome outcome;
     auto *launcher = new Launcher(new ScriptedService(&script));
     ProcessingProgressDialog *dialog = FindDialog();
@@ -287,6 +298,45 @@ void LauncherDriverTest::closingTheDialogDoesNotEndTheApplication()
     QCOMPARE(script.calls, QStringList({"pre", "decide", "upgrade", "post"}));
     QCOMPARE(dialog->value(), 100);
     delete launcher;
+}
+
+// An exception must not end the worker thread, and with it the process,
+// before the clean-up and the client start.
+void LauncherDriverTest::throwingUpgradeCountsAsFailedAndStillLaunches()
+{
+    const Outcome outcome = RunDriver(true, 0, true);
+    QCOMPARE(outcome.calls, QStringList({"pre", "decide", "upgrade", "post"}));
+    QCOMPARE(outcome.finalLabel, QString("unpacking 3 entries"));
+    QVERIFY(!outcome.visibleAtEnd);
+    QVERIFY(!QDir(home.path() + "/.Larkspan/app").exists());
+    const QString log = LogText();
+    QVERIFY2(log.contains("HandlePackageUpgrade threw: no space for the bundle\n"), qPrintable(log));
+    QVERIFY2(log.contains("[ERROR] launcher(101): Failed to upgrade package\n"), qPrintable(log));
+    QVERIFY2(log.contains("[DEBUG] launcher(117): done\n"), qPrintable(log));
+}
+
+// If the event loop ends before the run does (a quit from the system menu),
+// deleting the driver must let the installation finish, not destroy its
+// running thread (which aborts the process half-way through the bundle).
+void LauncherDriverTest::deletingTheDriverMidInstallWaitsForTheWorker()
+{
+    QSemaphore reported, resume;
+    Script script;
+    script.needUpgrade = true;
+    script.reported = &reported;
+    script.resume = &resume;
+    auto *launcher = new Launcher(new ScriptedService(&script));
+    launcher->Run();
+    launcher->Start();
+    reported.acquire();
+    // The pause only makes the delete come first; the outcome does not hang on it.
+    std::thread release([&resume] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        resume.release();
+    });
+    delete launcher;
+    release.join();
+    QCOMPARE(script.calls, QStringList({"pre", "decide", "upgrade", "post"}));
 }
 
 QTEST_MAIN(LauncherDriverTest)

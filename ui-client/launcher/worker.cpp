@@ -5,11 +5,28 @@
 #include "mac/mac-service.h"
 #include "strtable.h"
 
+#include <exception>
+
 namespace {
 
 const char kComponent[] = "launcher_debug";
 const int kReadyTextId = 532;  // "%1 is ready."
 const int kAppNameId = 879;    // "Velmora Drive Client"
+
+// Runs one service step. An exception must not leave the worker thread: Qt
+// would end the process there, before the clean-up and the client start. It
+// is logged, and the caller's default result stands.
+template <typename Step>
+void Guarded(const char *name, Step step)
+{
+    try {
+        step();
+    } catch (const std::exception &error) {
+        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] launcher(%d): %s threw: %s\n", name, error.what());
+    } catch (...) {
+        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] launcher(%d): %s threw\n", name);
+    }
+}
 
 }  // namespace
 
@@ -30,8 +47,13 @@ Worker::Worker(Service *service)
     moveToThread(thread);
 }
 
+// Normally LaunchDone has joined the thread already. If the event loop ended
+// first (a quit from the system menu), the run is let finish: destroying a
+// running thread aborts the process in the middle of the installation.
 Worker::~Worker()
 {
+    QuitThread();
+    JoinThread();
     delete thread;
     delete service;
 }
@@ -56,10 +78,14 @@ void Worker::JoinThread()
 void Worker::HandleServicce()
 {
     VLOG(7, kComponent, 89, "(%5d:%5d) [DEBUG] launcher(%d): running\n");
-    service->PreUpgrade();
-    if (service->IsNeedUpgrade()) {
+    Guarded("PreUpgrade", [this] { service->PreUpgrade(); });
+    bool needUpgrade = false;
+    Guarded("IsNeedUpgrade", [this, &needUpgrade] { needUpgrade = service->IsNeedUpgrade(); });
+    if (needUpgrade) {
         emit sigShowMsg();
-        if (service->HandlePackageUpgrade() != 0) {
+        int result = -1;
+        Guarded("HandlePackageUpgrade", [this, &result] { result = service->HandlePackageUpgrade(); });
+        if (result != 0) {
             VLOG(3, kComponent, 101, "(%5d:%5d) [ERROR] launcher(%d): Failed to upgrade package\n");
         } else {
             emit sigUpdateProgress(100, 100);
@@ -68,8 +94,8 @@ void Worker::HandleServicce()
     } else {
         VLOG(7, kComponent, 94, "(%5d:%5d) [DEBUG] launcher(%d): no need to upgrade\n");
     }
-    service->RemoveAgedFolders();
-    service->PostUpgrade();
+    Guarded("RemoveAgedFolders", [this] { service->RemoveAgedFolders(); });
+    Guarded("PostUpgrade", [this] { service->PostUpgrade(); });
     VLOG(7, kComponent, 117, "(%5d:%5d) [DEBUG] launcher(%d): done\n");
     emit sigServiceDone();
 }
