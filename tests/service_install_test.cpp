@@ -1,4 +1,5 @@
 // Installing the package: backup names, extraction, rollback, FSCopyPath.
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -9,7 +10,10 @@
 
 namespace {
 
-class InstallTest : public ServiceFixture {};
+class InstallTest : public ServiceFixture {
+protected:
+    static std::string fs_parent(const std::string& path) { return path.substr(0, path.rfind('/')); }
+};
 
 struct BadPackage {
     const char* name;
@@ -48,6 +52,23 @@ TEST_F(InstallTest, FailedFirstInstallReportsNothingToRollBack)
     MacService service;
     EXPECT_EQ(service.PrepareUserEnv(), -1);
     EXPECT_EQ(LogCount("Failed to extract package, and no old installation to rollback"), 1);
+}
+
+// A first install that fails after writing the client and its INFO must not
+// leave a bundle that later runs take for a complete one.
+TEST_F(InstallTest, FailedFirstInstallLeavesNothingThatPassesForAClient)
+{
+    WriteFile(fs_parent(package) + "/../INFO", Info("5"));
+    WriteArchive(package, {{"Contents/Resources/INFO", Info("5")},
+                           {"Contents/MacOS/cloud-drive-ui", "new client 5"},
+                           {"Contents/../../escape", "x"}});
+    MacService service;
+    EXPECT_EQ(service.PrepareUserEnv(), -1);
+    EXPECT_FALSE(Exists(app));
+
+    MacService next_run;
+    next_run.PreUpgrade();
+    EXPECT_TRUE(next_run.IsNeedUpgrade());
 }
 
 TEST_F(InstallTest, BlockedFirstBackupNameUsesNextAndBothGo)
@@ -92,6 +113,7 @@ TEST_F(InstallTest, StaleBackupRemovedAfterFirstInstall)
 class StuckBundleTest : public InstallTest {
 public:
     bool MountAt(const std::string& path) { return Mount(path, "64k"); }
+    void WriteAt(const std::string& path, const std::string& content) { WriteFile(path, content); }
 };
 
 // Extraction that leaves a mount point at the bundle path: the partial
@@ -122,6 +144,55 @@ TEST_F(StuckBundleTest, OldBundleKeptWhenItCannotBeMovedBack)
     EXPECT_EQ(Snapshot(app + "_tmp"), before);
     EXPECT_EQ(LogCount("the old installation is kept there"), 1);
 }
+
+// Extraction that leaves a partial bundle with a mount point inside: it
+// cannot be removed, but it can be moved as a whole.
+class StuckPartialService : public MacService {
+public:
+    StuckPartialService(StuckBundleTest* test, std::string app) : test(test), app(std::move(app)) {}
+    int ExtractPackage() override
+    {
+        test->WriteAt(app + "/Contents/MacOS/cloud-drive-ui", "partial");
+        mounted = test->MountAt(app + "/Contents/Frameworks");
+        return -1;
+    }
+
+    StuckBundleTest* test;
+    std::string app;
+    bool mounted = false;
+};
+
+struct StuckPartial {
+    const char* name;
+    bool old_bundle;
+};
+
+class StuckPartialTest : public StuckBundleTest,
+                         public ::testing::WithParamInterface<StuckPartial> {};
+
+TEST_P(StuckPartialTest, UnremovablePartialBundleIsMovedAside)
+{
+    if (GetParam().old_bundle) {
+        InstallClient("120");
+    }
+    Tree before = Snapshot(app);
+    StuckPartialService service(this, app);
+    EXPECT_EQ(service.PrepareUserEnv(), -1);
+    std::string aside = app + (GetParam().old_bundle ? "_tmp1" : "_tmp");
+    umount((aside + "/Contents/Frameworks").c_str());
+    if (!service.mounted) {
+        GTEST_SKIP() << "tmpfs cannot be mounted here";
+    }
+    EXPECT_EQ(Snapshot(app), before);
+    EXPECT_EQ(ReadFile(aside + "/Contents/MacOS/cloud-drive-ui"), "partial");
+    EXPECT_EQ(LogCount("could not be removed, moved to '" + aside + "'"), 1);
+    EXPECT_EQ(LogCount("the old installation is kept there"), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Installs, StuckPartialTest,
+                         ::testing::Values(StuckPartial{"upgrade", true},
+                                           StuckPartial{"first_install", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(InstallTest, UncreatableBundleFolderFailsBeforeExtracting)
 {

@@ -50,14 +50,40 @@ int BackupApp(const ustring& app, ustring& backup, int& used)
     return -1;
 }
 
+// Clears the bundle path of a failed extraction. A partial bundle that
+// holds the client executable and its INFO would pass for a complete one
+// in every later run and never be repaired, so one that cannot be removed
+// (a read-only folder, a mount point inside) goes to a free backup name
+// other than number keep, where it harms nothing.
+void DiscardPartialBundle(const ustring& app, int keep)
+{
+    if (FSRemove(app, false) == 0) {
+        return;
+    }
+    for (int i = 0; i < kBackupNames; ++i) {
+        ustring aside = GetAppBackupDir(app, i);
+        if (i != keep && !IsFileExist(aside, false) && FSRename(app, aside, false) == 0) {
+            VLOG(4, kComponent, __LINE__,
+                 "(%5d:%5d) [WARNING] cloud-service(%d): partly extracted '%s' could not be "
+                 "removed, moved to '%s'\n",
+                 app.c_str(), aside.c_str());
+            return;
+        }
+    }
+    VLOG(3, kComponent, __LINE__,
+         "(%5d:%5d) [ERROR] cloud-service(%d): partly extracted '%s' could not be removed or "
+         "moved aside\n",
+         app.c_str());
+}
+
 // Puts the old bundle back. When it cannot be moved back it stays under its
 // backup name, which no later step removes unless an installation succeeds.
-void RollBack(const ustring& app, const ustring& backup)
+void RollBack(const ustring& app, const ustring& backup, int used)
 {
     VLOG(3, kComponent, __LINE__,
          "(%5d:%5d) [ERROR] cloud-service(%d): Failed to extract package, rollback to old "
          "installation\n");
-    FSRemove(app, false);
+    DiscardPartialBundle(app, used);
     if (FSRename(backup, app, false) != 0) {
         VLOG(3, kComponent, __LINE__,
              "(%5d:%5d) [ERROR] cloud-service(%d): failed to move '%s' back to '%s', the old "
@@ -94,11 +120,12 @@ int Service::PrepareUserEnv()
         return 0;
     }
     if (!backup.empty()) {
-        RollBack(app, backup);
+        RollBack(app, backup, used);
     } else {
         VLOG(3, kComponent, __LINE__,
              "(%5d:%5d) [ERROR] cloud-service(%d): Failed to extract package, and no old "
              "installation to rollback\n");
+        DiscardPartialBundle(app, -1);
     }
     return -1;
 }
