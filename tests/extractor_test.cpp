@@ -269,6 +269,20 @@ TEST_F(ExtractorTest, EntryAtALinkReplacesTheLink)
     ExpectOutsideUntouched();
 }
 
+// The writer restores a folder's mode when it is released, after every
+// entry; by then a later entry may have put a link in the folder's place.
+// The restore must not follow it.
+TEST_F(ExtractorTest, FolderModeRestoredLateNeverFollowsALaterLink)
+{
+    ASSERT_EQ(0, chmod((outside + "/victim").c_str(), 0600));
+    const TestEntry read_only_dir{"x", TestEntry::Dir, "", 0555};
+    Extract("tar", {read_only_dir, LinkEntry("x", outside + "/victim")});
+    struct stat st;
+    ASSERT_EQ(0, stat((outside + "/victim").c_str(), &st));
+    EXPECT_EQ(0600u, st.st_mode & 07777);
+    ExpectOutsideUntouched();
+}
+
 // Bundles carry links that stay inside them (frameworks); they extract.
 TEST_F(ExtractorTest, LinksInsideTheBundleExtract)
 {
