@@ -1,5 +1,6 @@
 // Creating, copying, renaming and removing with the file-op library.
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -278,6 +279,48 @@ TEST_F(FileMutationTest, RenameTreeAcrossVolumes)
     ASSERT_EQ(0, FSRename(Path("single").c_str(), other.Path("single").c_str(), false));
     EXPECT_EQ("one", ReadFile(other.Path("single")));
     EXPECT_FALSE(Exists(Path("single")));
+}
+
+// As a rename would: private stays private, programs stay runnable, times
+// stay; set-id bits are never handed on.
+TEST_F(FileMutationTest, RenameAcrossVolumesKeepsModesAndTimes)
+{
+    fop_test::OtherVolume other(Path("other"), "4m", true);
+    REQUIRE_OTHER_VOLUME(other, dir_);
+    ScopedUmask mask(022);
+    struct Row {
+        const char* name;
+        bool folder;
+        mode_t mode;
+        mode_t expected;
+        long mtime;
+    };
+    const Row rows[] = {
+        {"private.txt", false, 0600, 0600, 1000000000}, {"program", false, 0755, 0755, 1100000000},
+        {"setuid", false, 04755, 0755, 1200000000},     {"secret", true, 0700, 0700, 1300000000},
+    };
+    mkdir(Path("tree").c_str(), 0755);
+    for (const Row& row : rows) {
+        std::string path = Path("tree/") + row.name;
+        if (row.folder) {
+            mkdir(path.c_str(), 0755);
+            WriteFile(path + "/inside", "i");
+        } else {
+            WriteFile(path, row.name);
+        }
+        chmod(path.c_str(), row.mode);
+        struct timeval times[2] = {{row.mtime, 0}, {row.mtime, 0}};
+        utimes(path.c_str(), times);
+    }
+    ASSERT_EQ(0, FSRename(Path("tree").c_str(), other.Path("tree").c_str(), false));
+    for (const Row& row : rows) {
+        std::string moved = other.Path("tree/") + row.name;
+        EXPECT_EQ(row.expected, ModeOf(moved)) << row.name;
+        _FILE_INFO_tag info;
+        GetFileInfo(moved.c_str(), info);
+        EXPECT_EQ(row.mtime, info.mtime) << row.name;
+    }
+    EXPECT_FALSE(Exists(Path("tree")));
 }
 
 TEST_F(FileMutationTest, RenameAcrossVolumesStopsAtLink)

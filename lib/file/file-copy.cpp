@@ -52,9 +52,9 @@ int OpenSource(const ustring& src)
 
 // Never written through a symbolic link: a copy, or a move to another
 // volume, must not overwrite whatever file the link names.
-int OpenDestination(const ustring& dst)
+int OpenDestination(const ustring& dst, mode_t mode)
 {
-    int fd = open(dst.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+    int fd = open(dst.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, mode);
     if (fd < 0)
         LogOpenFailure(dst);
     return fd;
@@ -133,7 +133,21 @@ int RemoveSource(const ustring& src)
 
 }  // namespace
 
-int FSCopy(const ustring& src, const ustring& dst, bool removeSource)
+void KeepAttributes(int fd, const struct stat& from, const ustring& path)
+{
+#if defined(__APPLE__)
+    const struct timespec times[2] = {from.st_atimespec, from.st_mtimespec};
+#else
+    const struct timespec times[2] = {from.st_atim, from.st_mtim};
+#endif
+    if (fchmod(fd, from.st_mode & 0777) != 0 || futimens(fd, times) != 0) {
+        FOP_LOG(FOP_WARNING,
+                "(%5d:%5d) [WARNING] file-op(%d): CopyFile: cannot keep the mode and times of '%s': %s\n",
+                path.c_str(), strerror(errno));
+    }
+}
+
+int CopyFileBytes(const ustring& src, const ustring& dst, bool removeSource, bool keepAttributes)
 {
     int in = OpenSource(src);
     if (in < 0)
@@ -144,16 +158,26 @@ int FSCopy(const ustring& src, const ustring& dst, bool removeSource)
         close(in);
         return -1;
     }
-    int out = OpenDestination(dst);
+    struct stat srcSt;
+    bool keep = keepAttributes && fstat(in, &srcSt) == 0;
+    // A new copy that will keep its source's mode is private until it has.
+    int out = OpenDestination(dst, keep ? 0600 : 0666);
     if (out < 0) {
         close(in);
         return -1;
     }
     int result = CopyWithBuffer(in, out);
     close(in);
+    if (result == 0 && keep)
+        KeepAttributes(out, srcSt, dst);
     // The source goes only once its copy is safely on the device.
     result = FlushAndClose(out, result);
     if (result == 0 && removeSource)
         result = RemoveSource(src);
     return result;
+}
+
+int FSCopy(const ustring& src, const ustring& dst, bool removeSource)
+{
+    return CopyFileBytes(src, dst, removeSource, false);
 }

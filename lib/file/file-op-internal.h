@@ -38,6 +38,15 @@ int LookupFileInfo(const ustring& path, _FILE_INFO_tag& info);
 // positive errno value.
 int ResolveCanonicalPath(const char* path, bool followFinal, std::string& out);
 
+// FSCopy; with keepAttributes the copy also gets the permission bits and
+// times of its source, as a rename keeps them.
+int CopyFileBytes(const ustring& src, const ustring& dst, bool removeSource, bool keepAttributes);
+
+// Gives the object open on fd the permission bits (never the set-id bits,
+// which would be granted by whoever copies) and the times of from. Best
+// effort: a volume without Unix modes refuses, which is logged.
+void KeepAttributes(int fd, const struct stat& from, const ustring& path);
+
 inline bool IsDotOrDotDot(const char* name)
 {
     return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));

@@ -1,5 +1,9 @@
 // Renaming a file or a folder tree; across volumes the tree is copied and
 // the source deleted, one entry at a time.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 
@@ -19,10 +23,19 @@ int MoveLookedUp(const ustring& src, const ustring& dst)
     return MoveObject(src, dst, info.type);
 }
 
-int MoveFolderAcross(const ustring& src, const ustring& dst)
+// Applied once the folder is filled, so that neither a read-only mode nor
+// the entries moved in get in the way.
+void KeepFolderAttributes(const struct stat& from, const ustring& dst)
 {
-    if (FSMKDir(dst, true) != 0)
-        return -3;
+    int fd = open(dst.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    KeepAttributes(fd, from, dst);
+    close(fd);
+}
+
+int MoveEntries(const ustring& src, const ustring& dst)
+{
     DIR_HANDLE handle;
     if (FSOpenDir(src, 0, handle) != 0)
         return -3;
@@ -35,8 +48,18 @@ int MoveFolderAcross(const ustring& src, const ustring& dst)
             result = -3;
     }
     FSCloseDir(handle);
-    if (result != 0)
-        return result;
+    return result;
+}
+
+int MoveFolderAcross(const ustring& src, const ustring& dst)
+{
+    // Taken first: the entries leaving the folder change its times.
+    struct stat srcSt;
+    if (lstat(src.c_str(), &srcSt) != 0 || FSMKDir(dst, true) != 0)
+        return -3;
+    if (MoveEntries(src, dst) != 0)
+        return -3;
+    KeepFolderAttributes(srcSt, dst);
     return remove(src.c_str()) == 0 ? 0 : -3;
 }
 
@@ -47,7 +70,7 @@ int MoveAcross(const ustring& src, const ustring& dst, int type)
     if (type == FS_TYPE_DIR)
         return MoveFolderAcross(src, dst);
     if (type == FS_TYPE_FILE)
-        return FSCopy(src, dst, true) < 0 ? -3 : 0;
+        return CopyFileBytes(src, dst, true, true) < 0 ? -3 : 0;
     return -3;
 }
 
