@@ -46,5 +46,6 @@ done
 kill -STOP "$launcher_pid"
 # The dialog repaints on its own event loop; give the server's frame a moment.
 sleep 0.3
-"$build_dir/bin/screen-snapshot" "$output"
+# The sandbox home here too: a Qt program may write caches under its home.
+HOME=$home "$build_dir/bin/screen-snapshot" "$output"
 echo "dialog-screenshot: $count of $files resource files extracted when taken"
