@@ -100,10 +100,12 @@ int FSMKDir(const ustring& path, bool recursive);
 // Mode 0xFFFF: 0777 under the umask; any other mode is applied exactly.
 int FSMKDirP(const ustring& path, char** stop, bool force, unsigned short mode);
 int FSMKDirFromRoot(const ustring& target, const ustring& root);  // 0, -1
-// 0; -1 failure; -2 destination volume full or over quota.
+// 0; -1 failure; -2 destination volume full or over quota. Copies the
+// bytes only; a symbolic link at dst is refused, never written through.
 int FSCopy(const ustring& src, const ustring& dst, bool removeSource);
 // 0; -1 empty path; -2 source absent or lookup failed; -3 move failed;
-// -100 name too long. Falls back to copy + delete across volumes.
+// -100 name too long. Falls back to copy + delete across volumes, keeping
+// permission bits and times; a symbolic link in the tree stops the move.
 int FSRename(const ustring& src, const ustring& dst, bool exact);
 // 0 removed or nothing to remove; -1 bad path or lookup failure;
 // -3 removal failed. Never follows a symbolic link. flag has no effect.
