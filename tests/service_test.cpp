@@ -1,4 +1,10 @@
 // Version records, the upgrade decision and the whole upgrade road.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <set>
+
 #include "mac-service.h"
 #include "service_fixture.h"
 
@@ -16,6 +22,22 @@ protected:
     std::string launcher_info() const { return fs_parent(package) + "/../INFO"; }
     static std::string fs_parent(const std::string& path) { return path.substr(0, path.rfind('/')); }
 
+    static std::set<std::string> TopLevel(const std::string& folder)
+    {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            names.insert(entry.path().filename().string());
+        }
+        return names;
+    }
+
+public:
+    void WriteAt(const std::string& path, const std::string& content) { WriteFile(path, content); }
+    using ServiceFixture::app;
+    using ServiceFixture::Info;
+    using ServiceFixture::ui;
+
+protected:
     // The worker's sequence: decide, maybe upgrade, clean up, launch.
     int RunRoad(MacService& service)
     {
@@ -107,7 +129,7 @@ TEST_F(ServiceTest, UpgradeReplacesBundleAndRemovesBackup)
     EXPECT_EQ(RunRoad(service), 0);
     EXPECT_EQ(ReadFile(ui), "new client 121");
     EXPECT_FALSE(Exists(app + "/old-only.txt"));
-    EXPECT_FALSE(Exists(app + "_tmp"));
+    EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"VelmoraDrive.app", "log"}));
     EXPECT_EQ(LogCount("local appdata exist"), 1);
     EXPECT_EQ(LogCount("ui.pid' does not exist"), 1);
 }
@@ -143,9 +165,51 @@ TEST_F(ServiceTest, FailedUpgradeStillStartsClient)
     MacService service;
     EXPECT_EQ(RunRoad(service), -1);
     EXPECT_EQ(ReadFile(ui), "old client 120");
+    EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"VelmoraDrive.app", "log"}));
     EXPECT_EQ(recorder.started.size(), 1u);
     EXPECT_EQ(LogCount("[ERROR] mac/mac-service"), 1);
     EXPECT_EQ(LogCount("Failed to launch Larkspan UI"), 1);
+}
+
+// Ends the process in the middle of extracting, after the new client and its
+// INFO were written, as a logout or a power loss would.
+class CutShortService : public MacService {
+public:
+    explicit CutShortService(ServiceTest* test) : test(test) {}
+    int ExtractPackage() override;
+
+    ServiceTest* test;
+};
+
+TEST_F(ServiceTest, InstallCutShortIsDoneAgainByTheNextRun)
+{
+    InstallClient("120");
+    WriteFile(launcher_info(), Info("121"));
+    WritePackage("121");
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        CutShortService service(this);
+        service.PrepareUserEnv();
+        _exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_EQ(ReadFile(ui), "partial");
+
+    MacService service;
+    EXPECT_EQ(RunRoad(service), 0);
+    EXPECT_EQ(ReadFile(ui), "new client 121");
+    EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"VelmoraDrive.app", "log"}));
+    EXPECT_EQ(LogCount("did not finish, installing again"), 1);
+}
+
+int CutShortService::ExtractPackage()
+{
+    test->WriteAt(test->app + "/Contents/Resources/INFO", ServiceTest::Info("121"));
+    test->WriteAt(test->ui, "partial");
+    _exit(0);
 }
 
 TEST_F(ServiceTest, FirstInstallStopsOlderClientThenMigrates)

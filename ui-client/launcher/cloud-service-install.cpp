@@ -1,5 +1,9 @@
 // Installing the package: backup of the old bundle, extraction, rollback.
 // Log lines carry the tag of the service class, "cloud-service".
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -50,15 +54,36 @@ int BackupApp(const ustring& app, ustring& backup, int& used)
     return -1;
 }
 
+// Stands beside the bundle while an installation is under way. A run that
+// ends before the installation is settled (logout, power loss) leaves it,
+// together with a partial bundle that may already hold the client and its
+// INFO; the next run then installs again instead of starting that bundle.
+ustring InstallMarkPath(const ustring& app) { return app + "_installing"; }
+
+void MarkInstallStarted(const ustring& app)
+{
+    ustring mark = InstallMarkPath(app);
+    int fd = open(mark.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        VLOG(4, kComponent, __LINE__,
+             "(%5d:%5d) [WARNING] cloud-service(%d): cannot create '%s': %s\n", mark.c_str(),
+             strerror(errno));
+        return;
+    }
+    close(fd);
+}
+
+void ClearInstallMark(const ustring& app) { FSRemove(InstallMarkPath(app), false); }
+
 // Clears the bundle path of a failed extraction. A partial bundle that
 // holds the client executable and its INFO would pass for a complete one
 // in every later run and never be repaired, so one that cannot be removed
 // (a read-only folder, a mount point inside) goes to a free backup name
-// other than number keep, where it harms nothing.
-void DiscardPartialBundle(const ustring& app, int keep)
+// other than number keep, where it harms nothing. 0 when the path is clear.
+int DiscardPartialBundle(const ustring& app, int keep)
 {
     if (FSRemove(app, false) == 0) {
-        return;
+        return 0;
     }
     for (int i = 0; i < kBackupNames; ++i) {
         ustring aside = GetAppBackupDir(app, i);
@@ -67,18 +92,20 @@ void DiscardPartialBundle(const ustring& app, int keep)
                  "(%5d:%5d) [WARNING] cloud-service(%d): partly extracted '%s' could not be "
                  "removed, moved to '%s'\n",
                  app.c_str(), aside.c_str());
-            return;
+            return 0;
         }
     }
     VLOG(3, kComponent, __LINE__,
          "(%5d:%5d) [ERROR] cloud-service(%d): partly extracted '%s' could not be removed or "
          "moved aside\n",
          app.c_str());
+    return -1;
 }
 
-// Puts the old bundle back. When it cannot be moved back it stays under its
-// backup name, which no later step removes unless an installation succeeds.
-void RollBack(const ustring& app, const ustring& backup, int used)
+// Puts the old bundle back; 0 when it is back. When it cannot be moved back
+// it stays under its backup name, which no later step removes unless an
+// installation succeeds.
+int RollBack(const ustring& app, const ustring& backup, int used)
 {
     VLOG(3, kComponent, __LINE__,
          "(%5d:%5d) [ERROR] cloud-service(%d): Failed to extract package, rollback to old "
@@ -89,7 +116,21 @@ void RollBack(const ustring& app, const ustring& backup, int used)
              "(%5d:%5d) [ERROR] cloud-service(%d): failed to move '%s' back to '%s', the old "
              "installation is kept there: %s\n",
              backup.c_str(), app.c_str(), strerror(errno));
+        return -1;
     }
+    return 0;
+}
+
+// Undoes a failed extraction; 0 when nothing partial is left at app.
+int SettleFailedInstall(const ustring& app, const ustring& backup, int used)
+{
+    if (!backup.empty()) {
+        return RollBack(app, backup, used);
+    }
+    VLOG(3, kComponent, __LINE__,
+         "(%5d:%5d) [ERROR] cloud-service(%d): Failed to extract package, and no old "
+         "installation to rollback\n");
+    return DiscardPartialBundle(app, -1);
 }
 
 }  // namespace
@@ -110,6 +151,7 @@ int Service::PrepareUserEnv()
     if (IsFileExist(app, false) && BackupApp(app, backup, used) != 0) {
         return -1;
     }
+    MarkInstallStarted(app);
     if (ExtractPackage() == 0) {
         VLOG(6, kComponent, __LINE__,
              "(%5d:%5d) [INFO] cloud-service(%d): user installation is ready, removing backup "
@@ -117,17 +159,27 @@ int Service::PrepareUserEnv()
         for (int j = 0; j <= used; ++j) {
             FSRemove(GetAppBackupDir(app, j), false);
         }
+        ClearInstallMark(app);
         return 0;
     }
-    if (!backup.empty()) {
-        RollBack(app, backup, used);
-    } else {
-        VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): Failed to extract package, and no old "
-             "installation to rollback\n");
-        DiscardPartialBundle(app, -1);
+    // A partial bundle still in place keeps the mark, so that the next run
+    // installs again.
+    if (SettleFailedInstall(app, backup, used) == 0) {
+        ClearInstallMark(app);
     }
     return -1;
+}
+
+bool Service::IsInstallUnfinished()
+{
+    if (user_app_path.empty() || !IsFileExist(InstallMarkPath(user_app_path), false)) {
+        return false;
+    }
+    VLOG(5, kComponent, __LINE__,
+         "(%5d:%5d) [NOTE] cloud-service(%d): the installation into '%s' did not finish, "
+         "installing again\n",
+         user_app_path.c_str());
+    return true;
 }
 
 int Service::ExtractPackage()

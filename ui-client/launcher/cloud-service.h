@@ -54,6 +54,9 @@ public:
     int FSCopyPath(const ustring& src, const ustring& dst);
     // Removes the older product's aged "app" folder; runs on every launch.
     void RemoveAgedFolders();
+    // True when an earlier run ended in the middle of PrepareUserEnv(), so
+    // the bundle in place may be partial.
+    bool IsInstallUnfinished();
 
     Service(const Service&) = delete;
     Service& operator=(const Service&) = delete;

@@ -60,7 +60,7 @@ bool MacService::IsNeedUpgrade()
          source, target);
     bool newer = target > source;
     bool present = PerUserBinPathExist();
-    return !present || newer;
+    return !present || newer || IsInstallUnfinished();
 }
 
 int MacService::HandlePackageUpgrade()
