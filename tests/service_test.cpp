@@ -181,28 +181,50 @@ public:
     ServiceTest* test;
 };
 
-TEST_F(ServiceTest, InstallCutShortIsDoneAgainByTheNextRun)
-{
-    InstallClient("120");
-    WriteFile(launcher_info(), Info("121"));
-    WritePackage("121");
-    pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        CutShortService service(this);
-        service.PrepareUserEnv();
-        _exit(1);
+class CutShortTest : public ServiceTest {
+protected:
+    // Client 120 installed, package 121 carried, and one run that ended
+    // while extracting it.
+    void SetUp() override
+    {
+        ServiceTest::SetUp();
+        InstallClient("120");
+        WriteFile(launcher_info(), Info("121"));
+        WritePackage("121");
+        pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            CutShortService service(this);
+            service.PrepareUserEnv();
+            _exit(1);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        ASSERT_EQ(ReadFile(ui), "partial");
     }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    ASSERT_EQ(ReadFile(ui), "partial");
+};
 
+TEST_F(CutShortTest, NextRunInstallsAgain)
+{
     MacService service;
     EXPECT_EQ(RunRoad(service), 0);
     EXPECT_EQ(ReadFile(ui), "new client 121");
     EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"VelmoraDrive.app", "log"}));
     EXPECT_EQ(LogCount("did not finish, installing again"), 1);
+}
+
+// Rolling back to a bundle that was itself partial settles nothing.
+TEST_F(CutShortTest, FailedRetryKeepsTryingInLaterRuns)
+{
+    WriteFile(package, "not an archive");
+    MacService failing;
+    EXPECT_EQ(RunRoad(failing), -1);
+    WritePackage("121");
+    MacService later;
+    EXPECT_EQ(RunRoad(later), 0);
+    EXPECT_EQ(ReadFile(ui), "new client 121");
+    EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"VelmoraDrive.app", "log"}));
 }
 
 int CutShortService::ExtractPackage()

@@ -146,6 +146,8 @@ int Service::PrepareUserEnv()
              "installed\n");
         return -1;
     }
+    // After a run cut short, the bundle in place may itself be partial.
+    const bool resumed = IsFileExist(InstallMarkPath(app), false);
     ustring backup;
     int used = 0;
     if (IsFileExist(app, false) && BackupApp(app, backup, used) != 0) {
@@ -162,9 +164,11 @@ int Service::PrepareUserEnv()
         ClearInstallMark(app);
         return 0;
     }
-    // A partial bundle still in place keeps the mark, so that the next run
-    // installs again.
-    if (SettleFailedInstall(app, backup, used) == 0) {
+    // The mark stays while the bundle path may hold a partial bundle: one
+    // that could not be cleared, or the one of a cut-short run that the
+    // rollback put back. The next run then installs again.
+    const bool restores_partial = resumed && !backup.empty();
+    if (SettleFailedInstall(app, backup, used) == 0 && !restores_partial) {
         ClearInstallMark(app);
     }
     return -1;
