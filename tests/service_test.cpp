@@ -189,6 +189,11 @@ protected:
     {
         ServiceTest::SetUp();
         InstallClient("120");
+        CutShort();
+    }
+
+    void CutShort()
+    {
         WriteFile(launcher_info(), Info("121"));
         WritePackage("121");
         pid_t child = fork();
@@ -212,6 +217,16 @@ TEST_F(CutShortTest, NextRunInstallsAgain)
     EXPECT_EQ(ReadFile(ui), "new client 121");
     EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"VelmoraDrive.app", "log"}));
     EXPECT_EQ(LogCount("did not finish, installing again"), 1);
+}
+
+TEST_F(CutShortTest, FirstInstallWithoutPerUserFolderIsDoneAgain)
+{
+    std::filesystem::remove_all(velmora);
+    CutShort();
+    MacService service;
+    EXPECT_EQ(RunRoad(service), 0);
+    EXPECT_EQ(ReadFile(ui), "new client 121");
+    EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"VelmoraDrive.app"}));
 }
 
 // Rolling back to a bundle that was itself partial settles nothing.

@@ -63,6 +63,8 @@ ustring InstallMarkPath(const ustring& app) { return app + "_installing"; }
 void MarkInstallStarted(const ustring& app)
 {
     ustring mark = InstallMarkPath(app);
+    // A first installation may find no per-user folder yet.
+    FSMKDir(FSParentPath(app), true);
     int fd = open(mark.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) {
         VLOG(4, kComponent, __LINE__,
