@@ -30,6 +30,7 @@ struct Script {
     bool needUpgrade = false;
     int upgradeResult = 0;
     bool upgradeThrows = false;
+    int postUpgradeMs = 0;
     QStringList calls;
     // When set, the upgrade waits for the test between two reports.
     QSemaphore *reported = nullptr;
@@ -64,7 +65,11 @@ public:
             throw std::runtime_error("no space for the bundle");
         return script->upgradeResult;
     }
-    void PostUpgrade() override { script->calls << "post"; }
+    void PostUpgrade() override
+    {
+        script->calls << "post";
+        std::this_thread::sleep_for(std::chrono::milliseconds(script->postUpgradeMs));
+    }
 
 private:
     Script *script;
@@ -111,6 +116,7 @@ private slots:
     void initTestCase();
     void init();
     void noUpgradeNeverShowsTheDialog();
+    void slowNoUpgradeRunNeverShowsTheDialog();
     void successfulUpgradeEndsAtHundredAndReady();
     void failedUpgradeKeepsTheLastReportAndStillLaunches();
     void progressIsStepsTimesHundredOverTotal_data();
@@ -127,7 +133,8 @@ private:
         QString finalLabel;
         bool visibleAtEnd = true;
     };
-    Outcome RunDriver(bool needUpgrade, int upgradeResult, bool upgradeThrows = false);
+    Outcome RunDriver(bool needUpgrade, int upgradeResult, bool upgradeThrows = false,
+                      int postUpgradeMs = 0);
     QString LogText() const;
 
     QTemporaryDir home;
@@ -162,9 +169,10 @@ void LauncherDriverTest::init()
 }
 
 LauncherDriverTest::Outcome LauncherDriverTest::RunDriver(bool needUpgrade, int upgradeResult,
-                                                          bool upgradeThrows)
+                                                          bool upgradeThrows, int postUpgradeMs)
 {
     Script script;
+    script.postUpgradeMs = postUpgradeMs;
     script.needUpgrade = needUpgrade;
     script.upgradeResult = upgradeResult;
     script.upgradeThrows = upgradeThrows;
@@ -211,6 +219,16 @@ void LauncherDriverTest::noUpgradeNeverShowsTheDialog()
     QVERIFY2(log.contains("[DEBUG] launcher(94): no need to upgrade\n"), qPrintable(log));
     QVERIFY2(log.contains("[DEBUG] launcher(117): done\n"), qPrintable(log));
     QVERIFY(!log.contains("Failed to upgrade"));
+}
+
+// The toolkit shows a progress dialog on its own once a few seconds have
+// passed; a run that needs no upgrade but starts the client slowly must
+// still never show it.
+void LauncherDriverTest::slowNoUpgradeRunNeverShowsTheDialog()
+{
+    const Outcome outcome = RunDriver(false, 0, false, 4500);
+    QCOMPARE(outcome.calls, QStringList({"pre", "decide", "post"}));
+    QCOMPARE(outcome.shown, 0);
 }
 
 void LauncherDriverTest::successfulUpgradeEndsAtHundredAndReady()
