@@ -80,16 +80,16 @@ void ClearInstallMark(const ustring& app) { FSRemove(InstallMarkPath(app), false
 // Clears the bundle path of a failed extraction. A partial bundle that
 // holds the client executable and its INFO would pass for a complete one
 // in every later run and never be repaired, so one that cannot be removed
-// (a read-only folder, a mount point inside) goes to a free backup name
-// other than number keep, where it harms nothing. 0 when the path is clear.
-int DiscardPartialBundle(const ustring& app, int keep)
+// (a read-only folder, a mount point inside) goes to a backup name that is
+// free, where it harms nothing. 0 when the path is clear.
+int DiscardPartialBundle(const ustring& app)
 {
     if (FSRemove(app, false) == 0) {
         return 0;
     }
     for (int i = 0; i < kBackupNames; ++i) {
         ustring aside = GetAppBackupDir(app, i);
-        if (i != keep && !IsFileExist(aside, false) && FSRename(app, aside, false) == 0) {
+        if (!IsFileExist(aside, false) && FSRename(app, aside, false) == 0) {
             VLOG(4, kComponent, __LINE__,
                  "(%5d:%5d) [WARNING] cloud-service(%d): partly extracted '%s' could not be "
                  "removed, moved to '%s'\n",
@@ -107,12 +107,12 @@ int DiscardPartialBundle(const ustring& app, int keep)
 // Puts the old bundle back; 0 when it is back. When it cannot be moved back
 // it stays under its backup name, which no later step removes unless an
 // installation succeeds.
-int RollBack(const ustring& app, const ustring& backup, int used)
+int RollBack(const ustring& app, const ustring& backup)
 {
     VLOG(3, kComponent, __LINE__,
          "(%5d:%5d) [ERROR] cloud-service(%d): Failed to extract package, rollback to old "
          "installation\n");
-    DiscardPartialBundle(app, used);
+    DiscardPartialBundle(app);
     if (FSRename(backup, app, false) != 0) {
         VLOG(3, kComponent, __LINE__,
              "(%5d:%5d) [ERROR] cloud-service(%d): failed to move '%s' back to '%s', the old "
@@ -124,15 +124,15 @@ int RollBack(const ustring& app, const ustring& backup, int used)
 }
 
 // Undoes a failed extraction; 0 when nothing partial is left at app.
-int SettleFailedInstall(const ustring& app, const ustring& backup, int used)
+int SettleFailedInstall(const ustring& app, const ustring& backup)
 {
     if (!backup.empty()) {
-        return RollBack(app, backup, used);
+        return RollBack(app, backup);
     }
     VLOG(3, kComponent, __LINE__,
          "(%5d:%5d) [ERROR] cloud-service(%d): Failed to extract package, and no old "
          "installation to rollback\n");
-    return DiscardPartialBundle(app, -1);
+    return DiscardPartialBundle(app);
 }
 
 }  // namespace
@@ -170,7 +170,7 @@ int Service::PrepareUserEnv()
     // that could not be cleared, or the one of a cut-short run that the
     // rollback put back. The next run then installs again.
     const bool restores_partial = resumed && !backup.empty();
-    if (SettleFailedInstall(app, backup, used) == 0 && !restores_partial) {
+    if (SettleFailedInstall(app, backup) == 0 && !restores_partial) {
         ClearInstallMark(app);
     }
     return -1;
