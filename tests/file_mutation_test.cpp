@@ -404,6 +404,77 @@ TEST_F(FileMutationTest, RemoveUnlistableFolderFails)
     EXPECT_EQ(0, child);
 }
 
+// A tree as a package installs it: files and a sub-folder in a folder, the
+// modes set last, and links to a folder outside.
+bool MakeLockedTree(const std::string& root, mode_t topMode, mode_t subMode, const std::string& outside)
+{
+    if (mkdir(root.c_str(), 0755) != 0 || mkdir((root + "/sub").c_str(), 0755) != 0)
+        return false;
+    WriteFile(root + "/a.txt", "a");
+    WriteFile(root + "/sub/b.txt", "b");
+    return symlink(outside.c_str(), (root + "/to-outside").c_str()) == 0 &&
+           symlink(outside.c_str(), (root + "/sub/to-outside").c_str()) == 0 &&
+           chmod((root + "/sub").c_str(), subMode) == 0 && chmod(root.c_str(), topMode) == 0;
+}
+
+bool Untouched(const std::string& folder)
+{
+    return ModeOf(folder) == 0555 && ReadFile(folder + "/kept.txt") == "kept";
+}
+
+// Folders without owner write or search are emptied when they are ours;
+// a link's target and the folder holding the tree keep their modes.
+TEST_F(FileMutationTest, RemoveOwnFoldersWithoutWriteOrSearch)
+{
+    REQUIRE_ROOT();
+    ASSERT_EQ(0, chown(dir_.c_str(), 65534, 65534));
+    const std::string outside = Path("outside");
+    const std::string holder = Path("holder");
+    const struct {
+        mode_t top;
+        mode_t sub;
+    } rows[] = {{0555, 0555}, {0444, 0544}, {0655, 0500}, {0500, 0700}};
+    int child = fop_test::RunAsNobody([&]() {
+        if (mkdir(outside.c_str(), 0755) != 0)
+            return 2;
+        WriteFile(outside + "/kept.txt", "kept");
+        chmod(outside.c_str(), 0555);
+        int code = 10;
+        for (const auto& row : rows) {
+            std::string tree = Path("tree");
+            if (!MakeLockedTree(tree, row.top, row.sub, outside))
+                return 3;
+            if (FSRemove(tree.c_str(), false) != 0 || Exists(tree) || !Untouched(outside))
+                return code;
+            ++code;
+        }
+        // The folder above the tree is not ours to open up: the tree is
+        // emptied but stays, and the failure is reported.
+        if (mkdir(holder.c_str(), 0755) != 0 || !MakeLockedTree(holder + "/tree", 0555, 0555, outside))
+            return 4;
+        WriteFile(holder + "/kept.txt", "kept");
+        chmod(holder.c_str(), 0555);
+        if (FSRemove((holder + "/tree").c_str(), false) != -3 || !Untouched(holder) || !Untouched(outside))
+            return 5;
+        return Exists(holder + "/tree/sub") ? 6 : 0;
+    });
+    EXPECT_EQ(0, child) << "10 + row, or setup step";
+}
+
+// Folders of another owner are left as they are: the removal fails.
+TEST_F(FileMutationTest, RemoveFolderOfOtherOwnerFails)
+{
+    REQUIRE_ROOT();
+    ASSERT_EQ(0, chown(dir_.c_str(), 65534, 65534));
+    const std::string folder = Path("root-owned");
+    ASSERT_EQ(0, mkdir(folder.c_str(), 0755));
+    WriteFile(folder + "/kept.txt", "kept");
+    ASSERT_EQ(0, chmod(folder.c_str(), 0555));
+    int child = fop_test::RunAsNobody([&folder]() { return FSRemove(folder.c_str(), false) == -3 ? 0 : 1; });
+    EXPECT_EQ(0, child);
+    EXPECT_TRUE(Untouched(folder));
+}
+
 TEST_F(FileMutationTest, TemporaryNames)
 {
     ustring out;

@@ -44,9 +44,24 @@ int RemoveEntryAt(int dirFd, const dirent* entry)
     return RemoveFolderAt(dirFd, entry->d_name);
 }
 
+// A folder of our own without owner write or search (e.g. 0555 inside a
+// bundle) could not lose its entries; give the owner both bits. Done on the
+// open descriptor, so only the folder we walk into ever changes, never a
+// link's target; folders of others are left as they are and fail.
+void AllowOwnerToEmpty(int fd)
+{
+    const mode_t needed = S_IWUSR | S_IXUSR;
+    struct stat st;
+    if (fstat(fd, &st) != 0 || st.st_uid != geteuid() || (st.st_mode & needed) == needed)
+        return;
+    // A failure shows as the removal failing below.
+    (void)fchmod(fd, (st.st_mode & 07777) | needed);
+}
+
 // Empties the folder open on fd; takes ownership of fd.
 int RemoveContents(int fd)
 {
+    AllowOwnerToEmpty(fd);
     DIR* dir = fdopendir(fd);
     if (dir == nullptr) {
         close(fd);
