@@ -320,6 +320,26 @@ TEST_F(LauncherE2ETest, LevelFileSwitchesDebugOnForOneComponentOnly)
     }
 }
 
+// Packages mark their names as UTF-8; a session without a UTF-8 locale
+// (these runs pass no LANG) must still install names outside ASCII.
+TEST_F(LauncherE2ETest, NamesOutsideAsciiInstallWithoutAUtf8Locale)
+{
+    const std::string bundle = MakeBundle(100, kVerbose);
+    const std::string stage = root + "/stage";
+    const std::string package = bundle + "/Contents/Resources/package/larkspan.vpk";
+    const std::string command = "export LC_ALL=C.UTF-8 && mkdir -p '" + stage + "/Contents/Resources/fr.lproj'" +
+                                " && bsdtar -xf '" + package + "' -C '" + stage + "' && echo texte > '" + stage +
+                                "/Contents/Resources/fr.lproj/G\303\251n\303\251ral.strings' && rm '" + package +
+                                "' && bsdtar --format zip -C '" + stage + "' -cf '" + package + "' Contents";
+    ASSERT_EQ(system(("bash -c \"" + command + "\"").c_str()), 0);
+
+    ASSERT_EQ(RunLauncher(bundle), 0) << Output("launcher", "err");
+    EXPECT_EQ(ReadFile(App() + "/Contents/Resources/fr.lproj/G\303\251n\303\251ral.strings"), "texte\n")
+        << Log();
+    EXPECT_EQ(Log().find("[ERROR]"), std::string::npos) << Log();
+    EXPECT_GT(WaitForClient(), 0);
+}
+
 TEST_F(LauncherE2ETest, UntidyHomePathGivesCleanRegistryValues)
 {
     const std::string bundle = MakeBundle(100, {"launcher_debug=6"});

@@ -13,14 +13,28 @@
 #include <QStringList>
 #include <QTranslator>
 
+#include <langinfo.h>
+
 #include <clocale>
 #include <cstdio>
+#include <cstring>
 
 int qInitResources_texts();
 
 namespace {
 
 const char kComponent[] = "launcher_debug";
+
+// Paths are UTF-8 throughout. Under a C or POSIX locale the archive library
+// cannot convert names outside ASCII and every install would fail, so the
+// character type falls back to UTF-8; messages keep the user's locale. The
+// application object sets the locale from the environment again, so this
+// runs after it is built.
+void UseUtf8Names()
+{
+    if (strcmp(nl_langinfo(CODESET), "UTF-8") != 0)
+        setlocale(LC_CTYPE, "C.UTF-8");
+}
 
 // The bundle's own plug-ins come first so that the bundle runs with the Qt
 // it carries. On Linux the system's plug-in folder follows, so a bundle
@@ -117,6 +131,7 @@ int main(int argc, char **argv)
     SetPluginPath(argv[0]);
 
     QtSingleApplication app(argc, argv, true);
+    UseUtf8Names();
     RegisterPaths();
     OpenLog();
     if (app.isRunning()) {
