@@ -18,6 +18,7 @@
 
 #include "file-op.h"
 #include "log.h"
+#include "unprivileged.h"
 
 namespace fop_test {
 
@@ -152,24 +153,7 @@ private:
     bool mounted_ = false;
 };
 
-// Runs body in a child that dropped to uid/gid 65534 and returns its exit
-// status, or -1 when the child could not be run. As root permission bits
-// deny nothing, so permission cases run there.
-inline int RunAsNobody(const std::function<int()>& body)
-{
-    pid_t pid = fork();
-    if (pid < 0)
-        return -1;
-    if (pid == 0) {
-        if (setgid(65534) != 0 || setuid(65534) != 0)
-            _exit(125);
-        _exit(body());
-    }
-    int status = 0;
-    if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
-        return -1;
-    return WEXITSTATUS(status);
-}
+using unprivileged::RunAsNobody;
 
 #define REQUIRE_ROOT()                                                                        \
     do {                                                                                      \

@@ -1,4 +1,5 @@
 #include "log.h"
+#include "unprivileged.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -182,20 +183,14 @@ TEST_F(LogTest, UnwritableFolderAsUnprivilegedUser) {
     std::string locked = dir_ + "/locked";
     std::filesystem::create_directory(locked);
     chmod(locked.c_str(), 0555);
-    pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        if (setuid(65534) != 0) _exit(2);
+    int status = unprivileged::RunAsNobody([&locked] {
         int rc = Logger::Initialize(Logger::TYPE_FILE, locked + "/launcher.log", "", 50,
                                     Logger::SCOPE_LOCK);
         bool silent = !Logger::IsNeedToLog(Logger::LEVEL_ERROR, "launcher_debug");
-        _exit(rc == -1 && silent ? 0 : 1);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    if (WEXITSTATUS(status) == 2) GTEST_SKIP() << "cannot drop to uid 65534";
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+        return rc == -1 && silent ? 0 : 1;
+    });
+    if (status == unprivileged::kCannotDrop) GTEST_SKIP() << "cannot drop to uid 65534";
+    EXPECT_EQ(status, 0);
 }
 
 // The count starts from the size of the file found at initialization.

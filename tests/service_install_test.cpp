@@ -7,6 +7,7 @@
 #include "mac-service.h"
 #include "uipathmanager.h"
 #include "service_fixture.h"
+#include "unprivileged.h"
 
 namespace {
 
@@ -225,24 +226,15 @@ TEST_F(InstallTest, CopyPathOfUnreadableFolderMakesEmptyCopy)
     WriteFile(root + "/locked/secret", "s");
     chmod((root + "/locked").c_str(), 0);
     chmod(root.c_str(), 0777);
-    pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        // Root reads any folder: the unreadable case needs an ordinary user.
-        if (setgid(65534) != 0 || setuid(65534) != 0) {
-            _exit(2);
-        }
+    // Root reads any folder: the unreadable case needs an ordinary user.
+    int status = unprivileged::RunAsNobody([this] {
         MacService service;
-        int copied = service.FSCopyPath((root + "/locked").c_str(), (root + "/copy").c_str());
-        _exit(copied == 0 ? 0 : 1);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    if (WEXITSTATUS(status) == 2) {
+        return service.FSCopyPath((root + "/locked").c_str(), (root + "/copy").c_str()) == 0 ? 0 : 1;
+    });
+    if (status == unprivileged::kCannotDrop) {
         GTEST_SKIP() << "cannot drop to uid 65534";
     }
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(status, 0);
     EXPECT_TRUE(Snapshot(root + "/copy").empty());
     EXPECT_EQ(LogCount("failed to create handle  for src"), 1);
 }

@@ -9,6 +9,7 @@
 
 #include "mac-service.h"
 #include "service_fixture.h"
+#include "unprivileged.h"
 
 namespace {
 
@@ -73,23 +74,15 @@ TEST_F(StopTest, PidFileThatCannotBeOpenedSignalsNothing)
     PidFile("pid=4242\n");
     chmod((velmora + "/ui.pid").c_str(), 0);
     chmod(root.c_str(), 0755);
-    pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        // Root opens any file: the unreadable case needs an ordinary user.
-        if (setgid(65534) != 0 || setuid(65534) != 0) {
-            _exit(2);
-        }
+    // Root opens any file: the unreadable case needs an ordinary user.
+    int status = unprivileged::RunAsNobody([this] {
         Stop();
-        _exit(recorder.sent.empty() ? 0 : 1);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    if (WEXITSTATUS(status) == 2) {
+        return recorder.sent.empty() ? 0 : 1;
+    });
+    if (status == unprivileged::kCannotDrop) {
         GTEST_SKIP() << "cannot drop to uid 65534";
     }
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(status, 0);
     EXPECT_EQ(LogCount("Failed to read pid file"), 1);
 }
 
