@@ -14,6 +14,7 @@
 struct ustring_probe {
     static size_t data_cap(const ustring& s) { return s.data_cap; }
     static size_t wdata_cap(const ustring& s) { return s.wdata_cap; }
+    static size_t wdata_len(const ustring& s) { return s.wdata_len; }
 };
 
 namespace {
@@ -344,6 +345,50 @@ TEST(UstringNormalize, ComposesAndDecomposes)
     }
 }
 
+// Each result leaves both forms filled, in blocks the capacity rule gives a
+// new object for that text; around 1024 units the work moves off the stack.
+TEST(UstringNormalize, ResultBlocksAndCaches)
+{
+    struct Row {
+        std::string input;
+        ustring::normalization_form form;
+        size_t length;
+        size_t units;
+        size_t data_cap;
+        size_t wdata_cap;
+    };
+    const Row rows[] = {
+        {"a", ustring::NFD, 1, 1, 4, 4},
+        {"e\xCC\x81", ustring::NFC, 2, 1, 4, 4},
+        {"abc", ustring::NFC, 3, 3, 4, 4},
+        {"abcd", ustring::NFC, 4, 4, 5, 5},
+        {"\xF0\x9F\x98\x80", ustring::NFC, 4, 2, 5, 4},
+        {"\xE4\xB8\xAD\xE6\x96\x87", ustring::NFD, 6, 2, 7, 4},
+        {std::string(1023, 'a'), ustring::NFC, 1023, 1023, 1024, 1024},
+        {std::string(1024, 'a'), ustring::NFC, 1024, 1024, 1025, 1025},
+        {std::string(1025, 'a'), ustring::NFD, 1025, 1025, 1026, 1026},
+    };
+    for (const Row& row : rows) {
+        const ustring in(row.input);
+        const ustring out = in.normalize(row.form);
+        EXPECT_EQ(row.length, out.length()) << row.input;
+        EXPECT_EQ(row.units, ustring_probe::wdata_len(out)) << row.input;
+        EXPECT_EQ(row.data_cap, ustring_probe::data_cap(out)) << row.input;
+        EXPECT_EQ(row.wdata_cap, ustring_probe::wdata_cap(out)) << row.input;
+        EXPECT_NE(0u, ustring_probe::wdata_len(in)) << row.input;
+    }
+
+    // 600 composed letters decompose to 1200 units, past the stack space.
+    std::string composed;
+    for (int i = 0; i < 600; ++i)
+        composed += "\xC3\xA9";
+    const ustring nfd = ustring(composed).normalize(ustring::NFD);
+    EXPECT_EQ(1800u, nfd.length());
+    EXPECT_EQ(1200u, ustring_probe::wdata_len(nfd));
+    EXPECT_EQ(1801u, ustring_probe::data_cap(nfd));
+    EXPECT_EQ(1201u, ustring_probe::wdata_cap(nfd));
+}
+
 TEST(UstringNormalize, EmptyAndIllFormedGiveEmpty)
 {
     const ustring empty;
@@ -353,6 +398,17 @@ TEST(UstringNormalize, EmptyAndIllFormedGiveEmpty)
     const std::string err = stderr_of([&] { EXPECT_TRUE(bad.normalize(ustring::NFC).empty()); });
     EXPECT_TRUE(is_warning(err, "u_strFromUTF8", 10)) << err;
     EXPECT_STREQ("a\xFF", bad.c_str());
+
+    // The empty results differ in their blocks: an empty source gives a new
+    // object's, an ill-formed one blocks fitted to the empty text.
+    const ustring from_empty = ustring::normalize(empty, ustring::NFD);
+    EXPECT_EQ(4u, ustring_probe::data_cap(from_empty));
+    EXPECT_EQ(4u, ustring_probe::wdata_cap(from_empty));
+    stderr_of([&] {
+        const ustring from_bad = bad.normalize(ustring::NFC);
+        EXPECT_EQ(1u, ustring_probe::data_cap(from_bad));
+        EXPECT_EQ(1u, ustring_probe::wdata_cap(from_bad));
+    });
 }
 
 TEST(UstringOperators, ConcatenationAndCompoundAssignment)
