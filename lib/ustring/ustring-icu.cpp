@@ -114,30 +114,50 @@ ustring ustring::normalize(normalization_form f) const
 
 ustring ustring::normalize(const ustring& s, normalization_form f)
 {
-    ustring result;
     if (s.empty())
-        return result;
+        return ustring();
     UErrorCode err = U_ZERO_ERROR;
     const auto mode = static_cast<UNormalization2Mode>(kNormalizationModes[f == NFD ? 1 : 0]);
     const UNormalizer2* norm = unorm2_getInstance(nullptr, "nfc", mode, &err);
     if (!norm || U_FAILURE(err)) {
         warn("unorm2_getInstance", err, __LINE__ - 2);
-        return result;
+        return ustring();
     }
     // A source whose cache cannot be filled has an empty UTF-16 form (and
     // has warned), so it normalizes to the empty text.
     if (s.cache_dropped())
         s.convert_from_data();
-    const int32_t src_len = icu_size(s.wdata_len);
-    int call_line = 0;
-    auto write = [&](UChar* dest, int32_t cap) {
-        call_line = __LINE__ + 1;
-        return unorm2_normalize(norm, s.wdata, src_len, dest, cap, &err);
-    };
-    auto fit = [&result](size_t need) { result.realloc_wdata(need); };
-    const int32_t len = write_sized<UChar, kScratchUnits>(write, fit, result.wdata, result.wdata_cap, err);
+    // Both forms of an ordinary path fit scratch space on the stack, so the
+    // result is allocated once, at its final size.
+    UChar units[kScratchUnits];
+    const int call_line = __LINE__ + 1;
+    const int32_t len = unorm2_normalize(norm, s.wdata, icu_size(s.wdata_len), units, kScratchUnits, &err);
+    if (err == U_BUFFER_OVERFLOW_ERROR)
+        return normalize_direct(s, norm, len);
     if (U_FAILURE(err)) {
         warn("unorm2_normalize", err, call_line);
+        return ustring();
+    }
+    char bytes[3 * kScratchUnits];  // at most 3 bytes for each unit
+    int32_t byte_len = 0;
+    u_strToUTF8(bytes, sizeof bytes, &byte_len, units, len, &err);
+    if (U_FAILURE(err))
+        return normalize_direct(s, norm, len);
+    return ustring(units, static_cast<size_t>(len), bytes, static_cast<size_t>(byte_len));
+}
+
+// Texts longer than the scratch space, and results the UTF-8 form cannot be
+// rebuilt from (which the rebuild reports): ICU writes a second time,
+// straight into a result block of the size the first run reported.
+ustring ustring::normalize_direct(const ustring& s, const UNormalizer2* norm, int32_t unit_count)
+{
+    ustring result;
+    result.realloc_wdata(static_cast<size_t>(unit_count) + 1);
+    UErrorCode err = U_ZERO_ERROR;
+    const int32_t len =
+        unorm2_normalize(norm, s.wdata, icu_size(s.wdata_len), result.wdata, icu_size(result.wdata_cap), &err);
+    if (U_FAILURE(err)) {
+        warn("unorm2_normalize", err, __LINE__ - 2);
         result.clear();
         return result;
     }

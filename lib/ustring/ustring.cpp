@@ -15,11 +15,18 @@ namespace {
 // the need (terminator included) and is at most twice as large; otherwise it
 // is reallocated to exactly the need. On failure the block stays as it was.
 const size_t kSmallBlock = 64;
+const size_t kInitialCap = 4;
+
+// The capacity a block of cap has once fitted to need.
+size_t fitted_cap(size_t cap, size_t need)
+{
+    return cap >= need && cap / 2 <= need ? cap : need;
+}
 
 template <class T>
 void fit_block(T*& block, size_t& cap, size_t need)
 {
-    if (cap >= need && cap / 2 <= need)
+    if (fitted_cap(cap, need) == cap)
         return;
     if (need > SIZE_MAX / sizeof(T))
         throw std::bad_alloc();
@@ -74,15 +81,15 @@ void ustring::init()
     wdata = nullptr;
     data_cap = 0;
     wdata_cap = 0;
-    data = static_cast<char*>(malloc(4));
-    wdata = static_cast<unsigned short*>(malloc(4 * sizeof(unsigned short)));
+    data = static_cast<char*>(malloc(kInitialCap));
+    wdata = static_cast<unsigned short*>(malloc(kInitialCap * sizeof(unsigned short)));
     if (!data || !wdata) {
         free(data);
         free(wdata);
         throw std::bad_alloc();
     }
-    data_cap = 4;
-    wdata_cap = 4;
+    data_cap = kInitialCap;
+    wdata_cap = kInitialCap;
     data_len = 0;
     data[0] = 0;
     wdata_len = 0;
@@ -152,6 +159,29 @@ ustring::ustring(const std::string& s) : ustring()
 ustring::ustring(char c) : ustring()
 {
     append(c, 1);
+}
+
+// Allocating the final blocks at once spares the initial ones and the move
+// out of them; the sizes are those the usual way would end with.
+ustring::ustring(const unsigned short* units, size_t unit_count, const char* bytes, size_t byte_count)
+{
+    data_cap = fitted_cap(kInitialCap, need_for(byte_count, 0));
+    wdata_cap = fitted_cap(kInitialCap, need_for(unit_count, 0));
+    if (wdata_cap > SIZE_MAX / sizeof(unsigned short))
+        throw std::bad_alloc();
+    data = static_cast<char*>(malloc(data_cap));
+    wdata = static_cast<unsigned short*>(malloc(wdata_cap * sizeof(unsigned short)));
+    if (!data || !wdata) {
+        free(data);
+        free(wdata);
+        throw std::bad_alloc();
+    }
+    memcpy(data, bytes, byte_count);
+    data_len = byte_count;
+    data[data_len] = 0;
+    memcpy(wdata, units, unit_count * sizeof(unsigned short));
+    wdata_len = unit_count;
+    wdata[wdata_len] = 0;
 }
 
 ustring::~ustring()

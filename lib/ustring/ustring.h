@@ -7,8 +7,11 @@
 #define VELMORA_USTRING_H
 
 #include <cstddef>
+#include <cstdint>
 #include <iosfwd>
 #include <string>
+
+struct UNormalizer2;
 
 class ustring {
 public:
@@ -124,6 +127,10 @@ private:
     friend struct ustring_probe;  // lets the unit tests see block sizes
 
     void init();
+    // A text whose two forms are at hand, in blocks of the size the capacity
+    // rule leaves a new object's blocks at once it holds that text.
+    ustring(const unsigned short* units, size_t unit_count, const char* bytes, size_t byte_count);
+    static ustring normalize_direct(const ustring& s, const UNormalizer2* norm, int32_t unit_count);
     void realloc_data(size_t need);
     void realloc_wdata(size_t need) const;
     void clear_data();
