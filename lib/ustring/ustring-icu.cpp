@@ -3,6 +3,7 @@
 // is the unsigned short of the UTF-16 form.
 #include "ustring.h"
 
+#include <atomic>
 #include <climits>
 #include <cstdio>
 #include <cstring>
@@ -49,6 +50,26 @@ int32_t write_sized(Write write, Fit fit, T*& block, size_t& cap, UErrorCode& er
         memcpy(block, scratch, static_cast<size_t>(len) * sizeof(T));
     }
     return len;
+}
+
+// ICU owns its normalizers and keeps them until u_cleanup(), which nothing
+// in the process calls, so one fetch for each form serves every later
+// call. A failed fetch is not kept: the next call tries and reports again.
+const UNormalizer2* normalizer(int form)
+{
+    UErrorCode err = U_ZERO_ERROR;
+    static std::atomic<const UNormalizer2*> fetched[2];
+    const UNormalizer2* norm = fetched[form].load(std::memory_order_acquire);
+    if (norm)
+        return norm;
+    const auto mode = static_cast<UNormalization2Mode>(kNormalizationModes[form]);
+    norm = unorm2_getInstance(nullptr, "nfc", mode, &err);
+    if (!norm || U_FAILURE(err)) {
+        warn("unorm2_getInstance", err, __LINE__ - 2);
+        return nullptr;
+    }
+    fetched[form].store(norm, std::memory_order_release);
+    return norm;
 }
 
 }  // namespace
@@ -116,13 +137,9 @@ ustring ustring::normalize(const ustring& s, normalization_form f)
 {
     if (s.empty())
         return ustring();
-    UErrorCode err = U_ZERO_ERROR;
-    const auto mode = static_cast<UNormalization2Mode>(kNormalizationModes[f == NFD ? 1 : 0]);
-    const UNormalizer2* norm = unorm2_getInstance(nullptr, "nfc", mode, &err);
-    if (!norm || U_FAILURE(err)) {
-        warn("unorm2_getInstance", err, __LINE__ - 2);
+    const UNormalizer2* norm = normalizer(f == NFD ? 1 : 0);
+    if (!norm)
         return ustring();
-    }
     // A source whose cache cannot be filled has an empty UTF-16 form (and
     // has warned), so it normalizes to the empty text.
     if (s.cache_dropped())
@@ -130,6 +147,7 @@ ustring ustring::normalize(const ustring& s, normalization_form f)
     // Both forms of an ordinary path fit scratch space on the stack, so the
     // result is allocated once, at its final size.
     UChar units[kScratchUnits];
+    UErrorCode err = U_ZERO_ERROR;
     const int call_line = __LINE__ + 1;
     const int32_t len = unorm2_normalize(norm, s.wdata, icu_size(s.wdata_len), units, kScratchUnits, &err);
     if (err == U_BUFFER_OVERFLOW_ERROR)
