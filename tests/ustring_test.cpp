@@ -60,8 +60,12 @@ TEST(UstringStorage, CapacityRule)
     EXPECT_EQ(4u, ustring_probe::wdata_cap(fresh));
 
     const std::pair<const char*, size_t> built[] = {{"", 1}, {"a", 4}, {"abc", 4}, {"abcd", 5}, {"abcdefgh", 9}};
-    for (const auto& row : built)
-        EXPECT_EQ(row.second, ustring_probe::data_cap(ustring(row.first))) << row.first;
+    for (const auto& row : built) {
+        const ustring s(row.first);
+        EXPECT_STREQ(row.first, s.c_str());
+        EXPECT_EQ(row.second, ustring_probe::data_cap(s)) << row.first;
+        EXPECT_EQ(4u, ustring_probe::wdata_cap(s)) << row.first;
+    }
 
     ustring grown;
     for (size_t cap : {4, 4, 4, 5, 6, 7}) {

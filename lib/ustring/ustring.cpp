@@ -77,19 +77,27 @@ bool points_into(const T* p, const T* begin, size_t len)
 
 void ustring::init()
 {
+    init_blocks(kInitialCap, kInitialCap);
+}
+
+// Empty texts in blocks of the given sizes.
+void ustring::init_blocks(size_t bytes, size_t units)
+{
     data = nullptr;
     wdata = nullptr;
     data_cap = 0;
     wdata_cap = 0;
-    data = static_cast<char*>(malloc(kInitialCap));
-    wdata = static_cast<unsigned short*>(malloc(kInitialCap * sizeof(unsigned short)));
+    if (units > SIZE_MAX / sizeof(unsigned short))
+        throw std::bad_alloc();
+    data = static_cast<char*>(malloc(bytes));
+    wdata = static_cast<unsigned short*>(malloc(units * sizeof(unsigned short)));
     if (!data || !wdata) {
         free(data);
         free(wdata);
         throw std::bad_alloc();
     }
-    data_cap = kInitialCap;
-    wdata_cap = kInitialCap;
+    data_cap = bytes;
+    wdata_cap = units;
     data_len = 0;
     data[0] = 0;
     wdata_len = 0;
@@ -141,9 +149,12 @@ ustring::ustring(const ustring& s) : ustring()
     assign(s, 0, npos);
 }
 
-ustring::ustring(const char* s) : ustring()
+// The UTF-8 block the append would grow into is allocated at once.
+ustring::ustring(const char* s)
 {
-    append(s);
+    const size_t count = strlen(s);
+    init_blocks(fitted_cap(kInitialCap, need_for(count, 0)), kInitialCap);
+    append(s, count);
 }
 
 ustring::ustring(const unsigned short* s) : ustring()
@@ -165,17 +176,7 @@ ustring::ustring(char c) : ustring()
 // out of them; the sizes are those the usual way would end with.
 ustring::ustring(const unsigned short* units, size_t unit_count, const char* bytes, size_t byte_count)
 {
-    data_cap = fitted_cap(kInitialCap, need_for(byte_count, 0));
-    wdata_cap = fitted_cap(kInitialCap, need_for(unit_count, 0));
-    if (wdata_cap > SIZE_MAX / sizeof(unsigned short))
-        throw std::bad_alloc();
-    data = static_cast<char*>(malloc(data_cap));
-    wdata = static_cast<unsigned short*>(malloc(wdata_cap * sizeof(unsigned short)));
-    if (!data || !wdata) {
-        free(data);
-        free(wdata);
-        throw std::bad_alloc();
-    }
+    init_blocks(fitted_cap(kInitialCap, need_for(byte_count, 0)), fitted_cap(kInitialCap, need_for(unit_count, 0)));
     memcpy(data, bytes, byte_count);
     data_len = byte_count;
     data[data_len] = 0;

@@ -127,6 +127,7 @@ private:
     friend struct ustring_probe;  // lets the unit tests see block sizes
 
     void init();
+    void init_blocks(size_t bytes, size_t units);
     // A text whose two forms are at hand, in blocks of the size the capacity
     // rule leaves a new object's blocks at once it holds that text.
     ustring(const unsigned short* units, size_t unit_count, const char* bytes, size_t byte_count);
