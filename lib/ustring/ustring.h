@@ -128,8 +128,8 @@ private:
 
     void init();
     void init_blocks(size_t bytes, size_t units);
-    // A text whose two forms are at hand, in blocks of the size the capacity
-    // rule leaves a new object's blocks at once it holds that text.
+    // A text whose two forms are at hand, in blocks of the sizes a new
+    // object's blocks would have once fitted to it.
     ustring(const unsigned short* units, size_t unit_count, const char* bytes, size_t byte_count);
     static ustring normalize_direct(const ustring& s, const UNormalizer2* norm, int32_t unit_count);
     void realloc_data(size_t need);
