@@ -44,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
     Packages, BadPackageTest,
     ::testing::Values(BadPackage{"garbage", {}},
                       BadPackage{"dotdot", {{"Contents/MacOS/cloud-drive-ui", "new"},
-                                            {"Contents/../../escape", "x"}}}),
+                                            {"Contents/../../escape", "x"}}},
+                      BadPackage{"no_client", {{"Contents/Resources/INFO", "[Version]\nbuild_version=121\n"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(InstallTest, FailedFirstInstallReportsNothingToRollBack)

@@ -135,6 +135,20 @@ int SettleFailedInstall(const ustring& app, const ustring& backup)
     return DiscardPartialBundle(app);
 }
 
+// A package that extracts cleanly but carries no client executable would
+// replace a working installation with one that cannot start.
+bool HoldsClient()
+{
+    ustring ui = RegistryPath("user_velmora_drive_ui_path");
+    if (!ui.empty() && access(ui.c_str(), F_OK) == 0) {
+        return true;
+    }
+    VLOG(3, kComponent, __LINE__,
+         "(%5d:%5d) [ERROR] cloud-service(%d): the package holds no client executable '%s'\n",
+         ui.c_str());
+    return false;
+}
+
 }  // namespace
 
 int Service::PrepareUserEnv()
@@ -156,7 +170,7 @@ int Service::PrepareUserEnv()
         return -1;
     }
     MarkInstallStarted(app);
-    if (ExtractPackage() == 0) {
+    if (ExtractPackage() == 0 && HoldsClient()) {
         VLOG(6, kComponent, __LINE__,
              "(%5d:%5d) [INFO] cloud-service(%d): user installation is ready, removing backup "
              "app\n");
