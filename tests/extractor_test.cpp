@@ -2,11 +2,14 @@
 
 #include <fcntl.h>
 #include <locale.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/time.h>
 #include <time.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -165,6 +168,19 @@ TEST_F(ExtractorTest, DamagedSecondHeaderCountsOneAndFailsThere)
     EXPECT_EQ((Progress{{1, 1}}), relay.progress);
     EXPECT_EQ(std::set<std::string>{"one.txt"}, TreeBelow(dest));
     EXPECT_NE(std::string::npos, Log().find("archive_read_next_header failed: '"));
+}
+
+// A full disk is the likeliest failure in the field; the log must say so.
+TEST_F(ExtractorTest, FullDiskFailureNamesTheCause)
+{
+    if (mount("tmpfs", dest.c_str(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "tmpfs cannot be mounted here: " << strerror(errno);
+    const int result = Extract("tar", {FileEntry("big.bin", std::string(512 * 1024, 'x'))});
+    umount(dest.c_str());
+    EXPECT_EQ(-1, result);
+    EXPECT_NE(std::string::npos,
+              Log().find("archive_read_extract2 failed: 'Write failed: No space left on device'\n"))
+        << Log();
 }
 
 TEST_F(ExtractorTest, AbsoluteNamesAndHardLinkTargetsLandBelowTheBundle)

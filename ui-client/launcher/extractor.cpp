@@ -5,6 +5,7 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <cstring>
 #include <new>
 #include <string>
 
@@ -147,12 +148,24 @@ int PlaceEntry(archive_entry* entry, const ustring& dest_dir)
     return 0;
 }
 
+// A failed data write (a full disk) leaves its text on the reader only,
+// and that text ("Write failed") does not say why: the system's reason is
+// added.
+std::string ExtractErrorText(Handles& h)
+{
+    archive* failed = archive_error_string(h.writer) ? h.writer : h.reader;
+    std::string text = ErrorText(failed);
+    if (archive_errno(failed) > 0)
+        text += std::string(": ") + strerror(archive_errno(failed));
+    return text;
+}
+
 int ExtractEntry(Handles& h, archive_entry* entry, int total, int n)
 {
     if (archive_read_extract2(h.reader, entry, h.writer) != ARCHIVE_OK) {
         VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
              "(%5d:%5d) [ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n",
-             ErrorText(h.writer));
+             ExtractErrorText(h).c_str());
         return -1;
     }
     Notify_Adapter::GetInstance()->UpdateProgress(total, n);
