@@ -368,4 +368,42 @@ TEST_F(LauncherE2ETest, UntidyHomePathGivesCleanRegistryValues)
     }
 }
 
+// Without HOME the launcher installs into the account's home folder, never
+// into the root folder. The account is uid 65534, which cannot write to the
+// root folder; its home folder is ours through a copy of the password file
+// seen only in the launcher's own mount namespace.
+TEST_F(LauncherE2ETest, UnsetHomeInstallsIntoTheAccountsHomeFolder)
+{
+    if (getuid() != 0 || system("unshare --mount true >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "needs root and a private mount namespace";
+    const std::string bundle = MakeBundle(100, kVerbose);
+    const std::string run = home + "/run";
+    ASSERT_EQ(mkdir(run.c_str(), 0700), 0);
+    for (const std::string &path : {root, root + "/bundles"})
+        ASSERT_EQ(chmod(path.c_str(), 0755), 0);
+    for (const std::string &path : {home, run})
+        ASSERT_EQ(chown(path.c_str(), 65534, 65534), 0);
+
+    std::istringstream accounts(ReadFile("/etc/passwd"));
+    std::string line, passwd = "nobody:x:65534:65534:nobody:" + home + ":/usr/sbin/nologin\n";
+    while (std::getline(accounts, line)) {
+        if (line.find(":x:65534:") == std::string::npos)
+            passwd += line + "\n";
+    }
+    WriteFile(root + "/passwd", passwd);
+    const std::string script = root + "/no-home.sh";
+    WriteFile(script, "#!/bin/sh\nexec unshare --mount /bin/sh -c 'mount --bind " + root +
+                          "/passwd /etc/passwd && exec setpriv --reuid=65534 --regid=65534 --clear-groups \"" +
+                          bundle + "/Contents/MacOS/velmora-launcher\"'\n");
+    ASSERT_EQ(chmod(script.c_str(), 0755), 0);
+
+    const pid_t launcher = child_process::Start(
+        script, {"QT_QPA_PLATFORM=offscreen", "XDG_RUNTIME_DIR=" + run, "PATH=/usr/bin:/bin:/usr/sbin:/sbin"},
+        root + "/no-home.out", root + "/no-home.err");
+    ASSERT_EQ(Wait(launcher), 0) << Output("no-home", "err");
+    EXPECT_NE(InstalledInfo().find("build_version=100"), std::string::npos) << Output("no-home", "err");
+    EXPECT_NE(Log().find(">>> user_larkspan_path = " + home + "/.Larkspan\n"), std::string::npos) << Log();
+    EXPECT_GT(WaitForClient(), 0);
+}
+
 }  // namespace

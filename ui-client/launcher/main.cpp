@@ -14,9 +14,12 @@
 #include <QTranslator>
 
 #include <langinfo.h>
+#include <pwd.h>
+#include <unistd.h>
 
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 int qInitResources_texts();
@@ -34,6 +37,19 @@ void UseUtf8Names()
 {
     if (strcmp(nl_langinfo(CODESET), "UTF-8") != 0)
         setlocale(LC_CTYPE, "C.UTF-8");
+}
+
+// Without HOME the toolkit takes the root folder for the home folder and
+// the per-user installation would go there. The account's home folder is
+// set instead, so that the client started later finds the same one.
+void EnsureHome()
+{
+    const char *home = getenv("HOME");
+    if (home != nullptr && home[0] != '\0')
+        return;
+    const passwd *account = getpwuid(getuid());
+    if (account != nullptr && account->pw_dir != nullptr && account->pw_dir[0] != '\0')
+        setenv("HOME", account->pw_dir, 1);
 }
 
 // The bundle's own plug-ins come first so that the bundle runs with the Qt
@@ -127,6 +143,7 @@ void InstallTranslator(const QString &language)
 int main(int argc, char **argv)
 {
     setlocale(LC_ALL, "");
+    EnsureHome();
     qInitResources_texts();
     SetPluginPath(argv[0]);
 
