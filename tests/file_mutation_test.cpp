@@ -323,6 +323,28 @@ TEST_F(FileMutationTest, RenameAcrossVolumesKeepsModesAndTimes)
     EXPECT_FALSE(Exists(Path("tree")));
 }
 
+// A move cut short by a full volume leaves no truncated file at the
+// destination; the file stays whole at the source. An entry moved before
+// stays moved.
+TEST_F(FileMutationTest, RenameAcrossFullVolumeLeavesNoTruncatedFile)
+{
+    fop_test::OtherVolume other(Path("other"), "64k", false);
+    REQUIRE_OTHER_VOLUME(other, dir_);
+    const std::string big(256 * 1024, 'b');
+    WriteFile(Path("big"), big);
+    EXPECT_EQ(-3, FSRename(Path("big").c_str(), other.Path("big").c_str(), false));
+    EXPECT_EQ(big, ReadFile(Path("big")));
+    EXPECT_FALSE(Exists(other.Path("big")));
+
+    mkdir(Path("tree").c_str(), 0755);
+    WriteFile(Path("tree/a-small"), "s");
+    rename(Path("big").c_str(), Path("tree/b-big").c_str());
+    EXPECT_EQ(-3, FSRename(Path("tree").c_str(), other.Path("tree").c_str(), false));
+    EXPECT_EQ(big, ReadFile(Path("tree/b-big")));
+    EXPECT_FALSE(Exists(other.Path("tree/b-big")));
+    EXPECT_EQ(Exists(Path("tree/a-small")), !Exists(other.Path("tree/a-small")));
+}
+
 TEST_F(FileMutationTest, RenameAcrossVolumesStopsAtLink)
 {
     fop_test::OtherVolume other(Path("other"), "4m", true);
