@@ -344,11 +344,19 @@ TEST_F(LauncherE2ETest, UntidyHomePathGivesCleanRegistryValues)
 {
     const std::string bundle = MakeBundle(100, {"launcher_debug=6"});
     ASSERT_EQ(mkdir((root + "/elsewhere").c_str(), 0700), 0);
+    // HOME relative to the working folder the launcher inherits from us.
+    char cwd[4096];
+    ASSERT_NE(getcwd(cwd, sizeof(cwd)), nullptr);
+    std::string relative;
+    for (const char *c = cwd; *c != '\0'; ++c)
+        relative += *c == '/' && c[1] != '\0' ? "../" : "";
+    relative += home.substr(1);
     const std::string rows[] = {
         root + "/elsewhere/../home",
         root + "//home",
         root + "/home/",
         root + "/./home//./",
+        relative,
     };
     for (const std::string &messy : rows) {
         SCOPED_TRACE(messy);
@@ -364,6 +372,7 @@ TEST_F(LauncherE2ETest, UntidyHomePathGivesCleanRegistryValues)
         EXPECT_EQ(log.find("/./"), std::string::npos) << log;
         EXPECT_EQ(log.find("/../"), std::string::npos) << log;
         EXPECT_TRUE(Exists(App() + "/Contents/MacOS/cloud-drive-ui"));
+        EXPECT_GT(WaitForClient(), 0) << log;
         StopClients();
     }
 }

@@ -40,13 +40,20 @@ void UseUtf8Names()
 }
 
 // Without HOME the toolkit takes the root folder for the home folder and
-// the per-user installation would go there. The account's home folder is
-// set instead, so that the client started later finds the same one.
+// the per-user installation would go there, so the account's home folder
+// is set instead. A relative HOME is made absolute: every registered path
+// must be, and the client runs in another working folder. Both are fixed
+// in the environment, so that the client started later finds the same one.
 void EnsureHome()
 {
     const char *home = getenv("HOME");
-    if (home != nullptr && home[0] != '\0')
+    if (home != nullptr && home[0] == '/')
         return;
+    if (home != nullptr && home[0] != '\0') {
+        const QByteArray absolute = QDir(QString::fromLocal8Bit(home)).absolutePath().toLocal8Bit();
+        setenv("HOME", absolute.constData(), 1);
+        return;
+    }
     const passwd *account = getpwuid(getuid());
     if (account != nullptr && account->pw_dir != nullptr && account->pw_dir[0] != '\0')
         setenv("HOME", account->pw_dir, 1);
