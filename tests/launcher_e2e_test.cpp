@@ -415,4 +415,29 @@ TEST_F(LauncherE2ETest, UnsetHomeInstallsIntoTheAccountsHomeFolder)
     EXPECT_GT(WaitForClient(), 0);
 }
 
+// The Qt plug-ins are looked up inside the bundle however the launcher was
+// named: a path through a linked bundle, or a link to the executable kept
+// outside any bundle.
+TEST_F(LauncherE2ETest, PluginFolderIsTheBundlesWhenStartedThroughALink)
+{
+    const std::string bundle = MakeBundle(100, {});
+    const std::string links = root + "/links";
+    ASSERT_EQ(mkdir(links.c_str(), 0700), 0);
+    ASSERT_EQ(symlink(bundle.c_str(), (links + "/Linked.app").c_str()), 0);
+    ASSERT_EQ(symlink((bundle + "/Contents/MacOS/velmora-launcher").c_str(), (links + "/launch").c_str()), 0);
+    const std::string rows[] = {links + "/Linked.app/Contents/MacOS/velmora-launcher", links + "/launch"};
+    for (const std::string &exe : rows) {
+        SCOPED_TRACE(exe);
+        const pid_t launcher = child_process::Start(
+            exe, {"HOME=" + home, "QT_QPA_PLATFORM=offscreen", "XDG_RUNTIME_DIR=" + root + "/run", "PATH=/usr/bin:/bin"},
+            root + "/link.out", root + "/link.err");
+        ASSERT_EQ(Wait(launcher), 0) << Output("link", "err");
+        EXPECT_NE(Output("link", "out").find("lib path = '" + bundle + "/Contents/Frameworks/plugins'\n"),
+                  std::string::npos)
+            << Output("link", "out");
+        EXPECT_GT(WaitForClient(), 0);
+        StopClients();
+    }
+}
+
 }  // namespace

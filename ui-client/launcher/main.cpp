@@ -2,6 +2,7 @@
 #include "cloud-service.h"
 #include "launcher.h"
 #include "log.h"
+#include "mac/client-process.h"
 #include "qtsingleapplication.h"
 #include "strtable.h"
 #include "uipathmanager.h"
@@ -21,6 +22,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 int qInitResources_texts();
 
@@ -62,9 +64,17 @@ void EnsureHome()
 // The bundle's own plug-ins come first so that the bundle runs with the Qt
 // it carries. On Linux the system's plug-in folder follows, so a bundle
 // without plug-ins still starts; on macOS the bundle is self-contained.
+//
+// argv[0] names the bundle only when it is a path to the executable itself:
+// a name found through PATH, or a link to the executable kept elsewhere,
+// would point outside it. The running image's own path is taken instead
+// where the system tells it.
 void SetPluginPath(const char *argv0)
 {
-    const QString plugins = QDir::cleanPath(QString::fromLocal8Bit(argv0) + "/../../Frameworks/plugins");
+    std::string executable;
+    if (ReadProcessExecutable(getpid(), executable) != 0)
+        executable = argv0;
+    const QString plugins = QDir::cleanPath(QString::fromLocal8Bit(executable.c_str()) + "/../../Frameworks/plugins");
     QStringList paths{plugins};
 #if !defined(__APPLE__)
     paths << QLibraryInfo::location(QLibraryInfo::PluginsPath);
