@@ -10,7 +10,9 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -93,6 +95,8 @@ protected:
     void TearDown() override
     {
         StopClients();
+        // A test may have mounted a tmpfs on the home folder.
+        umount2(home.c_str(), MNT_DETACH);
         std::string command = "rm -rf '" + root + "'";
         ASSERT_EQ(system(command.c_str()), 0);
     }
@@ -438,6 +442,30 @@ TEST_F(LauncherE2ETest, PluginFolderIsTheBundlesWhenStartedThroughALink)
         EXPECT_GT(WaitForClient(), 0);
         StopClients();
     }
+}
+
+// An upgrade that runs out of disk space keeps the old client, starts it
+// again and says why in the log. The home folder is a small tmpfs of our
+// own, filled up after the first install.
+TEST_F(LauncherE2ETest, UpgradeOnAFullDiskKeepsTheOldClient)
+{
+    if (mount("tmpfs", home.c_str(), "tmpfs", 0, "size=4m") != 0)
+        GTEST_SKIP() << "cannot mount a tmpfs of our own here: " << strerror(errno);
+    ASSERT_EQ(RunLauncher(MakeBundle(100, kVerbose), "first"), 0);
+    const pid_t old = WaitForClient();
+    ASSERT_GT(old, 0);
+    struct statvfs fs;
+    ASSERT_EQ(statvfs(home.c_str(), &fs), 0);
+    const size_t leave = 64 * 1024;
+    WriteFile(home + "/filler", std::string(fs.f_bavail * fs.f_frsize - leave, 'f'));
+
+    EXPECT_EQ(RunLauncher(MakeBundle(101, kVerbose), "second"), 0);
+    EXPECT_TRUE(Ended(old));
+    EXPECT_NE(InstalledInfo().find("build_version=100"), std::string::npos);
+    const std::string log = Log();
+    EXPECT_NE(log.find("No space left on device"), std::string::npos) << log;
+    EXPECT_NE(log.find("rollback to old installation"), std::string::npos) << log;
+    EXPECT_GT(WaitForClient(old), 0);
 }
 
 }  // namespace
