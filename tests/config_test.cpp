@@ -1,36 +1,25 @@
 #include "config.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <climits>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <string>
+
+#include "temp_folder_test.h"
 
 namespace {
 
 using Entries = std::map<std::string, std::string>;
 
-class ConfigTest : public ::testing::Test {
+class ConfigTest : public temp_folder::TempFolderTest {
 protected:
-    void SetUp() override {
-        char tmpl[] = "/tmp/config_test_XXXXXX";
-        ASSERT_NE(mkdtemp(tmpl), nullptr);
-        dir_ = tmpl;
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-
     std::string Write(const std::string& content, const std::string& name = "file.conf") {
-        std::string path = dir_ + "/" + name;
-        std::ofstream(path, std::ios::binary) << content;
+        std::string path = Path(name);
+        temp_folder::WriteFile(path, content);
         return path;
     }
-
-    std::string dir_;
 };
 
 struct GrammarCase {

@@ -11,29 +11,18 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 
 #include "file-op.h"
 #include "log.h"
+#include "temp_folder_test.h"
 #include "unprivileged.h"
 
 namespace fop_test {
 
-inline void WriteFile(const std::string& path, const std::string& content)
-{
-    std::ofstream(path, std::ios::binary) << content;
-}
-
-inline std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using temp_folder::ReadFile;
+using temp_folder::WriteFile;
 
 inline bool Exists(const std::string& path)
 {
@@ -47,16 +36,14 @@ inline mode_t ModeOf(const std::string& path)
     return lstat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
 }
 
-// Every case works in its own folder (symlink-free, so expected canonical
-// paths can be written from it) and logs file-op lines of every level
-// to a file in it.
-class FileOpTest : public ::testing::Test {
+// Every case logs file-op lines of every level to a file in its folder.
+class FileOpTest : public temp_folder::TempFolderTest {
 protected:
     void SetUp() override
     {
-        char tmpl[] = "/tmp/file_op_test_XXXXXX";
-        ASSERT_NE(mkdtemp(tmpl), nullptr);
-        dir_ = std::filesystem::canonical(tmpl).string();
+        TempFolderTest::SetUp();
+        if (HasFatalFailure())
+            return;
         log_ = dir_ + "/.log";
         WriteFile(dir_ + "/.levels", "file_op_debug=7\n");
         ASSERT_EQ(0, Logger::Initialize(Logger::TYPE_FILE, log_, dir_ + "/.levels", 50, Logger::SCOPE_LOCK));
@@ -65,15 +52,12 @@ protected:
     void TearDown() override
     {
         Logger::Initialize(Logger::TYPE_STDERR, "", "", 50, Logger::SCOPE_NONE);
-        std::error_code ignored;
-        std::filesystem::remove_all(dir_, ignored);
+        TempFolderTest::TearDown();
     }
 
-    std::string Path(const std::string& name) const { return dir_ + "/" + name; }
     std::string Log() const { return ReadFile(log_); }
     bool Logged(const std::string& text) const { return Log().find(text) != std::string::npos; }
 
-    std::string dir_;
     std::string log_;
 };
 

@@ -1,4 +1,5 @@
 #include "log.h"
+#include "temp_folder_test.h"
 #include "unprivileged.h"
 
 #include <dirent.h>
@@ -12,7 +13,6 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -29,23 +29,21 @@ int cases_started = 0;
 const char kPrefixPattern[] = "\\d{4}-\\d{2}-\\d{2}T\\d{2}:\\d{2}:\\d{2} ";
 const int kPrefixSize = 20;  // "2024-03-01T09:15:02 "
 
-class LogTest : public ::testing::Test {
+class LogTest : public temp_folder::TempFolderTest {
 protected:
     void SetUp() override {
         fresh_process_ = cases_started++ == 0;
-        char tmpl[] = "/tmp/log_test_XXXXXX";
-        ASSERT_NE(mkdtemp(tmpl), nullptr);
-        dir_ = tmpl;
+        TempFolderTest::SetUp();
         log_ = dir_ + "/launcher.log";
     }
     void TearDown() override {
         Logger::Destroy();
-        std::filesystem::remove_all(dir_);
+        TempFolderTest::TearDown();
     }
 
     std::string WriteFile(const std::string& name, const std::string& content) {
-        std::string path = dir_ + "/" + name;
-        std::ofstream(path, std::ios::binary) << content;
+        std::string path = Path(name);
+        temp_folder::WriteFile(path, content);
         return path;
     }
 
@@ -55,7 +53,6 @@ protected:
     }
 
     bool fresh_process_ = false;
-    std::string dir_;
     std::string log_;
 };
 
@@ -64,12 +61,7 @@ protected:
         if (!fresh_process_) GTEST_SKIP() << "needs its own process; run it through ctest"; \
     } while (0)
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using temp_folder::ReadFile;
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;

@@ -1,17 +1,15 @@
 #include "tmp_name_gen.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <regex>
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "temp_folder_test.h"
 #include "tmp_name_internal.h"
 
 namespace {
@@ -136,23 +134,19 @@ TEST(TmpNameGenTest, PathJoinsFolderAndName) {
     }
 }
 
-class TmpNameSeedTest : public ::testing::Test {
+class TmpNameSeedTest : public temp_folder::TempFolderTest {
 protected:
     void SetUp() override {
-        char tmpl[] = "/tmp/tmp_name_seed_XXXXXX";
-        ASSERT_NE(mkdtemp(tmpl), nullptr);
-        dir_ = tmpl;
+        TempFolderTest::SetUp();
         memset(seed_, 0xAA, sizeof(seed_));
     }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
 
     std::string Device(const std::string& content) {
-        std::string path = dir_ + "/device";
-        std::ofstream(path, std::ios::binary) << content;
+        std::string path = Path("device");
+        temp_folder::WriteFile(path, content);
         return path;
     }
 
-    std::string dir_;
     unsigned char seed_[256];
 };
 
