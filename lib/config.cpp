@@ -1,7 +1,6 @@
 #include "config.h"
 
 #include <cstdio>
-#include <cstring>
 #include <sstream>
 
 namespace {
@@ -55,13 +54,11 @@ int Config::read(const std::string& path) {
     }
     // A read error (a folder in place of the file, an I/O error) is no end
     // of file: half a file is refused like a malformed one.
-    if (result == PARSE_MALFORMED || ferror(fp)) {
-        entries.clear();
-        fclose(fp);
-        return -1;
-    }
+    const bool refused = result == PARSE_MALFORMED || ferror(fp);
     fclose(fp);
-    return 0;
+    if (!refused) return 0;
+    entries.clear();
+    return -1;
 }
 
 int Config::parse(char* line, int /*length*/, std::string& key, std::string& value) {
