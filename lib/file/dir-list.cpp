@@ -25,21 +25,21 @@ int FileTypeOfDirentType(unsigned char type)
     }
 }
 
+}  // namespace
+
 // Some volumes (older XFS, several network and FUSE file systems) leave the
-// type byte unknown; ask the entry itself so a folder is never reported as
-// "none". An entry that cannot be examined stays FS_TYPE_NONE.
-int EntryType(DIR* dir, const dirent* entry)
+// type byte unknown; ask the entry itself so a folder is never taken for
+// something else.
+int EntryTypeAt(int dirFd, const dirent* entry)
 {
     if (entry->d_type != DT_UNKNOWN)
         return FileTypeOfDirentType(entry->d_type);
     struct stat st;
-    if (fstatat(dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-        return FS_TYPE_NONE;
+    if (fstatat(dirFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return -1;
     int type = FileTypeOfMode(st.st_mode);
     return type < 0 ? FS_TYPE_NONE : type;
 }
-
-}  // namespace
 
 int FSOpenDir(const ustring& path, int flags, DIR_HANDLE& handle)
 {
@@ -76,7 +76,8 @@ int FSReadDir(DIR_HANDLE& handle, DIR_ENTRY& entry)
         size = info.size;
     }
     entry.name = next->d_name;
-    entry.type = EntryType(handle.dir, next);
+    const int type = EntryTypeAt(dirfd(handle.dir), next);
+    entry.type = type < 0 ? FS_TYPE_NONE : type;  // an entry that cannot be examined
     entry.mtime = mtime;
     entry.size = size;
     return 1;

@@ -28,6 +28,12 @@ const size_t kFsPathBound = 4096;
 // The file type value of a mode word, or -1 for a kind we do not know.
 int FileTypeOfMode(mode_t mode);
 
+// The file type value of a listed entry, from its type byte or, where the
+// volume leaves that unknown, from the entry itself without following a
+// link: FS_TYPE_NONE for a kind we do not know, -1 (errno set) when the
+// entry cannot be examined.
+int EntryTypeAt(int dirFd, const dirent* entry);
+
 // The status of path without following a final link, without the canonical
 // path: path and name are the given ones. 0 (also when missing) or -1.
 int LookupFileInfo(const ustring& path, _FILE_INFO_tag& info);

@@ -16,26 +16,13 @@ namespace {
 
 int RemoveFolderAt(int parentFd, const char* name);
 
-bool IsFolderEntry(int dirFd, const dirent* entry, bool& folder)
-{
-    if (entry->d_type != DT_UNKNOWN) {
-        folder = entry->d_type == DT_DIR;
-        return true;
-    }
-    struct stat st;
-    if (fstatat(dirFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-        return false;
-    folder = S_ISDIR(st.st_mode);
-    return true;
-}
-
 // 0 when the entry is gone (also when it vanished meanwhile).
 int RemoveEntryAt(int dirFd, const dirent* entry)
 {
-    bool folder = false;
-    if (!IsFolderEntry(dirFd, entry, folder))
+    const int type = EntryTypeAt(dirFd, entry);
+    if (type < 0)
         return errno == ENOENT ? 0 : -1;
-    if (!folder) {
+    if (type != FS_TYPE_DIR) {
         if (unlinkat(dirFd, entry->d_name, 0) == 0 || errno == ENOENT)
             return 0;
         if (errno != EISDIR)
