@@ -60,30 +60,40 @@ int JoinListed(const std::string& folder, const std::string& name, std::string& 
     return 0;
 }
 
-// Splits a symlink-free absolute path other than "/" at its last "/".
+// path at its last "/": the folder ("." when there is none, "/" for a
+// top-level name) and the name after it.
+void SplitAtLastSlash(const std::string& path, std::string& folder, std::string& name)
+{
+    size_t slash = path.rfind('/');
+    folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    name = slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// A symlink-free absolute path with its last component as its folder lists it.
 int JoinResolvedListed(const std::string& resolved, std::string& out)
 {
     if (resolved == "/") {
         out = resolved;
         return 0;
     }
-    size_t slash = resolved.rfind('/');
-    std::string folder = slash == 0 ? "/" : resolved.substr(0, slash);
-    return JoinListed(folder, resolved.substr(slash + 1), out);
+    std::string folder;
+    std::string name;
+    SplitAtLastSlash(resolved, folder, name);
+    return JoinListed(folder, name, out);
 }
 
 int ResolveUnbounded(const std::string& path, bool followFinal, std::string& out)
 {
+    std::string folder;
+    std::string name;
+    SplitAtLastSlash(path, folder, name);
     std::string resolved;
-    size_t slash = path.rfind('/');
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     // A trailing "/", "." or ".." names a folder reached through the last
     // component, so there is no final link to keep.
     if (followFinal || name.empty() || name == "." || name == "..") {
         int status = RealPath(path, resolved);
         return status != 0 ? status : JoinResolvedListed(resolved, out);
     }
-    std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
     int status = RealPath(folder, resolved);
     return status != 0 ? status : JoinListed(resolved, name, out);
 }
