@@ -9,8 +9,6 @@
 #include <new>
 #include <string>
 
-#include <QString>
-
 #include "extract-path-guard.h"
 #include "log.h"
 #include "notify-adapter.h"
@@ -28,9 +26,6 @@ const size_t kBlockSize = 10240;
 const int kDiskOptions =
     ARCHIVE_EXTRACT_UNLINK | ARCHIVE_EXTRACT_SECURE_NODOTDOT | ARCHIVE_EXTRACT_MAC_METADATA;
 
-const int kStrInitializing = 549;
-const int kStrAppName = 879;
-
 // The reader and the disk writer of one extraction, released on every way out.
 struct Handles {
     archive* reader = nullptr;
@@ -43,13 +38,6 @@ struct Handles {
             archive_write_free(writer);
     }
 };
-
-// The dialog's first label: "%1 is initializing..." with the application name.
-QString InitializingText()
-{
-    const QString app_name = StrTable::LoadStr(kStrAppName);
-    return StrTable::LoadStr(kStrInitializing).arg(app_name, 0, QLatin1Char(' '));
-}
 
 const char* ErrorText(archive* a)
 {
@@ -212,7 +200,8 @@ int Extractor::Extract()
          "(%5d:%5d) [DEBUG] extractor(%d): decompress from '%s' to '%s'\n",
          archive_path.c_str(), dest_dir.c_str());
     try {
-        Notify_Adapter::GetInstance()->UpdateDialogText(InitializingText());
+        // The same text as the dialog's first label.
+        Notify_Adapter::GetInstance()->UpdateDialogText(LoadStrWithAppName(kStrInitializingId));
         const int total = Count();
         if (total < 1) {
             VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,

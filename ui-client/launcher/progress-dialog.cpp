@@ -9,8 +9,6 @@
 
 namespace {
 
-const int kAppNameId = 879;        // "Velmora Drive Client"
-const int kPreparingTextId = 549;  // "%1 is initializing..."
 const int kBaseWidth = 400;
 const int kBaseHeight = 80;
 const char kStyleSheet[] =
@@ -25,13 +23,13 @@ ProcessingProgressDialog::ProcessingProgressDialog()
     const QString iconPath =
         UIPathManager::getInstance()->getPath("root_resource_path") + "/images/ico_72_larkspan.png";
 
-    setWindowTitle(StrTable::LoadStr(kAppNameId));
+    setWindowTitle(StrTable::LoadStr(kStrAppNameId));
     // A missing icon file gives an empty icon: the window simply has none.
     setWindowIcon(QIcon(iconPath));
     setWindowFlags(Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
     setValue(0);
     setRange(0, 100);
-    setLabelText(StrTable::LoadStr(kPreparingTextId).arg(StrTable::LoadStr(kAppNameId)));
+    setLabelText(LoadStrWithAppName(kStrInitializingId));
     setFont(appFont);
     setModal(true);
     setWindowModality(Qt::WindowModal);

@@ -30,6 +30,11 @@ QString StrTable::LoadStr(int id)
     return text;
 }
 
+QString LoadStrWithAppName(int id)
+{
+    return StrTable::LoadStr(id).arg(StrTable::LoadStr(kStrAppNameId));
+}
+
 int StrTable::LookupStrID(QString key)
 {
     const QByteArray local = key.toLocal8Bit();

@@ -28,4 +28,12 @@ private:
     static const char *stab[kStrCount];
 };
 
+// Ids of the texts the launcher shows itself.
+const int kStrReadyId = 532;         // "%1 is ready."
+const int kStrInitializingId = 549;  // "%1 is initializing..."
+const int kStrAppNameId = 879;       // "Velmora Drive Client"
+
+// The text of id with its "%1" replaced by the application name.
+QString LoadStrWithAppName(int id);
+
 #endif // STRTABLE_H

@@ -10,8 +10,6 @@
 namespace {
 
 const char kComponent[] = "launcher_debug";
-const int kReadyTextId = 532;  // "%1 is ready."
-const int kAppNameId = 879;    // "Velmora Drive Client"
 
 // Runs one service step. An exception must not leave the worker thread: Qt
 // would end the process there, before the clean-up and the client start. It
@@ -89,7 +87,7 @@ void Worker::HandleServicce()
             VLOG(3, kComponent, 101, "(%5d:%5d) [ERROR] launcher(%d): Failed to upgrade package\n");
         } else {
             emit sigUpdateProgress(100, 100);
-            emit sigSetLabelText(StrTable::LoadStr(kReadyTextId).arg(StrTable::LoadStr(kAppNameId)));
+            emit sigSetLabelText(LoadStrWithAppName(kStrReadyId));
         }
     } else {
         VLOG(7, kComponent, 94, "(%5d:%5d) [DEBUG] launcher(%d): no need to upgrade\n");
