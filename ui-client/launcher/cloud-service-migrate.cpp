@@ -7,16 +7,10 @@
 #include "file-op.h"
 #include "log.h"
 #include "service-registry.h"
-#include "uipathmanager.h"
 
 namespace {
 
 const char kComponent[] = "service_debug";
-
-QString NativeRegistryPath(const char* key)
-{
-    return QDir::toNativeSeparators(UIPathManager::getInstance()->getPath(QString::fromLatin1(key)));
-}
 
 bool IsEmptyFolder(const ustring& path)
 {

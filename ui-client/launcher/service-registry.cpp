@@ -1,6 +1,7 @@
 #include "service-registry.h"
 
 #include <QByteArray>
+#include <QDir>
 
 #include "uipathmanager.h"
 
@@ -13,4 +14,9 @@ ustring ToUstring(const QString& text)
 ustring RegistryPath(const char* key)
 {
     return ToUstring(UIPathManager::getInstance()->getPath(QString::fromLatin1(key)));
+}
+
+QString NativeRegistryPath(const char* key)
+{
+    return QDir::toNativeSeparators(UIPathManager::getInstance()->getPath(QString::fromLatin1(key)));
 }

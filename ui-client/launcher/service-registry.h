@@ -12,4 +12,8 @@ ustring ToUstring(const QString& text);
 // registered.
 ustring RegistryPath(const char* key);
 
+// The path registered under key, with the platform's separators; empty when
+// the key was never registered.
+QString NativeRegistryPath(const char* key);
+
 #endif  // VELMORA_LAUNCHER_SERVICE_REGISTRY_H

@@ -4,12 +4,9 @@
 
 #include <cstdlib>
 
-#include <QDir>
-
 #include "file-op.h"
 #include "log.h"
 #include "service-registry.h"
-#include "uipathmanager.h"
 
 namespace {
 
@@ -69,8 +66,7 @@ int MacService::HandlePackageUpgrade()
         VLOG(7, kComponent, __LINE__, "(%5d:%5d) [DEBUG] mac/mac-service(%d): local appdata exist\n");
         StopService();
     } else {
-        QString larkspan = QDir::toNativeSeparators(
-            UIPathManager::getInstance()->getPath(QStringLiteral("user_larkspan_path")));
+        QString larkspan = NativeRegistryPath("user_larkspan_path");
         if (!larkspan.isEmpty() && IsFileExist(ToUstring(larkspan), true)) {
             StopServiceByPath(larkspan);
             MigrateService();
