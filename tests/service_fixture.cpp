@@ -1,7 +1,5 @@
 #include "service_fixture.h"
 
-#include <archive.h>
-#include <archive_entry.h>
 #include <sys/mount.h>
 
 #include <cerrno>
@@ -15,6 +13,7 @@
 
 #include "log.h"
 #include "strtable.h"
+#include "test_archive_writer.h"
 #include "uipathmanager.h"
 
 namespace fs = std::filesystem;
@@ -141,22 +140,11 @@ void ServiceFixture::WritePackage(const std::string& build)
 
 void ServiceFixture::WriteArchive(const std::string& path, const Entries& entries)
 {
-    archive* writer = archive_write_new();
-    archive_write_set_format_pax_restricted(writer);
-    archive_write_add_filter_gzip(writer);
-    ASSERT_EQ(archive_write_open_filename(writer, path.c_str()), ARCHIVE_OK);
+    std::vector<TestEntry> files;
     for (const auto& [name, content] : entries) {
-        archive_entry* entry = archive_entry_new();
-        archive_entry_set_pathname(entry, name.c_str());
-        archive_entry_set_filetype(entry, AE_IFREG);
-        archive_entry_set_perm(entry, 0755);
-        archive_entry_set_size(entry, static_cast<la_int64_t>(content.size()));
-        archive_write_header(writer, entry);
-        archive_write_data(writer, content.data(), content.size());
-        archive_entry_free(entry);
+        files.push_back(FileEntry(name, content, 0755));
     }
-    archive_write_close(writer);
-    archive_write_free(writer);
+    ASSERT_EQ(WriteTestArchive(path, "tar.gz", files), 0);
 }
 
 void ServiceFixture::WriteFile(const std::string& path, const std::string& content)
