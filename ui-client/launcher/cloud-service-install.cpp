@@ -139,13 +139,12 @@ int SettleFailedInstall(const ustring& app, const ustring& backup)
 // replace a working installation with one that cannot start.
 bool HoldsClient()
 {
-    ustring ui = RegistryPath("user_velmora_drive_ui_path");
-    if (!ui.empty() && access(ui.c_str(), F_OK) == 0) {
+    if (ClientExecutableExists()) {
         return true;
     }
     VLOG(3, kComponent, __LINE__,
          "(%5d:%5d) [ERROR] cloud-service(%d): the package holds no client executable '%s'\n",
-         ui.c_str());
+         RegistryPath("user_velmora_drive_ui_path").c_str());
     return false;
 }
 

@@ -1,5 +1,7 @@
 #include "service-registry.h"
 
+#include <unistd.h>
+
 #include <QByteArray>
 #include <QDir>
 
@@ -14,6 +16,12 @@ ustring ToUstring(const QString& text)
 ustring RegistryPath(const char* key)
 {
     return ToUstring(UIPathManager::getInstance()->getPath(QString::fromLatin1(key)));
+}
+
+bool ClientExecutableExists()
+{
+    const ustring ui = RegistryPath("user_velmora_drive_ui_path");
+    return !ui.empty() && access(ui.c_str(), F_OK) == 0;
 }
 
 QString NativeRegistryPath(const char* key)

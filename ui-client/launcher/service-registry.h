@@ -12,6 +12,9 @@ ustring ToUstring(const QString& text);
 // registered.
 ustring RegistryPath(const char* key);
 
+// True when the client UI executable of the per-user bundle exists.
+bool ClientExecutableExists();
+
 // The path registered under key, with the platform's separators; empty when
 // the key was never registered.
 QString NativeRegistryPath(const char* key);

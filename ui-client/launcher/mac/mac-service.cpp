@@ -84,6 +84,5 @@ void MacService::PostUpgrade()
 
 bool MacService::PerUserBinPathExist()
 {
-    ustring path = RegistryPath("user_velmora_drive_ui_path");
-    return !path.empty() && access(path.c_str(), F_OK) == 0;
+    return ClientExecutableExists();
 }
