@@ -121,7 +121,6 @@ void MacService::StopServiceByPath(const QString& folder)
         return;
     }
     ustring pid_file = ToUstring(folder + QStringLiteral("/ui.pid"));
-    Config config;
     if (!IsFileExist(pid_file, false)) {
         VLOG(7, kComponent, __LINE__,
              "(%5d:%5d) [DEBUG] mac/mac-service(%d): pid file '%s' does not exist, no need to "
@@ -129,6 +128,7 @@ void MacService::StopServiceByPath(const QString& folder)
              pid_file.c_str());
         return;
     }
+    Config config;
     if (config.read(pid_file.c_str()) < 0) {
         VLOG(5, kComponent, __LINE__,
              "(%5d:%5d) [NOTE] mac/mac-service(%d): Failed to read pid file '%s', not exist ?\n",
