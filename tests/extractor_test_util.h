@@ -12,7 +12,6 @@
 
 #include <fstream>
 #include <set>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,6 +20,7 @@
 
 #include "log.h"
 #include "notify-adapter.h"
+#include "temp_folder_test.h"
 
 // A fresh folder from mkdtemp, removed with everything in it.
 class TempDir {
@@ -79,13 +79,7 @@ inline std::set<std::string> TreeBelow(const std::string& root)
     return out;
 }
 
-inline std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
+using temp_folder::ReadFile;
 
 inline bool IsSymlink(const std::string& path)
 {

@@ -6,6 +6,7 @@
 // stop and reap them without trusting a pid read from a file.
 #include "child_process.h"
 #include "demo_bundle.h"
+#include "temp_folder_test.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
@@ -30,18 +30,8 @@ namespace {
 using child_process::OwnChildren;
 using child_process::ParentOf;
 
-std::string ReadFile(const std::string &path)
-{
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteFile(const std::string &path, const std::string &text)
-{
-    std::ofstream(path) << text;
-}
+using temp_folder::ReadFile;
+using temp_folder::WriteFile;
 
 bool Exists(const std::string &path)
 {

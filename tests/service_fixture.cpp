@@ -5,14 +5,13 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include <QCoreApplication>
 #include <QDir>
 
 #include "log.h"
 #include "strtable.h"
+#include "temp_folder_test.h"
 #include "test_archive_writer.h"
 #include "uipathmanager.h"
 
@@ -150,16 +149,10 @@ void ServiceFixture::WriteArchive(const std::string& path, const Entries& entrie
 void ServiceFixture::WriteFile(const std::string& path, const std::string& content)
 {
     fs::create_directories(fs::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << content;
+    temp_folder::WriteFile(path, content);
 }
 
-std::string ServiceFixture::ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+std::string ServiceFixture::ReadFile(const std::string& path) { return temp_folder::ReadFile(path); }
 
 bool ServiceFixture::Exists(const std::string& path)
 {
