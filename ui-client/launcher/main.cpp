@@ -4,6 +4,7 @@
 #include "log.h"
 #include "mac/client-process.h"
 #include "qtsingleapplication.h"
+#include "service-registry.h"
 #include "strtable.h"
 #include "uipathmanager.h"
 #include "velmoralocale.h"
@@ -110,7 +111,7 @@ void RegisterPaths()
 
 std::string PathOf(const char *key)
 {
-    return UIPathManager::getInstance()->getPath(key).toUtf8().toStdString();
+    return RegistryPath(key).c_str();
 }
 
 void LogStartupPaths()
