@@ -89,6 +89,7 @@ void ServiceFixture::SetUp()
     larkspan = home + "/.Larkspan";
     std::string launcher_resources = root + "/Launcher.app/Contents/Resources";
     package = launcher_resources + "/package/larkspan.vpk";
+    launcher_info = launcher_resources + "/INFO";
     fs::create_directories(velmora + "/log");
     fs::create_directories(launcher_resources + "/package");
     setenv("HOME", home.c_str(), 1);

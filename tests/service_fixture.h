@@ -52,6 +52,7 @@ protected:
     std::string ui;         // its client UI executable
     std::string larkspan;   // home/.Larkspan
     std::string package;    // the carried package archive
+    std::string launcher_info;  // the INFO of the launcher bundle: the target version
     RecordingProcess recorder;
 
     void InstallClient(const std::string& build);  // bundle with INFO and UI executable

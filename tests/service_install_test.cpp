@@ -11,10 +11,7 @@
 
 namespace {
 
-class InstallTest : public ServiceFixture {
-protected:
-    static std::string fs_parent(const std::string& path) { return path.substr(0, path.rfind('/')); }
-};
+class InstallTest : public ServiceFixture {};
 
 struct BadPackage {
     const char* name;
@@ -60,7 +57,7 @@ TEST_F(InstallTest, FailedFirstInstallReportsNothingToRollBack)
 // leave a bundle that later runs take for a complete one.
 TEST_F(InstallTest, FailedFirstInstallLeavesNothingThatPassesForAClient)
 {
-    WriteFile(fs_parent(package) + "/../INFO", Info("5"));
+    WriteFile(launcher_info, Info("5"));
     WriteArchive(package, {{"Contents/Resources/INFO", Info("5")},
                            {"Contents/MacOS/cloud-drive-ui", "new client 5"},
                            {"Contents/../../escape", "x"}});

@@ -19,9 +19,6 @@ public:
 
 class ServiceTest : public ServiceFixture {
 protected:
-    std::string launcher_info() const { return fs_parent(package) + "/../INFO"; }
-    static std::string fs_parent(const std::string& path) { return path.substr(0, path.rfind('/')); }
-
     static std::set<std::string> TopLevel(const std::string& folder)
     {
         std::set<std::string> names;
@@ -51,7 +48,7 @@ protected:
 
 TEST_F(ServiceTest, FirstInstallLoadsTargetOnlyAndInstalls)
 {
-    WriteFile(launcher_info(), Info("120"));
+    WriteFile(launcher_info, Info("120"));
     WritePackage("120");
     InspectedService service;
     EXPECT_EQ(RunRoad(service), 0);
@@ -69,7 +66,7 @@ TEST_F(ServiceTest, FirstInstallLoadsTargetOnlyAndInstalls)
 
 TEST_F(ServiceTest, IniReaderTakesOnlyTheVersionGroup)
 {
-    WriteFile(launcher_info(), "build_version=1\n[Other]\nbuild_version=2\nminor_version=9\n"
+    WriteFile(launcher_info, "build_version=1\n[Other]\nbuild_version=2\nminor_version=9\n"
                                "[Version]\nbuild_version=\"7, 8\"\nmajor_version = 4 \n");
     InspectedService service;
     service.target_version.minor_version = "kept";
@@ -98,7 +95,7 @@ TEST_P(DecisionTest, ComparesBuildsAndClientPresence)
         WriteFile(app + "/Contents/Resources/INFO", Info(d.source_build));
     }
     if (d.target_build) {
-        WriteFile(launcher_info(), Info(d.target_build));
+        WriteFile(launcher_info, Info(d.target_build));
     }
     MacService service;
     service.PreUpgrade();
@@ -123,7 +120,7 @@ TEST_F(ServiceTest, UpgradeReplacesBundleAndRemovesBackup)
 {
     InstallClient("120");
     WriteFile(app + "/old-only.txt", "old");
-    WriteFile(launcher_info(), Info("121"));
+    WriteFile(launcher_info, Info("121"));
     WritePackage("121");
     MacService service;
     EXPECT_EQ(RunRoad(service), 0);
@@ -137,7 +134,7 @@ TEST_F(ServiceTest, UpgradeReplacesBundleAndRemovesBackup)
 TEST_F(ServiceTest, CurrentClientIsLeftAloneAndStarted)
 {
     InstallClient("121");
-    WriteFile(launcher_info(), Info("121"));
+    WriteFile(launcher_info, Info("121"));
     WritePackage("122");
     Tree before = Snapshot(app);
     MacService service;
@@ -149,7 +146,7 @@ TEST_F(ServiceTest, CurrentClientIsLeftAloneAndStarted)
 TEST_F(ServiceTest, MissingClientInstallsLowerBuild)
 {
     WriteFile(app + "/Contents/Resources/INFO", Info("500"));
-    WriteFile(launcher_info(), Info("100"));
+    WriteFile(launcher_info, Info("100"));
     WritePackage("100");
     MacService service;
     EXPECT_EQ(RunRoad(service), 0);
@@ -159,7 +156,7 @@ TEST_F(ServiceTest, MissingClientInstallsLowerBuild)
 TEST_F(ServiceTest, FailedUpgradeStillStartsClient)
 {
     InstallClient("120");
-    WriteFile(launcher_info(), Info("121"));
+    WriteFile(launcher_info, Info("121"));
     WriteFile(package, "not an archive");
     recorder.start_result = false;
     MacService service;
@@ -194,7 +191,7 @@ protected:
 
     void CutShort()
     {
-        WriteFile(launcher_info(), Info("121"));
+        WriteFile(launcher_info, Info("121"));
         WritePackage("121");
         pid_t child = fork();
         ASSERT_GE(child, 0);
@@ -253,7 +250,7 @@ TEST_F(ServiceTest, FirstInstallStopsOlderClientThenMigrates)
 {
     WriteFile(larkspan + "/ui.pid", "pid=4242\n");
     WriteFile(larkspan + "/data/db", "user data");
-    WriteFile(launcher_info(), Info("5"));
+    WriteFile(launcher_info, Info("5"));
     WritePackage("5");
     recorder.probes_alive = 0;
     MacService service;
@@ -268,7 +265,7 @@ TEST_F(ServiceTest, UpgradeLeavesOlderProductAlone)
     InstallClient("1");
     WriteFile(larkspan + "/ui.pid", "pid=4242\n");
     WriteFile(larkspan + "/data/db", "user data");
-    WriteFile(launcher_info(), Info("2"));
+    WriteFile(launcher_info, Info("2"));
     WritePackage("2");
     MacService service;
     EXPECT_EQ(RunRoad(service), 0);
