@@ -34,7 +34,7 @@ struct PackageInfo {
 class Service {
 public:
     Service();
-    // The order of the virtual operations is the order the worker relies on.
+    // The declaration order fixes the slots of the virtual table; keep it.
     virtual ~Service();
     virtual void StopService() = 0;
     virtual void SetTimeout(int value);
