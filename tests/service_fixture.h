@@ -41,6 +41,15 @@ private:
 };
 
 class ServiceFixture : public ::testing::Test {
+public:
+    // File helpers, open to the stand-in services of the tests too.
+    static void WriteArchive(const std::string& path, const Entries& entries);
+    static std::string Info(const std::string& build);
+    static void WriteFile(const std::string& path, const std::string& content);
+    static std::string ReadFile(const std::string& path);
+    static bool Exists(const std::string& path);
+    static Tree Snapshot(const std::string& folder);  // relative path -> content, "<dir>"
+
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -57,12 +66,6 @@ protected:
 
     void InstallClient(const std::string& build);  // bundle with INFO and UI executable
     void WritePackage(const std::string& build);    // a good package of that build
-    static void WriteArchive(const std::string& path, const Entries& entries);
-    static std::string Info(const std::string& build);
-    static void WriteFile(const std::string& path, const std::string& content);
-    static std::string ReadFile(const std::string& path);
-    static bool Exists(const std::string& path);
-    static Tree Snapshot(const std::string& folder);  // relative path -> content, "<dir>"
     int LogCount(const std::string& needle) const;
     std::string LogText() const;
     bool Mount(const std::string& folder, const char* size);  // tmpfs; false when not allowed

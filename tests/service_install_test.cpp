@@ -112,7 +112,6 @@ TEST_F(InstallTest, StaleBackupRemovedAfterFirstInstall)
 class StuckBundleTest : public InstallTest {
 public:
     bool MountAt(const std::string& path) { return Mount(path, "64k"); }
-    void WriteAt(const std::string& path, const std::string& content) { WriteFile(path, content); }
 };
 
 // Extraction that leaves a mount point at the bundle path: the partial
@@ -151,7 +150,7 @@ public:
     StuckPartialService(StuckBundleTest* test, std::string app) : test(test), app(std::move(app)) {}
     int ExtractPackage() override
     {
-        test->WriteAt(app + "/Contents/MacOS/cloud-drive-ui", "partial");
+        ServiceFixture::WriteFile(app + "/Contents/MacOS/cloud-drive-ui", "partial");
         mounted = test->MountAt(app + "/Contents/Frameworks");
         return -1;
     }

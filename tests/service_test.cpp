@@ -29,9 +29,7 @@ protected:
     }
 
 public:
-    void WriteAt(const std::string& path, const std::string& content) { WriteFile(path, content); }
     using ServiceFixture::app;
-    using ServiceFixture::Info;
     using ServiceFixture::ui;
 
 protected:
@@ -241,8 +239,8 @@ TEST_F(CutShortTest, FailedRetryKeepsTryingInLaterRuns)
 
 int CutShortService::ExtractPackage()
 {
-    test->WriteAt(test->app + "/Contents/Resources/INFO", ServiceTest::Info("121"));
-    test->WriteAt(test->ui, "partial");
+    ServiceFixture::WriteFile(test->app + "/Contents/Resources/INFO", ServiceFixture::Info("121"));
+    ServiceFixture::WriteFile(test->ui, "partial");
     _exit(0);
 }
 
