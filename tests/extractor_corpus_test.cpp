@@ -138,12 +138,7 @@ class ExtractorCorpusTest : public ::testing::TestWithParam<CorpusRow> {
 protected:
     void SetUp() override
     {
-        setlocale(LC_ALL, "C.UTF-8");
-        StrTable::InitStrTable();
-        ASSERT_FALSE(tmp.path().empty());
-        LogInto(tmp);
-        ASSERT_EQ(0, mkdir(sentinel.c_str(), 0755));
-        ASSERT_EQ(0, mkdir(dest.c_str(), 0755));
+        ASSERT_NO_FATAL_FAILURE(PrepareExtraction(tmp, sentinel, dest));
         ASSERT_EQ(0, mkdir(cwd.c_str(), 0755));
         ASSERT_NE(nullptr, getcwd(saved_cwd, sizeof saved_cwd));
         // Anything resolved against the working folder would show up here.

@@ -31,12 +31,7 @@ class ExtractorTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        setlocale(LC_ALL, "C.UTF-8");
-        StrTable::InitStrTable();
-        ASSERT_FALSE(tmp.path().empty());
-        LogInto(tmp);
-        ASSERT_EQ(0, mkdir(sentinel.c_str(), 0755));
-        ASSERT_EQ(0, mkdir(dest.c_str(), 0755));
+        ASSERT_NO_FATAL_FAILURE(PrepareExtraction(tmp, sentinel, dest));
         ASSERT_EQ(0, mkdir(outside.c_str(), 0755));
         std::ofstream(outside + "/victim") << "precious";
     }

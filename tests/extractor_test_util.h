@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <clocale>
 #include <fstream>
 #include <set>
 #include <string>
@@ -17,9 +18,11 @@
 #include <vector>
 
 #include <QObject>
+#include <gtest/gtest.h>
 
 #include "log.h"
 #include "notify-adapter.h"
+#include "strtable.h"
 #include "temp_folder_test.h"
 
 // A fresh folder from mkdtemp, removed with everything in it.
@@ -94,6 +97,19 @@ inline void LogInto(const TempDir& dir)
     const std::string levels = dir / "levels";
     std::ofstream(levels) << "extractor_debug=7\n";
     Logger::Initialize(Logger::TYPE_FILE, dir / "test.log", levels, 50, Logger::SCOPE_LOCK);
+}
+
+// What every extractor case starts from: UTF-8 names, the string table, the
+// log in the test's folder, and an empty destination inside a sentinel folder
+// in which nothing else may ever appear.
+inline void PrepareExtraction(const TempDir& dir, const std::string& sentinel, const std::string& dest)
+{
+    setlocale(LC_ALL, "C.UTF-8");
+    StrTable::InitStrTable();
+    ASSERT_FALSE(dir.path().empty());
+    LogInto(dir);
+    ASSERT_EQ(0, mkdir(sentinel.c_str(), 0755));
+    ASSERT_EQ(0, mkdir(dest.c_str(), 0755));
 }
 
 // Records what the extractor sends to the progress relay.
