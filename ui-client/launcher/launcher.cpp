@@ -6,8 +6,6 @@
 
 #include <QCoreApplication>
 
-#include <limits>
-
 Launcher::Launcher()
     : QObject(nullptr), worker(new Worker()), dialog(nullptr)
 {
@@ -31,14 +29,6 @@ Launcher::~Launcher()
 void Launcher::Setup()
 {
     dialog = new ProcessingProgressDialog();
-    dialog->setCancelButton(nullptr);
-    dialog->setAutoReset(false);
-    // Closing the dialog (Esc, the window menu) must not quit the event loop:
-    // that would delete the worker while it installs. Only LaunchDone quits.
-    dialog->setAttribute(Qt::WA_QuitOnClose, false);
-    // The toolkit would show the dialog by itself after a few seconds, even
-    // on a run that needs no upgrade; only ShowMsgBox may show it.
-    dialog->setMinimumDuration(std::numeric_limits<int>::max());
 
     Notify_Adapter *relay = Notify_Adapter::GetInstance();
     connect(this, SIGNAL(sigStart()), worker, SLOT(HandleServicce()));

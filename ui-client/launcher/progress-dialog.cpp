@@ -5,7 +5,10 @@
 #include "uipathmanager.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QIcon>
+
+#include <limits>
 
 namespace {
 
@@ -38,4 +41,25 @@ ProcessingProgressDialog::ProcessingProgressDialog()
     setFixedSize(static_cast<int>(kBaseWidth * dpi->getDPI()),
                  static_cast<int>(kBaseHeight * dpi->getDPI()));
     setStyleSheet(dpi->getScaledStyleSheet(kStyleSheet));
+
+    setCancelButton(nullptr);
+    // Reaching 100 must neither reset nor hide it: the driver hides it.
+    setAutoReset(false);
+    // The toolkit would show it by itself after a few seconds, even on a run
+    // that needs no upgrade; only the driver shows it.
+    setMinimumDuration(std::numeric_limits<int>::max());
+    // Being the last window closed must not quit the event loop under the
+    // running installation.
+    setAttribute(Qt::WA_QuitOnClose, false);
+}
+
+void ProcessingProgressDialog::reject()
+{
+}
+
+// The base class would cancel, which hides the dialog for good while the
+// installation goes on behind it.
+void ProcessingProgressDialog::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
 }
