@@ -2037,7 +2037,7 @@
     </message>
     <message>
         <source>%1 is initializing...</source>
-        <translation>A(z) %1 inicializálása folyamatban...</translation>
+        <translation>A(z) %1 inicializálása...</translation>
     </message>
     <message>
         <source>The server does not support this version of Velmora Drive.</source>

@@ -2037,7 +2037,7 @@
     </message>
     <message>
         <source>%1 is initializing...</source>
-        <translation>Inizializzazione di %1 in corso...</translation>
+        <translation>Inizializzazione di %1...</translation>
     </message>
     <message>
         <source>The server does not support this version of Velmora Drive.</source>

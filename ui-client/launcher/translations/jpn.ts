@@ -1981,7 +1981,7 @@
     </message>
     <message>
         <source>%1 is ready.</source>
-        <translation>%1 の準備ができました。</translation>
+        <translation>%1の準備完了</translation>
     </message>
     <message>
         <source>Show the Velmora Drive tutorial</source>
@@ -2037,7 +2037,7 @@
     </message>
     <message>
         <source>%1 is initializing...</source>
-        <translation>%1 を初期化しています...</translation>
+        <translation>%1を初期化中...</translation>
     </message>
     <message>
         <source>The server does not support this version of Velmora Drive.</source>
