@@ -2,13 +2,34 @@
 # Takes a screenshot of the progress dialog in the middle of an install under
 # a virtual X server: the launcher installs a demo bundle with many files,
 # is paused once a part of them is on disk, the screen is saved, and the
-# run is let finish.
+# run is let finish. With --languages, draws the dialog in every language
+# the launcher carries into one picture instead.
 #
 #   dialog-screenshot.sh [build-folder] [output.png]
 #   (defaults: build, <build-folder>/artifacts/progress-dialog.png)
 #   SCREENSHOT_FILES=<n> sets the number of files in the package (20000).
+#
+#   dialog-screenshot.sh --languages [build-folder] [output.png]
+#   (default output: <build-folder>/artifacts/dialog-languages.png)
+#   QT_FONT_DPI=192 draws the dialogs as at scale 2.0 (96 is unscaled).
+#
+# Both first install the fonts the dialog's languages need.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+bash "$root/scripts/install-deps.sh" --fonts >&2
+
+if [ "${1:-}" = --languages ]; then
+  build_dir=$(cd "${2:-$root/build}" && pwd)
+  output=${3:-$build_dir/artifacts/dialog-languages.png}
+  mkdir -p "$(dirname "$output")"
+  home=$(mktemp -d)
+  trap 'rm -rf "$home"' EXIT
+  # Qt's offscreen screen draws what an X server would, with none to start.
+  # The sandbox home: a Qt program may write caches under its home.
+  HOME=$home XDG_RUNTIME_DIR=$home QT_QPA_PLATFORM=offscreen "$build_dir/bin/dialog-languages" "$output"
+  exit
+fi
+
 build_dir=$(cd "${1:-$root/build}" && pwd)
 output=${2:-$build_dir/artifacts/progress-dialog.png}
 work=$build_dir/artifacts/screenshot

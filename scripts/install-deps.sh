@@ -1,7 +1,16 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the launcher needs to build, test and benchmark.
+# Installs the Debian packages the launcher needs to build, test and benchmark,
+# with the fonts its dialog needs in every language.
 # Idempotent: packages already present are skipped; runs as root without sudo.
+#
+#   install-deps.sh           everything
+#   install-deps.sh --fonts   only the fonts (the demo and screenshot commands)
 set -euo pipefail
+
+# Arial's metrics (Liberation Sans), and Chinese, Japanese, Korean (Noto CJK)
+# and Thai (Noto Sans Thai UI): without them those languages show empty
+# boxes. The dialog test measures every language's texts with them.
+font_packages=(fonts-liberation2 fonts-noto-cjk fonts-noto-ui-core)
 
 packages=(
   cmake g++ make pkg-config
@@ -10,7 +19,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libspdlog-dev
   unicode-data xvfb xauth libarchive-tools
   fonts-dejavu-core util-linux valgrind p7zip-full xz-utils zip
+  "${font_packages[@]}"
 )
+[ "${1:-}" != --fonts ] || packages=("${font_packages[@]}")
 
 missing=()
 for p in "${packages[@]}"; do
