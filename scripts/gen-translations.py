@@ -23,6 +23,11 @@ INITIALIZING = "%1 is initializing..."
 CLIENT = "Velmora Drive Client"
 
 # code: (Qt locale, {English: translation}) for the launcher's own texts.
+# The dialog's label holds one line (two would not fit above the bar), so
+# each text with the application name for "%1" must fit about 370 pixels at
+# 12 points; tests/progress_dialog_test.cpp measures every language at the
+# scales 1.0, 1.33, 1.5 and 2.0, and scripts/dialog-screenshot.sh --languages
+# draws them all.
 LANGUAGES = {
     "chs": ("zh_CN", {READY: "%1 已就绪。", INITIALIZING: "%1 正在初始化...", CLIENT: "Velmora Drive 客户端"}),
     "cht": ("zh_TW", {READY: "%1 已就緒。", INITIALIZING: "%1 正在初始化...", CLIENT: "Velmora Drive 用戶端"}),

@@ -42,6 +42,8 @@ ProcessingProgressDialog::ProcessingProgressDialog()
                  static_cast<int>(kBaseHeight * dpi->getDPI()));
     setStyleSheet(dpi->getScaledStyleSheet(kStyleSheet));
 
+    // No cancel button: the installation cannot stop half-way, and Esc
+    // would press it.
     setCancelButton(nullptr);
     // Reaching 100 must neither reset nor hide it: the driver hides it.
     setAutoReset(false);
