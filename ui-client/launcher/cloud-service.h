@@ -4,15 +4,7 @@
 #include <QString>
 
 #include "ustring.h"
-
-// Version of a client bundle as its "INFO" file states it. Only
-// build_version takes part in the upgrade decision.
-struct VerInfo {
-    ustring major_version;
-    ustring minor_version;
-    ustring build_version;
-    ustring icon_overlay_version;
-};
+#include "version-file.h"
 
 // Paths inside the launcher bundle and the user's home folder. Nothing on
 // the upgrade road reads it: every step asks the path registry instead.

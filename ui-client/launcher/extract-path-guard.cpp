@@ -88,7 +88,7 @@ std::string EntryRefusal(archive_entry* entry, bool strict)
     if (why.empty() && target) {
         why = NameRefusal(target, strict);
         if (!why.empty())
-            why = "its hard-link target '" + std::string(target) + "' " + why;
+            why = "links to '" + std::string(target) + "', which " + why;
     }
     return why;
 }
