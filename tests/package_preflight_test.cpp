@@ -14,9 +14,9 @@
 #include <random>
 
 #include <QByteArray>
-#include <QCryptographicHash>
 
 #include "package-preflight.h"
+#include "package_test_util.h"
 #include "temp_folder_test.h"
 #include "test_archive_writer.h"
 
@@ -34,22 +34,6 @@ std::vector<TestEntry> GoodEntries(const std::string& build = "121")
 {
     return {DirEntry("Contents/"), FileEntry(kClient, "client binary", 0755),
             FileEntry(kInfo, Info(build)), FileEntry("Contents/Resources/data.bin", std::string(3000, 'd'))};
-}
-
-std::string Sha256(const std::string& path)
-{
-    return QCryptographicHash::hash(QByteArray::fromStdString(temp_folder::ReadFile(path)),
-                                    QCryptographicHash::Sha256)
-        .toHex()
-        .toStdString();
-}
-
-// Bytes this process has read through read(2) and its kin so far.
-long long BytesRead()
-{
-    const std::string io = temp_folder::ReadFile("/proc/self/io");
-    const size_t at = io.find("rchar: ");
-    return at == std::string::npos ? -1 : atoll(io.c_str() + at + 7);
 }
 
 class PreflightTest : public temp_folder::TempFolderTest {
@@ -201,7 +185,7 @@ TEST_F(PreflightTest, WrongDigestNamesBothDigests)
     check.expected_sha256 = std::string(64, 'a');
     const PackageSurvey survey = SurveyPackage(check);
     ASSERT_EQ(1u, survey.problems.size());
-    EXPECT_EQ("the package's SHA-256 digest is " + Sha256(package) + ", not the expected "
+    EXPECT_EQ("the package's SHA-256 digest is " + Sha256Of(package) + ", not the expected "
                   + std::string(64, 'a'),
               survey.problems[0]);
 }
@@ -216,7 +200,7 @@ TEST_F(PreflightTest, GoodPackagesAreAcceptedWithTheirFigures)
         for (bool digest : {false, true}) {
             PackageCheck check = Check();
             if (digest)
-                check.expected_sha256 = QByteArray::fromStdString(Sha256(package)).toUpper().toStdString();
+                check.expected_sha256 = QByteArray::fromStdString(Sha256Of(package)).toUpper().toStdString();
             const PackageSurvey survey = SurveyPackage(check);
             EXPECT_TRUE(survey.problems.empty()) << survey.problems[0];
             EXPECT_EQ(4, survey.entries);
@@ -225,7 +209,7 @@ TEST_F(PreflightTest, GoodPackagesAreAcceptedWithTheirFigures)
             EXPECT_TRUE(survey.client_executable);
             EXPECT_TRUE(survey.info_present);
             EXPECT_STREQ("121", survey.info_build.c_str());
-            EXPECT_EQ(digest ? Sha256(package) : "", survey.sha256);
+            EXPECT_EQ(digest ? Sha256Of(package) : "", survey.sha256);
         }
     }
 }
@@ -246,7 +230,7 @@ TEST_F(PreflightTest, SurveyReadsHeadersOnlyUnlessADigestIsExpected)
         ASSERT_GT(st.st_size, 8 << 20);
         for (bool digest : {false, true}) {
             PackageCheck check = Check();
-            check.expected_sha256 = digest ? Sha256(package) : "";
+            check.expected_sha256 = digest ? Sha256Of(package) : "";
             const long long before = BytesRead();
             const PackageSurvey survey = SurveyPackage(check);
             const long long read = BytesRead() - before;

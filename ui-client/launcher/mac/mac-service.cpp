@@ -54,6 +54,11 @@ bool MacService::IsNeedUpgrade()
 
 int MacService::HandlePackageUpgrade()
 {
+    // A package that cannot be installed stops no client and moves nothing;
+    // the run goes on as after a failed installation.
+    if (PreflightPackage() != 0) {
+        return -1;
+    }
     if (PerUserBinPathExist()) {
         VLOG(7, kComponent, __LINE__, "(%5d:%5d) [DEBUG] mac/mac-service(%d): local appdata exist\n");
         StopService();
