@@ -2,7 +2,6 @@
 // is surveyed in one read of the file.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -10,7 +9,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <functional>
 #include <random>
 
 #include <QByteArray>
@@ -71,9 +69,24 @@ std::vector<TestEntry> Without(const std::string& name)
     return entries;
 }
 
+void Write(const std::string& package, const std::vector<TestEntry>& entries, const std::string& kind)
+{
+    ASSERT_EQ(0, WriteTestArchive(package, kind, entries));
+}
+
+std::vector<TestEntry> ManyPipes()
+{
+    std::vector<TestEntry> entries = GoodEntries();
+    for (int i = 0; i < 13; ++i)
+        entries.push_back(SpecialEntry("p" + std::to_string(i), TestEntry::Fifo));
+    return entries;
+}
+
 struct BadPackage {
     const char* what;
-    std::function<void(const std::string& package, PackageCheck&)> make;
+    std::vector<TestEntry> entries;  // written as a tar; none: `raw` is the file, null: no file
+    const char* raw;
+    off_t cut;                       // the file is cut to this size; 0: kept whole
     std::vector<std::string> problems;  // each the start of one problem line, in order
 };
 
@@ -81,95 +94,48 @@ class BadPackageTest : public PreflightTest, public ::testing::WithParamInterfac
 
 TEST_P(BadPackageTest, IsRefusedWithItsFigures)
 {
-    PackageCheck check = Check();
-    GetParam().make(package, check);
-    const PackageSurvey survey = SurveyPackage(check);
-    ASSERT_EQ(GetParam().problems.size(), survey.problems.size())
+    const BadPackage& row = GetParam();
+    if (!row.entries.empty()) {
+        ASSERT_EQ(0, WriteTestArchive(package, "tar", row.entries));
+    } else if (row.raw) {
+        temp_folder::WriteFile(package, row.raw);
+    }
+    if (row.cut) {
+        ASSERT_EQ(0, truncate(package.c_str(), row.cut));
+    }
+    const PackageSurvey survey = SurveyPackage(Check());
+    ASSERT_EQ(row.problems.size(), survey.problems.size())
         << (survey.problems.empty() ? "" : survey.problems[0]);
     for (size_t i = 0; i < survey.problems.size(); ++i)
-        EXPECT_EQ(0u, survey.problems[i].find(GetParam().problems[i])) << survey.problems[i];
-}
-
-void Write(const std::string& package, const std::vector<TestEntry>& entries, const std::string& kind = "tar")
-{
-    ASSERT_EQ(0, WriteTestArchive(package, kind, entries));
+        EXPECT_EQ(0u, survey.problems[i].find(row.problems[i])) << survey.problems[i];
 }
 
 const BadPackage kBadPackages[] = {
-    {"missing", [](const std::string&, PackageCheck&) {},
-     {"the package '/"}},
-    {"not_an_archive",
-     [](const std::string& package, PackageCheck&) { temp_folder::WriteFile(package, "not an archive"); },
-     {"the package '/"}},
-    {"truncated",
-     [](const std::string& package, PackageCheck&) {
-         Write(package, With(GoodEntries(), FileEntry("Contents/big", std::string(50000, 'b'))));
-         // Inside the data of the fifth entry.
-         ASSERT_EQ(0, truncate(package.c_str(), 6 * 512 + 20000));
-     },
-     {"the package's entry list cannot be read after 5 entries: Truncated"}},
-    {"damaged_second_header",
-     [](const std::string& package, PackageCheck&) {
-         Write(package, GoodEntries());
-         int fd = open(package.c_str(), O_WRONLY);
-         ASSERT_EQ(8, pwrite(fd, "zzzzzzzz", 8, 512 + 148));
-         close(fd);
-     },
-     {"the package's entry list cannot be read after 1 entries: "}},
-    {"named_pipe",
-     [](const std::string& package, PackageCheck&) {
-         Write(package, With(GoodEntries(), SpecialEntry("Contents/pipe", TestEntry::Fifo)));
-     },
+    {"missing", {}, nullptr, 0, {"the package '/"}},
+    {"not_an_archive", {}, "not an archive", 0, {"the package '/"}},
+    // Cut inside the data of the fifth entry.
+    {"truncated", With(GoodEntries(), FileEntry("Contents/big", std::string(50000, 'b'))), nullptr,
+     6 * 512 + 20000, {"the package's entry list cannot be read after 5 entries: Truncated"}},
+    {"named_pipe", With(GoodEntries(), SpecialEntry("Contents/pipe", TestEntry::Fifo)), nullptr, 0,
      {"entry 'Contents/pipe' is a named pipe; "}},
-    {"device",
-     [](const std::string& package, PackageCheck&) {
-         Write(package, With(GoodEntries(), SpecialEntry("Contents/dev", TestEntry::CharDevice)));
-     },
-     {"entry 'Contents/dev' is a character device; "}},
-    {"destination_itself",
-     [](const std::string& package, PackageCheck&) { Write(package, With(GoodEntries(), LinkEntry("./", "/tmp"))); },
+    {"destination_itself", With(GoodEntries(), LinkEntry("./", "/tmp")), nullptr, 0,
      {"entry './' names the destination folder itself"}},
     {"escaping_names",
-     [](const std::string& package, PackageCheck&) {
-         std::vector<TestEntry> entries = With(GoodEntries(), FileEntry("Contents/../../evil", "x"));
-         entries.push_back(FileEntry("/etc/evil", "x"));
-         entries.push_back(HardEntry("Contents/h", "../victim"));
-         Write(package, entries);
-     },
+     With(With(With(GoodEntries(), FileEntry("Contents/../../evil", "x")), FileEntry("/etc/evil", "x")),
+          HardEntry("Contents/h", "../victim")),
+     nullptr, 0,
      {"entry 'Contents/../../evil' has a '..' component", "entry '/etc/evil' is an absolute name",
       "entry 'Contents/h' links to '../victim', which has a '..' component"}},
-    {"no_client", [](const std::string& package, PackageCheck&) { Write(package, Without(kClient)); },
+    {"no_client", Without(kClient), nullptr, 0,
      {"the package holds no client executable 'Contents/MacOS/cloud-drive-ui'"}},
-    {"client_is_a_link",
-     [](const std::string& package, PackageCheck&) {
-         Write(package, With(Without(kClient), LinkEntry(kClient, "/bin/sh")));
-     },
+    {"client_is_a_link", With(Without(kClient), LinkEntry(kClient, "/bin/sh")), nullptr, 0,
      {"the client executable 'Contents/MacOS/cloud-drive-ui' is not stored as a regular file"}},
-    {"client_not_executable",
-     [](const std::string& package, PackageCheck&) {
-         Write(package, With(Without(kClient), FileEntry(kClient, "client", 0644)));
-     },
+    {"client_not_executable", With(Without(kClient), FileEntry(kClient, "client", 0644)), nullptr, 0,
      {"the client executable 'Contents/MacOS/cloud-drive-ui' has no execute permission (mode 0644)"}},
-    {"no_info", [](const std::string& package, PackageCheck&) { Write(package, Without(kInfo)); },
-     {"the package holds no INFO 'Contents/Resources/INFO'"}},
-    {"other_build", [](const std::string& package, PackageCheck&) { Write(package, GoodEntries("120")); },
+    {"no_info", Without(kInfo), nullptr, 0, {"the package holds no INFO 'Contents/Resources/INFO'"}},
+    {"other_build", GoodEntries("120"), nullptr, 0,
      {"the INFO 'Contents/Resources/INFO' states build 120, not the expected build 121"}},
-    {"no_client_and_no_info",
-     [](const std::string& package, PackageCheck&) { Write(package, {FileEntry("Contents/x", "x")}); },
-     {"the package holds no client executable", "the package holds no INFO"}},
-    {"wrong_digest",
-     [](const std::string& package, PackageCheck& check) {
-         Write(package, GoodEntries(), "zip");
-         check.expected_sha256 = std::string(64, '0');
-     },
-     {"the package's SHA-256 digest is "}},
-    {"many_special_files",
-     [](const std::string& package, PackageCheck&) {
-         std::vector<TestEntry> entries = GoodEntries();
-         for (int i = 0; i < 13; ++i)
-             entries.push_back(SpecialEntry("p" + std::to_string(i), TestEntry::Fifo));
-         Write(package, entries);
-     },
+    {"many_pipes", ManyPipes(), nullptr, 0,
      {"entry 'p0'", "entry 'p1'", "entry 'p2'", "entry 'p3'", "entry 'p4'", "entry 'p5'",
       "entry 'p6'", "entry 'p7'", "entry 'p8'", "entry 'p9'", "3 more entries are refused"}},
 };
@@ -199,6 +165,7 @@ TEST_F(PreflightTest, GoodPackagesAreAcceptedWithTheirFigures)
         Write(package, GoodEntries(), kind);
         for (bool digest : {false, true}) {
             PackageCheck check = Check();
+            check.space_folder = Path("missing/VelmoraDrive.app").c_str();
             if (digest)
                 check.expected_sha256 = QByteArray::fromStdString(Sha256Of(package)).toUpper().toStdString();
             const PackageSurvey survey = SurveyPackage(check);
@@ -210,6 +177,7 @@ TEST_F(PreflightTest, GoodPackagesAreAcceptedWithTheirFigures)
             EXPECT_TRUE(survey.info_present);
             EXPECT_STREQ("121", survey.info_build.c_str());
             EXPECT_EQ(digest ? Sha256Of(package) : "", survey.sha256);
+            EXPECT_GT(survey.available_bytes, survey.needed_bytes);
         }
     }
 }
@@ -276,16 +244,6 @@ TEST_F(PreflightTest, TooLittleRoomIsRefusedWithTheSizes)
               "free, less than the 1372129 bytes (1.3 MiB) the package needs: 303073 bytes (0.3 MiB) "
               "unpacked and 1069056 bytes (1.0 MiB) for metadata",
               survey.problems[0]);
-}
-
-TEST_F(PreflightTest, EnoughRoomIsAccepted)
-{
-    Write(package, GoodEntries());
-    PackageCheck check = Check();
-    check.space_folder = Path("missing/VelmoraDrive.app").c_str();
-    const PackageSurvey survey = SurveyPackage(check);
-    EXPECT_TRUE(survey.problems.empty()) << survey.problems[0];
-    EXPECT_GT(survey.available_bytes, survey.needed_bytes);
 }
 
 }  // namespace
