@@ -4,13 +4,12 @@
 #include "child_process.h"
 #include "demo_bundle.h"
 #include "temp_folder_test.h"
+#include "tree_snapshot.h"
 
 #include <gtest/gtest.h>
 
-#include <dirent.h>
 #include <sys/stat.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -18,27 +17,6 @@ namespace {
 
 using temp_folder::ReadFile;
 using temp_folder::WriteFile;
-
-// Every entry below dir with its type, mode, size and modification time.
-void Snapshot(const std::string &dir, const std::string &shown, std::map<std::string, std::string> &tree)
-{
-    DIR *folder = opendir(dir.c_str());
-    if (folder == nullptr)
-        return;
-    while (dirent *entry = readdir(folder)) {
-        const std::string name = entry->d_name;
-        if (name == "." || name == "..")
-            continue;
-        struct stat st;
-        if (lstat((dir + "/" + name).c_str(), &st) != 0)
-            continue;
-        tree[shown + name] = std::to_string(st.st_mode) + " " + std::to_string(st.st_size) + " " +
-                             std::to_string(st.st_mtim.tv_sec) + "." + std::to_string(st.st_mtim.tv_nsec);
-        if (S_ISDIR(st.st_mode))
-            Snapshot(dir + "/" + name, shown + name + "/", tree);
-    }
-    closedir(folder);
-}
 
 class LauncherOptionsTest : public temp_folder::TempFolderTest {
 protected:
@@ -83,11 +61,11 @@ protected:
 
     // The home folder, the runtime folder (where an instance lock would
     // go) and the bundles; the launcher's output goes beside them.
-    std::map<std::string, std::string> Tree() const
+    tree_snapshot::Tree Tree() const
     {
-        std::map<std::string, std::string> tree;
+        tree_snapshot::Tree tree;
         for (const char *folder : {"home", "run", "bundles"})
-            Snapshot(Path(folder), std::string(folder) + "/", tree);
+            tree_snapshot::Add(Path(folder), std::string(folder) + "/", tree_snapshot::kTimes, tree);
         return tree;
     }
 
