@@ -276,6 +276,10 @@ TEST_F(VelmoraPackTest, BundleIsInstalledByTheLauncherAsTheClientItCameFrom)
     EXPECT_EQ(out_, bundle_ + ": 12 entries, 110 bytes unpacked, " + std::to_string(package.st_size) +
                         " bytes packed, build 120 (version 1.0.120, overlay 3)\n");
     ASSERT_EQ(Pack({"verify", bundle_}), 0) << out_;
+    // Folders made under the umask, as any other: others may run the launcher.
+    struct stat folder;
+    ASSERT_EQ(stat(bundle_.c_str(), &folder), 0);
+    EXPECT_EQ(folder.st_mode & 07777, 0755u);
     ASSERT_EQ(mkdir(Path("home").c_str(), 0700), 0);
     ASSERT_EQ(mkdir(Path("run").c_str(), 0700), 0);
     ASSERT_EQ(Run(bundle_ + "/Contents/MacOS/velmora-launcher", {},

@@ -3,8 +3,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "bundle-info.h"
 #include "client-tree.h"
@@ -123,9 +125,11 @@ void CheckOut(const std::string &out, Problems &problems)
 int WriteBundle(const Request &request, const PackEntries &entries, const VerInfo &version,
                 PackageSummary &summary, std::string &error)
 {
-    std::string stage = request.out + ".partial-XXXXXX";
-    if (mkdtemp(&stage[0]) == nullptr) {
-        error = "cannot create a folder beside '" + request.out + "'";
+    // mkdir, not mkdtemp: the bundle's folder gets the modes of every
+    // other folder under the umask, as the user expects.
+    const std::string stage = request.out + ".partial-" + std::to_string(getpid());
+    if (mkdir(stage.c_str(), 0777) != 0) {
+        error = "cannot create '" + stage + "': " + strerror(errno);
         return -1;
     }
     const std::string contents = stage + "/Contents";
