@@ -77,16 +77,20 @@ TEST_F(LauncherOptionsTest, OptionsPrintAndChangeNothingInEveryState)
     const std::string home = Path("home");
     const struct {
         int installed;  // 0: nothing installed
+        bool unfinished;
         const char *installedLine;
-        const char *wouldInstall;
+        const char *decision;
     } states[] = {
-        {0, "installed build:     none\n", "start would install:  yes\n"},
-        {120, "installed build:     120\n", "start would install:  no\n"},
-        {119, "installed build:     119\n", "start would install:  yes\n"},
+        {0, false, "installed build:     none\n", "start would install:  yes\n"},
+        {120, false, "installed build:     120\n", "start would install:  no\n"},
+        {119, false, "installed build:     119\n", "start would install:  yes\n"},
+        {120, true, "installed build:     120\n", "unfinished install:   yes (a start settles it first)\n"},
     };
     for (const auto &state : states) {
         if (state.installed != 0)
             Install(state.installed);
+        if (state.unfinished)
+            WriteFile(home + "/.VelmoraDrive/VelmoraDrive.app_installing", "");
         const struct {
             std::vector<std::string> args;
             std::vector<std::string> printed;
@@ -95,11 +99,11 @@ TEST_F(LauncherOptionsTest, OptionsPrintAndChangeNothingInEveryState)
             {{"-h"}, {"Usage: velmora-launcher"}},
             {{"--version"}, {"velmora-launcher 1.0.120 (overlay 3)\n"}},
             {{"--status"},
-             {"packaged build:      120\n", state.installedLine, state.wouldInstall,
+             {"packaged build:      120\n", state.installedLine, state.decision,
               "log file:            " + home + "/.VelmoraDrive/log/launcher.log\n",
               "client bundle:       " + home + "/.VelmoraDrive/VelmoraDrive.app\n"}},
             // An argument of the system's own before the option.
-            {{"-psn_0_4711", "--status"}, {"packaged build:      120\n", state.wouldInstall}},
+            {{"-psn_0_4711", "--status"}, {"packaged build:      120\n", state.decision}},
         };
         for (const auto &option : options) {
             SCOPED_TRACE("installed " + std::to_string(state.installed) + ", " + option.args.back());

@@ -64,6 +64,7 @@ void PrintStatus(VersionProbe &probe)
         printf("%s %s\n", row.label, PathOf(row.key).c_str());
     printf("log file:            %s\n", LogFilePath().c_str());
     printf("level file:          %s\n", LevelFilePath().c_str());
+    printf("unfinished install:   %s\n", probe.IsInstallUnfinished() ? "yes (a start settles it first)" : "no");
     printf("start would install:  %s\n", probe.WouldInstall() ? "yes" : "no");
 }
 
