@@ -3,7 +3,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QFile>
 #include <QSettings>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,7 +13,6 @@
 #include "bundle-info.h"
 #include "command-line.h"
 #include "entry-checks.h"
-#include "file-op.h"
 #include "package-reader.h"
 #include "package-writer.h"
 #include "startup-paths.h"
@@ -61,18 +62,13 @@ void CheckDigest(const Bundle &bundle, Problems &problems)
 // the installed one, from a file of its own.
 VerInfo InnerVersion(const std::string &bytes)
 {
-    char folder[] = "/tmp/velmora-pack-XXXXXX";
-    VerInfo inner;
-    if (mkdtemp(folder) == nullptr)
-        return inner;
-    FILE *file = fopen((std::string(folder) + "/INFO").c_str(), "wb");
-    if (file != nullptr) {
-        fwrite(bytes.data(), 1, bytes.size(), file);
-        fclose(file);
-        inner = ReadInfo(folder);
-    }
-    FSRemove(folder);
-    return inner;
+    QTemporaryDir folder;
+    QFile file(folder.filePath("INFO"));
+    if (!folder.isValid() || !file.open(QIODevice::WriteOnly) ||
+        file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
+        return VerInfo();
+    file.close();
+    return ReadInfo(folder.path().toStdString());
 }
 
 void CheckPackage(const Bundle &bundle, Problems &problems)
