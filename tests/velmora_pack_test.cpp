@@ -265,6 +265,30 @@ TEST_F(VelmoraPackTest, VerifyListsEveryProblemOfALauncherBundle)
     }
 }
 
+TEST_F(VelmoraPackTest, HelpAndUsageErrors)
+{
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        const char *printed;  // on standard output for 0, standard error otherwise
+    } rows[] = {
+        {{"--help"}, 0, "Usage: velmora-pack bundle --client"},
+        {{"bundle", "--help"}, 0, "Exit status: 0 written; 1 refused"},
+        {{"verify", "-h"}, 0, "Usage: velmora-pack verify PATH/Name.app"},
+        {{}, 2, "velmora-pack: a command is needed"},
+        {{"pack"}, 2, "velmora-pack: unknown command 'pack'"},
+        {{"verify"}, 2, "one launcher bundle is needed"},
+        {{"verify", "a.app", "b.app"}, 2, "one launcher bundle is needed"},
+        {{"bundle", "--client"}, 2, "option '--client' needs a value"},
+        {{"bundle", "--client=" + client_}, 2, "--client, --build, --launcher and --out are needed"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.args.empty() ? "(none)" : row.args.back());
+        EXPECT_EQ(Pack(row.args), row.status);
+        EXPECT_NE((row.status == 0 ? out_ : err_).find(row.printed), std::string::npos) << out_ << err_;
+    }
+}
+
 // What velmora-pack makes, the launcher installs: the installed bundle is
 // the client bundle, entry for entry, with its modes, links and contents.
 TEST_F(VelmoraPackTest, BundleIsInstalledByTheLauncherAsTheClientItCameFrom)
