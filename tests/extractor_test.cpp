@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <locale.h>
 #include <sys/mount.h>
@@ -19,6 +20,22 @@
 #include "extractor_test_util.h"
 #include "strtable.h"
 #include "test_archive_writer.h"
+
+// The disk writer applies deferred work (folder modes) when it is closed.
+// A failure there cannot be caused from outside, so this test program's own
+// archive_write_close, found before the library's, stages one on request.
+bool g_fail_write_close = false;
+
+extern "C" int archive_write_close(struct archive* a)
+{
+    using Close = int (*)(struct archive*);
+    static const Close real = reinterpret_cast<Close>(dlsym(RTLD_NEXT, "archive_write_close"));
+    const int r = real(a);
+    if (!g_fail_write_close)
+        return r;
+    archive_set_error(a, EIO, "Cannot restore folder modes");
+    return ARCHIVE_FAILED;
+}
 
 namespace {
 
@@ -266,6 +283,95 @@ TEST_F(ExtractorTest, EscapingEntriesAreRefused)
         // Start the next row with an empty bundle.
         const std::string cmd = "rm -rf '" + dest + "' && mkdir '" + dest + "'";
         ASSERT_EQ(0, system(cmd.c_str()));
+    }
+}
+
+// An entry that names the destination itself would replace that folder
+// (the writer unlinks what is in the way); as a link it would send every
+// later entry to its target. Each is refused, in every format the library
+// writes, and the destination stays the same folder.
+TEST_F(ExtractorTest, EntryNamingTheDestinationIsRefused)
+{
+    const char* const names[] = {".", "./", "/", "//", "", "./.", "a/.."};
+    const char* const formats[] = {"tar", "ustar", "zip", "7z", "cpio", "ar"};
+    const TestEntry kinds[] = {DirEntry(""), FileEntry("", "x"), LinkEntry("", outside)};
+    struct stat before;
+    ASSERT_EQ(0, lstat(dest.c_str(), &before));
+    std::set<std::string> formats_written;
+    int written = 0;
+    for (const char* format : formats) {
+        for (const char* name : names) {
+            for (TestEntry entry : kinds) {
+                entry.name = name;
+                // Some writers refuse some names or kinds (ar holds files only).
+                if (WriteTestArchive(archive, format, {entry, FileEntry("later", "x")}) != 0)
+                    continue;
+                SCOPED_TRACE(std::string(format) + " '" + name + "' kind " + std::to_string(entry.kind));
+                ++written;
+                formats_written.insert(format);
+                ASSERT_EQ(0, truncate((tmp / "test.log").c_str(), 0));
+                EXPECT_EQ(-1, Run());
+                struct stat after;
+                ASSERT_EQ(0, lstat(dest.c_str(), &after));
+                EXPECT_TRUE(S_ISDIR(after.st_mode));
+                EXPECT_EQ(before.st_ino, after.st_ino);
+                // Some writers store files before folders.
+                const std::set<std::string> tree = TreeBelow(dest);
+                EXPECT_TRUE(tree.empty() || tree == std::set<std::string>{"later"});
+                // The writer refuses ".." itself; "//" is the name of ar's
+                // string table, which the reader does not take for an entry.
+                const char* message = std::string(name).find("..") != std::string::npos
+                                          ? "archive_read_extract2 failed: '"
+                                      : std::string(format) == "ar" && std::string(name) == "//"
+                                          ? "Failed to calculate total file numbers, ret: 0"
+                                          : "Refused entry '";
+                EXPECT_NE(std::string::npos, Log().find(message)) << Log();
+                ExpectOutsideUntouched();
+            }
+        }
+    }
+    EXPECT_EQ(6u, formats_written.size());
+    EXPECT_GE(written, 60);
+}
+
+TEST_F(ExtractorTest, FailureOfTheWritersDeferredWorkFailsTheExtraction)
+{
+    ASSERT_EQ(0, WriteTestArchive(archive, "tar", {DirEntry("ro"), FileEntry("ro/f", "1")}));
+    g_fail_write_close = true;
+    const int r = Run();
+    g_fail_write_close = false;
+    EXPECT_EQ(-1, r);
+    EXPECT_NE(std::string::npos,
+              Log().find("archive_write_close failed: 'Cannot restore folder modes"))
+        << Log();
+}
+
+// A bundle never needs a named pipe or a device node; a pipe where a file
+// is expected would block whoever opens it.
+TEST_F(ExtractorTest, SpecialFilesAreRefused)
+{
+    const struct Row {
+        TestEntry::Kind kind;
+        const char* format;  // one that can store the kind
+        const char* reason;
+    } rows[] = {
+        {TestEntry::Fifo, "tar", "'is a named pipe; a package holds only folders"},
+        {TestEntry::CharDevice, "tar", "'is a character device; "},
+        {TestEntry::BlockDevice, "ustar", "'is a block device; "},
+        {TestEntry::Socket, "cpio", "'is a socket; "},
+        {TestEntry::Fifo, "cpio", "'is a named pipe; "},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.format) + " kind " + std::to_string(row.kind));
+        relay.progress.clear();
+        ASSERT_EQ(0, WriteTestArchive(archive, row.format,
+                                      {FileEntry("first", "1"), SpecialEntry("special", row.kind)}));
+        EXPECT_EQ(-1, Run());
+        EXPECT_EQ(1u, relay.progress.size());
+        EXPECT_EQ(std::set<std::string>{"first"}, TreeBelow(dest));
+        EXPECT_NE(std::string::npos, Log().find(std::string("Refused entry 'special': ") + row.reason))
+            << Log();
+        ASSERT_EQ(0, unlink((dest + "/first").c_str()));
     }
 }
 

@@ -3,10 +3,14 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
+#include <random>
 #include <set>
 
 #include "mac-service.h"
+#include "package_test_util.h"
 #include "service_fixture.h"
+#include "test_archive_writer.h"
 
 namespace {
 
@@ -30,7 +34,10 @@ protected:
 
 public:
     using ServiceFixture::app;
+    using ServiceFixture::launcher_info;
+    using ServiceFixture::package;
     using ServiceFixture::ui;
+    using ServiceFixture::WritePackage;
 
 protected:
     // The worker's sequence: decide, maybe upgrade, clean up, launch.
@@ -164,6 +171,101 @@ TEST_F(ServiceTest, FailedUpgradeStillStartsClient)
     EXPECT_EQ(recorder.started.size(), 1u);
     EXPECT_EQ(LogCount("[ERROR] mac/mac-service"), 1);
     EXPECT_EQ(LogCount("Failed to launch Larkspan UI"), 1);
+}
+
+// A package the pre-flight refuses: the running client is not stopped, the
+// older product's client and data are left alone, no file moves, and the
+// run ends as a failed upgrade does (client started). The next run refuses
+// it the same way.
+struct Refused {
+    const char* name;
+    std::function<void(ServiceTest&)> make;
+    const char* problem;
+};
+
+class RefusedPackageTest : public ServiceTest, public ::testing::WithParamInterface<Refused> {};
+
+TEST_P(RefusedPackageTest, StopsNothingMovesNothingTwice)
+{
+    WriteFile(launcher_info, Info("121"));
+    InstallClient("120");
+    WriteFile(velmora + "/ui.pid", "pid=4242\n");
+    WriteFile(larkspan + "/ui.pid", "pid=4343\n");
+    WriteFile(larkspan + "/data/db", "user data");
+    GetParam().make(*this);
+    const Tree before = Snapshot(home);
+    for (int run = 1; run <= 2; ++run) {
+        SCOPED_TRACE(run);
+        MacService service;
+        EXPECT_EQ(RunRoad(service), -1);
+        EXPECT_TRUE(recorder.sent.empty());
+        EXPECT_EQ(Snapshot(home), before);
+        EXPECT_EQ(recorder.started.size(), static_cast<size_t>(run));
+        EXPECT_EQ(LogCount("refused before anything is stopped or moved: "
+                           + std::string(GetParam().problem)), run)
+            << LogText();
+        EXPECT_EQ(LogCount("[ERROR] cloud-service"), run);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Packages, RefusedPackageTest,
+    ::testing::Values(
+        Refused{"other_build", [](ServiceTest& t) { t.WritePackage("122"); },
+                "the INFO 'Contents/Resources/INFO' states build 122, not the expected build 121\n"},
+        Refused{"truncated",
+                [](ServiceTest& t) {
+                    ASSERT_EQ(0, WriteTestArchive(t.package, "tar",
+                                                  {FileEntry("Contents/Resources/INFO", ServiceFixture::Info("121")),
+                                                   FileEntry("Contents/MacOS/cloud-drive-ui",
+                                                             std::string(99999, 'c'), 0755)}));
+                    // Inside the client's data, after two headers and the INFO.
+                    std::filesystem::resize_file(t.package, 3 * 512 + 5000);
+                },
+                "the package's entry list cannot be read after 2 entries: Truncated"},
+        Refused{"wrong_digest",
+                [](ServiceTest& t) {
+                    t.WritePackage("121");
+                    ServiceFixture::WriteFile(t.launcher_info, ServiceFixture::Info("121") + "package_sha256="
+                                                                   + std::string(64, 'f') + "\n");
+                },
+                "the package's SHA-256 digest is "},
+        Refused{"named_pipe",
+                [](ServiceTest& t) {
+                    ASSERT_EQ(0, WriteTestArchive(t.package, "tar",
+                                                  {FileEntry("Contents/Resources/INFO", ServiceFixture::Info("121")),
+                                                   FileEntry("Contents/MacOS/cloud-drive-ui", "c", 0755),
+                                                   SpecialEntry("Contents/Resources/pipe", TestEntry::Fifo)}));
+                },
+                "entry 'Contents/Resources/pipe' is a named pipe; "}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The pre-flight reads the package once, digest included, and hands its
+// count to the extraction: twice in all, as counting and extracting did.
+TEST_F(ServiceTest, SurveyAndExtractionReadThePackageTwiceInAll)
+{
+    std::mt19937 random(3);
+    std::string noise(4 << 20, '\0');
+    for (char& c : noise) {
+        c = static_cast<char>(random());
+    }
+    WriteArchive(package, {{"Contents/Resources/INFO", Info("121")},
+                           {"Contents/MacOS/cloud-drive-ui", "new client 121"},
+                           {"Contents/Resources/noise", noise}});
+    const long long size = static_cast<long long>(std::filesystem::file_size(package));
+    ASSERT_GT(size, 4 << 20);
+    WriteFile(launcher_info, Info("121") + "package_sha256=" + Sha256Of(package) + "\n");
+    InstallClient("120");
+    MacService service;
+    service.PreUpgrade();
+    const long long before = BytesRead();
+    EXPECT_EQ(service.HandlePackageUpgrade(), 0) << LogText();
+    const long long read = BytesRead() - before;
+    EXPECT_EQ(ReadFile(ui), "new client 121");
+    EXPECT_GE(read, 2 * size);
+    EXPECT_LT(read, 2 * size + (1 << 20));
+    const size_t unpacked = noise.size() + Info("121").size() + 14;
+    EXPECT_EQ(LogCount("checked: 3 entries, " + std::to_string(unpacked) + " bytes (4.0 MiB) unpacked"), 1);
 }
 
 // Ends the process in the middle of extracting, after the new client and its

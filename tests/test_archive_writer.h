@@ -2,16 +2,18 @@
 #define VELMORA_TESTS_TEST_ARCHIVE_WRITER_H
 
 // Builds small archives at test time with the library's own writer, so the
-// extractor is fed real tar, zip and 7-Zip files, hostile ones included.
+// extractor is fed real tar, zip, 7-Zip, cpio and ar files, hostile ones
+// included.
 
 #include <archive.h>
 #include <archive_entry.h>
+#include <sys/sysmacros.h>
 
 #include <string>
 #include <vector>
 
 struct TestEntry {
-    enum Kind { File, Dir, Symlink, Hardlink };
+    enum Kind { File, Dir, Symlink, Hardlink, Fifo, CharDevice, BlockDevice, Socket };
     std::string name;
     Kind kind;
     std::string data;  // file contents, or the target of a link
@@ -31,14 +33,24 @@ inline TestEntry HardEntry(const std::string& name, const std::string& target)
 {
     return {name, TestEntry::Hardlink, target, 0644};
 }
+inline TestEntry SpecialEntry(const std::string& name, TestEntry::Kind kind)
+{
+    return {name, kind, "", 0644};
+}
 
-// kind: "tar", "tar.gz", "tar.xz", "zip" or "7z".
+// kind: "tar", "tar.gz", "tar.xz", "ustar", "zip", "7z", "cpio" or "ar".
 inline int SetWriterKind(struct archive* w, const std::string& kind)
 {
     if (kind == "zip")
         return archive_write_set_format_zip(w);
     if (kind == "7z")
         return archive_write_set_format_7zip(w);
+    if (kind == "ustar")
+        return archive_write_set_format_ustar(w);
+    if (kind == "cpio")
+        return archive_write_set_format_cpio_newc(w);
+    if (kind == "ar")
+        return archive_write_set_format_ar_svr4(w);
     int r = archive_write_set_format_pax_restricted(w);
     if (r == ARCHIVE_OK && kind == "tar.gz")
         r = archive_write_add_filter_gzip(w);
@@ -50,6 +62,7 @@ inline int SetWriterKind(struct archive* w, const std::string& kind)
 inline void FillEntry(struct archive_entry* e, const TestEntry& t)
 {
     archive_entry_set_pathname(e, t.name.c_str());
+    archive_entry_set_size(e, 0);
     archive_entry_set_perm(e, t.mode);
     // A fixed old time, so a test can tell it from the time of extraction.
     archive_entry_set_mtime(e, 1000000000, 0);
@@ -68,6 +81,20 @@ inline void FillEntry(struct archive_entry* e, const TestEntry& t)
     case TestEntry::Hardlink:
         archive_entry_set_filetype(e, AE_IFREG);
         archive_entry_set_hardlink(e, t.data.c_str());
+        break;
+    case TestEntry::Fifo:
+        archive_entry_set_filetype(e, AE_IFIFO);
+        break;
+    case TestEntry::CharDevice:
+        archive_entry_set_filetype(e, AE_IFCHR);
+        archive_entry_set_rdev(e, makedev(1, 3));
+        break;
+    case TestEntry::BlockDevice:
+        archive_entry_set_filetype(e, AE_IFBLK);
+        archive_entry_set_rdev(e, makedev(7, 0));
+        break;
+    case TestEntry::Socket:
+        archive_entry_set_filetype(e, AE_IFSOCK);
         break;
     }
 }

@@ -203,7 +203,7 @@ bool Service::IsInstallUnfinished()
 
 int Service::ExtractPackage()
 {
-    ustring archive = RegistryPath("root_resource_path") + "/package/larkspan.vpk";
+    ustring archive = PackageArchivePath();
     ustring destination = RegistryPath("user_velmora_drive_app_path");
     if (FSMKDir(destination, true) < 0) {
         VLOG(3, kComponent, __LINE__,
@@ -217,5 +217,5 @@ int Service::ExtractPackage()
     Extractor extractor;
     extractor.archive_path = archive;
     extractor.dest_dir = destination;
-    return extractor.Extract();
+    return extractor.Extract(package_entries);
 }

@@ -2,8 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QSettings>
-#include <QVariant>
 
 #include "file-op.h"
 #include "log.h"
@@ -12,29 +10,6 @@
 namespace {
 
 const char kComponent[] = "service_debug";
-
-// Reads the keys of group "Version" that the file holds; a missing key
-// leaves its field as it was, a missing file reads as one without keys.
-void ReadVersionFile(const ustring& path, VerInfo& info)
-{
-    QSettings settings(QString::fromUtf8(path.c_str()), QSettings::IniFormat);
-    settings.beginGroup(QStringLiteral("Version"));
-    struct Field {
-        const char* key;
-        ustring* value;
-    } fields[] = {
-        {"major_version", &info.major_version},
-        {"minor_version", &info.minor_version},
-        {"build_version", &info.build_version},
-        {"icon_overlay_version", &info.icon_overlay_version},
-    };
-    for (const Field& field : fields) {
-        QString key = QString::fromLatin1(field.key);
-        if (settings.contains(key)) {
-            *field.value = ToUstring(settings.value(key, QVariant()).toString());
-        }
-    }
-}
 
 ustring AppFolderPath(const char* suffix)
 {

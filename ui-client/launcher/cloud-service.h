@@ -4,15 +4,7 @@
 #include <QString>
 
 #include "ustring.h"
-
-// Version of a client bundle as its "INFO" file states it. Only
-// build_version takes part in the upgrade decision.
-struct VerInfo {
-    ustring major_version;
-    ustring minor_version;
-    ustring build_version;
-    ustring icon_overlay_version;
-};
+#include "version-file.h"
 
 // Paths inside the launcher bundle and the user's home folder. Nothing on
 // the upgrade road reads it: every step asks the path registry instead.
@@ -57,6 +49,12 @@ public:
     // True when an earlier run ended in the middle of PrepareUserEnv(), so
     // the bundle in place may be partial.
     bool IsInstallUnfinished();
+    // Surveys the package before anything is stopped or moved: 0 when it
+    // can be installed (its entry count is kept for the extraction), -1
+    // after one ERROR line naming the first problem found.
+    int PreflightPackage();
+    // The package archive the launcher carries.
+    static ustring PackageArchivePath();
 
     Service(const Service&) = delete;
     Service& operator=(const Service&) = delete;
@@ -66,6 +64,9 @@ protected:
     ustring user_app_path;
     VerInfo target_version;
     VerInfo source_version;
+    // Entries the pre-flight counted, so that the extraction does not read
+    // the package once more to count them; 0 when it did not run.
+    int package_entries = 0;
 };
 
 #endif  // VELMORA_LAUNCHER_CLOUD_SERVICE_H

@@ -5,6 +5,26 @@
 
 #include "ustring.h"
 
+struct archive_entry;
+
+// The rules every package entry meets before it is written below the
+// destination, shared by the extractor and the package pre-flight so that
+// both judge a package alike.
+
+// The archive name as the writer places it below the destination, without
+// empty and "." components: "./a//b/" is "a/b"; "", ".", "/" and "//" are
+// all "" (the destination itself).
+std::string CleanEntryName(const char* name);
+
+// Why an entry may not be extracted, or an empty text when it may. Refused:
+// a kind other than a folder, a regular file, a symbolic link or a hard
+// link (a named pipe or a device has no place in a bundle), and a name or
+// hard-link target that names the destination itself (the writer would
+// replace the destination folder by the entry). With `strict`, also what the
+// writer refuses or rewrites on its own (a ".." component, an absolute
+// name): a package judged before anything is written must meet them too.
+std::string EntryRefusal(archive_entry* entry, bool strict);
+
 // The disk writer follows symbolic links on the way to an entry, so an
 // earlier entry "lnk -> /elsewhere" would let "lnk/file" land outside the
 // bundle. This checks, with lstat, every existing component of an archive

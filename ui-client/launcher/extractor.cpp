@@ -99,19 +99,25 @@ int OpenForExtract(Handles& h, const ustring& archive_path)
     return 0;
 }
 
-int RefuseLinkedPath(const ustring& dest_dir, const char* name, bool include_last)
+int Refuse(const char* name, const std::string& reason)
 {
-    std::string reason;
-    if (CheckNoLinkOnPath(dest_dir, name, include_last, reason) == 0)
-        return 0;
     VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
          "(%5d:%5d) [ERROR] extractor(%d): Refused entry '%s': '%s'\n",
          name, reason.c_str());
     return -1;
 }
 
+int RefuseLinkedPath(const ustring& dest_dir, const char* name, bool include_last)
+{
+    std::string reason;
+    if (CheckNoLinkOnPath(dest_dir, name, include_last, reason) == 0)
+        return 0;
+    return Refuse(name, reason);
+}
+
 // Moves the entry, and the file a hard link names, below dest_dir. Both go
-// through the same checks: the writer refuses ".." in either, and no
+// through the same checks: the writer refuses ".." in either, neither may
+// name dest_dir itself (the writer would replace that folder), and no
 // existing symbolic link below dest_dir may be on the way.
 int PlaceEntry(archive_entry* entry, const ustring& dest_dir)
 {
@@ -121,6 +127,9 @@ int PlaceEntry(archive_entry* entry, const ustring& dest_dir)
              "(%5d:%5d) [ERROR] extractor(%d): archive_entry_pathname failed");
         return -1;
     }
+    const std::string refusal = EntryRefusal(entry, false);
+    if (!refusal.empty())
+        return Refuse(name, refusal);
     const bool is_dir = archive_entry_filetype(entry) == AE_IFDIR;
     if (RefuseLinkedPath(dest_dir, name, is_dir) != 0)
         return -1;
@@ -166,6 +175,18 @@ int ExtractEntry(Handles& h, archive_entry* entry, int total, int n)
     return 0;
 }
 
+// The writer applies what it deferred (folder modes) when it is closed; a
+// failure there is a failed extraction like any other.
+int CloseWriter(Handles& h)
+{
+    if (archive_write_close(h.writer) == ARCHIVE_OK)
+        return 0;
+    VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
+         "(%5d:%5d) [ERROR] extractor(%d): archive_write_close failed: '%s'\n",
+         ExtractErrorText(h).c_str());
+    return -1;
+}
+
 int ExtractAll(const ustring& archive_path, const ustring& dest_dir, int total)
 {
     Handles h;
@@ -175,7 +196,7 @@ int ExtractAll(const ustring& archive_path, const ustring& dest_dir, int total)
         archive_entry* entry = nullptr;
         const int r = archive_read_next_header(h.reader, &entry);
         if (r == ARCHIVE_EOF)
-            return 0;
+            return CloseWriter(h);
         if (r != ARCHIVE_OK) {
             VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
                  "(%5d:%5d) [ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
@@ -189,7 +210,9 @@ int ExtractAll(const ustring& archive_path, const ustring& dest_dir, int total)
 
 } // namespace
 
-int Extractor::Extract()
+int Extractor::Extract() { return Extract(0); }
+
+int Extractor::Extract(int total)
 {
     if (archive_path.empty() || dest_dir.empty()) {
         VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
@@ -202,7 +225,8 @@ int Extractor::Extract()
     try {
         // The same text as the dialog's first label.
         Notify_Adapter::GetInstance()->UpdateDialogText(LoadStrWithAppName(kStrInitializingId));
-        const int total = Count();
+        if (total < 1)
+            total = Count();
         if (total < 1) {
             VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
                  "(%5d:%5d) [ERROR] extractor(%d): Failed to calculate total file numbers, ret: %d\n",

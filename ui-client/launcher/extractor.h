@@ -12,6 +12,10 @@ class Extractor {
 public:
     // 0 when every entry was written below dest_dir, -1 on any failure.
     int Extract();
+    // The same with the number of entries already known (a survey of the
+    // package counted them), so the package is not read once more to count
+    // them; a total below 1 is counted here.
+    int Extract(int total);
     // Number of entries readable before the first error or the end, or -1.
     int Count();
     // Writes every entry name to standard output; 0, or -1.

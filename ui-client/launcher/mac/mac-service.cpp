@@ -2,8 +2,6 @@
 
 #include <unistd.h>
 
-#include <cstdlib>
-
 #include "file-op.h"
 #include "log.h"
 #include "service-registry.h"
@@ -11,12 +9,6 @@
 namespace {
 
 const char kComponent[] = "service_debug";
-
-// Build numbers are read with atoi's rules; an empty text is build 0.
-int BuildNumber(const VerInfo& version)
-{
-    return version.build_version.empty() ? 0 : atoi(version.build_version.c_str());
-}
 
 }  // namespace
 
@@ -50,8 +42,8 @@ void MacService::PreUpgrade()
 
 bool MacService::IsNeedUpgrade()
 {
-    int source = BuildNumber(source_version);
-    int target = BuildNumber(target_version);
+    int source = BuildNumber(source_version.build_version);
+    int target = BuildNumber(target_version.build_version);
     VLOG(7, kComponent, __LINE__,
          "(%5d:%5d) [DEBUG] mac/mac-service(%d): source version = %d, target version = %d\n",
          source, target);
@@ -62,6 +54,11 @@ bool MacService::IsNeedUpgrade()
 
 int MacService::HandlePackageUpgrade()
 {
+    // A package that cannot be installed stops no client and moves nothing;
+    // the run goes on as after a failed installation.
+    if (PreflightPackage() != 0) {
+        return -1;
+    }
     if (PerUserBinPathExist()) {
         VLOG(7, kComponent, __LINE__, "(%5d:%5d) [DEBUG] mac/mac-service(%d): local appdata exist\n");
         StopService();

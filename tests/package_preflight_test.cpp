@@ -1,0 +1,291 @@
+// The package pre-flight: every refusal names its figures, and a good package
+// is surveyed in one read of the file.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <functional>
+#include <random>
+
+#include <QByteArray>
+
+#include "package-preflight.h"
+#include "package_test_util.h"
+#include "temp_folder_test.h"
+#include "test_archive_writer.h"
+
+namespace {
+
+const char kClient[] = "Contents/MacOS/cloud-drive-ui";
+const char kInfo[] = "Contents/Resources/INFO";
+
+std::string Info(const std::string& build)
+{
+    return "[Version]\nmajor_version=1\nminor_version=2\nbuild_version=" + build + "\n";
+}
+
+std::vector<TestEntry> GoodEntries(const std::string& build = "121")
+{
+    return {DirEntry("Contents/"), FileEntry(kClient, "client binary", 0755),
+            FileEntry(kInfo, Info(build)), FileEntry("Contents/Resources/data.bin", std::string(3000, 'd'))};
+}
+
+class PreflightTest : public temp_folder::TempFolderTest {
+protected:
+    PackageCheck Check() const
+    {
+        PackageCheck check;
+        check.archive_path = package.c_str();
+        check.client_path = kClient;
+        check.info_path = kInfo;
+        check.expected_build = "121";
+        return check;
+    }
+
+    std::string package;
+    void SetUp() override
+    {
+        TempFolderTest::SetUp();
+        package = Path("larkspan.vpk");
+    }
+};
+
+std::vector<TestEntry> With(std::vector<TestEntry> entries, const TestEntry& more)
+{
+    entries.push_back(more);
+    return entries;
+}
+
+std::vector<TestEntry> Without(const std::string& name)
+{
+    std::vector<TestEntry> entries;
+    for (const TestEntry& e : GoodEntries())
+        if (e.name != name)
+            entries.push_back(e);
+    return entries;
+}
+
+struct BadPackage {
+    const char* what;
+    std::function<void(const std::string& package, PackageCheck&)> make;
+    std::vector<std::string> problems;  // each the start of one problem line, in order
+};
+
+class BadPackageTest : public PreflightTest, public ::testing::WithParamInterface<BadPackage> {};
+
+TEST_P(BadPackageTest, IsRefusedWithItsFigures)
+{
+    PackageCheck check = Check();
+    GetParam().make(package, check);
+    const PackageSurvey survey = SurveyPackage(check);
+    ASSERT_EQ(GetParam().problems.size(), survey.problems.size())
+        << (survey.problems.empty() ? "" : survey.problems[0]);
+    for (size_t i = 0; i < survey.problems.size(); ++i)
+        EXPECT_EQ(0u, survey.problems[i].find(GetParam().problems[i])) << survey.problems[i];
+}
+
+void Write(const std::string& package, const std::vector<TestEntry>& entries, const std::string& kind = "tar")
+{
+    ASSERT_EQ(0, WriteTestArchive(package, kind, entries));
+}
+
+const BadPackage kBadPackages[] = {
+    {"missing", [](const std::string&, PackageCheck&) {},
+     {"the package '/"}},
+    {"not_an_archive",
+     [](const std::string& package, PackageCheck&) { temp_folder::WriteFile(package, "not an archive"); },
+     {"the package '/"}},
+    {"truncated",
+     [](const std::string& package, PackageCheck&) {
+         Write(package, With(GoodEntries(), FileEntry("Contents/big", std::string(50000, 'b'))));
+         // Inside the data of the fifth entry.
+         ASSERT_EQ(0, truncate(package.c_str(), 6 * 512 + 20000));
+     },
+     {"the package's entry list cannot be read after 5 entries: Truncated"}},
+    {"damaged_second_header",
+     [](const std::string& package, PackageCheck&) {
+         Write(package, GoodEntries());
+         int fd = open(package.c_str(), O_WRONLY);
+         ASSERT_EQ(8, pwrite(fd, "zzzzzzzz", 8, 512 + 148));
+         close(fd);
+     },
+     {"the package's entry list cannot be read after 1 entries: "}},
+    {"named_pipe",
+     [](const std::string& package, PackageCheck&) {
+         Write(package, With(GoodEntries(), SpecialEntry("Contents/pipe", TestEntry::Fifo)));
+     },
+     {"entry 'Contents/pipe' is a named pipe; "}},
+    {"device",
+     [](const std::string& package, PackageCheck&) {
+         Write(package, With(GoodEntries(), SpecialEntry("Contents/dev", TestEntry::CharDevice)));
+     },
+     {"entry 'Contents/dev' is a character device; "}},
+    {"destination_itself",
+     [](const std::string& package, PackageCheck&) { Write(package, With(GoodEntries(), LinkEntry("./", "/tmp"))); },
+     {"entry './' names the destination folder itself"}},
+    {"escaping_names",
+     [](const std::string& package, PackageCheck&) {
+         std::vector<TestEntry> entries = With(GoodEntries(), FileEntry("Contents/../../evil", "x"));
+         entries.push_back(FileEntry("/etc/evil", "x"));
+         entries.push_back(HardEntry("Contents/h", "../victim"));
+         Write(package, entries);
+     },
+     {"entry 'Contents/../../evil' has a '..' component", "entry '/etc/evil' is an absolute name",
+      "entry 'Contents/h' links to '../victim', which has a '..' component"}},
+    {"no_client", [](const std::string& package, PackageCheck&) { Write(package, Without(kClient)); },
+     {"the package holds no client executable 'Contents/MacOS/cloud-drive-ui'"}},
+    {"client_is_a_link",
+     [](const std::string& package, PackageCheck&) {
+         Write(package, With(Without(kClient), LinkEntry(kClient, "/bin/sh")));
+     },
+     {"the client executable 'Contents/MacOS/cloud-drive-ui' is not stored as a regular file"}},
+    {"client_not_executable",
+     [](const std::string& package, PackageCheck&) {
+         Write(package, With(Without(kClient), FileEntry(kClient, "client", 0644)));
+     },
+     {"the client executable 'Contents/MacOS/cloud-drive-ui' has no execute permission (mode 0644)"}},
+    {"no_info", [](const std::string& package, PackageCheck&) { Write(package, Without(kInfo)); },
+     {"the package holds no INFO 'Contents/Resources/INFO'"}},
+    {"other_build", [](const std::string& package, PackageCheck&) { Write(package, GoodEntries("120")); },
+     {"the INFO 'Contents/Resources/INFO' states build 120, not the expected build 121"}},
+    {"no_client_and_no_info",
+     [](const std::string& package, PackageCheck&) { Write(package, {FileEntry("Contents/x", "x")}); },
+     {"the package holds no client executable", "the package holds no INFO"}},
+    {"wrong_digest",
+     [](const std::string& package, PackageCheck& check) {
+         Write(package, GoodEntries(), "zip");
+         check.expected_sha256 = std::string(64, '0');
+     },
+     {"the package's SHA-256 digest is "}},
+    {"many_special_files",
+     [](const std::string& package, PackageCheck&) {
+         std::vector<TestEntry> entries = GoodEntries();
+         for (int i = 0; i < 13; ++i)
+             entries.push_back(SpecialEntry("p" + std::to_string(i), TestEntry::Fifo));
+         Write(package, entries);
+     },
+     {"entry 'p0'", "entry 'p1'", "entry 'p2'", "entry 'p3'", "entry 'p4'", "entry 'p5'",
+      "entry 'p6'", "entry 'p7'", "entry 'p8'", "entry 'p9'", "3 more entries are refused"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Packages, BadPackageTest, ::testing::ValuesIn(kBadPackages),
+                         [](const auto& info) { return std::string(info.param.what); });
+
+// The wrong digest is stated with the file's real one, as sha256sum gives it.
+TEST_F(PreflightTest, WrongDigestNamesBothDigests)
+{
+    Write(package, GoodEntries(), "tar.gz");
+    PackageCheck check = Check();
+    check.expected_sha256 = std::string(64, 'a');
+    const PackageSurvey survey = SurveyPackage(check);
+    ASSERT_EQ(1u, survey.problems.size());
+    EXPECT_EQ("the package's SHA-256 digest is " + Sha256Of(package) + ", not the expected "
+                  + std::string(64, 'a'),
+              survey.problems[0]);
+}
+
+// A good package in every format, with and without the digest: nothing to
+// refuse, and the survey's figures are the package's.
+TEST_F(PreflightTest, GoodPackagesAreAcceptedWithTheirFigures)
+{
+    for (const char* kind : {"tar", "tar.gz", "tar.xz", "zip", "7z", "cpio"}) {
+        SCOPED_TRACE(kind);
+        Write(package, GoodEntries(), kind);
+        for (bool digest : {false, true}) {
+            PackageCheck check = Check();
+            if (digest)
+                check.expected_sha256 = QByteArray::fromStdString(Sha256Of(package)).toUpper().toStdString();
+            const PackageSurvey survey = SurveyPackage(check);
+            EXPECT_TRUE(survey.problems.empty()) << survey.problems[0];
+            EXPECT_EQ(4, survey.entries);
+            EXPECT_EQ(static_cast<long long>(13 + Info("121").size() + 3000), survey.unpacked_bytes);
+            EXPECT_TRUE(survey.client_present);
+            EXPECT_TRUE(survey.client_executable);
+            EXPECT_TRUE(survey.info_present);
+            EXPECT_STREQ("121", survey.info_build.c_str());
+            EXPECT_EQ(digest ? Sha256Of(package) : "", survey.sha256);
+        }
+    }
+}
+
+// Counting reads the headers only where the format allows (plain tar, zip);
+// the digest reads each byte of the file once more at most.
+TEST_F(PreflightTest, SurveyReadsHeadersOnlyUnlessADigestIsExpected)
+{
+    std::mt19937 random(7);
+    std::string noise(8 << 20, '\0');
+    for (char& c : noise)
+        c = static_cast<char>(random());
+    for (const char* kind : {"tar", "zip"}) {
+        SCOPED_TRACE(kind);
+        Write(package, With(GoodEntries(), FileEntry("Contents/noise", noise)), kind);
+        struct stat st;
+        ASSERT_EQ(0, stat(package.c_str(), &st));
+        ASSERT_GT(st.st_size, 8 << 20);
+        for (bool digest : {false, true}) {
+            PackageCheck check = Check();
+            check.expected_sha256 = digest ? Sha256Of(package) : "";
+            const long long before = BytesRead();
+            const PackageSurvey survey = SurveyPackage(check);
+            const long long read = BytesRead() - before;
+            ASSERT_GE(before, 0);
+            EXPECT_TRUE(survey.problems.empty()) << survey.problems[0];
+            EXPECT_EQ(static_cast<long long>(noise.size()) + 3000 + 13 + static_cast<long long>(Info("121").size()),
+                      survey.unpacked_bytes);
+            if (digest) {
+                EXPECT_GE(read, st.st_size);
+                EXPECT_LT(read, st.st_size + (1 << 20));
+            } else {
+                EXPECT_LT(read, 1 << 20);
+            }
+        }
+    }
+}
+
+// The room is measured on the volume the bundle will go to, through the
+// folders that do not exist yet.
+TEST_F(PreflightTest, TooLittleRoomIsRefusedWithTheSizes)
+{
+    const std::string volume = Path("small");
+    ASSERT_EQ(0, mkdir(volume.c_str(), 0755));
+    if (mount("tmpfs", volume.c_str(), "tmpfs", 0, "size=256k") != 0)
+        GTEST_SKIP() << "tmpfs cannot be mounted here: " << strerror(errno);
+    Write(package, With(GoodEntries(), FileEntry("Contents/big", std::string(300000, 'b'))), "tar.gz");
+    PackageCheck check = Check();
+    check.space_folder = (volume + "/.VelmoraDrive/VelmoraDrive.app").c_str();
+    struct statvfs vfs;
+    const int statted = statvfs(volume.c_str(), &vfs);
+    const PackageSurvey survey = SurveyPackage(check);
+    umount(volume.c_str());
+
+    ASSERT_EQ(0, statted);
+    ASSERT_EQ(262144, static_cast<long long>(vfs.f_bavail) * vfs.f_frsize);
+    ASSERT_EQ(4096u, vfs.f_frsize);
+    // 300000 + 13 + 60 + 3000 unpacked; five entries of a block each and a
+    // mebibyte for metadata.
+    EXPECT_EQ(303073 + 1069056, survey.needed_bytes);
+    EXPECT_EQ(262144, survey.available_bytes);
+    ASSERT_EQ(1u, survey.problems.size());
+    EXPECT_EQ("the volume of '" + volume + "/.VelmoraDrive/VelmoraDrive.app' has 262144 bytes (0.2 MiB) "
+              "free, less than the 1372129 bytes (1.3 MiB) the package needs: 303073 bytes (0.3 MiB) "
+              "unpacked and 1069056 bytes (1.0 MiB) for metadata",
+              survey.problems[0]);
+}
+
+TEST_F(PreflightTest, EnoughRoomIsAccepted)
+{
+    Write(package, GoodEntries());
+    PackageCheck check = Check();
+    check.space_folder = Path("missing/VelmoraDrive.app").c_str();
+    const PackageSurvey survey = SurveyPackage(check);
+    EXPECT_TRUE(survey.problems.empty()) << survey.problems[0];
+    EXPECT_GT(survey.available_bytes, survey.needed_bytes);
+}
+
+}  // namespace

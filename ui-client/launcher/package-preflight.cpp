@@ -1,0 +1,251 @@
+#include "package-preflight.h"
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include <QTemporaryFile>
+
+#include "extract-path-guard.h"
+#include "package-room.h"
+#include "package-source.h"
+#include "version-file.h"
+
+namespace {
+
+// Refused entries listed one by one; a hostile package may hold thousands.
+const int kListedRefusals = 10;
+// An INFO is a few lines; more is not read into memory.
+const size_t kMaxInfoBytes = 64 * 1024;
+
+// What one pass over the entry list keeps besides the survey itself.
+struct Pass {
+    Pass(const PackageCheck& check, PackageSurvey& survey)
+        : check(check), survey(survey), client(CleanEntryName(check.client_path.c_str())),
+          info(CleanEntryName(check.info_path.c_str()))
+    {
+    }
+
+    const PackageCheck& check;
+    PackageSurvey& survey;
+    const std::string client;  // the two paths, cleaned as entry names are
+    const std::string info;
+    bool client_seen = false;
+    bool client_regular = false;
+    unsigned int client_perm = 0;
+    bool info_seen = false;
+    std::string info_bytes;
+    int refused = 0;
+};
+
+std::string Quoted(const char* text) { return std::string("'") + (text ? text : "") + "'"; }
+
+std::string ErrorText(archive* a)
+{
+    const char* text = archive_error_string(a);
+    return text ? text : "unknown error";
+}
+
+// Reads the current entry's data; into, when given, keeps up to `keep`
+// bytes of it. The size read, or -1.
+long long ReadEntryData(archive* reader, std::string* into, size_t keep)
+{
+    char buffer[8192];
+    long long total = 0;
+    for (;;) {
+        const la_ssize_t got = archive_read_data(reader, buffer, sizeof buffer);
+        if (got <= 0)
+            return got < 0 ? -1 : total;
+        if (into && into->size() < keep)
+            into->append(buffer, std::min(static_cast<size_t>(got), keep - into->size()));
+        total += got;
+    }
+}
+
+void Refuse(Pass& p, const char* name, const std::string& why)
+{
+    if (++p.refused <= kListedRefusals)
+        p.survey.problems.push_back("entry " + Quoted(name) + " " + why);
+}
+
+// Notes one entry; -1 when its data cannot be read, which ends the pass.
+int NoteEntry(archive* reader, archive_entry* entry, Pass& p)
+{
+    const char* name = archive_entry_pathname(entry);
+    const std::string refusal = EntryRefusal(entry, true);
+    if (!refusal.empty()) {
+        Refuse(p, name, refusal);
+        return 0;
+    }
+    // A hard link carries no bytes of its own; what the survey reads must.
+    const bool regular = archive_entry_filetype(entry) == AE_IFREG && !archive_entry_hardlink(entry);
+    const std::string clean = CleanEntryName(name);
+    // A later entry of the same name replaces an earlier one on disk.
+    if (clean == p.client) {
+        p.client_seen = true;
+        p.client_regular = regular;
+        p.client_perm = archive_entry_perm(entry);
+    }
+    const bool is_info = clean == p.info;
+    if (is_info) {
+        p.info_seen = true;
+        p.info_bytes.clear();
+        p.survey.info_present = regular;
+    }
+    if (archive_entry_filetype(entry) != AE_IFREG)
+        return 0;
+    long long size = archive_entry_size_is_set(entry) ? archive_entry_size(entry) : -1;
+    // The INFO's bytes are read; so is the data of a file whose header
+    // does not state its size.
+    if ((is_info && regular) || size < 0) {
+        size = ReadEntryData(reader, is_info ? &p.info_bytes : nullptr, kMaxInfoBytes + 1);
+        if (size < 0) {
+            p.survey.problems.push_back("the data of entry " + Quoted(name)
+                                        + " cannot be read: " + ErrorText(reader));
+            return -1;
+        }
+    }
+    p.survey.unpacked_bytes += size;
+    return 0;
+}
+
+// 0 when the whole entry list was read.
+int ReadEntryList(archive* reader, Pass& p)
+{
+    for (;;) {
+        archive_entry* entry = nullptr;
+        const int r = archive_read_next_header(reader, &entry);
+        if (r == ARCHIVE_EOF)
+            return 0;
+        if (r != ARCHIVE_OK) {
+            p.survey.problems.push_back("the package's entry list cannot be read after "
+                                        + std::to_string(p.survey.entries)
+                                        + " entries: " + ErrorText(reader));
+            return -1;
+        }
+        ++p.survey.entries;
+        if (NoteEntry(reader, entry, p) != 0)
+            return -1;
+    }
+}
+
+void CheckClient(Pass& p)
+{
+    const std::string path = Quoted(p.check.client_path.c_str());
+    p.survey.client_present = p.client_seen && p.client_regular;
+    p.survey.client_executable = p.survey.client_present && (p.client_perm & 0111) != 0;
+    if (!p.client_seen) {
+        p.survey.problems.push_back("the package holds no client executable " + path);
+    } else if (!p.survey.client_present) {
+        p.survey.problems.push_back("the client executable " + path + " is not stored as a regular file");
+    } else if (!p.survey.client_executable) {
+        char mode[8];
+        snprintf(mode, sizeof mode, "0%o", p.client_perm & 07777);
+        p.survey.problems.push_back("the client executable " + path
+                                    + " has no execute permission (mode " + mode + ")");
+    }
+}
+
+// The INFO's bytes read as the launcher reads an INFO file, from a file of
+// their own.
+int ReadInfoBuild(const std::string& bytes, ustring& build, std::string& error)
+{
+    QTemporaryFile file;
+    if (!file.open() || file.write(bytes.data(), bytes.size()) != static_cast<qint64>(bytes.size())
+        || !file.flush()) {
+        error = file.errorString().toStdString();
+        return -1;
+    }
+    VerInfo info;
+    ReadVersionFile(ustring(file.fileName().toUtf8().toStdString()), info);
+    build = info.build_version;
+    return 0;
+}
+
+void CheckInfo(Pass& p)
+{
+    const std::string path = Quoted(p.check.info_path.c_str());
+    std::string error;
+    if (!p.info_seen) {
+        p.survey.problems.push_back("the package holds no INFO " + path);
+    } else if (!p.survey.info_present) {
+        p.survey.problems.push_back("the INFO " + path + " is not stored as a regular file");
+    } else if (p.info_bytes.size() > kMaxInfoBytes) {
+        p.survey.problems.push_back("the INFO " + path + " is larger than "
+                                    + std::to_string(kMaxInfoBytes) + " bytes");
+    } else if (ReadInfoBuild(p.info_bytes, p.survey.info_build, error) != 0) {
+        p.survey.problems.push_back("the INFO " + path + " cannot be read: " + error);
+    } else if (!p.check.expected_build.empty()
+               && BuildNumber(p.survey.info_build) != BuildNumber(p.check.expected_build)) {
+        p.survey.problems.push_back("the INFO " + path + " states build "
+                                    + std::to_string(BuildNumber(p.survey.info_build))
+                                    + ", not the expected build "
+                                    + std::to_string(BuildNumber(p.check.expected_build)));
+    }
+}
+
+void CheckDigest(PackageSource& source, const PackageCheck& check, PackageSurvey& survey)
+{
+    std::string error;
+    survey.sha256 = source.Digest(error);
+    if (survey.sha256.empty()) {
+        survey.problems.push_back("the package's SHA-256 digest cannot be computed: " + error);
+        return;
+    }
+    const QByteArray expected = QByteArray::fromStdString(check.expected_sha256).trimmed().toLower();
+    if (survey.sha256 != expected.toStdString())
+        survey.problems.push_back("the package's SHA-256 digest is " + survey.sha256
+                                  + ", not the expected " + check.expected_sha256);
+}
+
+// Opens the package and reads its entry list; 0 when the whole list was read.
+int ReadPackage(PackageSource& source, Pass& p)
+{
+    const PackageCheck& check = p.check;
+    std::string error;
+    if (source.Open(check.archive_path, !check.expected_sha256.empty(), error) != 0) {
+        p.survey.problems.push_back("the package " + Quoted(check.archive_path.c_str())
+                                    + " cannot be opened: " + error);
+        return -1;
+    }
+    archive* reader = archive_read_new();
+    if (!reader) {
+        p.survey.problems.push_back("no memory to read the package");
+        return -1;
+    }
+    archive_read_support_filter_all(reader);
+    archive_read_support_format_all(reader);
+    int r = source.Attach(reader);
+    if (r != ARCHIVE_OK) {
+        p.survey.problems.push_back("the package " + Quoted(check.archive_path.c_str())
+                                    + " cannot be read as an archive: " + ErrorText(reader));
+    } else {
+        r = ReadEntryList(reader, p);
+    }
+    archive_read_free(reader);
+    return r == ARCHIVE_OK ? 0 : -1;
+}
+
+}  // namespace
+
+PackageSurvey SurveyPackage(const PackageCheck& check)
+{
+    PackageSurvey survey;
+    Pass pass(check, survey);
+    PackageSource source;
+    const bool whole_list = ReadPackage(source, pass) == 0;
+    if (pass.refused > kListedRefusals)
+        survey.problems.push_back(std::to_string(pass.refused - kListedRefusals)
+                                  + " more entries are refused");
+    if (whole_list) {
+        CheckClient(pass);
+        CheckInfo(pass);
+    }
+    if (!check.expected_sha256.empty() && source.IsOpen())
+        CheckDigest(source, check, survey);
+    if (whole_list && !check.space_folder.empty())
+        CheckRoom(check.space_folder, survey);
+    return survey;
+}

@@ -1,0 +1,56 @@
+#ifndef VELMORA_LAUNCHER_PACKAGE_PREFLIGHT_H
+#define VELMORA_LAUNCHER_PACKAGE_PREFLIGHT_H
+
+#include <string>
+#include <vector>
+
+#include "ustring.h"
+
+// What a package must be for an installation to be worth starting, checked
+// before anything is stopped or moved. Needs neither the path registry nor
+// the service, so a packaging tool can check a package the same way.
+struct PackageCheck {
+    ustring archive_path;
+    // Paths inside the bundle, as the package names its entries.
+    ustring client_path;  // the client executable, e.g. "Contents/MacOS/cloud-drive-ui"
+    ustring info_path;    // the bundle's INFO, e.g. "Contents/Resources/INFO"
+    // The build_version the package's INFO must state (compared as build
+    // numbers, as the upgrade decision reads them); empty: not compared.
+    ustring expected_build;
+    // SHA-256 of the package file in hex; empty: not compared.
+    std::string expected_sha256;
+    // Where the bundle will be written; its volume (that of its nearest
+    // existing ancestor) must have room for the package. Empty: not checked.
+    ustring space_folder;
+};
+
+// What the survey found. problems holds one line per failed check, in the
+// order of the checks; an empty list means the package may be installed.
+struct PackageSurvey {
+    int entries = 0;                 // entries read, the total for the extractor
+    long long unpacked_bytes = 0;    // sum of the sizes of the file entries
+    bool client_present = false;     // the client path names a regular file
+    bool client_executable = false;  // ... with an execute permission bit
+    bool info_present = false;       // the INFO path names a regular file
+    ustring info_build;              // build_version of that INFO, as written
+    std::string sha256;              // digest in lowercase hex, when one was expected
+    long long needed_bytes = 0;      // unpacked size plus the margin, when room was checked
+    long long available_bytes = -1;  // room on the volume; -1 when not checked
+    std::vector<std::string> problems;
+};
+
+// Reads the package once: its entry list (headers only where the format
+// allows, the INFO's bytes, and every byte for the digest when one is
+// expected), then checks that
+// - the package opens and its whole entry list reads without error;
+// - every entry is a folder, a regular file, a symbolic link or a hard link,
+//   and no name or hard-link target is absolute, has a ".." component or
+//   names the destination itself (the extractor's own rules);
+// - the client path is a regular file with an execute bit, the INFO path a
+//   regular file stating expected_build;
+// - the file's digest is expected_sha256;
+// - the volume of space_folder has room for the unpacked size plus a margin.
+// Checks that need the whole list are skipped when it cannot be read.
+PackageSurvey SurveyPackage(const PackageCheck& check);
+
+#endif  // VELMORA_LAUNCHER_PACKAGE_PREFLIGHT_H

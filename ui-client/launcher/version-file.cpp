@@ -1,0 +1,50 @@
+#include "version-file.h"
+
+#include <cstdlib>
+
+#include <QByteArray>
+#include <QSettings>
+#include <QString>
+#include <QVariant>
+
+namespace {
+
+ustring ValueText(const QSettings& settings, const QString& key)
+{
+    return ustring(settings.value(key, QVariant()).toString().toUtf8().toStdString());
+}
+
+}  // namespace
+
+void ReadVersionFile(const ustring& path, VerInfo& info)
+{
+    QSettings settings(QString::fromUtf8(path.c_str()), QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("Version"));
+    struct Field {
+        const char* key;
+        ustring* value;
+    } fields[] = {
+        {"major_version", &info.major_version},
+        {"minor_version", &info.minor_version},
+        {"build_version", &info.build_version},
+        {"icon_overlay_version", &info.icon_overlay_version},
+    };
+    for (const Field& field : fields) {
+        QString key = QString::fromLatin1(field.key);
+        if (settings.contains(key)) {
+            *field.value = ValueText(settings, key);
+        }
+    }
+}
+
+ustring ReadVersionKey(const ustring& path, const char* key)
+{
+    QSettings settings(QString::fromUtf8(path.c_str()), QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("Version"));
+    return ValueText(settings, QString::fromLatin1(key));
+}
+
+int BuildNumber(const ustring& build_version)
+{
+    return build_version.empty() ? 0 : atoi(build_version.c_str());
+}

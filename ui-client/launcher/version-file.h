@@ -1,0 +1,26 @@
+#ifndef VELMORA_LAUNCHER_VERSION_FILE_H
+#define VELMORA_LAUNCHER_VERSION_FILE_H
+
+#include "ustring.h"
+
+// Version of a client bundle as its "INFO" file states it. Only
+// build_version takes part in the upgrade decision.
+struct VerInfo {
+    ustring major_version;
+    ustring minor_version;
+    ustring build_version;
+    ustring icon_overlay_version;
+};
+
+// Reads the keys of group "Version" that the INFO file at path holds; a
+// missing key leaves its field as it was, a missing file reads as one
+// without keys.
+void ReadVersionFile(const ustring& path, VerInfo& info);
+
+// The value of one more key of group "Version"; empty when it is absent.
+ustring ReadVersionKey(const ustring& path, const char* key);
+
+// A build_version as a number, with atoi's rules; an empty text is build 0.
+int BuildNumber(const ustring& build_version);
+
+#endif  // VELMORA_LAUNCHER_VERSION_FILE_H
