@@ -3,16 +3,21 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QByteArray>
+
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "bundle-check.h"
 #include "bundle-info.h"
 #include "client-tree.h"
 #include "command-line.h"
 #include "entry-checks.h"
 #include "file-op.h"
+#include "home-folder.h"
 #include "package-writer.h"
 #include "startup-paths.h"
 
@@ -82,24 +87,21 @@ bool ParseRequest(const std::vector<std::string> &args, Request &request, std::s
 
 // The client's own INFO must carry the version the launcher bundle will:
 // the launcher compares the two builds at every start, and reinstalls
-// when the installed one is lower. Fields left out are taken from it.
+// when the installed one is lower. Fields left out are taken from it. The
+// builds are compared by the launcher's own check of the package.
 VerInfo MergeVersions(const Request &request, Problems &problems)
 {
-    const std::string resources = request.client + "/Contents/Resources";
     VerInfo merged = request.version;
-    if (access((request.client + "/" + kBundleInfo).c_str(), F_OK) != 0)
-        return merged;  // reported by the entry checks
-    const VerInfo inner = ReadInfo(resources);
-    CheckBuild(inner, std::string("client INFO '") + kBundleInfo + "'", problems);
+    VerInfo inner;
+    ReadVersionFile(request.client + "/" + kBundleInfo, inner);
     for (const VersionOption &row : kVersionOptions) {
         const ustring &given = request.version.*row.field;
         const ustring &own = inner.*row.field;
         if (given.empty())
             merged.*row.field = own;
-        else if (!own.empty() && atoi(own.c_str()) != atoi(given.c_str()))
+        else if (row.field != &VerInfo::build_version && !own.empty() && own != given)
             problems.push_back(std::string("the client's INFO says ") + (row.option + 2) + " " + own.c_str() +
-                               ", not " + given.c_str() + " (" + row.option +
-                               "): the two must agree, or the launcher reinstalls at every start");
+                               ", not " + given.c_str() + " (" + row.option + ")");
     }
     return merged;
 }
@@ -120,50 +122,67 @@ void CheckOut(const std::string &out, Problems &problems)
         problems.push_back("'" + out + "' exists; velmora-pack writes a new bundle only");
 }
 
-// Everything is written into a folder beside --out and renamed into place
+// The bundle is written into a folder beside --out and renamed into place
 // at the end, so a failure leaves nothing that looks like a bundle.
-int WriteBundle(const Request &request, const PackEntries &entries, const VerInfo &version,
-                PackageSummary &summary, std::string &error)
-{
+class Stage {
+public:
+    explicit Stage(const std::string &out) : out_(out), path_(out + ".partial-" + std::to_string(getpid())) {}
+    ~Stage()
+    {
+        if (!committed_)
+            FSRemove(path_);
+    }
+
     // mkdir, not mkdtemp: the bundle's folder gets the modes of every
     // other folder under the umask, as the user expects.
-    const std::string stage = request.out + ".partial-" + std::to_string(getpid());
-    if (mkdir(stage.c_str(), 0777) != 0) {
-        error = "cannot create '" + stage + "': " + strerror(errno);
-        return -1;
+    int Create(std::string &error)
+    {
+        if (mkdir(path_.c_str(), 0777) != 0 || FSMKDir(FSParentPath(Package()), true) != 0 ||
+            FSMKDir(FSParentPath(Launcher()), true) != 0) {
+            error = "cannot create '" + path_ + "': " + strerror(errno);
+            return -1;
+        }
+        return 0;
     }
-    const std::string contents = stage + "/Contents";
-    const std::string package = contents + "/Resources/" + kResourcePackage;
-    const std::string launcher = contents + "/MacOS/velmora-launcher";
-    int r = FSMKDir(FSParentPath(package), true) == 0 && FSMKDir(FSParentPath(launcher), true) == 0 ? 0 : -1;
-    if (r != 0)
-        error = "cannot create folders in '" + stage + "'";
-    if (r == 0 && (FSCopy(request.launcher, launcher, false) != 0 || chmod(launcher.c_str(), 0755) != 0)) {
-        error = "cannot copy the launcher to '" + launcher + "'";
-        r = -1;
+
+    std::string Package() const { return path_ + "/Contents/Resources/" + kResourcePackage; }
+    std::string Launcher() const { return path_ + "/Contents/MacOS/velmora-launcher"; }
+    std::string Info() const { return path_ + "/" + kBundleInfo; }
+
+    // The launcher and the INFO beside the package, then the rename.
+    int Commit(const std::string &launcher, const VerInfo &version, std::string &error)
+    {
+        const std::string digest = FileSha256(Package());
+        if (FSCopy(launcher, Launcher(), false) != 0 || chmod(Launcher().c_str(), 0755) != 0)
+            error = "cannot copy the launcher to '" + Launcher() + "'";
+        else if (digest.empty() || WriteInfo(Info(), version, digest) != 0)
+            error = "cannot write '" + Info() + "'";
+        else if (rename(path_.c_str(), out_.c_str()) != 0)
+            error = "cannot rename '" + path_ + "' to '" + out_ + "': " + strerror(errno);
+        committed_ = error.empty();
+        return committed_ ? 0 : -1;
     }
-    if (r == 0)
-        r = WritePackage(package, entries, summary, error);
-    const std::string digest = r == 0 ? FileSha256(package) : std::string();
-    if (r == 0 && (digest.empty() || WriteInfo(stage + "/" + kBundleInfo, version, digest) != 0)) {
-        error = "cannot write '" + stage + "/" + kBundleInfo + "'";
-        r = -1;
-    }
-    if (r == 0 && rename(stage.c_str(), request.out.c_str()) != 0) {
-        error = "cannot rename '" + stage + "' to '" + request.out + "'";
-        r = -1;
-    }
-    if (r != 0)
-        FSRemove(stage);
-    return r;
+
+private:
+    const std::string out_;
+    const std::string path_;
+    bool committed_ = false;
+};
+
+int Report(const Problems &problems, const std::string &error)
+{
+    for (const std::string &problem : problems)
+        fprintf(stderr, "velmora-pack: %s\n", problem.c_str());
+    if (!error.empty())
+        fprintf(stderr, "velmora-pack: %s\n", error.c_str());
+    fprintf(stderr, "velmora-pack: %s, nothing written\n", error.empty() ? "refused" : "failed");
+    return error.empty() ? kExitRefused : kExitFailed;
 }
 
-void PrintSummary(const Request &request, const PackageSummary &summary, const VerInfo &version)
+long long FileSize(const std::string &path)
 {
-    printf("%s: %d entries, %lld bytes unpacked, %lld bytes packed, build %s (version %s.%s.%s, overlay %s)\n",
-           request.out.c_str(), summary.entries, static_cast<long long>(summary.unpacked),
-           static_cast<long long>(summary.packed), version.build_version.c_str(), version.major_version.c_str(),
-           version.minor_version.c_str(), version.build_version.c_str(), version.icon_overlay_version.c_str());
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 ? static_cast<long long>(st.st_size) : 0;
 }
 
 }  // namespace
@@ -183,22 +202,32 @@ int RunBundle(const std::vector<std::string> &args)
 
     Problems problems;
     PackEntries entries;
-    ReadClientTree(request.client, entries, problems);
-    CheckEntries(entries, problems);
+    const bool readable = ReadClientTree(request.client, entries, problems);
     const VerInfo version = MergeVersions(request, problems);
     CheckLauncher(request.launcher, problems);
     CheckOut(request.out, problems);
-    if (!problems.empty()) {
-        for (const std::string &problem : problems)
-            fprintf(stderr, "velmora-pack: %s\n", problem.c_str());
-        fprintf(stderr, "velmora-pack: refused, nothing written\n");
-        return kExitRefused;
-    }
-    PackageSummary summary;
-    if (WriteBundle(request, entries, version, summary, error) != 0) {
-        fprintf(stderr, "velmora-pack: %s\n", error.c_str());
-        return kExitFailed;
-    }
-    PrintSummary(request, summary, version);
+    if (!readable)
+        return Report(problems, error);
+    CheckEntries(entries, problems);
+    // A name that is not UTF-8 cannot be stored as the launcher reads
+    // names; it is reported above and left out of the trial package.
+    entries.erase(std::remove_if(entries.begin(), entries.end(),
+                                 [](const PackEntry &entry) {
+                                     return !SurvivesPathRoundTrip(QByteArray::fromStdString(entry.name));
+                                 }),
+                  entries.end());
+    // The package is written first and checked as the launcher will check
+    // it, so that every problem is listed at once, in the launcher's words.
+    Stage stage(request.out);
+    if (stage.Create(error) != 0 || WritePackage(stage.Package(), entries, error) != 0)
+        return Report(problems, error);
+    const PackageSurvey survey = CheckPackage(stage.Package(), version.build_version, "", problems);
+    if (!problems.empty() || stage.Commit(request.launcher, version, error) != 0)
+        return Report(problems, error);
+    printf("%s: %d entries, %lld bytes unpacked, %lld bytes packed, build %s (version %s.%s.%s, overlay %s)\n",
+           request.out.c_str(), survey.entries, survey.unpacked_bytes,
+           FileSize(request.out + "/Contents/Resources/" + kResourcePackage), version.build_version.c_str(),
+           version.major_version.c_str(), version.minor_version.c_str(), version.build_version.c_str(),
+           version.icon_overlay_version.c_str());
     return kExitOk;
 }

@@ -5,17 +5,7 @@
 
 #include <cstdlib>
 
-#include "uipathmanager.h"
-#include "version-probe.h"
-
 const char kPackageSha256Key[] = "package_sha256";
-
-VerInfo ReadInfo(const std::string &resources_folder)
-{
-    UIPathManager::getInstance()->setPath("root_resource_path", QString::fromStdString(resources_folder));
-    VersionProbe probe;
-    return probe.Packaged();
-}
 
 int WriteInfo(const std::string &path, const VerInfo &version, const std::string &sha256)
 {

@@ -3,16 +3,12 @@
 
 #include <string>
 
-#include "cloud-service.h"
 #include "pack-entry.h"
+#include "version-file.h"
 
 // The key of the package's SHA-256 (lowercase hex) in group "Version" of
 // the launcher bundle's INFO.
 extern const char kPackageSha256Key[];
-
-// A bundle's INFO as the launcher reads it, through the service's own
-// loader. Fields the file lacks stay empty.
-VerInfo ReadInfo(const std::string &resources_folder);
 
 // The launcher bundle's INFO: the four fields (empty ones left out) and the
 // package digest. 0, or -1.

@@ -28,13 +28,15 @@ bool ListFolder(const std::string &folder, std::vector<std::string> &names)
     return r == 0;
 }
 
+// A package holds folders, files and links only: a zip cannot even store
+// anything else, and the launcher refuses it in any format.
 const char *SpecialKind(mode_t mode)
 {
     if (S_ISFIFO(mode))
-        return "named pipe";
+        return "a named pipe";
     if (S_ISSOCK(mode))
-        return "socket";
-    return "device";
+        return "a socket";
+    return "a device";
 }
 
 bool Describe(const std::string &path, const std::string &name, PackEntry &entry, Problems &problems)
@@ -61,8 +63,9 @@ bool Describe(const std::string &path, const std::string &name, PackEntry &entry
         }
         entry.link = target.c_str();
     } else {
-        entry.kind = PackEntry::Special;
-        entry.what = SpecialKind(st.st_mode);
+        problems.push_back("'" + name + "' is " + SpecialKind(st.st_mode) +
+                           "; a package holds only folders, files and links");
+        return false;
     }
     return true;
 }

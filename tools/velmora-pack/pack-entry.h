@@ -6,9 +6,11 @@
 #include <vector>
 
 // One entry of a package, whether read from a client bundle folder or from
-// an existing package: the same checks hold for both.
+// an existing package: the same checks hold for both. Special files are
+// never entries: the folder's reader reports them, the launcher's
+// pre-flight refuses them in a package.
 struct PackEntry {
-    enum Kind { Folder, File, Symlink, Hardlink, Special };
+    enum Kind { Folder, File, Symlink, Hardlink };
 
     std::string name;    // as the package stores it: "Contents/MacOS/cloud-drive-ui"
     Kind kind = File;
@@ -16,7 +18,6 @@ struct PackEntry {
     std::string link;    // the target of a symbolic or hard link
     int64_t size = 0;    // bytes of a file
     std::string source;  // the file on disk it is packed from (a folder's entries only)
-    std::string what;    // of a special file: "named pipe", "device", "socket"
 };
 
 using PackEntries = std::vector<PackEntry>;

@@ -5,11 +5,11 @@
 
 #include "pack-entry.h"
 
-// Reads an existing package's entries as the launcher's reader sees them
-// (every format and filter the library knows), and the bytes of the one
-// entry named keep_name. 0, or -1 with the reason in error: a package that
-// cannot be opened or read to its end.
-int ReadPackage(const std::string &path, const std::string &keep_name, PackEntries &entries, std::string &kept,
-                std::string &error);
+// The entries of an existing package as the launcher's reader sees them
+// (every format and filter the library knows), for the checks the
+// launcher's pre-flight leaves out. Entries the pre-flight refuses by kind
+// or name are left out: it reports them itself, and so does a package
+// that cannot be read to its end.
+PackEntries ReadPackageEntries(const std::string &path);
 
 #endif  // VELMORA_PACK_PACKAGE_READER_H

@@ -62,7 +62,7 @@ int WriteData(archive *writer, const PackEntry &entry, int fd, int64_t size, std
     return 0;
 }
 
-int WriteEntry(archive *writer, const PackEntry &entry, PackageSummary &summary, std::string &error)
+int WriteEntry(archive *writer, const PackEntry &entry, std::string &error)
 {
     const int fd = open(entry.source.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
     struct stat st;
@@ -80,15 +80,12 @@ int WriteEntry(archive *writer, const PackEntry &entry, PackageSummary &summary,
         r = WriteData(writer, entry, fd, st.st_size, error);
     if (fd >= 0)
         close(fd);
-    summary.entries += r == 0 ? 1 : 0;
-    summary.unpacked += r == 0 && entry.kind == PackEntry::File ? st.st_size : 0;
     return r;
 }
 
 }  // namespace
 
-int WritePackage(const std::string &path, const PackEntries &entries, PackageSummary &summary,
-                 std::string &error)
+int WritePackage(const std::string &path, const PackEntries &entries, std::string &error)
 {
     archive *writer = archive_write_new();
     int r = 0;
@@ -97,13 +94,10 @@ int WritePackage(const std::string &path, const PackEntries &entries, PackageSum
         archive_write_open_filename(writer, path.c_str()) != ARCHIVE_OK)
         r = Fail(writer, error, "cannot write '" + path + "'");
     for (size_t i = 0; r == 0 && i < entries.size(); ++i)
-        r = WriteEntry(writer, entries[i], summary, error);
+        r = WriteEntry(writer, entries[i], error);
     if (archive_write_close(writer) != ARCHIVE_OK && r == 0)
         r = Fail(writer, error, "cannot finish '" + path + "'");
     archive_write_free(writer);
-    struct stat st;
-    if (r == 0 && stat(path.c_str(), &st) == 0)
-        summary.packed = st.st_size;
     return r;
 }
 
