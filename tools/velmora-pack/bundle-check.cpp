@@ -12,16 +12,17 @@ namespace {
 
 const char kLauncherExecutable[] = "Contents/MacOS/velmora-launcher";
 
-void CheckLauncherExecutable(const std::string &bundle, Problems &problems)
+}  // namespace
+
+std::string LauncherProblem(const std::string &path, const std::string &shown)
 {
     struct stat st;
-    if (stat((bundle + "/" + kLauncherExecutable).c_str(), &st) != 0 || !S_ISREG(st.st_mode))
-        problems.push_back(std::string("no launcher at '") + kLauncherExecutable + "'");
-    else if ((st.st_mode & S_IXUSR) == 0)
-        problems.push_back(std::string("the launcher '") + kLauncherExecutable + "' is not executable");
+    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return "no launcher at '" + shown + "'";
+    if ((st.st_mode & S_IXUSR) == 0)
+        return "the launcher '" + shown + "' is not executable";
+    return std::string();
 }
-
-}  // namespace
 
 PackageSurvey CheckPackage(const std::string &package, const ustring &expected_build,
                            const std::string &expected_sha256, Problems &problems)
@@ -45,7 +46,9 @@ PackageSurvey CheckPackage(const std::string &package, const ustring &expected_b
 BundleCheck CheckLauncherBundle(const std::string &bundle)
 {
     BundleCheck result;
-    CheckLauncherExecutable(bundle, result.problems);
+    const std::string launcher = LauncherProblem(bundle + "/" + kLauncherExecutable, kLauncherExecutable);
+    if (!launcher.empty())
+        result.problems.push_back(launcher);
     const std::string info = bundle + "/" + kBundleInfo;
     if (access(info.c_str(), F_OK) != 0) {
         result.problems.push_back(std::string("no launcher bundle INFO at '") + kBundleInfo + "'");

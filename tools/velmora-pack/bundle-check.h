@@ -14,6 +14,10 @@
 PackageSurvey CheckPackage(const std::string &package, const ustring &expected_build,
                            const std::string &expected_sha256, Problems &problems);
 
+// Why the file at path cannot serve as the launcher (shown as shown), or
+// empty: it must be a regular file its owner may run.
+std::string LauncherProblem(const std::string &path, const std::string &shown);
+
 // A launcher bundle as a start of its launcher needs it: the launcher
 // executable, the bundle's INFO with a whole build number, the package
 // checked against that build and the digest the INFO records, and its

@@ -106,15 +106,6 @@ VerInfo MergeVersions(const Request &request, Problems &problems)
     return merged;
 }
 
-void CheckLauncher(const std::string &launcher, Problems &problems)
-{
-    struct stat st;
-    if (stat(launcher.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
-        problems.push_back("launcher '" + launcher + "' is not a file");
-    else if ((st.st_mode & S_IXUSR) == 0)
-        problems.push_back("launcher '" + launcher + "' is not executable");
-}
-
 void CheckOut(const std::string &out, Problems &problems)
 {
     struct stat st;
@@ -204,7 +195,9 @@ int RunBundle(const std::vector<std::string> &args)
     PackEntries entries;
     const bool readable = ReadClientTree(request.client, entries, problems);
     const VerInfo version = MergeVersions(request, problems);
-    CheckLauncher(request.launcher, problems);
+    const std::string launcher = LauncherProblem(request.launcher, request.launcher);
+    if (!launcher.empty())
+        problems.push_back(launcher);
     CheckOut(request.out, problems);
     if (!readable)
         return Report(problems, error);
