@@ -17,6 +17,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace child_process {
@@ -60,15 +61,19 @@ inline std::vector<pid_t> OwnChildren()
 // Starts exe with exactly the given environment; standard output and error
 // go to the given files (or /dev/null when empty). Everything is prepared
 // before fork, so the caller may have threads.
-inline pid_t Start(const std::string &exe, std::vector<std::string> env, const std::string &outPath,
-                   const std::string &errPath)
+// args follow the program's own name.
+inline pid_t Start(const std::string &exe, std::vector<std::string> args, std::vector<std::string> env,
+                   const std::string &outPath, const std::string &errPath)
 {
-    std::string program = exe;
+    args.insert(args.begin(), exe);
+    std::vector<char *> argv;
+    for (std::string &item : args)
+        argv.push_back(&item[0]);
+    argv.push_back(nullptr);
     std::vector<char *> envp;
     for (std::string &item : env)
         envp.push_back(&item[0]);
     envp.push_back(nullptr);
-    char *argv[] = {&program[0], nullptr};
     const int flags = O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC;
     const int out = open(outPath.empty() ? "/dev/null" : outPath.c_str(), flags, 0600);
     const int err = open(errPath.empty() ? "/dev/null" : errPath.c_str(), flags, 0600);
@@ -76,12 +81,18 @@ inline pid_t Start(const std::string &exe, std::vector<std::string> env, const s
     if (child == 0) {
         dup2(out, 1);
         dup2(err, 2);
-        execve(argv[0], argv, envp.data());
+        execve(argv[0], argv.data(), envp.data());
         _exit(127);
     }
     close(out);
     close(err);
     return child;
+}
+
+inline pid_t Start(const std::string &exe, std::vector<std::string> env, const std::string &outPath,
+                   const std::string &errPath)
+{
+    return Start(exe, {}, std::move(env), outPath, errPath);
 }
 
 // The exit status, 128 + the signal number for a killed child, -1 on error.

@@ -35,6 +35,16 @@ inline std::string Make(const std::string &binDir, const std::string &outDir, co
     return outDir + "/" + name + ".app";
 }
 
+// A test that rewrites the package after velmora-pack made the bundle
+// drops the digest the bundle's INFO records, as the launcher accepts a
+// bundle without one; 0 when done.
+inline int ForgetPackageDigest(const std::string &bundle)
+{
+    const std::string command =
+        "sed -i '/^package_sha256=/d' '" + bundle + "/Contents/Resources/INFO'";
+    return system(command.c_str());
+}
+
 }  // namespace demo_bundle
 
 #endif  // TESTS_DEMO_BUNDLE_H

@@ -326,6 +326,7 @@ TEST_F(LauncherE2ETest, NamesOutsideAsciiInstallWithoutAUtf8Locale)
                                 "/Contents/Resources/fr.lproj/G\303\251n\303\251ral.strings' && rm '" + package +
                                 "' && bsdtar --format zip -C '" + stage + "' -cf '" + package + "' Contents";
     ASSERT_EQ(system(("bash -c \"" + command + "\"").c_str()), 0);
+    ASSERT_EQ(demo_bundle::ForgetPackageDigest(bundle), 0);
 
     ASSERT_EQ(RunLauncher(bundle), 0) << Output("launcher", "err");
     EXPECT_EQ(ReadFile(App() + "/Contents/Resources/fr.lproj/G\303\251n\303\251ral.strings"), "texte\n")

@@ -1,0 +1,119 @@
+#include "package-writer.h"
+
+#include <archive.h>
+#include <archive_entry.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QCryptographicHash>
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+const size_t kBlockSize = 64 * 1024;
+
+int Fail(archive *writer, std::string &error, const std::string &what)
+{
+    const char *text = archive_error_string(writer);
+    error = what + ": " + (text != nullptr ? text : strerror(archive_errno(writer)));
+    return -1;
+}
+
+void FillHeader(archive_entry *header, const PackEntry &entry, const struct stat &st)
+{
+    archive_entry_set_pathname(header, entry.name.c_str());
+    archive_entry_set_perm(header, entry.mode);
+    archive_entry_set_mtime(header, st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
+    switch (entry.kind) {
+    case PackEntry::Folder:
+        archive_entry_set_filetype(header, AE_IFDIR);
+        break;
+    case PackEntry::Symlink:
+        archive_entry_set_filetype(header, AE_IFLNK);
+        archive_entry_set_symlink(header, entry.link.c_str());
+        break;
+    default:
+        archive_entry_set_filetype(header, AE_IFREG);
+        archive_entry_set_size(header, st.st_size);
+        break;
+    }
+}
+
+// The file's bytes as they are when read; a file that changes size while
+// it is packed is an error rather than a damaged entry.
+int WriteData(archive *writer, const PackEntry &entry, int fd, int64_t size, std::string &error)
+{
+    char buffer[kBlockSize];
+    int64_t left = size;
+    while (left > 0) {
+        const ssize_t n = read(fd, buffer, sizeof(buffer));
+        if (n <= 0) {
+            error = "cannot read '" + entry.source + "': " + (n < 0 ? strerror(errno) : "it shrank");
+            return -1;
+        }
+        if (archive_write_data(writer, buffer, n) != n)
+            return Fail(writer, error, "cannot write '" + entry.name + "'");
+        left -= n;
+    }
+    return 0;
+}
+
+int WriteEntry(archive *writer, const PackEntry &entry, std::string &error)
+{
+    const int fd = open(entry.source.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    struct stat st;
+    if (entry.kind == PackEntry::Symlink ? lstat(entry.source.c_str(), &st) != 0 : fd < 0 || fstat(fd, &st) != 0) {
+        error = "cannot read '" + entry.source + "': " + strerror(errno);
+        if (fd >= 0)
+            close(fd);
+        return -1;
+    }
+    archive_entry *header = archive_entry_new();
+    FillHeader(header, entry, st);
+    int r = archive_write_header(writer, header) == ARCHIVE_OK ? 0 : Fail(writer, error, "cannot write '" + entry.name + "'");
+    archive_entry_free(header);
+    if (r == 0 && entry.kind == PackEntry::File)
+        r = WriteData(writer, entry, fd, st.st_size, error);
+    if (fd >= 0)
+        close(fd);
+    return r;
+}
+
+}  // namespace
+
+int WritePackage(const std::string &path, const PackEntries &entries, std::string &error)
+{
+    archive *writer = archive_write_new();
+    int r = 0;
+    if (archive_write_set_format_zip(writer) != ARCHIVE_OK || archive_write_zip_set_compression_deflate(writer) != ARCHIVE_OK ||
+        archive_write_set_format_option(writer, "zip", "hdrcharset", "UTF-8") != ARCHIVE_OK ||
+        archive_write_open_filename(writer, path.c_str()) != ARCHIVE_OK)
+        r = Fail(writer, error, "cannot write '" + path + "'");
+    for (size_t i = 0; r == 0 && i < entries.size(); ++i)
+        r = WriteEntry(writer, entries[i], error);
+    if (archive_write_close(writer) != ARCHIVE_OK && r == 0)
+        r = Fail(writer, error, "cannot finish '" + path + "'");
+    archive_write_free(writer);
+    return r;
+}
+
+std::string FileSha256(const std::string &path)
+{
+    // Opened by its bytes, whatever the locale makes of the name.
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    QFile file;
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (fd < 0)
+        return std::string();
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        close(fd);
+        return std::string();
+    }
+    if (!hash.addData(&file))
+        return std::string();
+    return hash.result().toHex().toStdString();
+}
