@@ -132,6 +132,10 @@ const BadPackage kBadPackages[] = {
      {"the client executable 'Contents/MacOS/cloud-drive-ui' is not stored as a regular file"}},
     {"client_not_executable", With(Without(kClient), FileEntry(kClient, "client", 0644)), nullptr, 0,
      {"the client executable 'Contents/MacOS/cloud-drive-ui' has no execute permission (mode 0644)"}},
+    // Installed files belong to the user, so only the owner's bit lets the client start.
+    {"client_executable_by_others_only", With(Without(kClient), FileEntry(kClient, "client", 0611)),
+     nullptr, 0,
+     {"the client executable 'Contents/MacOS/cloud-drive-ui' has no execute permission (mode 0611)"}},
     {"no_info", Without(kInfo), nullptr, 0, {"the package holds no INFO 'Contents/Resources/INFO'"}},
     {"other_build", GoodEntries("120"), nullptr, 0,
      {"the INFO 'Contents/Resources/INFO' states build 120, not the expected build 121"}},

@@ -5,8 +5,6 @@
 
 #include <cstdlib>
 
-const char kPackageSha256Key[] = "package_sha256";
-
 int WriteInfo(const std::string &path, const VerInfo &version, const std::string &sha256)
 {
     QSettings info(QString::fromStdString(path), QSettings::IniFormat);

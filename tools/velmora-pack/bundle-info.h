@@ -6,10 +6,6 @@
 #include "pack-entry.h"
 #include "version-file.h"
 
-// The key of the package's SHA-256 (lowercase hex) in group "Version" of
-// the launcher bundle's INFO.
-extern const char kPackageSha256Key[];
-
 // The launcher bundle's INFO: the four fields (empty ones left out) and the
 // package digest. 0, or -1.
 int WriteInfo(const std::string &path, const VerInfo &version, const std::string &sha256);

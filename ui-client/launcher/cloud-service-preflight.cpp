@@ -38,7 +38,7 @@ int Service::PreflightPackage()
     // nothing to compare.
     check.expected_build = target_version.build_version;
     check.expected_sha256 =
-        ReadVersionKey(RegistryPath("root_resource_path") + "/INFO", "package_sha256").c_str();
+        ReadVersionKey(RegistryPath("root_resource_path") + "/INFO", kPackageSha256Key).c_str();
     check.space_folder = user_app_path;
     const PackageSurvey survey = SurveyPackage(check);
     if (!survey.problems.empty()) {

@@ -1,5 +1,7 @@
 #include "package-preflight.h"
 
+#include <sys/stat.h>
+
 #include <archive.h>
 #include <archive_entry.h>
 
@@ -135,7 +137,7 @@ void CheckClient(Pass& p)
 {
     const std::string path = Quoted(p.check.client_path.c_str());
     p.survey.client_present = p.client_seen && p.client_regular;
-    p.survey.client_executable = p.survey.client_present && (p.client_perm & 0111) != 0;
+    p.survey.client_executable = p.survey.client_present && (p.client_perm & S_IXUSR) != 0;
     if (!p.client_seen) {
         p.survey.problems.push_back("the package holds no client executable " + path);
     } else if (!p.survey.client_present) {

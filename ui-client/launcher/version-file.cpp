@@ -44,6 +44,8 @@ ustring ReadVersionKey(const ustring& path, const char* key)
     return ValueText(settings, QString::fromLatin1(key));
 }
 
+const char kPackageSha256Key[] = "package_sha256";
+
 int BuildNumber(const ustring& build_version)
 {
     return build_version.empty() ? 0 : atoi(build_version.c_str());

@@ -17,6 +17,10 @@ struct VerInfo {
 // without keys.
 void ReadVersionFile(const ustring& path, VerInfo& info);
 
+// The key of the package's SHA-256 (lowercase hex) in group "Version" of
+// the launcher bundle's INFO; a bundle without it is not checked.
+extern const char kPackageSha256Key[];
+
 // The value of one more key of group "Version"; empty when it is absent.
 ustring ReadVersionKey(const ustring& path, const char* key);
 
