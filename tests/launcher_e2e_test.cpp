@@ -546,8 +546,9 @@ protected:
     std::string older, newer;
 };
 
-// The first launcher is caught holding the lock: it waits for a stopped
-// client. The second must wait for it, then decide again from what it left.
+// The first launcher is caught holding the lock, after its decision: it is
+// waiting for a stopped client, and is then stopped itself. The second must
+// wait for it, then decide again from what it left.
 TEST_F(TwoLaunchersTest, SecondLauncherWaitsAndDecidesAgain)
 {
     const std::string installed = MakeBundle(100, kVerbose);
@@ -564,17 +565,23 @@ TEST_F(TwoLaunchersTest, SecondLauncherWaitsAndDecidesAgain)
             for (int i = 0; i < 600 && Log().find("local appdata exist") == std::string::npos; ++i)
                 std::this_thread::sleep_for(std::chrono::milliseconds(20));
             ASSERT_NE(Log().find("local appdata exist"), std::string::npos) << Log();
+            ASSERT_EQ(kill(holder, SIGSTOP), 0);
             const pid_t waiter = StartOther(bundles[1 - first], other);
-            bool waiting = false;
-            for (int i = 0; i < 500 && !waiting; ++i) {
+            // Until it waits, or goes on to its own decision.
+            const std::string waiting = "is held by another launcher, waiting up to";
+            std::string lines;
+            for (int i = 0; i < 3000 && lines.find(waiting) == std::string::npos &&
+                            lines.find("Target version") == std::string::npos;
+                 ++i) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(20));
-                waiting = LinesOfPid(Log(), waiter).find("another launcher is installing into") != std::string::npos;
+                lines = LinesOfPid(Log(), waiter);
             }
-            EXPECT_TRUE(waiting) << Log();
+            EXPECT_NE(lines.find(waiting), std::string::npos) << lines;
+            kill(holder, SIGCONT);
             kill(client, SIGCONT);
             WaitReaping({holder, waiter});
             ExpectWholeBuild(102);
-            const std::string lines = LinesOfPid(Log(), waiter);
+            lines = LinesOfPid(Log(), waiter);
             EXPECT_NE(lines.find("the other launcher is done after"), std::string::npos) << lines;
             EXPECT_NE(lines.find(first == 0 ? "local appdata exist" : "launcher(94): no need to upgrade"),
                       std::string::npos)

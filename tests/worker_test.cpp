@@ -109,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
         Run{"kept_by_another_launcher",
             "lock",
             {"post locked"},
-            "): another launcher is still installing, not installing; starting the client\n"},
+            "): another launcher still holds the install lock, not installing; starting the client\n"},
         Run{"unusable",
             "folder",
             {"pre", "decide", "upgrade", "post"},

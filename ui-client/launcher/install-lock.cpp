@@ -90,21 +90,22 @@ void InstallLock::Release()
 int InstallLock::OpenLockFile()
 {
     if (folder.empty() || FSMKDir(folder, true) != 0) {
-        VLOG(4, kComponent, __LINE__, "(%5d:%5d) [WARNING] install-lock(%d): no per-user folder '%s'\n",
-             folder.c_str());
+        VLOG(4, kComponent, __LINE__,
+             "(%5d:%5d) [WARNING] install-lock(%d): no per-user folder '%s'\n", folder.c_str());
         return -1;
     }
     int fd = open(path.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) {
         int error = errno;
-        VLOG(4, kComponent, __LINE__, "(%5d:%5d) [WARNING] install-lock(%d): cannot open '%s': %s (%d)\n",
-             path.c_str(), strerror(error), error);
+        VLOG(4, kComponent, __LINE__,
+             "(%5d:%5d) [WARNING] install-lock(%d): cannot open '%s': %s (%d)\n", path.c_str(),
+             strerror(error), error);
         return -1;
     }
     struct stat st;
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        VLOG(4, kComponent, __LINE__, "(%5d:%5d) [WARNING] install-lock(%d): '%s' is not a regular file\n",
-             path.c_str());
+        VLOG(4, kComponent, __LINE__,
+             "(%5d:%5d) [WARNING] install-lock(%d): '%s' is not a regular file\n", path.c_str());
         close(fd);
         return -1;
     }
@@ -116,24 +117,25 @@ InstallLock::Result InstallLock::WaitForHolder(int fd)
     TryResult state = TryLock(fd);
     if (state == kBusy) {
         VLOG(5, kComponent, __LINE__,
-             "(%5d:%5d) [NOTE] install-lock(%d): another launcher is installing into '%s', waiting up to "
-             "%ld ms\n",
-             folder.c_str(), static_cast<long>(bound.count()));
+             "(%5d:%5d) [NOTE] install-lock(%d): '%s' is held by another launcher, waiting up "
+             "to %ld ms\n",
+             path.c_str(), static_cast<long>(bound.count()));
         const steady_clock::time_point start = steady_clock::now();
         const steady_clock::time_point deadline = start + bound;
-        for (steady_clock::time_point now = start; state == kBusy && now < deadline; now = steady_clock::now()) {
+        for (auto now = start; state == kBusy && now < deadline; now = steady_clock::now()) {
             std::this_thread::sleep_for(std::min<steady_clock::duration>(kRetryInterval, deadline - now));
             state = TryLock(fd);
         }
         if (state == kTaken) {
-            VLOG(5, kComponent, __LINE__, "(%5d:%5d) [NOTE] install-lock(%d): the other launcher is done after %ld ms\n",
+            VLOG(5, kComponent, __LINE__,
+                 "(%5d:%5d) [NOTE] install-lock(%d): the other launcher is done after %ld ms\n",
                  Millis(steady_clock::now() - start));
         }
     }
     if (state == kFailed) {
         int error = errno;
-        VLOG(4, kComponent, __LINE__, "(%5d:%5d) [WARNING] install-lock(%d): flock '%s': %s (%d)\n", path.c_str(),
-             strerror(error), error);
+        VLOG(4, kComponent, __LINE__, "(%5d:%5d) [WARNING] install-lock(%d): flock '%s': %s (%d)\n",
+             path.c_str(), strerror(error), error);
         return kUnusable;
     }
     return state == kTaken ? kHeld : kTimedOut;

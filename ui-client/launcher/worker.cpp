@@ -110,14 +110,15 @@ bool Worker::TakeInstallLock()
     case InstallLock::kHeld:
         return true;
     case InstallLock::kUnusable:
-        VLOG(4, kComponent, __LINE__, "(%5d:%5d) [WARNING] launcher(%d): installing without the install lock\n");
+        VLOG(4, kComponent, __LINE__,
+             "(%5d:%5d) [WARNING] launcher(%d): installing without the install lock\n");
         return true;
     case InstallLock::kTimedOut:
         break;
     }
     VLOG(3, kComponent, __LINE__,
-         "(%5d:%5d) [ERROR] launcher(%d): another launcher is still installing, not installing; starting the "
-         "client\n");
+         "(%5d:%5d) [ERROR] launcher(%d): another launcher still holds the install lock, not installing; "
+         "starting the client\n");
     return false;
 }
 
