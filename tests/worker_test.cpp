@@ -113,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
         Run{"unusable",
             "folder",
             {"pre", "decide", "upgrade", "post"},
-            "): installing without the install lock\n"}),
+            "): going on without the install lock\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

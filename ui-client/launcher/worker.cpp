@@ -99,8 +99,8 @@ void Worker::HandleServicce()
 // False when another launcher kept the lock past the bound. Installing then
 // could mix two builds in one bundle, so this run installs nothing and only
 // starts the client. A lock that cannot be used at all (something other than
-// a file at its name) must not stop every install for good: the run goes on
-// unguarded, as before the lock existed.
+// a file at its name, a volume without flock) must not stop every install for
+// good: the run goes on unguarded.
 bool Worker::TakeInstallLock()
 {
     if (installLock == nullptr) {
@@ -111,7 +111,7 @@ bool Worker::TakeInstallLock()
         return true;
     case InstallLock::kUnusable:
         VLOG(4, kComponent, __LINE__,
-             "(%5d:%5d) [WARNING] launcher(%d): installing without the install lock\n");
+             "(%5d:%5d) [WARNING] launcher(%d): going on without the install lock\n");
         return true;
     case InstallLock::kTimedOut:
         break;
