@@ -19,6 +19,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <map>
 #include <sstream>
 #include <string>
@@ -92,23 +93,27 @@ protected:
     }
 
     // A demo bundle of the given build, with the given level-file lines.
-    std::string MakeBundle(int build, const std::vector<std::string> &levels)
+    std::string MakeBundle(int build, const std::vector<std::string> &levels, int extraFiles = 0)
     {
         demo_bundle::Options options;
         options.build = build;
         options.levels = levels;
+        options.extraFiles = extraFiles;
         const std::string bundle = demo_bundle::Make(VELMORA_BIN_DIR, root + "/bundles", options);
         EXPECT_FALSE(bundle.empty());
         return bundle;
     }
 
-    // Starts the bundle's launcher with HOME set to homeValue; its output
-    // goes to files under the temp folder, named by run.
-    pid_t StartLauncher(const std::string &bundle, const std::string &homeValue, const std::string &run)
+    // Starts the bundle's launcher with HOME set to homeValue, in the session
+    // of the given runtime folder (ours by default); its output goes to files
+    // under the temp folder, named by run.
+    pid_t StartLauncher(const std::string &bundle, const std::string &homeValue, const std::string &run,
+                        const std::string &runtime = std::string())
     {
         return child_process::Start(bundle + "/Contents/MacOS/velmora-launcher",
                                     {"HOME=" + homeValue, "QT_QPA_PLATFORM=offscreen",
-                                     "XDG_RUNTIME_DIR=" + root + "/run", "PATH=/usr/bin:/bin"},
+                                     "XDG_RUNTIME_DIR=" + (runtime.empty() ? root + "/run" : runtime),
+                                     "PATH=/usr/bin:/bin"},
                                     root + "/" + run + ".out", root + "/" + run + ".err");
     }
 
@@ -461,6 +466,150 @@ TEST_F(LauncherE2ETest, UpgradeOnAFullDiskKeepsTheOldClient)
         << log;
     EXPECT_EQ(log.find("rollback to old installation"), std::string::npos) << log;
     EXPECT_GT(WaitForClient(old), 0);
+}
+
+// Two launchers of one user, one home: from two sessions, through a linked
+// HOME, or both. Each row is the second launcher's session and HOME.
+struct OtherLauncher {
+    const char *name;
+    const char *home;  // "home" or "link", a symbolic link to it
+    const char *run;   // "run", ours, or "run2", another session's
+};
+
+const OtherLauncher kOtherLaunchers[] = {
+    {"another session", "home", "run2"},
+    {"linked home", "link", "run"},
+    {"both", "link", "run2"},
+};
+
+const int kRaceFiles = 300;
+
+class TwoLaunchersTest : public LauncherE2ETest {
+protected:
+    void SetUp() override
+    {
+        LauncherE2ETest::SetUp();
+        ASSERT_EQ(symlink(home.c_str(), (root + "/link").c_str()), 0);
+        ASSERT_EQ(mkdir((root + "/run2").c_str(), 0700), 0);
+        older = MakeBundle(101, kVerbose, kRaceFiles);
+        newer = MakeBundle(102, kVerbose, kRaceFiles);
+    }
+
+    pid_t StartOther(const std::string &bundle, const OtherLauncher &other)
+    {
+        return StartLauncher(bundle, root + "/" + other.home, "other", root + "/" + other.run);
+    }
+
+    // Waits for the launchers and reaps every other child as it ends: a
+    // client one launcher stopped must not linger as our zombie, which the
+    // other's probes would take for a running client.
+    void WaitReaping(std::vector<pid_t> launchers)
+    {
+        while (!launchers.empty()) {
+            int status = 0;
+            const pid_t pid = waitpid(-1, &status, 0);
+            ASSERT_GT(pid, 0) << strerror(errno);
+            for (auto it = launchers.begin(); it != launchers.end(); ++it) {
+                if (*it == pid) {
+                    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+                    launchers.erase(it);
+                    break;
+                }
+            }
+        }
+    }
+
+    // One build whole: every packaged file of its own build, nothing beside
+    // the bundle in the per-user folder (no marker, no backup).
+    void ExpectWholeBuild(int build)
+    {
+        EXPECT_NE(InstalledInfo().find("build_version=" + std::to_string(build) + "\n"), std::string::npos);
+        int files = 0, foreign = 0;
+        const std::string tail = " of build " + std::to_string(build) + "\n";
+        for (const auto &entry : std::filesystem::recursive_directory_iterator(App() + "/Contents/Resources/data")) {
+            if (entry.is_regular_file()) {
+                ++files;
+                const std::string text = ReadFile(entry.path().string());
+                foreign += text.size() < tail.size() || text.compare(text.size() - tail.size(), tail.size(), tail) != 0;
+            }
+        }
+        EXPECT_EQ(foreign, 0);
+        EXPECT_EQ(files, kRaceFiles);
+        for (const auto &entry : std::filesystem::directory_iterator(Drive())) {
+            const std::string name = entry.path().filename().string();
+            EXPECT_TRUE(name == "VelmoraDrive.app" || name == "log" || name == "ui.pid" || name == "install.lock")
+                << name;
+        }
+    }
+
+    void ForgetInstallation()
+    {
+        StopClients();
+        std::filesystem::remove_all(Drive());
+    }
+
+    std::string older, newer;
+};
+
+// The first launcher is caught holding the lock, after its decision: it is
+// waiting for a stopped client, and is then stopped itself. The second must
+// wait for it, then decide again from what it left.
+TEST_F(TwoLaunchersTest, SecondLauncherWaitsAndDecidesAgain)
+{
+    const std::string installed = MakeBundle(100, kVerbose);
+    const std::string bundles[] = {older, newer};
+    for (const OtherLauncher &other : kOtherLaunchers) {
+        for (int first = 0; first < 2; ++first) {
+            SCOPED_TRACE(std::string(other.name) + (first == 0 ? ", older first" : ", newer first"));
+            ASSERT_EQ(RunLauncher(installed, "install"), 0);
+            const pid_t client = WaitForClient();
+            ASSERT_GT(client, 0);
+            ASSERT_EQ(kill(client, SIGSTOP), 0);
+
+            const pid_t holder = StartLauncher(bundles[first], home, "holder");
+            for (int i = 0; i < 600 && Log().find("local appdata exist") == std::string::npos; ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            ASSERT_NE(Log().find("local appdata exist"), std::string::npos) << Log();
+            ASSERT_EQ(kill(holder, SIGSTOP), 0);
+            const pid_t waiter = StartOther(bundles[1 - first], other);
+            // Until it waits, or goes on to its own decision.
+            const std::string waiting = "is held by another launcher, waiting up to";
+            std::string lines;
+            for (int i = 0; i < 3000 && lines.find(waiting) == std::string::npos &&
+                            lines.find("Target version") == std::string::npos;
+                 ++i) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                lines = LinesOfPid(Log(), waiter);
+            }
+            EXPECT_NE(lines.find(waiting), std::string::npos) << lines;
+            kill(holder, SIGCONT);
+            kill(client, SIGCONT);
+            WaitReaping({holder, waiter});
+            ExpectWholeBuild(102);
+            lines = LinesOfPid(Log(), waiter);
+            EXPECT_NE(lines.find("the other launcher is done after"), std::string::npos) << lines;
+            EXPECT_NE(lines.find(first == 0 ? "local appdata exist" : "launcher(94): no need to upgrade"),
+                      std::string::npos)
+                << lines;
+            ForgetInstallation();
+        }
+    }
+}
+
+// Started together on an empty home, in either order, a few times over.
+TEST_F(TwoLaunchersTest, RacingLaunchersLeaveOneBuildWhole)
+{
+    for (const OtherLauncher &other : kOtherLaunchers) {
+        for (int round = 0; round < 4; ++round) {
+            SCOPED_TRACE(std::string(other.name) + ", round " + std::to_string(round));
+            const bool olderFirst = round % 2 == 0;
+            const pid_t one = StartLauncher(olderFirst ? older : newer, home, "one");
+            const pid_t two = StartOther(olderFirst ? newer : older, other);
+            WaitReaping({one, two});
+            ExpectWholeBuild(102);
+            ForgetInstallation();
+        }
+    }
 }
 
 }  // namespace

@@ -63,10 +63,14 @@ int RecordingProcess::Signal(pid_t pid, int sig)
 
 int RecordingProcess::ExecutablePath(pid_t, std::string& path)
 {
-    if (exe_answers.empty()) {
-        return -1;
+    std::string answer = exe_answers.empty() ? "?" : exe_answers[std::min(lookups++, exe_answers.size() - 1)];
+    if (answer == "?") {
+        return kUnknownExecutable;
     }
-    path = exe_answers[std::min(lookups++, exe_answers.size() - 1)];
+    if (answer == "GONE") {
+        return kNoProcess;
+    }
+    path = answer;
     return 0;
 }
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <sys/types.h>
 
+#include <chrono>
 #include <map>
 #include <string>
 #include <utility>
@@ -23,14 +24,21 @@ class RecordingProcess : public ClientProcess {
 public:
     std::vector<std::pair<pid_t, int>> sent;
     int sleeps = 0;
+    std::chrono::milliseconds slept{0};
     int probes_alive = 1000;  // probes answered "alive" before ESRCH
     int term_errno = 0;       // errno of a failing SIGTERM, 0 = it succeeds
-    std::vector<std::string> exe_answers;  // one per lookup, the last repeats; empty = unreadable
+    // One per lookup, the last repeats; "?" may not be inspected, "GONE" has
+    // ended; empty: every lookup answers "?".
+    std::vector<std::string> exe_answers;
     bool start_result = true;
     std::vector<QStringList> started;  // program, working folder, arguments...
 
     int Signal(pid_t pid, int sig) override;
-    void SleepOneSecond() override { ++sleeps; }
+    void Sleep(std::chrono::milliseconds span) override
+    {
+        ++sleeps;
+        slept += span;
+    }
     int ExecutablePath(pid_t pid, std::string& path) override;
     int Execute(const QString&, const QStringList&) override { return 0; }
     bool StartDetached(const QString& program, const QStringList& args,

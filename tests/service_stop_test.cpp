@@ -1,5 +1,6 @@
 // Stopping the client by its pid file, and starting it.
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -86,14 +87,16 @@ TEST_F(StopTest, PidFileThatCannotBeOpenedSignalsNothing)
     EXPECT_EQ(LogCount("Failed to read pid file"), 1);
 }
 
+// "IN" stands for the client UI executable, inside the pid file's folder.
 struct Sequence {
     const char* name;
     int term_errno;
     int probes_alive;
-    std::vector<std::string> exe;  // "IN": inside the pid file's folder
-    int probes;                    // signal 0 sent
+    std::vector<std::string> exe;
+    bool terminated;  // SIGTERM sent
+    int probes;       // signal 0 sent, one 20 ms sleep after each that finds it alive
     bool killed;
-    int sleeps;
+    const char* note;  // the NOTE line that says why a signal was not sent
 };
 
 class SequenceTest : public StopTest, public ::testing::WithParamInterface<Sequence> {};
@@ -109,9 +112,7 @@ TEST_P(SequenceTest, SignalsInOrder)
     PidFile("pid=4242\n");
     Stop();
     Sent expected;
-    if (!s.exe.empty() && s.exe[0] != "IN") {
-        EXPECT_EQ(LogCount("pid 4242 runs '/usr/bin/other', not a client under"), 1);
-    } else {
+    if (s.terminated) {
         expected.emplace_back(4242, SIGTERM);
     }
     expected.insert(expected.end(), s.probes, {4242, 0});
@@ -119,26 +120,42 @@ TEST_P(SequenceTest, SignalsInOrder)
         expected.emplace_back(4242, SIGKILL);
     }
     EXPECT_EQ(recorder.sent, expected);
-    EXPECT_EQ(recorder.sleeps, s.sleeps);
+    int sleeps = std::min(s.probes, s.probes_alive);
+    EXPECT_EQ(recorder.sleeps, sleeps);
+    EXPECT_EQ(recorder.slept, std::chrono::milliseconds(20 * sleeps));
     EXPECT_EQ(LogCount("kill: Operation not permitted (1)"), s.term_errno == EPERM ? 1 : 0);
+    EXPECT_EQ(LogCount("not terminating it"), s.note == nullptr ? 0 : 1);
+    if (s.note != nullptr) {
+        EXPECT_EQ(LogCount(s.note), 1);
+    }
 }
+
+const char kUninspectable[] = "pid 4242 runs a program that cannot be inspected";
+const char kStranger[] = "pid 4242 runs '/usr/bin/other', not a client under";
 
 INSTANTIATE_TEST_SUITE_P(
     Clients, SequenceTest,
-    ::testing::Values(Sequence{"ends_at_once", 0, 0, {}, 1, false, 0},
-                      Sequence{"ends_after_a_second", 0, 1, {"IN"}, 2, false, 1},
-                      Sequence{"already_gone", ESRCH, 0, {}, 0, false, 0},
-                      Sequence{"other_user", EPERM, 1000, {}, 15, true, 15},
-                      Sequence{"ignores_sigterm", 0, 1000, {"IN"}, 15, true, 15},
-                      Sequence{"stale_pid", 0, 1000, {"/usr/bin/other"}, 0, false, 0},
-                      Sequence{"pid_reused_while_waiting", 0, 1000, {"IN", "/usr/bin/other"}, 15,
-                               false, 15}),
+    ::testing::Values(
+        Sequence{"ends_at_once", 0, 0, {"IN"}, true, 1, false, nullptr},
+        Sequence{"ends_after_two_probes", 0, 2, {"IN"}, true, 3, false, nullptr},
+        Sequence{"ends_before_sigterm", ESRCH, 0, {"IN"}, true, 0, false, nullptr},
+        Sequence{"already_gone", 0, 0, {"GONE"}, false, 0, false, nullptr},
+        Sequence{"cannot_be_inspected", 0, 1000, {"?"}, false, 0, false, kUninspectable},
+        Sequence{"sigterm_refused", EPERM, 1000, {"IN"}, true, 750, true, nullptr},
+        Sequence{"ignores_sigterm", 0, 1000, {"IN"}, true, 750, true, nullptr},
+        Sequence{"stale_pid", 0, 1000, {"/usr/bin/other"}, false, 0, false, kStranger},
+        Sequence{"pid_reused_while_waiting", 0, 1000, {"IN", "/usr/bin/other"}, true, 750, false,
+                 kStranger},
+        Sequence{"uninspectable_after_waiting", 0, 1000, {"IN", "?"}, true, 750, false,
+                 kUninspectable},
+        Sequence{"ended_after_the_last_probe", 0, 1000, {"IN", "GONE"}, true, 750, false, nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(StopTest, StopServiceReadsTheNewProductFolder)
 {
     PidFile("pid=4242\n");
     recorder.probes_alive = 0;
+    recorder.exe_answers = {ui};
     MacService service;
     service.StopService();
     EXPECT_EQ(recorder.sent, (Sent{{4242, SIGTERM}, {4242, 0}}));
@@ -223,6 +240,46 @@ TEST_F(RealStopTest, ProgramOutsideTheFolderIsLeftRunning)
     Stop();
     EXPECT_EQ(kill(stranger.pid, 0), 0);
     EXPECT_EQ(LogCount("not a client under"), 1);
+}
+
+// A process of the same user that made itself non-dumpable (as key agents
+// do) cannot be inspected but could be signalled: it is left alone. Both
+// sides run as uid 65534, since root may inspect any process.
+TEST_F(RealStopTest, NonDumpableProcessOfTheSameUserIsLeftRunning)
+{
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    pid_t agent = fork();
+    if (agent == 0) {
+        close(ready[0]);
+        if (setgid(65534) == 0 && setuid(65534) == 0 && prctl(PR_SET_DUMPABLE, 0) == 0) {
+            (void)!write(ready[1], "+", 1);
+            pause();
+        }
+        _exit(unprivileged::kCannotDrop);
+    }
+    close(ready[1]);
+    char started = 0;
+    (void)!read(ready[0], &started, 1);
+    close(ready[0]);
+    chmod(root.c_str(), 0755);
+    PidFile("pid=" + std::to_string(agent) + "\n");
+    int status = unprivileged::kCannotDrop;
+    if (started == '+') {
+        status = unprivileged::RunAsNobody([this] {
+            Stop();
+            return 0;
+        });
+    }
+    bool alive = waitpid(agent, nullptr, WNOHANG) == 0;
+    kill(agent, SIGKILL);
+    waitpid(agent, nullptr, 0);
+    if (status == unprivileged::kCannotDrop) {
+        GTEST_SKIP() << "cannot run a non-dumpable child as uid 65534";
+    }
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(alive);
+    EXPECT_EQ(LogCount(" runs a program that cannot be inspected, not terminating it"), 1);
 }
 
 TEST_F(RealStopTest, LaunchStartsClientInItsWorkingFolder)

@@ -353,6 +353,7 @@ TEST_F(ServiceTest, FirstInstallStopsOlderClientThenMigrates)
     WriteFile(launcher_info, Info("5"));
     WritePackage("5");
     recorder.probes_alive = 0;
+    recorder.exe_answers = {larkspan + "/Larkspan.app/Contents/MacOS/cloud-drive-ui"};
     MacService service;
     EXPECT_EQ(RunRoad(service), 0);
     EXPECT_EQ(recorder.sent, (std::vector<std::pair<pid_t, int>>{{4242, SIGTERM}, {4242, 0}}));

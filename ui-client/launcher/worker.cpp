@@ -1,8 +1,10 @@
 #include "worker.h"
 
 #include "cloud-service.h"
+#include "install-lock.h"
 #include "log.h"
 #include "mac/mac-service.h"
+#include "service-registry.h"
 #include "strtable.h"
 
 #include <exception>
@@ -34,12 +36,12 @@ void HandlerThread::run()
 }
 
 Worker::Worker()
-    : Worker(new MacService())
+    : Worker(new MacService(), new InstallLock(RegistryPath("user_velmora_drive_path")))
 {
 }
 
-Worker::Worker(Service *service)
-    : QObject(nullptr), thread(nullptr), service(service)
+Worker::Worker(Service *service, InstallLock *installLock)
+    : QObject(nullptr), thread(nullptr), service(service), installLock(installLock)
 {
     thread = new HandlerThread();
     moveToThread(thread);
@@ -54,6 +56,7 @@ Worker::~Worker()
     JoinThread();
     delete thread;
     delete service;
+    delete installLock;
 }
 
 void Worker::StartThread()
@@ -73,27 +76,68 @@ void Worker::JoinThread()
 
 // No early exit: a failed upgrade still cleans up and starts the client, and
 // the driver always hears that the run is over.
+//
+// The install lock is held from the decision to the client's start: a
+// launcher that waited for it decides afresh from what the other one left,
+// and no launcher replaces the bundle while another starts the client from
+// it.
 void Worker::HandleServicce()
 {
     VLOG(7, kComponent, 89, "(%5d:%5d) [DEBUG] launcher(%d): running\n");
-    Guarded("PreUpgrade", [this] { service->PreUpgrade(); });
-    bool needUpgrade = false;
-    Guarded("IsNeedUpgrade", [this, &needUpgrade] { needUpgrade = service->IsNeedUpgrade(); });
-    if (needUpgrade) {
-        emit sigShowMsg();
-        int result = -1;
-        Guarded("HandlePackageUpgrade", [this, &result] { result = service->HandlePackageUpgrade(); });
-        if (result != 0) {
-            VLOG(3, kComponent, 101, "(%5d:%5d) [ERROR] launcher(%d): Failed to upgrade package\n");
-        } else {
-            emit sigUpdateProgress(100, 100);
-            emit sigSetLabelText(LoadStrWithAppName(kStrReadyId));
-        }
-    } else {
-        VLOG(7, kComponent, 94, "(%5d:%5d) [DEBUG] launcher(%d): no need to upgrade\n");
+    if (TakeInstallLock()) {
+        UpgradeIfNeeded();
     }
     Guarded("RemoveAgedFolders", [this] { service->RemoveAgedFolders(); });
     Guarded("PostUpgrade", [this] { service->PostUpgrade(); });
+    if (installLock != nullptr) {
+        installLock->Release();
+    }
     VLOG(7, kComponent, 117, "(%5d:%5d) [DEBUG] launcher(%d): done\n");
     emit sigServiceDone();
+}
+
+// False when another launcher kept the lock past the bound. Installing then
+// could mix two builds in one bundle, so this run installs nothing and only
+// starts the client. A lock that cannot be used at all (something other than
+// a file at its name, a volume without flock) must not stop every install for
+// good: the run goes on unguarded.
+bool Worker::TakeInstallLock()
+{
+    if (installLock == nullptr) {
+        return true;
+    }
+    switch (installLock->Acquire()) {
+    case InstallLock::kHeld:
+        return true;
+    case InstallLock::kUnusable:
+        VLOG(4, kComponent, __LINE__,
+             "(%5d:%5d) [WARNING] launcher(%d): going on without the install lock\n");
+        return true;
+    case InstallLock::kTimedOut:
+        break;
+    }
+    VLOG(3, kComponent, __LINE__,
+         "(%5d:%5d) [ERROR] launcher(%d): another launcher still holds the install lock, not installing; "
+         "starting the client\n");
+    return false;
+}
+
+void Worker::UpgradeIfNeeded()
+{
+    Guarded("PreUpgrade", [this] { service->PreUpgrade(); });
+    bool needUpgrade = false;
+    Guarded("IsNeedUpgrade", [this, &needUpgrade] { needUpgrade = service->IsNeedUpgrade(); });
+    if (!needUpgrade) {
+        VLOG(7, kComponent, 94, "(%5d:%5d) [DEBUG] launcher(%d): no need to upgrade\n");
+        return;
+    }
+    emit sigShowMsg();
+    int result = -1;
+    Guarded("HandlePackageUpgrade", [this, &result] { result = service->HandlePackageUpgrade(); });
+    if (result != 0) {
+        VLOG(3, kComponent, 101, "(%5d:%5d) [ERROR] launcher(%d): Failed to upgrade package\n");
+    } else {
+        emit sigUpdateProgress(100, 100);
+        emit sigSetLabelText(LoadStrWithAppName(kStrReadyId));
+    }
 }

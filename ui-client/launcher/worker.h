@@ -5,6 +5,7 @@
 #include <QString>
 #include <QThread>
 
+class InstallLock;
 class Service;
 
 // The thread the upgrade service runs on: it only runs its event loop, so
@@ -24,10 +25,12 @@ class Worker : public QObject
     Q_OBJECT
 
 public:
-    // Builds the platform's service; the path registry must be filled.
+    // Builds the platform's service and the install lock of the per-user
+    // folder; the path registry must be filled.
     Worker();
-    // Takes ownership of the given service (tests use a fake one).
-    explicit Worker(Service *service);
+    // Takes ownership of both (tests use fakes); without a lock the run is
+    // not guarded against another launcher of the same home.
+    explicit Worker(Service *service, InstallLock *installLock = nullptr);
     ~Worker() override;
 
     void StartThread();
@@ -44,8 +47,12 @@ private slots:
     void HandleServicce();
 
 private:
+    bool TakeInstallLock();
+    void UpgradeIfNeeded();
+
     HandlerThread *thread;
     Service *service;
+    InstallLock *installLock;
 };
 
 #endif // WORKER_H

@@ -1,9 +1,9 @@
 #include "client-process.h"
 
 #include <signal.h>
-#include <unistd.h>
 
 #include <atomic>
+#include <thread>
 
 #include <QProcess>
 
@@ -13,7 +13,7 @@ std::atomic<ClientProcess*> installed{nullptr};
 
 int ClientProcess::Signal(pid_t pid, int sig) { return kill(pid, sig); }
 
-void ClientProcess::SleepOneSecond() { sleep(1); }
+void ClientProcess::Sleep(std::chrono::milliseconds span) { std::this_thread::sleep_for(span); }
 
 int ClientProcess::ExecutablePath(pid_t pid, std::string& path)
 {

@@ -3,6 +3,7 @@
 
 #include <sys/types.h>
 
+#include <chrono>
 #include <string>
 
 #include <QString>
@@ -10,8 +11,8 @@
 
 // The operating-system calls that stop and start the client. The service
 // reaches them only through Current(), so that tests can record signals
-// addressed to hostile pids instead of sending them, skip the one-second
-// waits, and see which program would be started.
+// addressed to hostile pids instead of sending them, skip the waits, and see
+// which program would be started.
 class ClientProcess {
 public:
     virtual ~ClientProcess() = default;
@@ -19,9 +20,14 @@ public:
     // kill(2): 0, or -1 with errno set.
     virtual int Signal(pid_t pid, int sig);
     // One pause between two probes of a process that is still alive.
-    virtual void SleepOneSecond();
-    // The executable of a running process; 0 when it could be read.
+    virtual void Sleep(std::chrono::milliseconds span);
+    // The executable of a running process: 0 when it could be read, or one
+    // of the two results below.
     virtual int ExecutablePath(pid_t pid, std::string& path);
+    // The process exists but may not be inspected.
+    static const int kUnknownExecutable = -1;
+    // There is no such process.
+    static const int kNoProcess = -2;
     // Runs a program and waits for it: its exit status, or negative when it
     // could not start or crashed.
     virtual int Execute(const QString& program, const QStringList& args);

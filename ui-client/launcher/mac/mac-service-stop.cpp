@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -20,7 +21,12 @@
 namespace {
 
 const char kComponent[] = "service_debug";
-const int kProbes = 15;
+
+// A client that ends soon after SIGTERM is seen ended within one probe
+// interval; the wait as a whole keeps its bound of 15 probes one second
+// apart before SIGKILL.
+const std::chrono::milliseconds kProbeInterval{20};
+const std::chrono::milliseconds kWaitBound{15000};
 
 // A pid as a positive decimal within pid_t's range, nothing after it: 0,
 // negatives and overflow would address a process group or every process.
@@ -55,9 +61,10 @@ std::string CanonicalFolder(const std::string& folder)
 }
 
 // A pid file may outlive its client and name a pid reused by another
-// program, or by the launcher itself. A process whose executable can be
-// read must run from inside the pid file's folder; one we may not inspect
-// (another user's) is left to kill(), which then reports EPERM.
+// program, or by the launcher itself. Only a process whose executable is
+// known to lie inside the pid file's folder is signalled: one we may not
+// inspect (another user's, or ours made non-dumpable) is left alone, and one
+// that has ended needs nothing.
 bool MayBeSignalled(pid_t pid, const std::string& folder)
 {
     if (pid == getpid()) {
@@ -68,8 +75,16 @@ bool MayBeSignalled(pid_t pid, const std::string& folder)
         return false;
     }
     std::string exe;
-    if (ClientProcess::Current().ExecutablePath(pid, exe) != 0) {
-        return true;
+    int known = ClientProcess::Current().ExecutablePath(pid, exe);
+    if (known == ClientProcess::kNoProcess) {
+        return false;
+    }
+    if (known != 0) {
+        VLOG(5, kComponent, __LINE__,
+             "(%5d:%5d) [NOTE] mac/mac-service(%d): pid %d runs a program that cannot be inspected, "
+             "not terminating it\n",
+             static_cast<int>(pid));
+        return false;
     }
     std::string prefix = CanonicalFolder(folder) + "/";
     if (exe.compare(0, prefix.size(), prefix) == 0) {
@@ -82,7 +97,7 @@ bool MayBeSignalled(pid_t pid, const std::string& folder)
     return false;
 }
 
-// SIGTERM, then up to 15 probes one second apart, then SIGKILL.
+// SIGTERM, then probes every 20 ms for up to 15 seconds, then SIGKILL.
 void Terminate(pid_t pid, const std::string& folder)
 {
     ClientProcess& process = ClientProcess::Current();
@@ -94,11 +109,11 @@ void Terminate(pid_t pid, const std::string& folder)
         VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] mac/mac-service(%d): kill: %s (%d)\n",
              strerror(error), error);
     }
-    for (int probe = 0; probe < kProbes; ++probe) {
+    for (std::chrono::milliseconds waited{0}; waited < kWaitBound; waited += kProbeInterval) {
         if (process.Signal(pid, 0) != 0 && errno == ESRCH) {
             return;
         }
-        process.SleepOneSecond();
+        process.Sleep(kProbeInterval);
     }
     // The client may have ended during the wait and its pid been reused.
     if (MayBeSignalled(pid, folder)) {

@@ -27,8 +27,8 @@ public:
 
     // True when the per-user client UI executable exists.
     bool PerUserBinPathExist();
-    // Stops the client UI named by folder + "/ui.pid": SIGTERM, up to 15
-    // probes one second apart, then SIGKILL.
+    // Stops the client UI named by folder + "/ui.pid", when it runs from
+    // inside that folder: SIGTERM, probes for up to 15 seconds, then SIGKILL.
     void StopServiceByPath(const QString& folder);
     // Starts the per-user client; 0 when started, -1 otherwise.
     int LaunchPerUserBin();

@@ -1,0 +1,119 @@
+// The worker's install lock: which service steps run under it, and what a
+// run does when another launcher keeps it or it cannot be used.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <future>
+#include <memory>
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include "cloud-service.h"
+#include "install-lock.h"
+#include "log.h"
+#include "strtable.h"
+#include "temp_folder_test.h"
+#include "worker.h"
+
+namespace {
+
+using std::chrono::milliseconds;
+
+// Records each step, marked when the lock file is locked at that moment.
+class RecordingService : public Service {
+public:
+    RecordingService(const std::string& lock_file, QStringList* calls) : lock_file(lock_file), calls(calls) {}
+
+    void StopService() override {}
+    void PreUpgrade() override { Record("pre"); }
+    bool IsNeedUpgrade() override { return Record("decide"), true; }
+    int HandlePackageUpgrade() override { return Record("upgrade"), 0; }
+    void PostUpgrade() override { Record("post"); }
+
+private:
+    void Record(const char* step)
+    {
+        int fd = open(lock_file.c_str(), O_RDONLY | O_CLOEXEC);
+        bool locked = fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) != 0;
+        close(fd);
+        *calls << QString(step) + (locked ? " locked" : "");
+    }
+
+    std::string lock_file;
+    QStringList* calls;
+};
+
+struct Run {
+    const char* name;
+    const char* in_the_way;  // "lock": another holder; "folder": a folder at the lock's name
+    QStringList calls;
+    const char* line;  // the launcher's line that says why, nullptr: no warning or error
+};
+
+class WorkerLockTest : public temp_folder::TempFolderTest, public ::testing::WithParamInterface<Run> {
+protected:
+    void SetUp() override
+    {
+        TempFolderTest::SetUp();
+        app = std::make_unique<QCoreApplication>(argc, argv);
+        StrTable::InitStrTable();
+        Logger::Initialize(Logger::TYPE_FILE, Path("launcher.log"), Path("launcher.debug"), 50,
+                           Logger::SCOPE_LOCK);
+    }
+
+    int argc = 1;
+    char name[12] = "worker_test";
+    char* argv[2] = {name, nullptr};
+    std::unique_ptr<QCoreApplication> app;
+};
+
+TEST_P(WorkerLockTest, StepsUnderTheLock)
+{
+    const std::string lock_file = Path(InstallLock::kFileName);
+    InstallLock other(dir_);
+    if (GetParam().in_the_way == std::string("lock")) {
+        ASSERT_EQ(other.Acquire(), InstallLock::kHeld);
+    } else if (GetParam().in_the_way == std::string("folder")) {
+        ASSERT_EQ(mkdir(lock_file.c_str(), 0700), 0);
+    }
+    QStringList calls;
+    auto* worker = new Worker(new RecordingService(lock_file, &calls), new InstallLock(dir_, milliseconds(100)));
+    std::promise<void> done;
+    QObject::connect(worker, &Worker::sigServiceDone, [&done] { done.set_value(); });
+    worker->StartThread();
+    QMetaObject::invokeMethod(worker, "HandleServicce", Qt::QueuedConnection);
+    done.get_future().wait();
+    delete worker;
+
+    EXPECT_EQ(calls, GetParam().calls);
+    const std::string log = temp_folder::ReadFile(Path("launcher.log"));
+    if (GetParam().line != nullptr) {
+        EXPECT_NE(log.find(GetParam().line), std::string::npos) << log;
+    } else {
+        EXPECT_EQ(log.find("[WARNING] launcher("), std::string::npos) << log;
+        EXPECT_EQ(log.find("[ERROR] launcher("), std::string::npos) << log;
+    }
+    other.Release();
+    int fd = open(lock_file.c_str(), O_RDONLY | O_CLOEXEC);
+    EXPECT_TRUE(fd < 0 || flock(fd, LOCK_EX | LOCK_NB) == 0) << "left locked after the run";
+    close(fd);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, WorkerLockTest,
+    ::testing::Values(
+        Run{"free", "", {"pre locked", "decide locked", "upgrade locked", "post locked"}, nullptr},
+        Run{"kept_by_another_launcher",
+            "lock",
+            {"post locked"},
+            "): another launcher still holds the install lock, not installing; starting the client\n"},
+        Run{"unusable",
+            "folder",
+            {"pre", "decide", "upgrade", "post"},
+            "): going on without the install lock\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
