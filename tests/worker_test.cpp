@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <future>
 #include <memory>
 
@@ -30,8 +31,11 @@ public:
     void StopService() override {}
     void PreUpgrade() override { Record("pre"); }
     bool IsNeedUpgrade() override { return Record("decide"), true; }
-    int HandlePackageUpgrade() override { return Record("upgrade"), 0; }
-    void PostUpgrade() override { Record("post"); }
+    int HandlePackageUpgrade() override { return Record("upgrade"), upgrade_result; }
+    void PostUpgrade() override { Record("post"), client_started = starts_client; }
+
+    int upgrade_result = 0;
+    bool starts_client = true;
 
 private:
     void Record(const char* step)
@@ -53,7 +57,7 @@ struct Run {
     const char* line;  // the launcher's line that says why, nullptr: no warning or error
 };
 
-class WorkerLockTest : public temp_folder::TempFolderTest, public ::testing::WithParamInterface<Run> {
+class WorkerFixture : public temp_folder::TempFolderTest {
 protected:
     void SetUp() override
     {
@@ -70,6 +74,19 @@ protected:
     std::unique_ptr<QCoreApplication> app;
 };
 
+class WorkerLockTest : public WorkerFixture, public ::testing::WithParamInterface<Run> {};
+
+// Runs the worker's whole sequence once on its thread.
+void RunWorker(Worker* worker)
+{
+    std::promise<void> done;
+    QObject::connect(worker, &Worker::sigServiceDone, [&done] { done.set_value(); });
+    worker->StartThread();
+    QMetaObject::invokeMethod(worker, "HandleServicce", Qt::QueuedConnection);
+    done.get_future().wait();
+    delete worker;
+}
+
 TEST_P(WorkerLockTest, StepsUnderTheLock)
 {
     const std::string lock_file = Path(InstallLock::kFileName);
@@ -80,13 +97,7 @@ TEST_P(WorkerLockTest, StepsUnderTheLock)
         ASSERT_EQ(mkdir(lock_file.c_str(), 0700), 0);
     }
     QStringList calls;
-    auto* worker = new Worker(new RecordingService(lock_file, &calls), new InstallLock(dir_, milliseconds(100)));
-    std::promise<void> done;
-    QObject::connect(worker, &Worker::sigServiceDone, [&done] { done.set_value(); });
-    worker->StartThread();
-    QMetaObject::invokeMethod(worker, "HandleServicce", Qt::QueuedConnection);
-    done.get_future().wait();
-    delete worker;
+    RunWorker(new Worker(new RecordingService(lock_file, &calls), new InstallLock(dir_, milliseconds(100))));
 
     EXPECT_EQ(calls, GetParam().calls);
     const std::string log = temp_folder::ReadFile(Path("launcher.log"));
@@ -114,6 +125,45 @@ INSTANTIATE_TEST_SUITE_P(
             "folder",
             {"pre", "decide", "upgrade", "post"},
             "): going on without the install lock\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct Outcome {
+    const char* name;
+    int upgrade_result;
+    bool starts_client;
+    const char* level;      // the last line's level and tag, nullptr: no such line
+    const char* last_line;  // the last line's end, after its source line number
+};
+
+class WorkerOutcomeTest : public WorkerFixture, public ::testing::WithParamInterface<Outcome> {};
+
+TEST_P(WorkerOutcomeTest, LastLineSaysWhatTheUserWasLeftWith)
+{
+    QStringList calls;
+    auto* service = new RecordingService(Path(InstallLock::kFileName), &calls);
+    service->upgrade_result = GetParam().upgrade_result;
+    service->starts_client = GetParam().starts_client;
+    RunWorker(new Worker(service, new InstallLock(dir_)));
+
+    const std::string log = temp_folder::ReadFile(Path("launcher.log"));
+    if (GetParam().level == nullptr) {
+        EXPECT_EQ(log.find("upgrade failed"), std::string::npos) << log;
+        return;
+    }
+    const size_t found = log.rfind(GetParam().last_line);
+    ASSERT_NE(found, std::string::npos) << log;
+    EXPECT_EQ(found + strlen(GetParam().last_line), log.size()) << "not the last line:\n" << log;
+    EXPECT_NE(log.rfind(GetParam().level, found), std::string::npos) << log;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outcomes, WorkerOutcomeTest,
+    ::testing::Values(
+        Outcome{"failed_old_client_started", -1, true,
+                "[WARNING] launcher(", "): upgrade failed; the old client was kept and started again\n"},
+        Outcome{"failed_no_client", -1, false,
+                "[ERROR] launcher(", "): upgrade failed and no client could be started\n"},
+        Outcome{"succeeded", 0, true, nullptr, nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -55,6 +55,8 @@ public:
     int PreflightPackage();
     // The package archive the launcher carries.
     static ustring PackageArchivePath();
+    // True when the last PostUpgrade() started the client.
+    bool ClientStarted() const { return client_started; }
 
     Service(const Service&) = delete;
     Service& operator=(const Service&) = delete;
@@ -67,6 +69,7 @@ protected:
     // Entries the pre-flight counted, so that the extraction does not read
     // the package once more to count them; 0 when it did not run.
     int package_entries = 0;
+    bool client_started = false;
 };
 
 #endif  // VELMORA_LAUNCHER_CLOUD_SERVICE_H

@@ -84,11 +84,15 @@ void Worker::JoinThread()
 void Worker::HandleServicce()
 {
     VLOG(7, kComponent, 89, "(%5d:%5d) [DEBUG] launcher(%d): running\n");
+    bool upgradeFailed = false;
     if (TakeInstallLock()) {
-        UpgradeIfNeeded();
+        upgradeFailed = !UpgradeIfNeeded();
     }
     Guarded("RemoveAgedFolders", [this] { service->RemoveAgedFolders(); });
     Guarded("PostUpgrade", [this] { service->PostUpgrade(); });
+    if (upgradeFailed) {
+        ReportFailedUpgrade();
+    }
     if (installLock != nullptr) {
         installLock->Release();
     }
@@ -122,14 +126,15 @@ bool Worker::TakeInstallLock()
     return false;
 }
 
-void Worker::UpgradeIfNeeded()
+// False when an upgrade was needed and did not succeed.
+bool Worker::UpgradeIfNeeded()
 {
     Guarded("PreUpgrade", [this] { service->PreUpgrade(); });
     bool needUpgrade = false;
     Guarded("IsNeedUpgrade", [this, &needUpgrade] { needUpgrade = service->IsNeedUpgrade(); });
     if (!needUpgrade) {
         VLOG(7, kComponent, 94, "(%5d:%5d) [DEBUG] launcher(%d): no need to upgrade\n");
-        return;
+        return true;
     }
     emit sigShowMsg();
     int result = -1;
@@ -139,5 +144,18 @@ void Worker::UpgradeIfNeeded()
     } else {
         emit sigUpdateProgress(100, 100);
         emit sigSetLabelText(LoadStrWithAppName(kStrReadyId));
+    }
+    return result == 0;
+}
+
+// The last word of a failed run tells an operator what the user was left with.
+void Worker::ReportFailedUpgrade()
+{
+    if (service->ClientStarted()) {
+        VLOG(4, kComponent, __LINE__,
+             "(%5d:%5d) [WARNING] launcher(%d): upgrade failed; the old client was kept and started again\n");
+    } else {
+        VLOG(3, kComponent, __LINE__,
+             "(%5d:%5d) [ERROR] launcher(%d): upgrade failed and no client could be started\n");
     }
 }

@@ -48,7 +48,8 @@ private slots:
 
 private:
     bool TakeInstallLock();
-    void UpgradeIfNeeded();
+    bool UpgradeIfNeeded();
+    void ReportFailedUpgrade();
 
     HandlerThread *thread;
     Service *service;

@@ -74,7 +74,8 @@ int MacService::HandlePackageUpgrade()
 
 void MacService::PostUpgrade()
 {
-    if (LaunchPerUserBin() < 0) {
+    client_started = LaunchPerUserBin() == 0;
+    if (!client_started) {
         VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] mac/mac-service(%d): Failed to launch Larkspan UI\n");
     }
 }
