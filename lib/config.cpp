@@ -1,7 +1,11 @@
 #include "config.h"
 
+#include <fcntl.h>
+
 #include <cstdio>
 #include <sstream>
+
+#include "regular_file.h"
 
 namespace {
 
@@ -39,7 +43,7 @@ bool IsOverlong(const char* chunk, size_t size, FILE* fp) {
 
 int Config::read(const std::string& path) {
     if (path.empty()) return -1;
-    FILE* fp = fopen(path.c_str(), "r");
+    FILE* fp = OpenRegularStream(path.c_str(), O_RDONLY, "r");
     if (fp == nullptr) return -1;
 
     char line[kMaxLine + 1];

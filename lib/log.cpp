@@ -99,7 +99,7 @@ int Logger::OpenDestination() {
 
 int Logger::OpenLogFile() {
     if (log_path.empty()) return -1;
-    FILE* fp = fopen(log_path.c_str(), "a");
+    FILE* fp = OpenLogStream();
     if (fp == nullptr) {
         int err = errno;
         fprintf(stderr, "fopen(%s): %s (%d)\n", log_path.c_str(), strerror(err), err);

@@ -110,6 +110,7 @@ private:
     static void LoadLevelFile(const std::string& level_path);
     static int OpenDestination();
     static int OpenLogFile();
+    static FILE* OpenLogStream();
     static void CloseLogFile();
     static int WriteLine(const char* format, va_list args) __attribute__((format(printf, 1, 0)));
     static std::string NumberedPath(int number);

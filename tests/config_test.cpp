@@ -5,8 +5,10 @@
 #include <climits>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <string>
 
+#include "file_kinds.h"
 #include "temp_folder_test.h"
 
 namespace {
@@ -119,12 +121,19 @@ TEST_F(ConfigTest, UnreadablePathLeavesEntries) {
     EXPECT_EQ(config.entries, (Entries{{"kept", "1"}}));
 }
 
-// fopen succeeds on a folder; only the reads fail.
-TEST_F(ConfigTest, FolderInPlaceOfFileIsAFailure) {
-    std::filesystem::create_directory(dir_ + "/ui.pid");
-    Config config;
-    EXPECT_EQ(config.read(dir_ + "/ui.pid"), -1);
-    EXPECT_TRUE(config.entries.empty());
+// Only a regular file is read; a named pipe ("ui.pid", the level file) must
+// not block the reader, and nothing else may pass for an empty file.
+TEST_F(ConfigTest, OnlyARegularFileIsRead) {
+    for (const file_kinds::KindRow& row : file_kinds::kAllKinds) {
+        const std::string path = Path(std::string("ui.pid ") + row.name);
+        ASSERT_TRUE(file_kinds::Make(row.kind, path, "pid=7\n")) << row.name;
+        auto config = std::make_shared<Config>();
+        const int result = file_kinds::ReturnsInTime<int>(std::string("Config::read: ") + row.name,
+                                                          [config, path]() { return config->read(path); });
+        const bool regular = row.kind == file_kinds::kRegular;
+        EXPECT_EQ(result, regular ? 0 : -1) << row.name;
+        EXPECT_EQ(config->entries, regular ? Entries({{"pid", "7"}}) : Entries()) << row.name;
+    }
 }
 
 TEST_F(ConfigTest, GetIntReadsALeadingDecimal) {

@@ -5,9 +5,11 @@
 
 #include <cerrno>
 #include <cstring>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "file_kinds.h"
 #include "file_op_test_util.h"
 
 using fop_test::Exists;
@@ -206,6 +208,31 @@ TEST_F(FileMutationTest, CopyFailures)
     EXPECT_EQ(-1, FSCopy(Path("folder").c_str(), Path("victim").c_str(), false));
     EXPECT_TRUE(Logged("CopyFile: open(" + Path("folder") + "): Is a directory (21)\n"));
     EXPECT_EQ("precious", ReadFile(Path("victim")));
+}
+
+// Only regular files are read or written: a named pipe at either end must
+// not block the copy, a link at the destination is not written through.
+TEST_F(FileMutationTest, CopyOnlyBetweenRegularFiles)
+{
+    const std::map<file_kinds::Kind, int> onto = {
+        {file_kinds::kRegular, 0}, {file_kinds::kMissing, 0},       {file_kinds::kFolder, -1},
+        {file_kinds::kFifo, -1},   {file_kinds::kDanglingLink, -1}, {file_kinds::kLinkToFifo, -1},
+    };
+    WriteFile(Path("regular"), "bytes");
+    int n = 0;
+    for (const file_kinds::KindRow& row : file_kinds::kAllKinds) {
+        const std::string kind = Path("kind" + std::to_string(n));
+        const std::string copy = Path("copy" + std::to_string(n++));
+        ASSERT_TRUE(file_kinds::Make(row.kind, kind, "bytes")) << row.name;
+        int result = file_kinds::ReturnsInTime<int>(std::string("FSCopy from: ") + row.name,
+                                                    [kind, copy]() { return FSCopy(kind.c_str(), copy.c_str(), false); });
+        EXPECT_EQ(result, row.kind == file_kinds::kRegular ? 0 : -1) << row.name;
+        EXPECT_EQ(Exists(copy), row.kind == file_kinds::kRegular) << row.name;
+        const std::string from = Path("regular");
+        result = file_kinds::ReturnsInTime<int>(std::string("FSCopy onto: ") + row.name,
+                                                [from, kind]() { return FSCopy(from.c_str(), kind.c_str(), false); });
+        EXPECT_EQ(result, onto.at(row.kind)) << row.name;
+    }
 }
 
 TEST_F(FileMutationTest, CopyOntoFullVolume)

@@ -1,4 +1,5 @@
 #include "log.h"
+#include "file_kinds.h"
 #include "temp_folder_test.h"
 #include "unprivileged.h"
 
@@ -13,6 +14,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -165,6 +167,39 @@ TEST_F(LogTest, FailedInitializeSilencesEverything) {
             << path;
         testing::internal::GetCapturedStderr();
         EXPECT_FALSE(Logger::IsNeedToLog(Logger::LEVEL_ERROR, "launcher_debug")) << path;
+    }
+}
+
+// The log file and the level file are opened so that a named pipe cannot
+// block the start: the log must be a regular file (a missing one, also
+// behind a dangling link, is created), and a level file that is none
+// leaves every threshold at 4.
+TEST_F(LogTest, OnlyARegularFileIsTheLogOrLevelFile) {
+    const std::map<file_kinds::Kind, int> log_result = {
+        {file_kinds::kRegular, 0},      {file_kinds::kMissing, 0}, {file_kinds::kFolder, -1},
+        {file_kinds::kFifo, -1},        {file_kinds::kDanglingLink, 0}, {file_kinds::kLinkToFifo, -1},
+    };
+    int row_number = 0;
+    for (const file_kinds::KindRow& row : file_kinds::kAllKinds) {
+        const std::string log = Path("log " + std::to_string(row_number));
+        const std::string levels = Path("levels " + std::to_string(row_number));
+        const std::string component = "component_" + std::to_string(row_number++);
+        ASSERT_TRUE(file_kinds::Make(row.kind, log, "")) << row.name;
+        ASSERT_TRUE(file_kinds::Make(row.kind, levels, component + "=7\n")) << row.name;
+        const std::string regular_log = Path("regular.log");
+        testing::internal::CaptureStderr();
+        int result = file_kinds::ReturnsInTime<int>(std::string("log file: ") + row.name, [log]() {
+            return Logger::Initialize(Logger::TYPE_FILE, log, "", 50, Logger::SCOPE_LOCK);
+        });
+        EXPECT_EQ(result, log_result.at(row.kind)) << row.name;
+        result = file_kinds::ReturnsInTime<int>(std::string("level file: ") + row.name,
+                                                [levels, regular_log]() {
+                                                    return Logger::Initialize(Logger::TYPE_FILE, regular_log, levels,
+                                                                              50, Logger::SCOPE_LOCK);
+                                                });
+        EXPECT_EQ(result, 0) << row.name;
+        testing::internal::GetCapturedStderr();
+        EXPECT_EQ(Logger::GetCompLevel(component), row.kind == file_kinds::kRegular ? 7 : 4) << row.name;
     }
 }
 

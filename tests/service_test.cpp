@@ -3,8 +3,10 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <memory>
 #include <set>
 
+#include "file_kinds.h"
 #include "mac-service.h"
 #include "service_fixture.h"
 
@@ -72,6 +74,29 @@ TEST_F(ServiceTest, IniReaderTakesOnlyTheVersionGroup)
     EXPECT_EQ(std::string(service.target_version.major_version.c_str()), "4");
     EXPECT_EQ(std::string(service.target_version.minor_version.c_str()), "kept");
     EXPECT_EQ(std::string(service.target_version.build_version.c_str()), "7, 8");
+}
+
+// Both INFO files are read so that a named pipe cannot block the run;
+// anything but a regular file reads as a file without keys.
+TEST_F(ServiceTest, OnlyARegularInfoIsRead)
+{
+    const std::string source_info = app + "/Contents/Resources/INFO";
+    std::filesystem::create_directories(app + "/Contents/Resources");
+    for (const file_kinds::KindRow& row : file_kinds::kAllKinds) {
+        file_kinds::Remove(launcher_info);
+        file_kinds::Remove(source_info);
+        ASSERT_TRUE(file_kinds::Make(row.kind, launcher_info, Info("120"))) << row.name;
+        ASSERT_TRUE(file_kinds::Make(row.kind, source_info, Info("119"))) << row.name;
+        auto service = std::make_shared<InspectedService>();
+        const std::string builds = file_kinds::ReturnsInTime<std::string>(
+            std::string("reading the INFO files: ") + row.name, [service]() {
+                service->LoadTargetVersion();
+                service->LoadSourceVersion();
+                return std::string(service->target_version.build_version.c_str()) + "/" +
+                       service->source_version.build_version.c_str();
+            });
+        EXPECT_EQ(builds, row.kind == file_kinds::kRegular ? "120/119" : "/") << row.name;
+    }
 }
 
 struct Decision {

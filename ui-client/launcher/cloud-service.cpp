@@ -1,5 +1,8 @@
 #include "cloud-service.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
@@ -7,16 +10,34 @@
 
 #include "file-op.h"
 #include "log.h"
+#include "regular_file.h"
 #include "service-registry.h"
 
 namespace {
 
 const char kComponent[] = "service_debug";
 
+// QSettings opens the file by name and would wait forever on a named pipe
+// for a writer; only a regular file is handed to it. Whoever could swap it
+// for a pipe in between owns the file and can stop the launcher anyway.
+bool IsRegularFile(const ustring& path)
+{
+    const int fd = OpenRegularFile(path.c_str(), O_RDONLY);
+    if (fd < 0) {
+        return false;
+    }
+    close(fd);
+    return true;
+}
+
 // Reads the keys of group "Version" that the file holds; a missing key
-// leaves its field as it was, a missing file reads as one without keys.
+// leaves its field as it was, a missing or unreadable file reads as one
+// without keys.
 void ReadVersionFile(const ustring& path, VerInfo& info)
 {
+    if (!IsRegularFile(path)) {
+        return;
+    }
     QSettings settings(QString::fromUtf8(path.c_str()), QSettings::IniFormat);
     settings.beginGroup(QStringLiteral("Version"));
     struct Field {
