@@ -317,6 +317,26 @@ TEST_F(LogTest, RotateWithoutLogFileTouchesNothing) {
     EXPECT_FALSE(Logger::IsNeedToLog(Logger::LEVEL_ERROR, "launcher_debug"));
 }
 
+// The started client must not inherit a descriptor of the launcher's log,
+// neither the first one nor the one reopened by a rotation.
+TEST_F(LogTest, LogFileIsClosedOnExec) {
+    auto log_descriptors_close_on_exec = [this] {
+        int found = 0;
+        for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+            std::error_code unreadable;
+            if (std::filesystem::read_symlink(entry.path(), unreadable).string() != log_) continue;
+            const int fd = std::stoi(entry.path().filename().string());
+            if ((fcntl(fd, F_GETFD) & FD_CLOEXEC) == 0) return -1;
+            ++found;
+        }
+        return found;
+    };
+    ASSERT_EQ(InitFile(50), 0);
+    EXPECT_EQ(log_descriptors_close_on_exec(), 1);
+    ASSERT_EQ(Logger::Rotate(), 0);
+    EXPECT_EQ(log_descriptors_close_on_exec(), 1);
+}
+
 TEST_F(LogTest, ReinitializeClosesTheEarlierFile) {
     auto open_fds = [] { return CountFiles("/proc/self/fd"); };
     ASSERT_EQ(InitFile(50), 0);
