@@ -434,23 +434,26 @@ TEST_F(FileMutationTest, RemoveNeverFollowsLinks)
     EXPECT_FALSE(Exists(Path("plain")));
 }
 
+// A folder of another owner that cannot be listed is not removed, and
+// that is a failure, not "nothing to remove".
 TEST_F(FileMutationTest, RemoveUnlistableFolderFails)
 {
     REQUIRE_ROOT();
-    chmod(dir_.c_str(), 0777);
+    ASSERT_EQ(0, chown(dir_.c_str(), 65534, 65534));
     std::string folder = Path("locked");
+    ASSERT_EQ(0, mkdir(folder.c_str(), 0755));
+    ASSERT_EQ(0, chown(folder.c_str(), 65534, 65534));
+    ASSERT_EQ(0, mkdir((folder + "/inner").c_str(), 0755));
+    WriteFile(folder + "/inner/f", "x");
+    ASSERT_EQ(0, chmod((folder + "/inner").c_str(), 0773));  // others may search, not list
     int child = fop_test::RunAsNobody([&folder]() {
-        if (mkdir(folder.c_str(), 0755) != 0 || mkdir((folder + "/inner").c_str(), 0755) != 0)
-            return 2;
-        WriteFile(folder + "/inner/f", "x");
-        chmod((folder + "/inner").c_str(), 0300);  // searchable, not listable
         int nested = FSRemove(folder.c_str(), false);
         int top = FSRemove((folder + "/inner").c_str(), false);
-        bool kept = Exists(folder + "/inner/f");
-        chmod((folder + "/inner").c_str(), 0755);
-        return nested == -3 && top == -3 && kept ? 0 : 1;
+        return nested == -3 && top == -3 ? 0 : 1;
     });
     EXPECT_EQ(0, child);
+    EXPECT_TRUE(Exists(folder + "/inner/f"));
+    EXPECT_EQ(0773u, ModeOf(folder + "/inner"));
 }
 
 // A tree as a package installs it: files and a sub-folder in a folder, the
@@ -471,7 +474,7 @@ bool Untouched(const std::string& folder)
     return ModeOf(folder) == 0555 && ReadFile(folder + "/kept.txt") == "kept";
 }
 
-// Folders without owner write or search are emptied when they are ours;
+// Folders without owner read, write or search are emptied when they are ours;
 // a link's target and the folder holding the tree keep their modes.
 TEST_F(FileMutationTest, RemoveOwnFoldersWithoutWriteOrSearch)
 {
@@ -482,7 +485,8 @@ TEST_F(FileMutationTest, RemoveOwnFoldersWithoutWriteOrSearch)
     const struct {
         mode_t top;
         mode_t sub;
-    } rows[] = {{0555, 0555}, {0444, 0544}, {0655, 0500}, {0500, 0700}};
+    } rows[] = {{0555, 0555}, {0444, 0544}, {0655, 0500}, {0500, 0700}, {0000, 0000},
+                {0100, 0200}, {0200, 0300}, {0300, 0100}, {0000, 0755}, {0755, 0000}};
     int child = fop_test::RunAsNobody([&]() {
         if (mkdir(outside.c_str(), 0755) != 0)
             return 2;
