@@ -393,6 +393,28 @@ TEST_F(FileMutationTest, RenameAcrossVolumesStopsAtLink)
     EXPECT_EQ("s", ReadFile(Path("single")));
 }
 
+// A folder whose listing fails part-way is neither listed, moved nor
+// removed as if the part read were the whole.
+TEST_F(FileMutationTest, FolderWithReadErrorIsNeverTakenForWhole)
+{
+    REQUIRE_ROOT();
+    fop_test::CorruptFolder corrupt(Path("image"), Path("mnt"));
+    REQUIRE_CORRUPT_FOLDER(corrupt);
+    const std::string folder = corrupt.path();
+    DIR_HANDLE handle;
+    ASSERT_EQ(0, FSOpenDir(folder.c_str(), 0, handle));
+    DIR_ENTRY entry;
+    int read = 0;
+    while ((read = FSReadDir(handle, entry)) == 1) {
+    }
+    FSCloseDir(handle);
+    EXPECT_EQ(-2, read);
+    EXPECT_TRUE(Logged("FSReadDir: Failed to read directory '" + folder + "'. Bad message\n"));
+    EXPECT_EQ(-3, FSRename(folder.c_str(), Path("moved").c_str(), false));
+    EXPECT_EQ(-3, FSRemove(folder.c_str(), false));
+    EXPECT_TRUE(Exists(folder));
+}
+
 TEST_F(FileMutationTest, RemoveResults)
 {
     EXPECT_EQ(-1, FSRemove("", false));

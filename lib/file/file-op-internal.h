@@ -29,6 +29,11 @@ int FileTypeOfMode(mode_t mode);
 // entry cannot be examined.
 int EntryTypeAt(int dirFd, const dirent* entry);
 
+// The next entry of dir into entry: 1, or 0 at the end, or -1 (errno set)
+// when the folder cannot be read, which is no end: a listing cut short
+// must not pass for the whole folder.
+int ReadNextEntry(DIR* dir, const dirent*& entry);
+
 // The status of path without following a final link, without the canonical
 // path: path and name are the given ones. 0 (also when missing) or -1.
 int LookupFileInfo(const ustring& path, _FILE_INFO_tag& info);

@@ -68,7 +68,9 @@ int FSStat(const ustring& path, _FILE_INFO_tag& info, bool exact);  // 0, -1 emp
 
 // Directory listing; "." and ".." are delivered like any other entry.
 int FSOpenDir(const ustring& path, int flags, DIR_HANDLE& handle);  // 0, -1
-int FSReadDir(DIR_HANDLE& handle, DIR_ENTRY& entry);  // 1 entry, 0 end, -1 lookup failed
+// 1 entry, 0 end, -1 lookup failed (the next call goes on), -2 the folder
+// could not be read (the listing is incomplete).
+int FSReadDir(DIR_HANDLE& handle, DIR_ENTRY& entry);
 void FSCloseDir(DIR_HANDLE& handle);
 
 // Path strings, "/" the only separator.

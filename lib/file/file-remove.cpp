@@ -55,17 +55,14 @@ int RemoveContents(int fd)
         close(fd);
         return -3;
     }
-    int result = 0;
-    while (const dirent* entry = readdir(dir)) {
-        if (IsDotOrDotDot(entry->d_name))
-            continue;
-        if (RemoveEntryAt(dirfd(dir), entry) != 0) {
-            result = -3;
+    int read = 0;
+    const dirent* entry = nullptr;
+    while ((read = ReadNextEntry(dir, entry)) > 0) {
+        if (!IsDotOrDotDot(entry->d_name) && RemoveEntryAt(dirfd(dir), entry) != 0)
             break;
-        }
     }
     closedir(dir);
-    return result;
+    return read == 0 ? 0 : -3;
 }
 
 int RemoveFolderAt(int parentFd, const char* name)

@@ -39,16 +39,14 @@ int MoveEntries(const ustring& src, const ustring& dst)
     DIR_HANDLE handle;
     if (FSOpenDir(src, 0, handle) != 0)
         return -3;
-    int result = 0;
+    int read = 0;
     DIR_ENTRY entry;
-    while (result == 0 && FSReadDir(handle, entry) == 1) {
-        if (IsDotOrDotDot(entry.name.c_str()))
-            continue;
-        if (MoveLookedUp(src + "/" + entry.name, dst + "/" + entry.name) != 0)
-            result = -3;
+    while ((read = FSReadDir(handle, entry)) == 1) {
+        if (!IsDotOrDotDot(entry.name.c_str()) && MoveLookedUp(src + "/" + entry.name, dst + "/" + entry.name) != 0)
+            break;
     }
     FSCloseDir(handle);
-    return result;
+    return read == 0 ? 0 : -3;
 }
 
 int MoveFolderAcross(const ustring& src, const ustring& dst)

@@ -22,13 +22,15 @@ bool IsEmptyFolder(const ustring& path)
     if (FSOpenDir(path, 0, handle) != 0) {
         return false;
     }
-    bool empty = true;
+    // Empty when the listing ends, without a read error, before any name
+    // but "." and "..".
+    int read = 0;
     DIR_ENTRY entry;
-    while (empty && FSReadDir(handle, entry) > 0) {
-        empty = entry.name == ustring(".") || entry.name == ustring("..");
+    while ((read = FSReadDir(handle, entry)) > 0 &&
+           (entry.name == ustring(".") || entry.name == ustring(".."))) {
     }
     FSCloseDir(handle);
-    return empty;
+    return read == 0;
 }
 
 // Moves old data to new data unless that would mix it with data already
