@@ -89,6 +89,21 @@ TEST_F(FileMutationTest, MakeDirChainModes)
     EXPECT_EQ(027u, CurrentUmask());  // restored on failure too
 }
 
+// The umask is the whole process's: it is never changed, not even for the
+// call. Here a file created meanwhile is the log reopened by a rotation that
+// FSMKDirP's own INFO line sets off.
+TEST_F(FileMutationTest, MakeDirChainLeavesTheUmaskAlone)
+{
+    ScopedUmask mask(077);
+    WriteFile(log_, std::string(Logger::kRotateSize - 10, 'x'));
+    ASSERT_EQ(0, Logger::Initialize(Logger::TYPE_FILE, log_, dir_ + "/.levels", 50, Logger::SCOPE_LOCK));
+    WriteFile(Path("file"), "x");
+    EXPECT_EQ(-1, FSMKDirP(Path("file/x").c_str(), nullptr, false, 0755));
+    ASSERT_TRUE(Exists(log_ + "_0")) << "the INFO line did not rotate the log";
+    EXPECT_EQ(0600u, ModeOf(log_));
+    EXPECT_EQ(077u, CurrentUmask());
+}
+
 TEST_F(FileMutationTest, MakeDirChainOverExistingFile)
 {
     WriteFile(Path("file"), "x");

@@ -99,7 +99,8 @@ int FSUTime(const ustring& path, long atime, long mtime);              // 0, -1
 // 0 created or already a folder; -1 bad path, lookup failure or not a
 // folder; -2 creation failed.
 int FSMKDir(const ustring& path, bool recursive);
-// Mode 0xFFFF: 0777 under the umask; any other mode is applied exactly.
+// Mode 0xFFFF: 0777 under the umask; any other mode is applied exactly to
+// the folders created, the umask left alone.
 int FSMKDirP(const ustring& path, char** stop, bool force, unsigned short mode);
 int FSMKDirFromRoot(const ustring& target, const ustring& root);  // 0, -1
 // 0; -1 failure; -2 destination volume full or over quota. Copies the
