@@ -1,10 +1,14 @@
 // Creating, copying, renaming and removing with the file-op library.
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -365,26 +369,93 @@ TEST_F(FileMutationTest, RenameAcrossVolumesKeepsModesAndTimes)
     EXPECT_FALSE(Exists(Path("tree")));
 }
 
-// A move cut short by a full volume leaves no truncated file at the
-// destination; the file stays whole at the source. An entry moved before
-// stays moved.
-TEST_F(FileMutationTest, RenameAcrossFullVolumeLeavesNoTruncatedFile)
+std::vector<std::string> Names(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A file moved to another volume replaces the destination in one step: a
+// move cut short by a full volume leaves the old destination (or none) and
+// the whole source, and nothing beside them.
+TEST_F(FileMutationTest, RenameFileAcrossVolumesIsAllOrNothing)
 {
     fop_test::OtherVolume other(Path("other"), "64k", false);
     REQUIRE_OTHER_VOLUME(other, dir_);
     const std::string big(256 * 1024, 'b');
-    WriteFile(Path("big"), big);
-    EXPECT_EQ(-3, FSRename(Path("big").c_str(), other.Path("big").c_str(), false));
-    EXPECT_EQ(big, ReadFile(Path("big")));
-    EXPECT_FALSE(Exists(other.Path("big")));
+    const struct {
+        const char* name;
+        std::string content;
+        const char* before;  // nullptr: no destination yet
+        int result;
+    } rows[] = {
+        {"too big, new", big, nullptr, -3},
+        {"too big, onto a file", big, "old content", -3},
+        {"fits, new", "small", nullptr, 0},
+        {"fits, onto a file", "small", "old content", 0},
+    };
+    for (const auto& row : rows) {
+        const std::string src = Path(row.name);
+        const std::string dst = other.Path("target");
+        std::filesystem::remove(dst);
+        WriteFile(src, row.content);
+        if (row.before != nullptr)
+            WriteFile(dst, row.before);
+        EXPECT_EQ(row.result, FSRename(src.c_str(), dst.c_str(), false)) << row.name;
+        if (row.result == 0) {
+            EXPECT_TRUE(row.content == ReadFile(dst)) << row.name;
+            EXPECT_FALSE(Exists(src)) << row.name;
+        } else {
+            EXPECT_TRUE(row.content == ReadFile(src)) << row.name;
+            EXPECT_EQ(row.before != nullptr, Exists(dst)) << row.name;
+            if (row.before != nullptr) {
+                EXPECT_EQ(row.before, ReadFile(dst)) << row.name;
+            }
+        }
+        EXPECT_EQ(Names(other.Path("")), std::vector<std::string>(Exists(dst) ? 1 : 0, "target")) << row.name;
+    }
+}
 
+TEST_F(FileMutationTest, RenameTreeAcrossFullVolumeKeepsEveryFileWhole)
+{
+    fop_test::OtherVolume other(Path("other"), "64k", false);
+    REQUIRE_OTHER_VOLUME(other, dir_);
+    const std::string big(256 * 1024, 'b');
     mkdir(Path("tree").c_str(), 0755);
     WriteFile(Path("tree/a-small"), "s");
-    rename(Path("big").c_str(), Path("tree/b-big").c_str());
+    WriteFile(Path("tree/b-big"), big);
     EXPECT_EQ(-3, FSRename(Path("tree").c_str(), other.Path("tree").c_str(), false));
     EXPECT_EQ(big, ReadFile(Path("tree/b-big")));
     EXPECT_FALSE(Exists(other.Path("tree/b-big")));
     EXPECT_EQ(Exists(Path("tree/a-small")), !Exists(other.Path("tree/a-small")));
+}
+
+// A copy left by a move killed part-way is removed by the next move to the
+// same destination. The copy is cut short for real: the child's file-size
+// limit ends it with SIGXFSZ in the middle of the write.
+TEST_F(FileMutationTest, CopyOfAMoveKilledPartWayGoesWithTheNextMove)
+{
+    fop_test::OtherVolume other(Path("other"), "4m", false);
+    REQUIRE_OTHER_VOLUME(other, dir_);
+    WriteFile(Path("big"), std::string(1024 * 1024, 'b'));
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const struct rlimit limit = {64 * 1024, 64 * 1024};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        FSRename(Path("big").c_str(), other.Path("big").c_str(), false);
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(child, waitpid(child, &status, 0));
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << "the move was not cut short";
+    ASSERT_EQ(1u, Names(other.Path("")).size()) << "no partial copy was left";
+    EXPECT_EQ(0, FSRename(Path("big").c_str(), other.Path("big").c_str(), false));
+    EXPECT_EQ(Names(other.Path("")), std::vector<std::string>{"big"});
+    EXPECT_TRUE(std::string(1024 * 1024, 'b') == ReadFile(other.Path("big")));
 }
 
 TEST_F(FileMutationTest, RenameAcrossVolumesStopsAtLink)
@@ -399,13 +470,15 @@ TEST_F(FileMutationTest, RenameAcrossVolumesStopsAtLink)
     EXPECT_TRUE(Exists(other.Path("tree")));
     EXPECT_EQ(-3, FSRename(Path("tree/link").c_str(), other.Path("link").c_str(), false));
 
-    // A link at the destination is not written through.
+    // A link at the destination is replaced, as by a rename, never
+    // written through.
     WriteFile(other.Path("victim"), "precious");
     symlink("victim", other.Path("to-victim").c_str());
     WriteFile(Path("single"), "s");
-    EXPECT_EQ(-3, FSRename(Path("single").c_str(), other.Path("to-victim").c_str(), false));
+    EXPECT_EQ(0, FSRename(Path("single").c_str(), other.Path("to-victim").c_str(), false));
     EXPECT_EQ("precious", ReadFile(other.Path("victim")));
-    EXPECT_EQ("s", ReadFile(Path("single")));
+    EXPECT_EQ("s", ReadFile(other.Path("to-victim")));
+    EXPECT_EQ(fop_test::FileTypeOf(other.Path("to-victim")), FS_TYPE_FILE);
 }
 
 // A folder whose listing fails part-way is neither listed, moved nor

@@ -33,6 +33,12 @@ inline bool Exists(const std::string& path)
     return lstat(path.c_str(), &st) == 0;
 }
 
+inline int FileTypeOf(const std::string& path)
+{
+    _FILE_INFO_tag info;
+    return GetFileInfo(path.c_str(), info) == 0 ? info.type : -1;
+}
+
 inline mode_t ModeOf(const std::string& path)
 {
     struct stat st;

@@ -48,6 +48,10 @@ int ResolveCanonicalPath(const char* path, bool followFinal, std::string& out);
 // times of its source, as a rename keeps them.
 int CopyFileBytes(const ustring& src, const ustring& dst, bool removeSource, bool keepAttributes);
 
+// The fallback of FSRename for a source of the given type on another
+// volume than dst: 0, or -3 with dst and src as they were.
+int MoveAcrossVolumes(const ustring& src, const ustring& dst, int type);
+
 // Gives the object open on fd the permission bits (never the set-id bits,
 // which would be granted by whoever copies) and the times of from. Best
 // effort: a volume without Unix modes refuses, which is logged.

@@ -61,30 +61,13 @@ int MoveFolderAcross(const ustring& src, const ustring& dst)
     return remove(src.c_str()) == 0 ? 0 : -3;
 }
 
-// A copy cut short (a full disk) would leave a truncated file that passes
-// for the moved one while the whole file stays at the source. Only a file
-// the copy created is taken back; one that was there before is not ours.
-int MoveFileAcross(const ustring& src, const ustring& dst)
-{
-    struct stat st;
-    const bool existed = lstat(dst.c_str(), &st) == 0;
-    if (CopyFileBytes(src, dst, true, true) == 0)
-        return 0;
-    // Never without the source: then the destination holds the only copy.
-    if (!existed && lstat(src.c_str(), &st) == 0)
-        unlink(dst.c_str());
-    return -3;
-}
-
 // Only folders and regular files can be carried to another volume; a
 // symbolic link, device, pipe or socket stops the move.
 int MoveAcross(const ustring& src, const ustring& dst, int type)
 {
     if (type == FS_TYPE_DIR)
         return MoveFolderAcross(src, dst);
-    if (type == FS_TYPE_FILE)
-        return MoveFileAcross(src, dst);
-    return -3;
+    return MoveAcrossVolumes(src, dst, type);
 }
 
 int MoveObject(const ustring& src, const ustring& dst, int type)
