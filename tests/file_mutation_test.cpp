@@ -321,6 +321,10 @@ TEST_F(FileMutationTest, RenameTreeAcrossVolumes)
         ExpectTree(to);
         EXPECT_FALSE(Exists(from));
     }
+    // As a rename would, the tree takes the place of an empty folder.
+    mkdir(other.Path("empty").c_str(), 0755);
+    ASSERT_EQ(0, FSRename(Path("back").c_str(), other.Path("empty").c_str(), false));
+    ExpectTree(other.Path("empty"));
     WriteFile(Path("single"), "one");
     ASSERT_EQ(0, FSRename(Path("single").c_str(), other.Path("single").c_str(), false));
     EXPECT_EQ("one", ReadFile(other.Path("single")));
@@ -419,18 +423,56 @@ TEST_F(FileMutationTest, RenameFileAcrossVolumesIsAllOrNothing)
     }
 }
 
-TEST_F(FileMutationTest, RenameTreeAcrossFullVolumeKeepsEveryFileWhole)
+// relative path -> content, "<dir>" or "-> link text", for a whole tree.
+std::map<std::string, std::string> Snapshot(const std::string& root)
+{
+    std::map<std::string, std::string> tree;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+        const std::string name = std::filesystem::relative(entry.path(), root).string();
+        if (entry.is_symlink())
+            tree[name] = "-> " + std::filesystem::read_symlink(entry.path()).string();
+        else
+            tree[name] = entry.is_directory() ? "<dir>" : ReadFile(entry.path().string());
+    }
+    return tree;
+}
+
+// A tree moved to another volume arrives whole or not at all: whatever stops
+// the copy, the source stays byte for byte as it was and nothing is left at
+// or beside the destination.
+TEST_F(FileMutationTest, RenameTreeAcrossVolumesIsAllOrNothing)
 {
     fop_test::OtherVolume other(Path("other"), "64k", false);
     REQUIRE_OTHER_VOLUME(other, dir_);
-    const std::string big(256 * 1024, 'b');
-    mkdir(Path("tree").c_str(), 0755);
-    WriteFile(Path("tree/a-small"), "s");
-    WriteFile(Path("tree/b-big"), big);
-    EXPECT_EQ(-3, FSRename(Path("tree").c_str(), other.Path("tree").c_str(), false));
-    EXPECT_EQ(big, ReadFile(Path("tree/b-big")));
-    EXPECT_FALSE(Exists(other.Path("tree/b-big")));
-    EXPECT_EQ(Exists(Path("tree/a-small")), !Exists(other.Path("tree/a-small")));
+    const struct {
+        const char* name;
+        bool bigFile;          // more than the volume holds, after files that fit
+        bool link;             // a symbolic link, which cannot be carried
+        bool destinationFull;  // a destination folder that is not empty
+    } rows[] = {
+        {"volume full half-way", true, false, false},
+        {"link inside", false, true, false},
+        {"destination not empty", false, false, true},
+    };
+    for (const auto& row : rows) {
+        const std::string tree = Path(row.name);
+        MakeTree(tree);
+        if (row.bigFile)
+            WriteFile(tree + "/sub/zz-big", std::string(256 * 1024, 'b'));
+        if (row.link)
+            symlink("/etc", (tree + "/sub/link").c_str());
+        const std::string dst = other.Path("moved");
+        if (row.destinationFull) {
+            mkdir(dst.c_str(), 0755);
+            WriteFile(dst + "/kept", "kept");
+        }
+        const auto source = Snapshot(tree);
+        const auto volume = Snapshot(other.Path(""));
+        EXPECT_EQ(-3, FSRename(tree.c_str(), dst.c_str(), false)) << row.name;
+        EXPECT_TRUE(source == Snapshot(tree)) << row.name;
+        EXPECT_TRUE(volume == Snapshot(other.Path(""))) << row.name;
+        std::filesystem::remove_all(dst);
+    }
 }
 
 // A copy left by a move killed part-way is removed by the next move to the
@@ -467,7 +509,7 @@ TEST_F(FileMutationTest, RenameAcrossVolumesStopsAtLink)
     WriteFile(Path("tree/file"), "f");
     EXPECT_EQ(-3, FSRename(Path("tree").c_str(), other.Path("tree").c_str(), false));
     EXPECT_TRUE(Exists(Path("tree/link")));  // left at the source
-    EXPECT_TRUE(Exists(other.Path("tree")));
+    EXPECT_FALSE(Exists(other.Path("tree")));
     EXPECT_EQ(-3, FSRename(Path("tree/link").c_str(), other.Path("link").c_str(), false));
 
     // A link at the destination is replaced, as by a rename, never
@@ -499,6 +541,9 @@ TEST_F(FileMutationTest, FolderWithReadErrorIsNeverTakenForWhole)
     EXPECT_EQ(-2, read);
     EXPECT_TRUE(Logged("FSReadDir: Failed to read directory '" + folder + "'. Bad message\n"));
     EXPECT_EQ(-3, FSRename(folder.c_str(), Path("moved").c_str(), false));
+    EXPECT_FALSE(Exists(Path("moved")));
+    for (const std::string& name : Names(dir_))
+        EXPECT_NE(0u, name.find(".moved")) << "a partial copy is left: " << name;
     EXPECT_EQ(-3, FSRemove(folder.c_str(), false));
     EXPECT_TRUE(Exists(folder));
 }

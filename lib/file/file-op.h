@@ -107,8 +107,11 @@ int FSMKDirFromRoot(const ustring& target, const ustring& root);  // 0, -1
 // bytes only; a symbolic link at dst is refused, never written through.
 int FSCopy(const ustring& src, const ustring& dst, bool removeSource);
 // 0; -1 empty path; -2 source absent or lookup failed; -3 move failed;
-// -100 name too long. Falls back to copy + delete across volumes, keeping
-// permission bits and times; a symbolic link in the tree stops the move.
+// -100 name too long. Across volumes, all or nothing: the object is copied
+// beside dst (keeping permission bits and times, every file synced),
+// renamed into place, and only then is src removed; on failure dst and src
+// stay as they were. As with rename(2), an existing dst is replaced when it
+// is a file or an empty folder; a symbolic link in the tree fails the move.
 int FSRename(const ustring& src, const ustring& dst, bool exact);
 // 0 removed or nothing to remove; -1 bad path or lookup failure;
 // -3 removal failed. Never follows a symbolic link. flag has no effect.

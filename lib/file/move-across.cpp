@@ -66,8 +66,49 @@ int SyncFolder(const ustring& folder)
     return result;
 }
 
+int CopyObject(const ustring& src, const ustring& dst, int type);
+
+// Once filled, the copy of a folder gets the mode and times of its source
+// (so neither a read-only mode nor the entries copied in get in the way)
+// and is synced, so its entries are on the device with their files.
+int SealFolder(const struct stat& from, const ustring& dst)
+{
+    const int fd = open(dst.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return -3;
+    KeepAttributes(fd, from, dst);
+    const int result = fsync(fd) == 0 ? 0 : -3;
+    close(fd);
+    return result;
+}
+
+// Copies the folder src to the new name dst, the whole tree or nothing
+// that counts: on failure the caller removes dst.
+int CopyFolder(const ustring& src, const ustring& dst)
+{
+    struct stat st;
+    if (lstat(src.c_str(), &st) != 0 || mkdir(dst.c_str(), 0700) != 0)
+        return -3;
+    DIR_HANDLE handle;
+    if (FSOpenDir(src, 0, handle) != 0)
+        return -3;
+    int result = 0;
+    int read = 0;
+    DIR_ENTRY entry;
+    while (result == 0 && (read = FSReadDir(handle, entry)) == 1) {
+        if (!IsDotOrDotDot(entry.name.c_str()))
+            result = CopyObject(src + "/" + entry.name, dst + "/" + entry.name, entry.type);
+    }
+    FSCloseDir(handle);
+    if (result != 0 || read != 0)
+        return -3;
+    return SealFolder(st, dst);
+}
+
 int CopyObject(const ustring& src, const ustring& dst, int type)
 {
+    if (type == FS_TYPE_DIR)
+        return CopyFolder(src, dst);
     if (type == FS_TYPE_FILE)
         return CopyFileBytes(src, dst, false, true) == 0 ? 0 : -3;
     // A symbolic link, device, pipe or socket cannot be carried.
