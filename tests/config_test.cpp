@@ -74,6 +74,28 @@ TEST_F(ConfigTest, LineGrammar) {
     }
 }
 
+// The line that made read() refuse the file, for the level file's warning.
+TEST_F(ConfigTest, RefusedFileNamesItsBadLine) {
+    const struct {
+        const char* name;
+        std::string content;
+        int number;
+        std::string line;
+    } cases[] = {
+        {"good file", "a=1\n# c\n", 0, ""},
+        {"second line", "ok=1\nname=a b\r\nlater=2\n", 2, "name=a b"},
+        {"after blank and comment lines", "\n# c\n\n[section]", 4, "[section]"},
+        {"overlong", "a=1\nk=" + std::string(Config::kMaxLine, 'v') + "\n", 2,
+         "k=" + std::string(Config::kMaxLine - 2, 'v')},
+    };
+    Config config;
+    for (const auto& c : cases) {
+        config.read(Write(c.content));
+        EXPECT_EQ(config.bad_line_number, c.number) << c.name;
+        EXPECT_EQ(config.bad_line, c.line) << c.name;
+    }
+}
+
 TEST_F(ConfigTest, KeepQuotesPutsTheQuoteBack) {
     Config config;
     config.keep_quotes = true;

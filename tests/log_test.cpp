@@ -203,6 +203,38 @@ TEST_F(LogTest, OnlyARegularFileIsTheLogOrLevelFile) {
     }
 }
 
+// A level file that is there but cannot be used is named once, with the
+// line that does not parse; no level file at all is the normal case.
+TEST_F(LogTest, UnusableLevelFileIsReportedOnce) {
+    const struct {
+        const char* name;
+        file_kinds::Kind kind;
+        std::string content;
+        std::string warning;  // empty: none
+    } cases[] = {
+        {"good", file_kinds::kRegular, "service_debug=7\n", ""},
+        {"missing", file_kinds::kMissing, "", ""},
+        {"bad second line", file_kinds::kRegular, "# levels\nservice_debug=7 x\r\nextractor_debug=7\n",
+         "': line 2 does not parse: 'service_debug=7 x'; no level of the file is used\n"},
+        {"folder", file_kinds::kFolder, "", "' cannot be read: Is a directory; no level"},
+        {"named pipe", file_kinds::kFifo, "", "' cannot be read: Invalid argument; no level"},
+        {"dangling link", file_kinds::kDanglingLink, "", "' cannot be read: No such file or directory; no"},
+    };
+    for (const auto& c : cases) {
+        const std::string levels = Path(std::string("levels ") + c.name);
+        ASSERT_TRUE(file_kinds::Make(c.kind, levels, c.content)) << c.name;
+        const std::string log = Path(std::string("log ") + c.name);
+        ASSERT_EQ(Logger::Initialize(Logger::TYPE_FILE, log, levels, 50, Logger::SCOPE_LOCK), 0) << c.name;
+        const std::string text = ReadFile(log);
+        EXPECT_EQ(Lines(text).size(), c.warning.empty() ? 0u : 1u) << c.name << ": " << text;
+        if (!c.warning.empty()) {
+            EXPECT_NE(text.find("[WARNING] log("), std::string::npos) << c.name << ": " << text;
+            EXPECT_NE(text.find("level file '" + levels + c.warning), std::string::npos) << c.name << ": " << text;
+        }
+        EXPECT_EQ(Logger::GetCompLevel("extractor_debug"), 4) << c.name;
+    }
+}
+
 // As root nothing is denied, so the attempt runs in a child as nobody.
 TEST_F(LogTest, UnwritableFolderAsUnprivilegedUser) {
     if (geteuid() != 0) GTEST_SKIP() << "needs root to drop to uid 65534";
