@@ -44,6 +44,13 @@ int OpenRegularFile(const char* path, int flags, mode_t mode) {
     return fd;
 }
 
+bool IsRegularFile(const char* path) {
+    const int fd = OpenRegularFile(path, O_RDONLY);
+    if (fd < 0) return false;
+    close(fd);
+    return true;
+}
+
 FILE* OpenRegularStream(const char* path, int flags, const char* streamMode) {
     const int fd = OpenRegularFile(path, flags);
     if (fd < 0)

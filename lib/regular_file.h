@@ -13,6 +13,10 @@
 // only for the open itself. The descriptor, or -1 with errno set.
 int OpenRegularFile(const char* path, int flags, mode_t mode = 0666);
 
+// True when path opens as a regular file by OpenRegularFile, for a reader
+// that can only open by name.
+bool IsRegularFile(const char* path);
+
 // The same as a stdio stream of the fdopen mode streamMode; null with
 // errno set on failure.
 FILE* OpenRegularStream(const char* path, int flags, const char* streamMode);

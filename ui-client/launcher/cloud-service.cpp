@@ -1,8 +1,5 @@
 #include "cloud-service.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
@@ -17,27 +14,10 @@ namespace {
 
 const char kComponent[] = "service_debug";
 
-// QSettings opens the file by name and would wait forever on a named pipe
-// for a writer; only a regular file is handed to it. Whoever could swap it
-// for a pipe in between owns the file and can stop the launcher anyway.
-bool IsRegularFile(const ustring& path)
-{
-    const int fd = OpenRegularFile(path.c_str(), O_RDONLY);
-    if (fd < 0) {
-        return false;
-    }
-    close(fd);
-    return true;
-}
-
 // Reads the keys of group "Version" that the file holds; a missing key
-// leaves its field as it was, a missing or unreadable file reads as one
-// without keys.
+// leaves its field as it was, a missing file reads as one without keys.
 void ReadVersionFile(const ustring& path, VerInfo& info)
 {
-    if (!IsRegularFile(path)) {
-        return;
-    }
     QSettings settings(QString::fromUtf8(path.c_str()), QSettings::IniFormat);
     settings.beginGroup(QStringLiteral("Version"));
     struct Field {
@@ -60,6 +40,17 @@ void ReadVersionFile(const ustring& path, VerInfo& info)
 ustring AppFolderPath(const char* suffix)
 {
     return ToUstring(QCoreApplication::applicationDirPath() + QString::fromLatin1(suffix));
+}
+
+// QSettings opens the file by name and would wait forever on a named pipe
+// for a writer: only a regular file is handed to it, anything else reads as
+// a file without keys. Whoever could swap it for a pipe in between owns the
+// file and could stop the launcher anyway.
+void ReadRegularVersionFile(const ustring& path, VerInfo& info)
+{
+    if (IsRegularFile(path.c_str())) {
+        ReadVersionFile(path, info);
+    }
 }
 
 }  // namespace
@@ -85,7 +76,7 @@ QString Service::GetUserInstallPath() { return QDir::homePath(); }
 
 void Service::LoadTargetVersion()
 {
-    ReadVersionFile(RegistryPath("root_resource_path") + "/INFO", target_version);
+    ReadRegularVersionFile(RegistryPath("root_resource_path") + "/INFO", target_version);
     VLOG(6, kComponent, __LINE__,
          "(%5d:%5d) [INFO] cloud-service(%d): target_version = (%s, %s, %s, %s)\n",
          target_version.major_version.c_str(), target_version.minor_version.c_str(),
@@ -99,7 +90,7 @@ void Service::LoadSourceVersion()
         VLOG(6, kComponent, __LINE__, "(%5d:%5d) [INFO] cloud-service(%d): source does not exist\n");
         return;
     }
-    ReadVersionFile(path, source_version);
+    ReadRegularVersionFile(path, source_version);
     VLOG(6, kComponent, __LINE__,
          "(%5d:%5d) [INFO] cloud-service(%d): source_version = (%s, %s, %s, %s)\n",
          source_version.major_version.c_str(), source_version.minor_version.c_str(),
