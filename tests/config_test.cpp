@@ -5,10 +5,8 @@
 #include <climits>
 #include <filesystem>
 #include <map>
-#include <memory>
 #include <string>
 
-#include "file_kinds.h"
 #include "temp_folder_test.h"
 
 namespace {
@@ -74,28 +72,6 @@ TEST_F(ConfigTest, LineGrammar) {
     }
 }
 
-// The line that made read() refuse the file, for the level file's warning.
-TEST_F(ConfigTest, RefusedFileNamesItsBadLine) {
-    const struct {
-        const char* name;
-        std::string content;
-        int number;
-        std::string line;
-    } cases[] = {
-        {"good file", "a=1\n# c\n", 0, ""},
-        {"second line", "ok=1\nname=a b\r\nlater=2\n", 2, "name=a b"},
-        {"after blank and comment lines", "\n# c\n\n[section]", 4, "[section]"},
-        {"overlong", "a=1\nk=" + std::string(Config::kMaxLine, 'v') + "\n", 2,
-         "k=" + std::string(Config::kMaxLine - 2, 'v')},
-    };
-    Config config;
-    for (const auto& c : cases) {
-        config.read(Write(c.content));
-        EXPECT_EQ(config.bad_line_number, c.number) << c.name;
-        EXPECT_EQ(config.bad_line, c.line) << c.name;
-    }
-}
-
 TEST_F(ConfigTest, KeepQuotesPutsTheQuoteBack) {
     Config config;
     config.keep_quotes = true;
@@ -143,19 +119,12 @@ TEST_F(ConfigTest, UnreadablePathLeavesEntries) {
     EXPECT_EQ(config.entries, (Entries{{"kept", "1"}}));
 }
 
-// Only a regular file is read; a named pipe ("ui.pid", the level file) must
-// not block the reader, and nothing else may pass for an empty file.
-TEST_F(ConfigTest, OnlyARegularFileIsRead) {
-    for (const file_kinds::KindRow& row : file_kinds::kAllKinds) {
-        const std::string path = Path(std::string("ui.pid ") + row.name);
-        ASSERT_TRUE(file_kinds::Make(row.kind, path, "pid=7\n")) << row.name;
-        auto config = std::make_shared<Config>();
-        const int result = file_kinds::ReturnsInTime<int>(std::string("Config::read: ") + row.name,
-                                                          [config, path]() { return config->read(path); });
-        const bool regular = row.kind == file_kinds::kRegular;
-        EXPECT_EQ(result, regular ? 0 : -1) << row.name;
-        EXPECT_EQ(config->entries, regular ? Entries({{"pid", "7"}}) : Entries()) << row.name;
-    }
+// A folder in place of the file is a failure, not an empty file.
+TEST_F(ConfigTest, FolderInPlaceOfFileIsAFailure) {
+    std::filesystem::create_directory(dir_ + "/ui.pid");
+    Config config;
+    EXPECT_EQ(config.read(dir_ + "/ui.pid"), -1);
+    EXPECT_TRUE(config.entries.empty());
 }
 
 TEST_F(ConfigTest, GetIntReadsALeadingDecimal) {

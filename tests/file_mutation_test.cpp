@@ -5,10 +5,10 @@
 #include <sys/time.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -326,6 +326,7 @@ TEST_F(FileMutationTest, RenameTreeAcrossVolumes)
     ASSERT_EQ(0, FSRename(Path("back").c_str(), other.Path("empty").c_str(), false));
     ExpectTree(other.Path("empty"));
     WriteFile(Path("single"), "one");
+    WriteFile(other.Path("single"), "replaced in one step");
     ASSERT_EQ(0, FSRename(Path("single").c_str(), other.Path("single").c_str(), false));
     EXPECT_EQ("one", ReadFile(other.Path("single")));
     EXPECT_FALSE(Exists(Path("single")));
@@ -373,56 +374,6 @@ TEST_F(FileMutationTest, RenameAcrossVolumesKeepsModesAndTimes)
     EXPECT_FALSE(Exists(Path("tree")));
 }
 
-std::vector<std::string> Names(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-// A file moved to another volume replaces the destination in one step: a
-// move cut short by a full volume leaves the old destination (or none) and
-// the whole source, and nothing beside them.
-TEST_F(FileMutationTest, RenameFileAcrossVolumesIsAllOrNothing)
-{
-    fop_test::OtherVolume other(Path("other"), "64k", false);
-    REQUIRE_OTHER_VOLUME(other, dir_);
-    const std::string big(256 * 1024, 'b');
-    const struct {
-        const char* name;
-        std::string content;
-        const char* before;  // nullptr: no destination yet
-        int result;
-    } rows[] = {
-        {"too big, new", big, nullptr, -3},
-        {"too big, onto a file", big, "old content", -3},
-        {"fits, new", "small", nullptr, 0},
-        {"fits, onto a file", "small", "old content", 0},
-    };
-    for (const auto& row : rows) {
-        const std::string src = Path(row.name);
-        const std::string dst = other.Path("target");
-        std::filesystem::remove(dst);
-        WriteFile(src, row.content);
-        if (row.before != nullptr)
-            WriteFile(dst, row.before);
-        EXPECT_EQ(row.result, FSRename(src.c_str(), dst.c_str(), false)) << row.name;
-        if (row.result == 0) {
-            EXPECT_TRUE(row.content == ReadFile(dst)) << row.name;
-            EXPECT_FALSE(Exists(src)) << row.name;
-        } else {
-            EXPECT_TRUE(row.content == ReadFile(src)) << row.name;
-            EXPECT_EQ(row.before != nullptr, Exists(dst)) << row.name;
-            if (row.before != nullptr) {
-                EXPECT_EQ(row.before, ReadFile(dst)) << row.name;
-            }
-        }
-        EXPECT_EQ(Names(other.Path("")), std::vector<std::string>(Exists(dst) ? 1 : 0, "target")) << row.name;
-    }
-}
-
 // relative path -> content, "<dir>" or "-> link text", for a whole tree.
 std::map<std::string, std::string> Snapshot(const std::string& root)
 {
@@ -437,39 +388,34 @@ std::map<std::string, std::string> Snapshot(const std::string& root)
     return tree;
 }
 
-// A tree moved to another volume arrives whole or not at all: whatever stops
-// the copy, the source stays byte for byte as it was and nothing is left at
-// or beside the destination.
-TEST_F(FileMutationTest, RenameTreeAcrossVolumesIsAllOrNothing)
+// A move to another volume arrives whole or not at all: whatever stops the
+// copy, the source stays byte for byte as it was, and so does the volume of
+// the destination, with nothing partial at or beside the destination.
+TEST_F(FileMutationTest, MoveAcrossVolumesIsAllOrNothing)
 {
     fop_test::OtherVolume other(Path("other"), "64k", false);
     REQUIRE_OTHER_VOLUME(other, dir_);
+    const std::string big(256 * 1024, 'b');  // more than the volume holds
     const struct {
         const char* name;
-        bool bigFile;          // more than the volume holds, after files that fit
-        bool link;             // a symbolic link, which cannot be carried
-        bool destinationFull;  // a destination folder that is not empty
+        std::function<void(const std::string& src, const std::string& dst)> make;
     } rows[] = {
-        {"volume full half-way", true, false, false},
-        {"link inside", false, true, false},
-        {"destination not empty", false, false, true},
+        {"file, volume full", [&](auto& src, auto&) { WriteFile(src, big); }},
+        {"file onto a file, volume full", [&](auto& src, auto& dst) { WriteFile(src, big), WriteFile(dst, "old"); }},
+        {"tree, volume full half-way", [&](auto& src, auto&) { MakeTree(src), WriteFile(src + "/sub/zz", big); }},
+        {"tree with a link", [](auto& src, auto&) { MakeTree(src), symlink("/etc", (src + "/sub/link").c_str()); }},
+        {"tree onto a folder that is not empty",
+         [](auto& src, auto& dst) { MakeTree(src), mkdir(dst.c_str(), 0755), WriteFile(dst + "/kept", "k"); }},
     };
     for (const auto& row : rows) {
-        const std::string tree = Path(row.name);
-        MakeTree(tree);
-        if (row.bigFile)
-            WriteFile(tree + "/sub/zz-big", std::string(256 * 1024, 'b'));
-        if (row.link)
-            symlink("/etc", (tree + "/sub/link").c_str());
+        const std::string holder = Path(row.name);
+        mkdir(holder.c_str(), 0755);
         const std::string dst = other.Path("moved");
-        if (row.destinationFull) {
-            mkdir(dst.c_str(), 0755);
-            WriteFile(dst + "/kept", "kept");
-        }
-        const auto source = Snapshot(tree);
+        row.make(holder + "/src", dst);
+        const auto source = Snapshot(holder);
         const auto volume = Snapshot(other.Path(""));
-        EXPECT_EQ(-3, FSRename(tree.c_str(), dst.c_str(), false)) << row.name;
-        EXPECT_TRUE(source == Snapshot(tree)) << row.name;
+        EXPECT_EQ(-3, FSRename((holder + "/src").c_str(), dst.c_str(), false)) << row.name;
+        EXPECT_TRUE(source == Snapshot(holder)) << row.name;
         EXPECT_TRUE(volume == Snapshot(other.Path(""))) << row.name;
         std::filesystem::remove_all(dst);
     }
@@ -482,7 +428,8 @@ TEST_F(FileMutationTest, CopyOfAMoveKilledPartWayGoesWithTheNextMove)
 {
     fop_test::OtherVolume other(Path("other"), "4m", false);
     REQUIRE_OTHER_VOLUME(other, dir_);
-    WriteFile(Path("big"), std::string(1024 * 1024, 'b'));
+    const std::string big(1024 * 1024, 'b');
+    WriteFile(Path("big"), big);
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
@@ -494,10 +441,9 @@ TEST_F(FileMutationTest, CopyOfAMoveKilledPartWayGoesWithTheNextMove)
     int status = 0;
     ASSERT_EQ(child, waitpid(child, &status, 0));
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << "the move was not cut short";
-    ASSERT_EQ(1u, Names(other.Path("")).size()) << "no partial copy was left";
+    ASSERT_EQ(1u, Snapshot(other.Path("")).size()) << "no partial copy was left";
     EXPECT_EQ(0, FSRename(Path("big").c_str(), other.Path("big").c_str(), false));
-    EXPECT_EQ(Names(other.Path("")), std::vector<std::string>{"big"});
-    EXPECT_TRUE(std::string(1024 * 1024, 'b') == ReadFile(other.Path("big")));
+    EXPECT_TRUE(Snapshot(other.Path("")) == (std::map<std::string, std::string>{{"big", big}}));
 }
 
 TEST_F(FileMutationTest, RenameAcrossVolumesStopsAtLink)
@@ -542,8 +488,8 @@ TEST_F(FileMutationTest, FolderWithReadErrorIsNeverTakenForWhole)
     EXPECT_TRUE(Logged("FSReadDir: Failed to read directory '" + folder + "'. Bad message\n"));
     EXPECT_EQ(-3, FSRename(folder.c_str(), Path("moved").c_str(), false));
     EXPECT_FALSE(Exists(Path("moved")));
-    for (const std::string& name : Names(dir_))
-        EXPECT_NE(0u, name.find(".moved")) << "a partial copy is left: " << name;
+    for (const auto& entry : std::filesystem::directory_iterator(dir_))
+        EXPECT_NE(0u, entry.path().filename().string().find(".moved")) << "a partial copy is left";
     EXPECT_EQ(-3, FSRemove(folder.c_str(), false));
     EXPECT_TRUE(Exists(folder));
 }

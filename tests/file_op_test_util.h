@@ -147,26 +147,25 @@ private:
 };
 
 // A folder "d" of 200 files whose listing fails part-way with a real read
-// error: on an ext4 image of our own, one leaf block of the folder's hashed
+// error: on an ext4 image of our own, a leaf block of the folder's hashed
 // index is overwritten, so its checksum fails when readdir reaches it.
-// Needs root and loop devices; mounted with errors=continue, so the
-// kernel only logs the damage.
+// Needs root, loop devices and e2fsprogs; errors=continue keeps the volume
+// writable.
 class CorruptFolder {
 public:
     CorruptFolder(const std::string& image, const std::string& dir) : dir_(dir)
     {
         mkdir(dir.c_str(), 0755);
-        const std::string script =
-            "set -e; img='" + image + "'; mnt='" + dir + "'\n"
-            "truncate -s 4M \"$img\"; mkfs.ext4 -q -b 1024 -O dir_index,metadata_csum \"$img\"\n"
-            "mount -o loop \"$img\" \"$mnt\"; mkdir \"$mnt/d\"\n"
-            "for i in $(seq 1 200); do echo x > \"$mnt/d/file_with_a_longish_name_$i\"; done\n"
-            "umount \"$mnt\"\n"
-            "block=$(debugfs -R 'blocks /d' \"$img\" 2>/dev/null | awk '{print $(int(NF/2)+1)}')\n"
-            "head -c 1024 /dev/zero | tr '\\0' 'x' | dd of=\"$img\" bs=1024 seek=\"$block\" conv=notrunc 2>/dev/null\n"
-            "mount -o loop,errors=continue \"$img\" \"$mnt\"\n";
-        std::ofstream(image + ".sh") << script;
-        mounted_ = system(("bash '" + image + ".sh' >/dev/null 2>&1").c_str()) == 0;
+        const std::string img = "'" + image + "'";
+        const std::string mnt = "'" + dir + "'";
+        std::ofstream(image + ".sh") << "set -e\n"
+            "truncate -s 4M " << img << "; mkfs.ext4 -q -b 1024 -O dir_index,metadata_csum " << img << "\n"
+            "mount -o loop " << img << " " << mnt << "; mkdir " << mnt << "/d\n"
+            "for i in $(seq 200); do echo x > " << mnt << "/d/a_longish_file_name_$i; done\n"
+            "umount " << mnt << "; block=$(debugfs -R 'blocks /d' " << img << " | awk '{print $(int(NF/2)+1)}')\n"
+            "head -c 1024 /dev/zero | tr '\\0' x | dd of=" << img << " bs=1024 seek=$block conv=notrunc\n"
+            "mount -o loop,errors=continue " << img << " " << mnt << "\n";
+        made_ = system(("bash '" + image + ".sh' >/dev/null 2>&1").c_str()) == 0;
     }
     ~CorruptFolder() { umount2(dir_.c_str(), MNT_DETACH); }  // also after a half-done set-up
     CorruptFolder(const CorruptFolder&) = delete;
@@ -177,7 +176,7 @@ public:
     // The precondition of every case: the listing really fails.
     bool ListingFails() const
     {
-        DIR* dir = mounted_ ? opendir(path().c_str()) : nullptr;
+        DIR* dir = made_ ? opendir(path().c_str()) : nullptr;
         if (dir == nullptr)
             return false;
         errno = 0;
@@ -190,7 +189,7 @@ public:
 
 private:
     std::string dir_;
-    bool mounted_ = false;
+    bool made_ = false;
 };
 
 #define REQUIRE_CORRUPT_FOLDER(folder)                                                          \
