@@ -55,32 +55,23 @@ void RemoveLeftoverCopies(const ustring& folder, const ustring& name)
     FSCloseDir(handle);
 }
 
-// The rename into place is on the device before the source goes.
-int SyncFolder(const ustring& folder)
+// Syncs a folder, so the entries made in it are on the device with their
+// files. With from, it first gets the mode and times of from: the copy of a
+// folder gets them once it is filled, so that neither a read-only mode nor
+// the entries copied in get in the way.
+int SyncFolder(const ustring& folder, const struct stat* from)
 {
-    const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
         return -3;
+    if (from != nullptr)
+        KeepAttributes(fd, *from, folder);
     const int result = fsync(fd) == 0 ? 0 : -3;
     close(fd);
     return result;
 }
 
 int CopyObject(const ustring& src, const ustring& dst, int type);
-
-// Once filled, the copy of a folder gets the mode and times of its source
-// (so neither a read-only mode nor the entries copied in get in the way)
-// and is synced, so its entries are on the device with their files.
-int SealFolder(const struct stat& from, const ustring& dst)
-{
-    const int fd = open(dst.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return -3;
-    KeepAttributes(fd, from, dst);
-    const int result = fsync(fd) == 0 ? 0 : -3;
-    close(fd);
-    return result;
-}
 
 // Copies the folder src to the new name dst, the whole tree or nothing
 // that counts: on failure the caller removes dst.
@@ -102,7 +93,7 @@ int CopyFolder(const ustring& src, const ustring& dst)
     FSCloseDir(handle);
     if (result != 0 || read != 0)
         return -3;
-    return SealFolder(st, dst);
+    return SyncFolder(dst, &st);
 }
 
 int CopyObject(const ustring& src, const ustring& dst, int type)
@@ -131,9 +122,9 @@ int MoveAcrossVolumes(const ustring& src, const ustring& dst, int type)
         FSRemove(temp, false);
         return -3;
     }
-    // Once dst is complete, a source that cannot be removed leaves two
-    // copies, never none.
-    if (SyncFolder(folder) != 0 || FSRemove(src, false) != 0)
+    // The rename is on the device before the source goes. Once dst is
+    // complete, a source that cannot be removed leaves two copies, never none.
+    if (SyncFolder(folder, nullptr) != 0 || FSRemove(src, false) != 0)
         return -3;
     return 0;
 }
