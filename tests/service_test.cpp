@@ -75,27 +75,33 @@ TEST_F(ServiceTest, IniReaderTakesOnlyTheVersionGroup)
     EXPECT_EQ(std::string(service.target_version.build_version.c_str()), "7, 8");
 }
 
-// Both INFO files are read so that a named pipe cannot block the run;
-// anything but a regular file reads as a file without keys.
-TEST_F(ServiceTest, OnlyARegularInfoIsRead)
+// Both INFO files and "ui.pid" are read so that a named pipe cannot block
+// the run; anything but a regular file reads as an unreadable file.
+TEST_F(ServiceTest, OnlyRegularFilesAreRead)
 {
-    const std::string source_info = app + "/Contents/Resources/INFO";
+    const std::pair<std::string, std::string> files[] = {
+        {launcher_info, Info("120")}, {app + "/Contents/Resources/INFO", Info("119")}, {velmora + "/ui.pid", "pid=abc\n"}};
     std::filesystem::create_directories(app + "/Contents/Resources");
     for (const file_kinds::KindRow& row : file_kinds::kAllKinds) {
-        file_kinds::Remove(launcher_info);
-        file_kinds::Remove(source_info);
-        ASSERT_TRUE(file_kinds::Make(row.kind, launcher_info, Info("120"))) << row.name;
-        ASSERT_TRUE(file_kinds::Make(row.kind, source_info, Info("119"))) << row.name;
+        for (const auto& [file, content] : files) {
+            file_kinds::Remove(file);
+            ASSERT_TRUE(file_kinds::Make(row.kind, file, content)) << row.name;
+        }
+        const int unreadable_pid_files = LogCount("Failed to read pid file");
         auto service = std::make_shared<InspectedService>();
         const std::string builds = file_kinds::ReturnsInTime<std::string>(
-            std::string("reading the INFO files: ") + row.name, [service]() {
+            std::string("reading the INFO files and ui.pid: ") + row.name, [service]() {
                 service->LoadTargetVersion();
                 service->LoadSourceVersion();
+                service->StopService();
                 return std::string(service->target_version.build_version.c_str()) + "/" +
                        service->source_version.build_version.c_str();
             });
         EXPECT_EQ(builds, row.kind == file_kinds::kRegular ? "120/119" : "/") << row.name;
+        const bool present = row.kind != file_kinds::kRegular && row.kind != file_kinds::kMissing;
+        EXPECT_EQ(LogCount("Failed to read pid file") - unreadable_pid_files, present ? 1 : 0) << row.name;
     }
+    EXPECT_TRUE(recorder.sent.empty());
 }
 
 struct Decision {
