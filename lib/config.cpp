@@ -1,7 +1,11 @@
 #include "config.h"
 
+#include <fcntl.h>
+
 #include <cstdio>
 #include <sstream>
+
+#include "regular_file.h"
 
 namespace {
 
@@ -35,22 +39,37 @@ bool IsOverlong(const char* chunk, size_t size, FILE* fp) {
     return true;
 }
 
+std::string WithoutLineEnd(const char* line) {
+    std::string text(line);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    return text;
+}
+
 }  // namespace
 
 int Config::read(const std::string& path) {
     if (path.empty()) return -1;
-    FILE* fp = fopen(path.c_str(), "r");
+    FILE* fp = OpenRegularStream(path.c_str(), O_RDONLY, "r");
     if (fp == nullptr) return -1;
 
     char line[kMaxLine + 1];
     int result = PARSE_BLANK;
+    int number = 0;
+    bad_line_number = 0;
+    bad_line.clear();
     while (result != PARSE_MALFORMED) {
         line[kMaxLine] = kUnfilled;
         if (fgets(line, sizeof(line), fp) == nullptr) break;
+        ++number;
         std::string key;
         std::string value;
         result = IsOverlong(line, sizeof(line), fp) ? PARSE_MALFORMED : parse(line, 0, key, value);
         if (result == PARSE_OK) entries[key] = value;
+        // parse() cuts a line in place only once it has parsed.
+        if (result == PARSE_MALFORMED) {
+            bad_line_number = number;
+            bad_line = WithoutLineEnd(line);
+        }
     }
     // A read error (a folder in place of the file, an I/O error) is no end
     // of file: half a file is refused like a malformed one.

@@ -17,6 +17,11 @@ public:
     std::map<std::string, std::string> entries;
     bool keep_quotes = false;
 
+    // After a read() refused for a malformed line: its number, from 1, and
+    // its text without the line end. 0 and empty otherwise.
+    int bad_line_number = 0;
+    std::string bad_line;
+
     // 0 on success; -1 for an empty path, an unopenable file, a malformed
     // line or a read error (in the last two cases entries is emptied). A
     // second read adds to the first.

@@ -1,5 +1,6 @@
 #include "log.h"
 
+#include <sys/stat.h>
 #include <syslog.h>
 
 #include <atomic>
@@ -65,14 +66,41 @@ int Logger::Initialize(const InitConfig& cfg) {
     if (log_size == nullptr || log_rotated_count_shared == nullptr) return -1;
 
     log_level[kDefaultComponent] = kDefaultThreshold;
-    if (!config.level_path.empty()) LoadLevelFile(config.level_path);
-    return OpenDestination();
+    Config levels;
+    int read_errno = 0;
+    const bool level_file_refused =
+        !config.level_path.empty() && !LoadLevelFile(config.level_path, levels, read_errno);
+    const int result = OpenDestination();
+    // Said once the destination is open, so an operator finds why a level
+    // set in the file does not take.
+    if (result == 0 && level_file_refused) WarnAboutLevelFile(levels, read_errno);
+    return result;
 }
 
-void Logger::LoadLevelFile(const std::string& level_path) {
-    Config levels;
-    if (levels.read(level_path) != 0) return;
+// False when the file is there but cannot be read or does not parse; no
+// level file at all is the normal case.
+bool Logger::LoadLevelFile(const std::string& level_path, Config& levels, int& read_errno) {
+    if (levels.read(level_path) != 0) {
+        read_errno = errno;
+        struct stat st;
+        return lstat(level_path.c_str(), &st) != 0 && errno == ENOENT;
+    }
     for (const auto& entry : levels.entries) log_level[entry.first] = levels.get_int(entry.first);
+    return true;
+}
+
+void Logger::WarnAboutLevelFile(const Config& levels, int read_errno) {
+    if (levels.bad_line_number > 0) {
+        VLOG(LEVEL_WARNING, kDefaultComponent, __LINE__,
+             "(%5d:%5d) [WARNING] log(%d): level file '%s': line %d does not parse: '%.200s'; no "
+             "level of the file is used\n",
+             config.level_path.c_str(), levels.bad_line_number, levels.bad_line.c_str());
+    } else {
+        VLOG(LEVEL_WARNING, kDefaultComponent, __LINE__,
+             "(%5d:%5d) [WARNING] log(%d): level file '%s' cannot be read: %s; no level of the "
+             "file is used\n",
+             config.level_path.c_str(), strerror(read_errno));
+    }
 }
 
 int Logger::OpenDestination() {
@@ -99,7 +127,7 @@ int Logger::OpenDestination() {
 
 int Logger::OpenLogFile() {
     if (log_path.empty()) return -1;
-    FILE* fp = fopen(log_path.c_str(), "a");
+    FILE* fp = OpenLogStream();
     if (fp == nullptr) {
         int err = errno;
         fprintf(stderr, "fopen(%s): %s (%d)\n", log_path.c_str(), strerror(err), err);

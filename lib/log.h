@@ -11,6 +11,8 @@
 #include <sstream>
 #include <string>
 
+class Config;
+
 // Process-wide leveled log facility. Every member is static; the class is
 // never instantiated. Callers put the level tag and source position into
 // their own format strings (see VLOG below).
@@ -107,9 +109,11 @@ private:
     static int log_flock;
     static bool log_initialized;
 
-    static void LoadLevelFile(const std::string& level_path);
+    static bool LoadLevelFile(const std::string& level_path, Config& levels, int& read_errno);
+    static void WarnAboutLevelFile(const Config& levels, int read_errno);
     static int OpenDestination();
     static int OpenLogFile();
+    static FILE* OpenLogStream();
     static void CloseLogFile();
     static int WriteLine(const char* format, va_list args) __attribute__((format(printf, 1, 0)));
     static std::string NumberedPath(int number);

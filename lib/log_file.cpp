@@ -1,5 +1,6 @@
 // The stream and file side of Logger: the time prefix, size accounting and
 // rotation of the log file.
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include <ctime>
 
 #include "log.h"
+#include "regular_file.h"
 
 namespace {
 
@@ -83,6 +85,13 @@ int Logger::RotateIfFileBig(int written) {
     return result;
 }
 
+// A named pipe at the log's path would block the launcher in open() with
+// nothing logged; the log is a regular file or nothing. The started client
+// must not inherit it.
+FILE* Logger::OpenLogStream() {
+    return OpenRegularStream(log_path.c_str(), O_WRONLY | O_APPEND | O_CREAT, "a");
+}
+
 std::string Logger::NumberedPath(int number) {
     return log_path + "_" + std::to_string(number);
 }
@@ -103,7 +112,7 @@ int Logger::Rotate() {
     int result = rename(log_path.c_str(), NumberedPath(0).c_str()) == 0 ? 0 : -1;
     // When the live file cannot be moved aside it is reopened all the same:
     // a grown file is better than losing every later line.
-    log_fp = fopen(log_path.c_str(), "a");
+    log_fp = OpenLogStream();
     if (log_fp == nullptr || result != 0) return -1;
     ++*log_rotated_count_shared;
     ++log_rotated_count_private;
@@ -115,7 +124,7 @@ void Logger::ReloadLogFile() {
     // not be closed.
     if (config.log_type != TYPE_FILE || log_path.empty() || log_size == nullptr) return;
     if (log_fp != nullptr) fclose(log_fp);
-    log_fp = fopen(log_path.c_str(), "a");
+    log_fp = OpenLogStream();
     if (log_fp == nullptr) return;
     *log_size = GetFileSize(log_path);
     log_rotated_count_private = *log_rotated_count_shared;

@@ -1,19 +1,36 @@
 #include "tmp_name_gen.h"
 
+#include <fcntl.h>
 #include <sys/time.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <utility>
 
 #include "tmp_name_internal.h"
 
-void FillTmpNameSeed(const char* device, unsigned char* buffer, unsigned long size) {
+namespace {
+
+// Never inherited by a program started meanwhile from another thread.
+unsigned long ReadSeed(const char* device, unsigned char* buffer, unsigned long size) {
+    const int fd = open(device, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return 0;
     unsigned long got = 0;
-    FILE* fp = fopen(device, "rb");
-    if (fp != nullptr) {
-        got = fread(buffer, 1, size, fp);
-        fclose(fp);
+    while (got < size) {
+        const ssize_t count = read(fd, buffer + got, size - got);
+        if (count < 0 && errno == EINTR) continue;
+        if (count <= 0) break;
+        got += static_cast<unsigned long>(count);
     }
+    close(fd);
+    return got;
+}
+
+}  // namespace
+
+void FillTmpNameSeed(const char* device, unsigned char* buffer, unsigned long size) {
+    const unsigned long got = ReadSeed(device, buffer, size);
     if (got >= size || size == 0) return;
     struct timeval now = {};
     gettimeofday(&now, nullptr);

@@ -119,7 +119,7 @@ TEST_F(ConfigTest, UnreadablePathLeavesEntries) {
     EXPECT_EQ(config.entries, (Entries{{"kept", "1"}}));
 }
 
-// fopen succeeds on a folder; only the reads fail.
+// A folder in place of the file is a failure, not an empty file.
 TEST_F(ConfigTest, FolderInPlaceOfFileIsAFailure) {
     std::filesystem::create_directory(dir_ + "/ui.pid");
     Config config;

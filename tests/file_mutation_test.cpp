@@ -1,13 +1,19 @@
 // Creating, copying, renaming and removing with the file-op library.
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/time.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "file_kinds.h"
 #include "file_op_test_util.h"
 
 using fop_test::Exists;
@@ -85,6 +91,21 @@ TEST_F(FileMutationTest, MakeDirChainModes)
     WriteFile(Path("file"), "x");
     EXPECT_EQ(-1, FSMKDirP(Path("file/x").c_str(), nullptr, false, 0700));
     EXPECT_EQ(027u, CurrentUmask());  // restored on failure too
+}
+
+// The umask is the whole process's: it is never changed, not even for the
+// call. Here a file created meanwhile is the log reopened by a rotation that
+// FSMKDirP's own INFO line sets off.
+TEST_F(FileMutationTest, MakeDirChainLeavesTheUmaskAlone)
+{
+    ScopedUmask mask(077);
+    WriteFile(log_, std::string(Logger::kRotateSize - 10, 'x'));
+    ASSERT_EQ(0, Logger::Initialize(Logger::TYPE_FILE, log_, dir_ + "/.levels", 50, Logger::SCOPE_LOCK));
+    WriteFile(Path("file"), "x");
+    EXPECT_EQ(-1, FSMKDirP(Path("file/x").c_str(), nullptr, false, 0755));
+    ASSERT_TRUE(Exists(log_ + "_0")) << "the INFO line did not rotate the log";
+    EXPECT_EQ(0600u, ModeOf(log_));
+    EXPECT_EQ(077u, CurrentUmask());
 }
 
 TEST_F(FileMutationTest, MakeDirChainOverExistingFile)
@@ -208,6 +229,31 @@ TEST_F(FileMutationTest, CopyFailures)
     EXPECT_EQ("precious", ReadFile(Path("victim")));
 }
 
+// Only regular files are read or written: a named pipe at either end must
+// not block the copy, a link at the destination is not written through.
+TEST_F(FileMutationTest, CopyOnlyBetweenRegularFiles)
+{
+    const std::map<file_kinds::Kind, int> onto = {
+        {file_kinds::kRegular, 0}, {file_kinds::kMissing, 0},       {file_kinds::kFolder, -1},
+        {file_kinds::kFifo, -1},   {file_kinds::kDanglingLink, -1}, {file_kinds::kLinkToFifo, -1},
+    };
+    WriteFile(Path("regular"), "bytes");
+    int n = 0;
+    for (const file_kinds::KindRow& row : file_kinds::kAllKinds) {
+        const std::string kind = Path("kind" + std::to_string(n));
+        const std::string copy = Path("copy" + std::to_string(n++));
+        ASSERT_TRUE(file_kinds::Make(row.kind, kind, "bytes")) << row.name;
+        int result = file_kinds::ReturnsInTime<int>(std::string("FSCopy from: ") + row.name,
+                                                    [kind, copy]() { return FSCopy(kind.c_str(), copy.c_str(), false); });
+        EXPECT_EQ(result, row.kind == file_kinds::kRegular ? 0 : -1) << row.name;
+        EXPECT_EQ(Exists(copy), row.kind == file_kinds::kRegular) << row.name;
+        const std::string from = Path("regular");
+        result = file_kinds::ReturnsInTime<int>(std::string("FSCopy onto: ") + row.name,
+                                                [from, kind]() { return FSCopy(from.c_str(), kind.c_str(), false); });
+        EXPECT_EQ(result, onto.at(row.kind)) << row.name;
+    }
+}
+
 TEST_F(FileMutationTest, CopyOntoFullVolume)
 {
     fop_test::OtherVolume small(Path("small"), "64k", false);
@@ -275,7 +321,12 @@ TEST_F(FileMutationTest, RenameTreeAcrossVolumes)
         ExpectTree(to);
         EXPECT_FALSE(Exists(from));
     }
+    // As a rename would, the tree takes the place of an empty folder.
+    mkdir(other.Path("empty").c_str(), 0755);
+    ASSERT_EQ(0, FSRename(Path("back").c_str(), other.Path("empty").c_str(), false));
+    ExpectTree(other.Path("empty"));
     WriteFile(Path("single"), "one");
+    WriteFile(other.Path("single"), "replaced in one step");
     ASSERT_EQ(0, FSRename(Path("single").c_str(), other.Path("single").c_str(), false));
     EXPECT_EQ("one", ReadFile(other.Path("single")));
     EXPECT_FALSE(Exists(Path("single")));
@@ -323,26 +374,76 @@ TEST_F(FileMutationTest, RenameAcrossVolumesKeepsModesAndTimes)
     EXPECT_FALSE(Exists(Path("tree")));
 }
 
-// A move cut short by a full volume leaves no truncated file at the
-// destination; the file stays whole at the source. An entry moved before
-// stays moved.
-TEST_F(FileMutationTest, RenameAcrossFullVolumeLeavesNoTruncatedFile)
+// relative path -> content, "<dir>" or "-> link text", for a whole tree.
+std::map<std::string, std::string> Snapshot(const std::string& root)
+{
+    std::map<std::string, std::string> tree;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+        const std::string name = std::filesystem::relative(entry.path(), root).string();
+        if (entry.is_symlink())
+            tree[name] = "-> " + std::filesystem::read_symlink(entry.path()).string();
+        else
+            tree[name] = entry.is_directory() ? "<dir>" : ReadFile(entry.path().string());
+    }
+    return tree;
+}
+
+// A move to another volume arrives whole or not at all: whatever stops the
+// copy, the source stays byte for byte as it was, and so does the volume of
+// the destination, with nothing partial at or beside the destination.
+TEST_F(FileMutationTest, MoveAcrossVolumesIsAllOrNothing)
 {
     fop_test::OtherVolume other(Path("other"), "64k", false);
     REQUIRE_OTHER_VOLUME(other, dir_);
-    const std::string big(256 * 1024, 'b');
-    WriteFile(Path("big"), big);
-    EXPECT_EQ(-3, FSRename(Path("big").c_str(), other.Path("big").c_str(), false));
-    EXPECT_EQ(big, ReadFile(Path("big")));
-    EXPECT_FALSE(Exists(other.Path("big")));
+    const std::string big(256 * 1024, 'b');  // more than the volume holds
+    const struct {
+        const char* name;
+        std::function<void(const std::string& src, const std::string& dst)> make;
+    } rows[] = {
+        {"file, volume full", [&](auto& src, auto&) { WriteFile(src, big); }},
+        {"file onto a file, volume full", [&](auto& src, auto& dst) { WriteFile(src, big), WriteFile(dst, "old"); }},
+        {"tree, volume full half-way", [&](auto& src, auto&) { MakeTree(src), WriteFile(src + "/sub/zz", big); }},
+        {"tree with a link", [](auto& src, auto&) { MakeTree(src), symlink("/etc", (src + "/sub/link").c_str()); }},
+        {"tree onto a folder that is not empty",
+         [](auto& src, auto& dst) { MakeTree(src), mkdir(dst.c_str(), 0755), WriteFile(dst + "/kept", "k"); }},
+    };
+    for (const auto& row : rows) {
+        const std::string holder = Path(row.name);
+        mkdir(holder.c_str(), 0755);
+        const std::string dst = other.Path("moved");
+        row.make(holder + "/src", dst);
+        const auto source = Snapshot(holder);
+        const auto volume = Snapshot(other.Path(""));
+        EXPECT_EQ(-3, FSRename((holder + "/src").c_str(), dst.c_str(), false)) << row.name;
+        EXPECT_TRUE(source == Snapshot(holder)) << row.name;
+        EXPECT_TRUE(volume == Snapshot(other.Path(""))) << row.name;
+        std::filesystem::remove_all(dst);
+    }
+}
 
-    mkdir(Path("tree").c_str(), 0755);
-    WriteFile(Path("tree/a-small"), "s");
-    rename(Path("big").c_str(), Path("tree/b-big").c_str());
-    EXPECT_EQ(-3, FSRename(Path("tree").c_str(), other.Path("tree").c_str(), false));
-    EXPECT_EQ(big, ReadFile(Path("tree/b-big")));
-    EXPECT_FALSE(Exists(other.Path("tree/b-big")));
-    EXPECT_EQ(Exists(Path("tree/a-small")), !Exists(other.Path("tree/a-small")));
+// A copy left by a move killed part-way is removed by the next move to the
+// same destination. The copy is cut short for real: the child's file-size
+// limit ends it with SIGXFSZ in the middle of the write.
+TEST_F(FileMutationTest, CopyOfAMoveKilledPartWayGoesWithTheNextMove)
+{
+    fop_test::OtherVolume other(Path("other"), "4m", false);
+    REQUIRE_OTHER_VOLUME(other, dir_);
+    const std::string big(1024 * 1024, 'b');
+    WriteFile(Path("big"), big);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const struct rlimit limit = {64 * 1024, 64 * 1024};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        FSRename(Path("big").c_str(), other.Path("big").c_str(), false);
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(child, waitpid(child, &status, 0));
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << "the move was not cut short";
+    ASSERT_EQ(1u, Snapshot(other.Path("")).size()) << "no partial copy was left";
+    EXPECT_EQ(0, FSRename(Path("big").c_str(), other.Path("big").c_str(), false));
+    EXPECT_TRUE(Snapshot(other.Path("")) == (std::map<std::string, std::string>{{"big", big}}));
 }
 
 TEST_F(FileMutationTest, RenameAcrossVolumesStopsAtLink)
@@ -354,16 +455,43 @@ TEST_F(FileMutationTest, RenameAcrossVolumesStopsAtLink)
     WriteFile(Path("tree/file"), "f");
     EXPECT_EQ(-3, FSRename(Path("tree").c_str(), other.Path("tree").c_str(), false));
     EXPECT_TRUE(Exists(Path("tree/link")));  // left at the source
-    EXPECT_TRUE(Exists(other.Path("tree")));
+    EXPECT_FALSE(Exists(other.Path("tree")));
     EXPECT_EQ(-3, FSRename(Path("tree/link").c_str(), other.Path("link").c_str(), false));
 
-    // A link at the destination is not written through.
+    // A link at the destination is replaced, as by a rename, never
+    // written through.
     WriteFile(other.Path("victim"), "precious");
     symlink("victim", other.Path("to-victim").c_str());
     WriteFile(Path("single"), "s");
-    EXPECT_EQ(-3, FSRename(Path("single").c_str(), other.Path("to-victim").c_str(), false));
+    EXPECT_EQ(0, FSRename(Path("single").c_str(), other.Path("to-victim").c_str(), false));
     EXPECT_EQ("precious", ReadFile(other.Path("victim")));
-    EXPECT_EQ("s", ReadFile(Path("single")));
+    EXPECT_EQ("s", ReadFile(other.Path("to-victim")));
+    EXPECT_EQ(fop_test::FileTypeOf(other.Path("to-victim")), FS_TYPE_FILE);
+}
+
+// A folder whose listing fails part-way is neither listed, moved nor
+// removed as if the part read were the whole.
+TEST_F(FileMutationTest, FolderWithReadErrorIsNeverTakenForWhole)
+{
+    REQUIRE_ROOT();
+    fop_test::CorruptFolder corrupt(Path("image"), Path("mnt"));
+    REQUIRE_CORRUPT_FOLDER(corrupt);
+    const std::string folder = corrupt.path();
+    DIR_HANDLE handle;
+    ASSERT_EQ(0, FSOpenDir(folder.c_str(), 0, handle));
+    DIR_ENTRY entry;
+    int read = 0;
+    while ((read = FSReadDir(handle, entry)) == 1) {
+    }
+    FSCloseDir(handle);
+    EXPECT_EQ(-2, read);
+    EXPECT_TRUE(Logged("FSReadDir: Failed to read directory '" + folder + "'. Bad message\n"));
+    EXPECT_EQ(-3, FSRename(folder.c_str(), Path("moved").c_str(), false));
+    EXPECT_FALSE(Exists(Path("moved")));
+    for (const auto& entry : std::filesystem::directory_iterator(dir_))
+        EXPECT_NE(0u, entry.path().filename().string().find(".moved")) << "a partial copy is left";
+    EXPECT_EQ(-3, FSRemove(folder.c_str(), false));
+    EXPECT_TRUE(Exists(folder));
 }
 
 TEST_F(FileMutationTest, RemoveResults)
@@ -407,23 +535,26 @@ TEST_F(FileMutationTest, RemoveNeverFollowsLinks)
     EXPECT_FALSE(Exists(Path("plain")));
 }
 
+// A folder of another owner that cannot be listed is not removed, and
+// that is a failure, not "nothing to remove".
 TEST_F(FileMutationTest, RemoveUnlistableFolderFails)
 {
     REQUIRE_ROOT();
-    chmod(dir_.c_str(), 0777);
+    ASSERT_EQ(0, chown(dir_.c_str(), 65534, 65534));
     std::string folder = Path("locked");
+    ASSERT_EQ(0, mkdir(folder.c_str(), 0755));
+    ASSERT_EQ(0, chown(folder.c_str(), 65534, 65534));
+    ASSERT_EQ(0, mkdir((folder + "/inner").c_str(), 0755));
+    WriteFile(folder + "/inner/f", "x");
+    ASSERT_EQ(0, chmod((folder + "/inner").c_str(), 0773));  // others may search, not list
     int child = fop_test::RunAsNobody([&folder]() {
-        if (mkdir(folder.c_str(), 0755) != 0 || mkdir((folder + "/inner").c_str(), 0755) != 0)
-            return 2;
-        WriteFile(folder + "/inner/f", "x");
-        chmod((folder + "/inner").c_str(), 0300);  // searchable, not listable
         int nested = FSRemove(folder.c_str(), false);
         int top = FSRemove((folder + "/inner").c_str(), false);
-        bool kept = Exists(folder + "/inner/f");
-        chmod((folder + "/inner").c_str(), 0755);
-        return nested == -3 && top == -3 && kept ? 0 : 1;
+        return nested == -3 && top == -3 ? 0 : 1;
     });
     EXPECT_EQ(0, child);
+    EXPECT_TRUE(Exists(folder + "/inner/f"));
+    EXPECT_EQ(0773u, ModeOf(folder + "/inner"));
 }
 
 // A tree as a package installs it: files and a sub-folder in a folder, the
@@ -444,7 +575,7 @@ bool Untouched(const std::string& folder)
     return ModeOf(folder) == 0555 && ReadFile(folder + "/kept.txt") == "kept";
 }
 
-// Folders without owner write or search are emptied when they are ours;
+// Folders without owner read, write or search are emptied when they are ours;
 // a link's target and the folder holding the tree keep their modes.
 TEST_F(FileMutationTest, RemoveOwnFoldersWithoutWriteOrSearch)
 {
@@ -455,7 +586,8 @@ TEST_F(FileMutationTest, RemoveOwnFoldersWithoutWriteOrSearch)
     const struct {
         mode_t top;
         mode_t sub;
-    } rows[] = {{0555, 0555}, {0444, 0544}, {0655, 0500}, {0500, 0700}};
+    } rows[] = {{0555, 0555}, {0444, 0544}, {0655, 0500}, {0500, 0700}, {0000, 0000},
+                {0100, 0200}, {0200, 0300}, {0300, 0100}, {0000, 0755}, {0755, 0000}};
     int child = fop_test::RunAsNobody([&]() {
         if (mkdir(outside.c_str(), 0755) != 0)
             return 2;

@@ -3,14 +3,17 @@
 #ifndef VELMORA_FILE_OP_TEST_UTIL_H
 #define VELMORA_FILE_OP_TEST_UTIL_H
 
+#include <dirent.h>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 
@@ -28,6 +31,12 @@ inline bool Exists(const std::string& path)
 {
     struct stat st;
     return lstat(path.c_str(), &st) == 0;
+}
+
+inline int FileTypeOf(const std::string& path)
+{
+    _FILE_INFO_tag info;
+    return GetFileInfo(path.c_str(), info) == 0 ? info.type : -1;
 }
 
 inline mode_t ModeOf(const std::string& path)
@@ -136,6 +145,59 @@ private:
     std::string dir_;
     bool mounted_ = false;
 };
+
+// A folder "d" of 200 files whose listing fails part-way with a real read
+// error: on an ext4 image of our own, a leaf block of the folder's hashed
+// index is overwritten, so its checksum fails when readdir reaches it.
+// Needs root, loop devices and e2fsprogs; errors=continue keeps the volume
+// writable.
+class CorruptFolder {
+public:
+    CorruptFolder(const std::string& image, const std::string& dir) : dir_(dir)
+    {
+        mkdir(dir.c_str(), 0755);
+        const std::string img = "'" + image + "'";
+        const std::string mnt = "'" + dir + "'";
+        std::ofstream(image + ".sh") << "set -e\n"
+            "truncate -s 4M " << img << "; mkfs.ext4 -q -b 1024 -O dir_index,metadata_csum " << img << "\n"
+            "mount -o loop " << img << " " << mnt << "; mkdir " << mnt << "/d\n"
+            "for i in $(seq 200); do echo x > " << mnt << "/d/a_longish_file_name_$i; done\n"
+            "umount " << mnt << "; block=$(debugfs -R 'blocks /d' " << img << " | awk '{print $(int(NF/2)+1)}')\n"
+            "head -c 1024 /dev/zero | tr '\\0' x | dd of=" << img << " bs=1024 seek=$block conv=notrunc\n"
+            "mount -o loop,errors=continue " << img << " " << mnt << "\n";
+        made_ = system(("bash '" + image + ".sh' >/dev/null 2>&1").c_str()) == 0;
+    }
+    ~CorruptFolder() { umount2(dir_.c_str(), MNT_DETACH); }  // also after a half-done set-up
+    CorruptFolder(const CorruptFolder&) = delete;
+    CorruptFolder& operator=(const CorruptFolder&) = delete;
+
+    std::string path() const { return dir_ + "/d"; }
+
+    // The precondition of every case: the listing really fails.
+    bool ListingFails() const
+    {
+        DIR* dir = made_ ? opendir(path().c_str()) : nullptr;
+        if (dir == nullptr)
+            return false;
+        errno = 0;
+        while (readdir(dir) != nullptr) {
+        }
+        const bool failed = errno != 0;
+        closedir(dir);
+        return failed;
+    }
+
+private:
+    std::string dir_;
+    bool made_ = false;
+};
+
+#define REQUIRE_CORRUPT_FOLDER(folder)                                                          \
+    do {                                                                                        \
+        if (!(folder).ListingFails())                                                           \
+            GTEST_SKIP() << "no folder with a read error: cannot loop-mount an ext4 image here " \
+                            "(needs root, loop devices, mkfs.ext4 and debugfs)";               \
+    } while (0)
 
 using unprivileged::RunAsNobody;
 

@@ -1,4 +1,5 @@
 #include "log.h"
+#include "file_kinds.h"
 #include "temp_folder_test.h"
 #include "unprivileged.h"
 
@@ -13,6 +14,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -168,6 +170,65 @@ TEST_F(LogTest, FailedInitializeSilencesEverything) {
     }
 }
 
+// The log is opened so that a named pipe cannot block the start: it must be
+// a regular file (a missing one, also behind a dangling link, is created).
+TEST_F(LogTest, OnlyARegularFileIsTheLog) {
+    const std::map<file_kinds::Kind, int> result = {
+        {file_kinds::kRegular, 0}, {file_kinds::kMissing, 0},       {file_kinds::kFolder, -1},
+        {file_kinds::kFifo, -1},   {file_kinds::kDanglingLink, 0}, {file_kinds::kLinkToFifo, -1},
+    };
+    for (const file_kinds::KindRow& row : file_kinds::kAllKinds) {
+        const std::string log = Path(std::string("log ") + row.name);
+        ASSERT_TRUE(file_kinds::Make(row.kind, log, "")) << row.name;
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(file_kinds::ReturnsInTime<int>(std::string("log file: ") + row.name, [log]() {
+                      return Logger::Initialize(Logger::TYPE_FILE, log, "", 50, Logger::SCOPE_LOCK);
+                  }),
+                  result.at(row.kind))
+            << row.name;
+        testing::internal::GetCapturedStderr();
+    }
+}
+
+// A level file that is there but cannot be used is named once, with the
+// line that does not parse, and sets no level; a named pipe must not block
+// the start. No level file at all is the normal case.
+TEST_F(LogTest, UnusableLevelFileIsReportedOnce) {
+    const struct {
+        const char* name;
+        file_kinds::Kind kind;
+        std::string content;
+        std::string warning;  // empty: none
+    } cases[] = {
+        {"good", file_kinds::kRegular, "good_debug=7\n", ""},
+        {"missing", file_kinds::kMissing, "", ""},
+        {"bad second line", file_kinds::kRegular, "# levels\nservice_debug=7 x\r\nextractor_debug=7\n",
+         "': line 2 does not parse: 'service_debug=7 x'; no level of the file is used\n"},
+        {"folder", file_kinds::kFolder, "", "' cannot be read: Is a directory; no level"},
+        {"named pipe", file_kinds::kFifo, "", "' cannot be read: Invalid argument; no level"},
+        {"link to a named pipe", file_kinds::kLinkToFifo, "", "' cannot be read: Invalid argument; no"},
+        {"dangling link", file_kinds::kDanglingLink, "", "' cannot be read: No such file or directory; no"},
+    };
+    for (const auto& c : cases) {
+        const std::string levels = Path(std::string("levels ") + c.name);
+        const std::string log = Path(std::string("log ") + c.name);
+        ASSERT_TRUE(file_kinds::Make(c.kind, levels, c.content)) << c.name;
+        EXPECT_EQ(file_kinds::ReturnsInTime<int>(std::string("level file: ") + c.name, [log, levels]() {
+                      return Logger::Initialize(Logger::TYPE_FILE, log, levels, 50, Logger::SCOPE_LOCK);
+                  }),
+                  0)
+            << c.name;
+        const std::string text = ReadFile(log);
+        EXPECT_EQ(Lines(text).size(), c.warning.empty() ? 0u : 1u) << c.name << ": " << text;
+        if (!c.warning.empty()) {
+            EXPECT_NE(text.find("[WARNING] log("), std::string::npos) << c.name << ": " << text;
+            EXPECT_NE(text.find("level file '" + levels + c.warning), std::string::npos) << c.name << ": " << text;
+        }
+        EXPECT_EQ(Logger::GetCompLevel("extractor_debug"), 4) << c.name;
+    }
+    EXPECT_EQ(Logger::GetCompLevel("good_debug"), 7);
+}
+
 // As root nothing is denied, so the attempt runs in a child as nobody.
 TEST_F(LogTest, UnwritableFolderAsUnprivilegedUser) {
     if (geteuid() != 0) GTEST_SKIP() << "needs root to drop to uid 65534";
@@ -280,6 +341,26 @@ TEST_F(LogTest, RotateWithoutLogFileTouchesNothing) {
     Logger::ReloadLogFile();
     EXPECT_TRUE(standard_streams_open());
     EXPECT_FALSE(Logger::IsNeedToLog(Logger::LEVEL_ERROR, "launcher_debug"));
+}
+
+// The started client must not inherit a descriptor of the launcher's log,
+// neither the first one nor the one reopened by a rotation.
+TEST_F(LogTest, LogFileIsClosedOnExec) {
+    auto log_descriptors_close_on_exec = [this] {
+        int found = 0;
+        for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+            std::error_code unreadable;
+            if (std::filesystem::read_symlink(entry.path(), unreadable).string() != log_) continue;
+            const int fd = std::stoi(entry.path().filename().string());
+            if ((fcntl(fd, F_GETFD) & FD_CLOEXEC) == 0) return -1;
+            ++found;
+        }
+        return found;
+    };
+    ASSERT_EQ(InitFile(50), 0);
+    EXPECT_EQ(log_descriptors_close_on_exec(), 1);
+    ASSERT_EQ(Logger::Rotate(), 0);
+    EXPECT_EQ(log_descriptors_close_on_exec(), 1);
 }
 
 TEST_F(LogTest, ReinitializeClosesTheEarlierFile) {

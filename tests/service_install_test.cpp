@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "file_op_test_util.h"
 #include "mac-service.h"
 #include "uipathmanager.h"
 #include "service_fixture.h"
@@ -216,6 +217,17 @@ TEST_F(InstallTest, CopyPathCopiesTreeAndRefusesBadInput)
     EXPECT_EQ(service.FSCopyPath((root + "/src/a.txt").c_str(), (root + "/no/dir/a").c_str()), -1);
     EXPECT_EQ(service.FSCopyPath((root + "/src").c_str(), (root + "/src/sub/copy").c_str()), -1);
     EXPECT_FALSE(Exists(root + "/src/sub/copy"));
+}
+
+// A listing cut short by a read error is no complete copy.
+TEST_F(InstallTest, CopyPathOfFolderWithReadErrorFails)
+{
+    REQUIRE_ROOT();
+    fop_test::CorruptFolder corrupt(root + "/image", root + "/mnt");
+    REQUIRE_CORRUPT_FOLDER(corrupt);
+    MacService service;
+    EXPECT_EQ(service.FSCopyPath(corrupt.path().c_str(), (root + "/copy").c_str()), -1);
+    EXPECT_EQ(LogCount("FSCopyPath: failed to list source folder '" + corrupt.path() + "'"), 1);
 }
 
 TEST_F(InstallTest, CopyPathOfUnreadableFolderMakesEmptyCopy)

@@ -1,4 +1,6 @@
 // Moving the older product's data, and removing its aged "app" folder.
+#include <sys/mount.h>
+
 #include <filesystem>
 
 #include "mac-service.h"
@@ -32,6 +34,9 @@ TEST_F(MigrateTest, DataMovesAndOldFolderGoesWhenNewFolderIsMissing)
     Migrate();
     EXPECT_EQ(Snapshot(velmora + "/data"), old_data);
     EXPECT_FALSE(Exists(larkspan));
+    EXPECT_EQ(LogCount("[INFO] cloud-service(" ), 2);
+    EXPECT_EQ(LogCount("moved the older product's data '" + larkspan + "/data' -> '" + velmora + "/data'\n"), 1);
+    EXPECT_EQ(LogCount("removed the older product's folder '" + larkspan + "'\n"), 1);
 }
 
 TEST_F(MigrateTest, OldFolderWithoutDataIsRemoved)
@@ -62,24 +67,69 @@ TEST_F(MigrateTest, ExistingNewDataKeepsBothCopies)
     EXPECT_EQ(LogCount("already exists, keeping the old data at"), 1);
 }
 
-TEST_F(MigrateTest, MoveThatFailsHalfWayLosesNothing)
+// Two runs as the launcher makes them: the first finds too little room on
+// the new folder's volume and moves nothing; the second, once there is room,
+// sees the migration pending and moves the data whole.
+TEST_F(MigrateTest, MoveThatFailsHalfWayIsTriedAgainUntilTheDataArrives)
 {
     if (!Mount(velmora, "64k")) {
         GTEST_SKIP() << "tmpfs cannot be mounted here";
     }
-    std::map<std::string, std::string> files;
     for (int i = 0; i < 8; ++i) {
-        std::string name = "file" + std::to_string(i);
-        files[name] = std::string(20000, static_cast<char>('a' + i));
-        WriteFile(larkspan + "/data/" + name, files[name]);
+        WriteFile(larkspan + "/data/file" + std::to_string(i), std::string(20000, static_cast<char>('a' + i)));
     }
+    const Tree data = Snapshot(larkspan + "/data");
+    auto later_run = [] {
+        MacService service;
+        if (service.IsMigrationPending()) {
+            service.MigrateService();
+        }
+    };
     Migrate();
-    EXPECT_EQ(LogCount("Failed to move data to Velmora Drive folder"), 1);
-    EXPECT_TRUE(Exists(larkspan + "/data"));
-    for (const auto& [name, content] : files) {
-        bool kept = ReadFile(larkspan + "/data/" + name) == content ||
-                    ReadFile(velmora + "/data/" + name) == content;
-        EXPECT_TRUE(kept) << name;
+    later_run();  // still no room
+    EXPECT_EQ(LogCount("Failed to move data to Velmora Drive folder"), 2);
+    EXPECT_EQ(Snapshot(larkspan + "/data"), data);
+    EXPECT_TRUE(Snapshot(velmora).empty()) << "a partial copy is left";
+
+    ASSERT_EQ(mount("tmpfs", velmora.c_str(), "tmpfs", MS_REMOUNT, "size=4m"), 0);
+    later_run();
+    EXPECT_EQ(Snapshot(velmora + "/data"), data);
+    EXPECT_FALSE(Exists(larkspan));
+    later_run();  // nothing pending any more
+    EXPECT_EQ(LogCount("has not been moved to '" + velmora + "/data' yet, moving it again"), 2);
+}
+
+// Pending exactly while the old data waits and nothing is in its way.
+TEST_F(MigrateTest, MigrationIsPendingWhileTheOldDataWaits)
+{
+    const struct {
+        const char* name;
+        bool old_data;
+        const char* new_data;  // nullptr: absent, "": empty folder, else a file in it
+        bool pending;
+    } rows[] = {
+        {"no old data", false, nullptr, false},
+        {"old data, nothing new", true, nullptr, true},
+        {"old data, empty new folder", true, "", true},
+        {"old data, new data in the way", true, "db", false},
+        {"no old data, new data", false, "db", false},
+    };
+    for (const auto& row : rows) {
+        fs::remove_all(larkspan);
+        fs::remove_all(velmora + "/data");
+        if (row.old_data) {
+            OldProduct();
+        }
+        if (row.new_data != nullptr) {
+            fs::create_directories(velmora + "/data");
+            if (*row.new_data != '\0') {
+                WriteFile(velmora + "/data/" + row.new_data, "newer");
+            }
+        }
+        const int notes = LogCount("[NOTE]");
+        MacService service;
+        EXPECT_EQ(service.IsMigrationPending(), row.pending) << row.name;
+        EXPECT_EQ(LogCount("[NOTE]") - notes, row.pending ? 1 : 0) << row.name;
     }
 }
 

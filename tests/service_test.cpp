@@ -7,6 +7,7 @@
 #include <random>
 #include <set>
 
+#include "file_kinds.h"
 #include "mac-service.h"
 #include "package_test_util.h"
 #include "service_fixture.h"
@@ -79,6 +80,35 @@ TEST_F(ServiceTest, IniReaderTakesOnlyTheVersionGroup)
     EXPECT_EQ(std::string(service.target_version.major_version.c_str()), "4");
     EXPECT_EQ(std::string(service.target_version.minor_version.c_str()), "kept");
     EXPECT_EQ(std::string(service.target_version.build_version.c_str()), "7, 8");
+}
+
+// Both INFO files and "ui.pid" are read so that a named pipe cannot block
+// the run; anything but a regular file reads as an unreadable file.
+TEST_F(ServiceTest, OnlyRegularFilesAreRead)
+{
+    const std::pair<std::string, std::string> files[] = {
+        {launcher_info, Info("120")}, {app + "/Contents/Resources/INFO", Info("119")}, {velmora + "/ui.pid", "pid=abc\n"}};
+    std::filesystem::create_directories(app + "/Contents/Resources");
+    for (const file_kinds::KindRow& row : file_kinds::kAllKinds) {
+        for (const auto& [file, content] : files) {
+            file_kinds::Remove(file);
+            ASSERT_TRUE(file_kinds::Make(row.kind, file, content)) << row.name;
+        }
+        const int unreadable_pid_files = LogCount("Failed to read pid file");
+        auto service = std::make_shared<InspectedService>();
+        const std::string builds = file_kinds::ReturnsInTime<std::string>(
+            std::string("reading the INFO files and ui.pid: ") + row.name, [service]() {
+                service->LoadTargetVersion();
+                service->LoadSourceVersion();
+                service->StopService();
+                return std::string(service->target_version.build_version.c_str()) + "/" +
+                       service->source_version.build_version.c_str();
+            });
+        EXPECT_EQ(builds, row.kind == file_kinds::kRegular ? "120/119" : "/") << row.name;
+        const bool present = row.kind != file_kinds::kRegular && row.kind != file_kinds::kMissing;
+        EXPECT_EQ(LogCount("Failed to read pid file") - unreadable_pid_files, present ? 1 : 0) << row.name;
+    }
+    EXPECT_TRUE(recorder.sent.empty());
 }
 
 struct Decision {

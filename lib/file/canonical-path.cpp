@@ -31,23 +31,27 @@ std::string JoinPath(const std::string& folder, const std::string& name)
 
 // The entry spelled exactly as name wins (a hard link may share the inode);
 // else the entry holding the object's inode, which is how a volume that
-// folds case or normalization stores it; else name itself.
-std::string ListedName(const std::string& folder, const std::string& name, ino_t ino)
+// folds case or normalization stores it; else name itself. A folder that
+// cannot be listed keeps name; one whose listing fails part-way is an error
+// (its errno), since the stored spelling may lie in the part not read.
+int ListedName(const std::string& folder, const std::string& name, ino_t ino, std::string& listed)
 {
+    listed = name;
     DIR* dir = opendir(folder.c_str());
     if (dir == nullptr)
-        return name;
+        return 0;
     std::string byInode;
-    while (const dirent* entry = readdir(dir)) {
-        if (name == entry->d_name) {
-            byInode.clear();
-            break;
-        }
+    int read = 0;
+    const dirent* entry = nullptr;
+    while ((read = ReadNextEntry(dir, entry)) > 0 && name != entry->d_name) {
         if (byInode.empty() && entry->d_ino == ino && !IsDotOrDotDot(entry->d_name))
             byInode = entry->d_name;
     }
+    const int err = read < 0 ? errno : 0;
     closedir(dir);
-    return byInode.empty() ? name : byInode;
+    if (read == 0 && !byInode.empty())
+        listed = byInode;
+    return err;
 }
 
 // Joins a symlink-free folder with name as the folder lists it.
@@ -56,8 +60,11 @@ int JoinListed(const std::string& folder, const std::string& name, std::string& 
     struct stat st;
     if (lstat(JoinPath(folder, name).c_str(), &st) != 0)
         return errno;
-    out = JoinPath(folder, ListedName(folder, name, st.st_ino));
-    return 0;
+    std::string listed;
+    const int status = ListedName(folder, name, st.st_ino, listed);
+    if (status == 0)
+        out = JoinPath(folder, listed);
+    return status;
 }
 
 // path at its last "/": the folder ("." when there is none, "/" for a

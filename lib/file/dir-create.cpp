@@ -1,4 +1,5 @@
 // Creating folders: one level, a whole chain, or every level below a root.
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -12,32 +13,21 @@ namespace {
 
 const unsigned short kDefaultMode = 0xFFFF;  // 0777 under the process umask
 
-// An explicit mode is applied exactly: the umask is cleared for the call
-// and put back on every way out.
-class UmaskGuard {
-public:
-    explicit UmaskGuard(bool clear) : active_(clear), saved_(clear ? umask(0) : 0) {}
-    ~UmaskGuard()
-    {
-        if (active_)
-            umask(saved_);
-    }
-    UmaskGuard(const UmaskGuard&) = delete;
-    UmaskGuard& operator=(const UmaskGuard&) = delete;
-
-private:
-    bool active_;
-    mode_t saved_;
-};
-
 enum StepResult { kStepNext, kStepDone, kStepFailed };
 
 // A folder created by someone else between our status query and mkdir is
-// as good as one we created.
-bool MakeFolder(const std::string& prefix, mode_t mode)
+// as good as one we created. An explicit mode is applied exactly by a chmod
+// of the folder we created, never by clearing the umask, which is the whole
+// process's: a file another thread creates meanwhile (a log rotation) would
+// get 0666. mkdir under the umask never grants more than asked, so a failed
+// chmod leaves the folder stricter, not looser.
+bool MakeFolder(const std::string& prefix, mode_t mode, bool exactMode)
 {
-    if (mkdir(prefix.c_str(), mode) == 0)
+    if (mkdir(prefix.c_str(), mode) == 0) {
+        if (exactMode)
+            (void)fchmodat(AT_FDCWD, prefix.c_str(), mode & 07777, AT_SYMLINK_NOFOLLOW);
         return true;
+    }
     int err = errno;
     struct stat st;
     bool raced = err == EEXIST && stat(prefix.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
@@ -45,7 +35,7 @@ bool MakeFolder(const std::string& prefix, mode_t mode)
     return raced;
 }
 
-StepResult MakeComponent(const std::string& prefix, bool last, bool force, mode_t mode)
+StepResult MakeComponent(const std::string& prefix, bool last, bool force, mode_t mode, bool exactMode)
 {
     struct stat st;
     if (stat(prefix.c_str(), &st) == 0) {
@@ -66,21 +56,21 @@ StepResult MakeComponent(const std::string& prefix, bool last, bool force, mode_
             return kStepNext;
         }
     }
-    if (!MakeFolder(prefix, mode))
+    if (!MakeFolder(prefix, mode, exactMode))
         return kStepFailed;
     return last ? kStepDone : kStepNext;
 }
 
 // Walks path one component at a time from the root down; returns the
 // result and the offset the walk reached in end.
-int WalkAndCreate(const std::string& path, bool force, mode_t mode, size_t& end)
+int WalkAndCreate(const std::string& path, bool force, mode_t mode, bool exactMode, size_t& end)
 {
     size_t pos = path[0] == '/' ? 1 : 0;
     for (;;) {
         size_t cut = path.find('/', pos);
         bool last = cut == std::string::npos || cut + 1 == path.size();
         end = cut == std::string::npos ? path.size() : cut;
-        StepResult step = MakeComponent(path.substr(0, end), last, force, mode);
+        StepResult step = MakeComponent(path.substr(0, end), last, force, mode, exactMode);
         if (step != kStepNext)
             return step == kStepDone ? 0 : -1;
         pos = end + 1;
@@ -95,9 +85,9 @@ int FSMKDirP(const ustring& path, char** stop, bool force, unsigned short mode)
         return -1;
     try {
         std::string copy(path.c_str(), path.length());
-        UmaskGuard guard(mode != kDefaultMode);
+        const bool exactMode = mode != kDefaultMode;
         size_t end = 0;
-        int result = WalkAndCreate(copy, force, mode == kDefaultMode ? 0777 : mode, end);
+        int result = WalkAndCreate(copy, force, exactMode ? mode : 0777, exactMode, end);
         if (stop != nullptr)
             *stop = const_cast<char*>(path.c_str()) + end;
         return result;

@@ -41,6 +41,15 @@ int EntryTypeAt(int dirFd, const dirent* entry)
     return type < 0 ? FS_TYPE_NONE : type;
 }
 
+int ReadNextEntry(DIR* dir, const dirent*& entry)
+{
+    errno = 0;
+    entry = readdir(dir);
+    if (entry != nullptr)
+        return 1;
+    return errno == 0 ? 0 : -1;
+}
+
 int FSOpenDir(const ustring& path, int flags, DIR_HANDLE& handle)
 {
     DIR* dir = opendir(path.c_str());
@@ -59,8 +68,14 @@ int FSReadDir(DIR_HANDLE& handle, DIR_ENTRY& entry)
 {
     if (handle.dir == nullptr)
         return 0;
-    const dirent* next = readdir(handle.dir);
-    if (next == nullptr)
+    const dirent* next = nullptr;
+    const int read = ReadNextEntry(handle.dir, next);
+    if (read < 0) {
+        FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): FSReadDir: Failed to read directory '%s'. %s\n",
+                handle.path.c_str(), strerror(errno));
+        return -2;
+    }
+    if (read == 0)
         return 0;
     int32_t mtime = 0;
     int64_t size = 0;

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "file-op-internal.h"
+#include "regular_file.h"
 
 namespace {
 
@@ -34,27 +35,23 @@ void LogOpenFailure(const ustring& path)
             strerror(errno), errno);
 }
 
-// A folder opens for reading but yields no bytes; refused here, before the
-// destination is truncated for nothing.
+// Only the bytes of a regular file are copied: a folder yields none, a
+// named pipe would block the copy, a device might never end. Refused here,
+// before the destination is truncated for nothing.
 int OpenSource(const ustring& src)
 {
-    int fd = open(src.c_str(), O_RDONLY | O_CLOEXEC);
-    struct stat st;
-    if (fd >= 0 && fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        close(fd);
-        fd = -1;
-        errno = EISDIR;
-    }
+    int fd = OpenRegularFile(src.c_str(), O_RDONLY);
     if (fd < 0)
         LogOpenFailure(src);
     return fd;
 }
 
 // Never written through a symbolic link: a copy, or a move to another
-// volume, must not overwrite whatever file the link names.
+// volume, must not overwrite whatever file the link names; nor into a named
+// pipe, which would block.
 int OpenDestination(const ustring& dst, mode_t mode)
 {
-    int fd = open(dst.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, mode);
+    int fd = OpenRegularFile(dst.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW, mode);
     if (fd < 0)
         LogOpenFailure(dst);
     return fd;

@@ -29,6 +29,11 @@ int FileTypeOfMode(mode_t mode);
 // entry cannot be examined.
 int EntryTypeAt(int dirFd, const dirent* entry);
 
+// The next entry of dir into entry: 1, or 0 at the end, or -1 (errno set)
+// when the folder cannot be read, which is no end: a listing cut short
+// must not pass for the whole folder.
+int ReadNextEntry(DIR* dir, const dirent*& entry);
+
 // The status of path without following a final link, without the canonical
 // path: path and name are the given ones. 0 (also when missing) or -1.
 int LookupFileInfo(const ustring& path, _FILE_INFO_tag& info);
@@ -42,6 +47,10 @@ int ResolveCanonicalPath(const char* path, bool followFinal, std::string& out);
 // FSCopy; with keepAttributes the copy also gets the permission bits and
 // times of its source, as a rename keeps them.
 int CopyFileBytes(const ustring& src, const ustring& dst, bool removeSource, bool keepAttributes);
+
+// The fallback of FSRename for a source of the given type on another
+// volume than dst: 0, or -3 with dst and src as they were.
+int MoveAcrossVolumes(const ustring& src, const ustring& dst, int type);
 
 // Gives the object open on fd the permission bits (never the set-id bits,
 // which would be granted by whoever copies) and the times of from. Best

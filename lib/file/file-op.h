@@ -68,7 +68,9 @@ int FSStat(const ustring& path, _FILE_INFO_tag& info, bool exact);  // 0, -1 emp
 
 // Directory listing; "." and ".." are delivered like any other entry.
 int FSOpenDir(const ustring& path, int flags, DIR_HANDLE& handle);  // 0, -1
-int FSReadDir(DIR_HANDLE& handle, DIR_ENTRY& entry);  // 1 entry, 0 end, -1 lookup failed
+// 1 entry, 0 end, -1 lookup failed (the next call goes on), -2 the folder
+// could not be read (the listing is incomplete).
+int FSReadDir(DIR_HANDLE& handle, DIR_ENTRY& entry);
 void FSCloseDir(DIR_HANDLE& handle);
 
 // Path strings, "/" the only separator.
@@ -97,15 +99,19 @@ int FSUTime(const ustring& path, long atime, long mtime);              // 0, -1
 // 0 created or already a folder; -1 bad path, lookup failure or not a
 // folder; -2 creation failed.
 int FSMKDir(const ustring& path, bool recursive);
-// Mode 0xFFFF: 0777 under the umask; any other mode is applied exactly.
+// Mode 0xFFFF: 0777 under the umask; any other mode is applied exactly to
+// the folders created, the umask left alone.
 int FSMKDirP(const ustring& path, char** stop, bool force, unsigned short mode);
 int FSMKDirFromRoot(const ustring& target, const ustring& root);  // 0, -1
 // 0; -1 failure; -2 destination volume full or over quota. Copies the
 // bytes only; a symbolic link at dst is refused, never written through.
 int FSCopy(const ustring& src, const ustring& dst, bool removeSource);
 // 0; -1 empty path; -2 source absent or lookup failed; -3 move failed;
-// -100 name too long. Falls back to copy + delete across volumes, keeping
-// permission bits and times; a symbolic link in the tree stops the move.
+// -100 name too long. Across volumes, all or nothing: the object is copied
+// beside dst (keeping permission bits and times, every file synced),
+// renamed into place, and only then is src removed; on failure dst and src
+// stay as they were. As with rename(2), an existing dst is replaced when it
+// is a file or an empty folder; a symbolic link in the tree fails the move.
 int FSRename(const ustring& src, const ustring& dst, bool exact);
 // 0 removed or nothing to remove; -1 bad path or lookup failure;
 // -3 removal failed. Never follows a symbolic link. flag has no effect.

@@ -31,44 +31,43 @@ int RemoveEntryAt(int dirFd, const dirent* entry)
     return RemoveFolderAt(dirFd, entry->d_name);
 }
 
-// A folder of our own without owner write or search (e.g. 0555 inside a
-// bundle) could not lose its entries; give the owner both bits. Done on the
-// open descriptor, so only the folder we walk into ever changes, never a
-// link's target; folders of others are left as they are and fail.
-void AllowOwnerToEmpty(int fd)
+// A folder of our own without owner read, write or search (0000 to 0300, or
+// 0555 inside a bundle) could not be opened, listed or emptied; the owner
+// gets all three before it is opened. Changed through the parent's
+// descriptor without following a link, so only the folder we walk into
+// ever changes, never a link's target; folders of others are left as they
+// are and fail.
+void AllowOwnerToEmpty(int parentFd, const char* name)
 {
-    const mode_t needed = S_IWUSR | S_IXUSR;
     struct stat st;
-    if (fstat(fd, &st) != 0 || st.st_uid != geteuid() || (st.st_mode & needed) == needed)
+    if (fstatat(parentFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != geteuid() ||
+        (st.st_mode & S_IRWXU) == S_IRWXU)
         return;
     // A failure shows as the removal failing below.
-    (void)fchmod(fd, (st.st_mode & 07777) | needed);
+    (void)fchmodat(parentFd, name, (st.st_mode & 07777) | S_IRWXU, AT_SYMLINK_NOFOLLOW);
 }
 
 // Empties the folder open on fd; takes ownership of fd.
 int RemoveContents(int fd)
 {
-    AllowOwnerToEmpty(fd);
     DIR* dir = fdopendir(fd);
     if (dir == nullptr) {
         close(fd);
         return -3;
     }
-    int result = 0;
-    while (const dirent* entry = readdir(dir)) {
-        if (IsDotOrDotDot(entry->d_name))
-            continue;
-        if (RemoveEntryAt(dirfd(dir), entry) != 0) {
-            result = -3;
+    int read = 0;
+    const dirent* entry = nullptr;
+    while ((read = ReadNextEntry(dir, entry)) > 0) {
+        if (!IsDotOrDotDot(entry->d_name) && RemoveEntryAt(dirfd(dir), entry) != 0)
             break;
-        }
     }
     closedir(dir);
-    return result;
+    return read == 0 ? 0 : -3;
 }
 
 int RemoveFolderAt(int parentFd, const char* name)
 {
+    AllowOwnerToEmpty(parentFd, name);
     int fd = openat(parentFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
         return errno == ENOENT ? 0 : -3;

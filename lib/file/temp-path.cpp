@@ -1,4 +1,5 @@
 // Temporary files and names.
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,7 +16,8 @@ int FSMktemp(const ustring& dir, ustring& out)
 {
     char name[kFsPathBound];
     snprintf(name, sizeof(name), "%s/XXXXXX", dir.c_str());
-    int fd = mkstemp(name);
+    // Closed at once, but another thread may start a program meanwhile.
+    int fd = mkostemp(name, O_CLOEXEC);
     if (fd < 0) {
         FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): mkstemp(%s): %s\n", name, strerror(errno));
         return -1;

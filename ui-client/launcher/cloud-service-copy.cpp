@@ -58,8 +58,9 @@ int Service::FSCopyPath(const ustring& src, const ustring& dst)
         return 0;
     }
     int result = 0;
+    int read = 0;
     DIR_ENTRY entry;
-    while (result == 0 && FSReadDir(handle, entry) > 0) {
+    while (result == 0 && (read = FSReadDir(handle, entry)) > 0) {
         if (IsDotEntry(entry.name)) {
             continue;
         }
@@ -74,6 +75,14 @@ int Service::FSCopyPath(const ustring& src, const ustring& dst)
                  child_src.c_str(), child_dst.c_str());
             result = -1;
         }
+    }
+    // A listing cut short is no complete copy.
+    if (read < 0) {
+        VLOG(3, kComponent, __LINE__,
+             "(%5d:%5d) [ERROR] cloud-service(%d): FSCopyPath: failed to list source folder "
+             "'%s'\n",
+             src.c_str());
+        result = -1;
     }
     FSCloseDir(handle);
     return result;

@@ -1,6 +1,12 @@
 // Moving the older product's data into the new per-user folder, and the
 // clean-up of its aged application folder. Log lines carry the tag of the
 // service class, "cloud-service".
+//
+// The data arrives whole or not at all (FSRename across volumes copies
+// beside the target and renames into place). A move that failed (no room
+// on the new folder's volume) leaves the old data whole where it was, and
+// the older product's folder is removed only once its data has arrived; a
+// later run sees the migration pending and tries again.
 #include <QDir>
 
 #include "cloud-service.h"
@@ -12,6 +18,29 @@ namespace {
 
 const char kComponent[] = "service_debug";
 
+struct MigrationPaths {
+    ustring old_folder;
+    ustring new_folder;
+    ustring old_data;
+    ustring new_data;
+};
+
+// False when the per-user folders are not registered: empty values would
+// turn the paths into "/data".
+bool GetMigrationPaths(MigrationPaths& paths)
+{
+    QString old_folder = NativeRegistryPath("user_larkspan_path");
+    QString new_folder = NativeRegistryPath("user_velmora_drive_path");
+    if (old_folder.isEmpty() || new_folder.isEmpty()) {
+        return false;
+    }
+    paths.old_folder = ToUstring(old_folder);
+    paths.new_folder = ToUstring(new_folder);
+    paths.old_data = ToUstring(QDir::toNativeSeparators(old_folder + QStringLiteral("/data")));
+    paths.new_data = ToUstring(QDir::toNativeSeparators(new_folder + QStringLiteral("/data")));
+    return true;
+}
+
 bool IsEmptyFolder(const ustring& path)
 {
     _FILE_INFO_tag info;
@@ -22,21 +51,27 @@ bool IsEmptyFolder(const ustring& path)
     if (FSOpenDir(path, 0, handle) != 0) {
         return false;
     }
-    bool empty = true;
+    // Empty when the listing ends, without a read error, before any name
+    // but "." and "..".
+    int read = 0;
     DIR_ENTRY entry;
-    while (empty && FSReadDir(handle, entry) > 0) {
-        empty = entry.name == ustring(".") || entry.name == ustring("..");
+    while ((read = FSReadDir(handle, entry)) > 0 &&
+           (entry.name == ustring(".") || entry.name == ustring(".."))) {
     }
     FSCloseDir(handle);
-    return empty;
+    return read == 0;
 }
 
-// Moves old data to new data unless that would mix it with data already
-// there: a move across volumes merges folders and overwrites files, so
-// anything at the target other than an empty folder keeps both in place.
+// The old data may move only onto nothing or an empty folder: anything
+// else would mix it with data already there.
+bool HasRoomForOldData(const ustring& new_data)
+{
+    return !IsFileExist(new_data, false) || IsEmptyFolder(new_data);
+}
+
 void MoveData(const ustring& old_data, const ustring& new_data)
 {
-    if (IsFileExist(new_data, false) && !IsEmptyFolder(new_data)) {
+    if (!HasRoomForOldData(new_data)) {
         VLOG(3, kComponent, __LINE__,
              "(%5d:%5d) [ERROR] cloud-service(%d): '%s' already exists, keeping the old data at "
              "'%s'\n",
@@ -46,40 +81,57 @@ void MoveData(const ustring& old_data, const ustring& new_data)
     if (FSRename(old_data, new_data, true) < 0) {
         VLOG(3, kComponent, __LINE__,
              "(%5d:%5d) [ERROR] cloud-service(%d): Failed to move data to Velmora Drive folder\n");
+        return;
     }
+    VLOG(6, kComponent, __LINE__,
+         "(%5d:%5d) [INFO] cloud-service(%d): moved the older product's data '%s' -> '%s'\n",
+         old_data.c_str(), new_data.c_str());
 }
 
 }  // namespace
 
 void Service::MigrateService()
 {
-    QString old_folder = NativeRegistryPath("user_larkspan_path");
-    QString new_folder = NativeRegistryPath("user_velmora_drive_path");
-    // Empty registry values would turn the paths below into "/data".
-    if (old_folder.isEmpty() || new_folder.isEmpty()) {
+    MigrationPaths paths;
+    if (!GetMigrationPaths(paths)) {
         VLOG(3, kComponent, __LINE__,
              "(%5d:%5d) [ERROR] cloud-service(%d): per-user folders are not registered, no "
              "migration\n");
         return;
     }
-    ustring new_path = ToUstring(new_folder);
-    if (!IsFileExist(new_path, true) && FSMKDir(new_path, true) < 0) {
+    if (!IsFileExist(paths.new_folder, true) && FSMKDir(paths.new_folder, true) < 0) {
         VLOG(3, kComponent, __LINE__,
              "(%5d:%5d) [ERROR] cloud-service(%d): Failed to create Velmora Drive folder\n");
         return;
     }
-    ustring old_data = ToUstring(QDir::toNativeSeparators(old_folder + QStringLiteral("/data")));
-    ustring new_data = ToUstring(QDir::toNativeSeparators(new_folder + QStringLiteral("/data")));
-    if (IsFileExist(old_data, true)) {
-        MoveData(old_data, new_data);
+    if (IsFileExist(paths.old_data, true)) {
+        MoveData(paths.old_data, paths.new_data);
     }
-    // Whatever of the data could not be moved keeps the whole old folder.
-    ustring old_path = ToUstring(old_folder);
-    if (IsFileExist(old_path, true) && !IsFileExist(old_data, false) &&
-        FSRemove(old_path, false) < 0) {
+    if (!IsFileExist(paths.old_folder, true) || IsFileExist(paths.old_data, false)) {
+        return;
+    }
+    if (FSRemove(paths.old_folder, false) < 0) {
         VLOG(3, kComponent, __LINE__,
              "(%5d:%5d) [ERROR] cloud-service(%d): Failed to remove old .Larkspan folder\n");
+        return;
     }
+    VLOG(6, kComponent, __LINE__,
+         "(%5d:%5d) [INFO] cloud-service(%d): removed the older product's folder '%s'\n",
+         paths.old_folder.c_str());
+}
+
+bool Service::IsMigrationPending()
+{
+    MigrationPaths paths;
+    if (!GetMigrationPaths(paths) || !IsFileExist(paths.old_data, true) ||
+        !HasRoomForOldData(paths.new_data)) {
+        return false;
+    }
+    VLOG(5, kComponent, __LINE__,
+         "(%5d:%5d) [NOTE] cloud-service(%d): the older product's data '%s' has not been moved "
+         "to '%s' yet, moving it again\n",
+         paths.old_data.c_str(), paths.new_data.c_str());
+    return true;
 }
 
 void Service::RemoveAgedFolders()

@@ -5,6 +5,7 @@
 
 #include "file-op.h"
 #include "log.h"
+#include "regular_file.h"
 #include "service-registry.h"
 
 namespace {
@@ -14,6 +15,17 @@ const char kComponent[] = "service_debug";
 ustring AppFolderPath(const char* suffix)
 {
     return ToUstring(QCoreApplication::applicationDirPath() + QString::fromLatin1(suffix));
+}
+
+// QSettings opens the file by name and would wait forever on a named pipe
+// for a writer: only a regular file is handed to it, anything else reads as
+// a file without keys. Whoever could swap it for a pipe in between owns the
+// file and could stop the launcher anyway.
+void ReadRegularVersionFile(const ustring& path, VerInfo& info)
+{
+    if (IsRegularFile(path.c_str())) {
+        ReadVersionFile(path, info);
+    }
 }
 
 }  // namespace
@@ -39,7 +51,7 @@ QString Service::GetUserInstallPath() { return QDir::homePath(); }
 
 void Service::LoadTargetVersion()
 {
-    ReadVersionFile(RegistryPath("root_resource_path") + "/INFO", target_version);
+    ReadRegularVersionFile(RegistryPath("root_resource_path") + "/INFO", target_version);
     VLOG(6, kComponent, __LINE__,
          "(%5d:%5d) [INFO] cloud-service(%d): target_version = (%s, %s, %s, %s)\n",
          target_version.major_version.c_str(), target_version.minor_version.c_str(),
@@ -53,7 +65,7 @@ void Service::LoadSourceVersion()
         VLOG(6, kComponent, __LINE__, "(%5d:%5d) [INFO] cloud-service(%d): source does not exist\n");
         return;
     }
-    ReadVersionFile(path, source_version);
+    ReadRegularVersionFile(path, source_version);
     VLOG(6, kComponent, __LINE__,
          "(%5d:%5d) [INFO] cloud-service(%d): source_version = (%s, %s, %s, %s)\n",
          source_version.major_version.c_str(), source_version.minor_version.c_str(),

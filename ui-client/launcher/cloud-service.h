@@ -46,6 +46,11 @@ public:
     int FSCopyPath(const ustring& src, const ustring& dst);
     // Removes the older product's aged "app" folder; runs on every launch.
     void RemoveAgedFolders();
+    // True, with a NOTE line, while the older product's data waits to be
+    // moved: its "data" is there and the new "data" is absent or an empty
+    // folder (an earlier migration failed, e.g. for lack of room). The
+    // caller then stops the older client and calls MigrateService() again.
+    bool IsMigrationPending();
     // True when an earlier run ended in the middle of PrepareUserEnv(), so
     // the bundle in place may be partial.
     bool IsInstallUnfinished();
