@@ -5,7 +5,6 @@
 
 #include "file-op.h"
 #include "log.h"
-#include "regular_file.h"
 #include "service-registry.h"
 
 namespace {
@@ -15,17 +14,6 @@ const char kComponent[] = "service_debug";
 ustring AppFolderPath(const char* suffix)
 {
     return ToUstring(QCoreApplication::applicationDirPath() + QString::fromLatin1(suffix));
-}
-
-// QSettings opens the file by name and would wait forever on a named pipe
-// for a writer: only a regular file is handed to it, anything else reads as
-// a file without keys. Whoever could swap it for a pipe in between owns the
-// file and could stop the launcher anyway.
-void ReadRegularVersionFile(const ustring& path, VerInfo& info)
-{
-    if (IsRegularFile(path.c_str())) {
-        ReadVersionFile(path, info);
-    }
 }
 
 }  // namespace
@@ -51,7 +39,7 @@ QString Service::GetUserInstallPath() { return QDir::homePath(); }
 
 void Service::LoadTargetVersion()
 {
-    ReadRegularVersionFile(RegistryPath("root_resource_path") + "/INFO", target_version);
+    ReadVersionFile(RegistryPath("root_resource_path") + "/INFO", target_version);
     VLOG(6, kComponent, __LINE__,
          "(%5d:%5d) [INFO] cloud-service(%d): target_version = (%s, %s, %s, %s)\n",
          target_version.major_version.c_str(), target_version.minor_version.c_str(),
@@ -65,7 +53,7 @@ void Service::LoadSourceVersion()
         VLOG(6, kComponent, __LINE__, "(%5d:%5d) [INFO] cloud-service(%d): source does not exist\n");
         return;
     }
-    ReadRegularVersionFile(path, source_version);
+    ReadVersionFile(path, source_version);
     VLOG(6, kComponent, __LINE__,
          "(%5d:%5d) [INFO] cloud-service(%d): source_version = (%s, %s, %s, %s)\n",
          source_version.major_version.c_str(), source_version.minor_version.c_str(),

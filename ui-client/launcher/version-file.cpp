@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVariant>
 
+#include "regular_file.h"
+
 namespace {
 
 ustring ValueText(const QSettings& settings, const QString& key)
@@ -16,8 +18,15 @@ ustring ValueText(const QSettings& settings, const QString& key)
 
 }  // namespace
 
+// QSettings opens the file by name and would wait forever on a named pipe
+// for a writer: only a regular file is handed to it, anything else reads as
+// a file without keys. Whoever could swap it for a pipe in between owns the
+// file and could stop the launcher anyway.
 void ReadVersionFile(const ustring& path, VerInfo& info)
 {
+    if (!IsRegularFile(path.c_str())) {
+        return;
+    }
     QSettings settings(QString::fromUtf8(path.c_str()), QSettings::IniFormat);
     settings.beginGroup(QStringLiteral("Version"));
     struct Field {
@@ -39,6 +48,9 @@ void ReadVersionFile(const ustring& path, VerInfo& info)
 
 ustring ReadVersionKey(const ustring& path, const char* key)
 {
+    if (!IsRegularFile(path.c_str())) {
+        return ustring();
+    }
     QSettings settings(QString::fromUtf8(path.c_str()), QSettings::IniFormat);
     settings.beginGroup(QStringLiteral("Version"));
     return ValueText(settings, QString::fromLatin1(key));

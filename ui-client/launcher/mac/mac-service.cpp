@@ -38,6 +38,21 @@ void MacService::PreUpgrade()
          source_version.build_version.c_str(), source_version.icon_overlay_version.c_str());
     VLOG(7, kComponent, __LINE__, "(%5d:%5d) [DEBUG] mac/mac-service(%d): Target version: ('%s', '%s')\n",
          target_version.build_version.c_str(), target_version.icon_overlay_version.c_str());
+    RetryPendingMigration();
+}
+
+// A first install whose data move stopped (no room on the new volume) left
+// the older product's data where it was; every later run tries again, so the
+// data arrives as soon as there is room. The client then runs without its
+// data, so it is stopped for the move; PostUpgrade starts it again.
+void MacService::RetryPendingMigration()
+{
+    if (!PerUserBinPathExist() || !IsMigrationPending()) {
+        return;
+    }
+    StopService();
+    StopServiceByPath(NativeRegistryPath("user_larkspan_path"));
+    MigrateService();
 }
 
 bool MacService::IsNeedUpgrade()
