@@ -34,6 +34,7 @@ TEST_F(MigrateTest, DataMovesAndOldFolderGoesWhenNewFolderIsMissing)
     Migrate();
     EXPECT_EQ(Snapshot(velmora + "/data"), old_data);
     EXPECT_FALSE(Exists(larkspan));
+    EXPECT_FALSE(Exists(velmora + "/data_migrating"));
     EXPECT_EQ(LogCount("[INFO] cloud-service(" ), 2);
     EXPECT_EQ(LogCount("moved the older product's data '" + larkspan + "/data' -> '" + velmora + "/data'\n"), 1);
     EXPECT_EQ(LogCount("removed the older product's folder '" + larkspan + "'\n"), 1);
@@ -90,34 +91,43 @@ TEST_F(MigrateTest, MoveThatFailsHalfWayIsTriedAgainUntilTheDataArrives)
     EXPECT_EQ(Snapshot(larkspan + "/data"), data);
     const Tree client_only = Snapshot(velmora);
     EXPECT_EQ(client_only.count("data"), 0u) << "a partial copy is left";
-    EXPECT_EQ(client_only.size(), Snapshot(app).size() + 1) << "something beside the bundle";
+    EXPECT_EQ(client_only.count("data_migrating"), 1u);
+    EXPECT_EQ(client_only.size(), Snapshot(app).size() + 2) << "something beside the bundle";
 
     ASSERT_EQ(mount("tmpfs", velmora.c_str(), "tmpfs", MS_REMOUNT, "size=4m"), 0);
     later_run();
     EXPECT_EQ(Snapshot(velmora + "/data"), data);
     EXPECT_FALSE(Exists(larkspan));
+    EXPECT_FALSE(Exists(velmora + "/data_migrating"));
     later_run();  // nothing pending any more
     EXPECT_EQ(LogCount("has not been moved to '" + velmora + "/data' yet, moving it again"), 2);
 }
 
-// Pending exactly while the old data waits and nothing is in its way.
+// Pending exactly while a begun migration's old data waits and nothing is
+// in its way.
 TEST_F(MigrateTest, MigrationIsPendingWhileTheOldDataWaits)
 {
     const struct {
         const char* name;
+        bool begun;
         bool old_data;
         const char* new_data;  // nullptr: absent, "": empty folder, else a file in it
         bool pending;
     } rows[] = {
-        {"no old data", false, nullptr, false},
-        {"old data, nothing new", true, nullptr, true},
-        {"old data, empty new folder", true, "", true},
-        {"old data, new data in the way", true, "db", false},
-        {"no old data, new data", false, "db", false},
+        {"no old data", true, false, nullptr, false},
+        {"old data, nothing new", true, true, nullptr, true},
+        {"old data, empty new folder", true, true, "", true},
+        {"old data, new data in the way", true, true, "db", false},
+        {"no old data, new data", true, false, "db", false},
+        {"old data of a product still in use", false, true, nullptr, false},
     };
     for (const auto& row : rows) {
         fs::remove_all(larkspan);
         fs::remove_all(velmora + "/data");
+        fs::remove(velmora + "/data_migrating");
+        if (row.begun) {
+            WriteFile(velmora + "/data_migrating", "");
+        }
         if (row.old_data) {
             OldProduct();
         }

@@ -7,6 +7,14 @@
 // on the new folder's volume) leaves the old data whole where it was, and
 // the older product's folder is removed only once its data has arrived; a
 // later run sees the migration pending and tries again.
+//
+// Pending means a migration began and its data has not arrived: the mark
+// "data_migrating" in the per-user folder says it began. Old data beside an
+// installed client without the mark belongs to an older product the user
+// still runs, and is left alone.
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QDir>
 
 #include "cloud-service.h"
@@ -23,6 +31,7 @@ struct MigrationPaths {
     ustring new_folder;
     ustring old_data;
     ustring new_data;
+    ustring mark;
 };
 
 // False when the per-user folders are not registered: empty values would
@@ -38,6 +47,7 @@ bool GetMigrationPaths(MigrationPaths& paths)
     paths.new_folder = ToUstring(new_folder);
     paths.old_data = ToUstring(QDir::toNativeSeparators(old_folder + QStringLiteral("/data")));
     paths.new_data = ToUstring(QDir::toNativeSeparators(new_folder + QStringLiteral("/data")));
+    paths.mark = ToUstring(QDir::toNativeSeparators(new_folder + QStringLiteral("/data_migrating")));
     return true;
 }
 
@@ -88,6 +98,21 @@ void MoveData(const ustring& old_data, const ustring& new_data)
          old_data.c_str(), new_data.c_str());
 }
 
+// Written before the move starts, so that a run cut short mid-move also
+// leaves it; removed once the data has arrived.
+void MarkMigrationStarted(const ustring& mark)
+{
+    int fd = open(mark.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        VLOG(4, kComponent, __LINE__,
+             "(%5d:%5d) [WARNING] cloud-service(%d): cannot create '%s', a failed move will not be "
+             "tried again\n",
+             mark.c_str());
+        return;
+    }
+    close(fd);
+}
+
 }  // namespace
 
 void Service::MigrateService()
@@ -105,9 +130,14 @@ void Service::MigrateService()
         return;
     }
     if (IsFileExist(paths.old_data, true)) {
+        MarkMigrationStarted(paths.mark);
         MoveData(paths.old_data, paths.new_data);
     }
-    if (!IsFileExist(paths.old_folder, true) || IsFileExist(paths.old_data, false)) {
+    if (IsFileExist(paths.old_data, false)) {
+        return;
+    }
+    FSRemove(paths.mark, false);
+    if (!IsFileExist(paths.old_folder, true)) {
         return;
     }
     if (FSRemove(paths.old_folder, false) < 0) {
@@ -123,8 +153,8 @@ void Service::MigrateService()
 bool Service::IsMigrationPending()
 {
     MigrationPaths paths;
-    if (!GetMigrationPaths(paths) || !IsFileExist(paths.old_data, true) ||
-        !HasRoomForOldData(paths.new_data)) {
+    if (!GetMigrationPaths(paths) || !IsFileExist(paths.mark, false) ||
+        !IsFileExist(paths.old_data, true) || !HasRoomForOldData(paths.new_data)) {
         return false;
     }
     VLOG(5, kComponent, __LINE__,
