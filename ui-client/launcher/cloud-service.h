@@ -54,8 +54,15 @@ public:
     int FSCopyPath(const ustring& src, const ustring& dst);
     // Removes the older product's aged "app" folder; runs on every launch.
     void RemoveAgedFolders();
-    // True when an earlier run ended in the middle of PrepareUserEnv(), so
-    // the bundle in place may be partial.
+    // Runs first in every run, before the versions are read: puts back the
+    // last complete bundle of an installation that an earlier run left
+    // unfinished and removes leftover backups (the table at the top of
+    // cloud-service-install.cpp). Renames and removals only, so it needs no
+    // free space. 0 when no installation is unsettled; -1 when the marker
+    // stays and the bundle in place may be partial.
+    int SettleUnfinishedInstall();
+    // True while the installation marker stands: the bundle in place may be
+    // partial, so nothing may be installed over it or started from it.
     bool IsInstallUnfinished();
 
     Service(const Service&) = delete;
