@@ -98,6 +98,8 @@ struct BackupNames {
     int failed_backups;  // "failed to backup" lines, the closing one included
 };
 
+void PrintTo(const BackupNames& row, std::ostream* out) { *out << row.name; }
+
 class BackupNamesTest : public InstallTest, public ::testing::WithParamInterface<BackupNames> {};
 
 // Leftovers under the backup names never block an upgrade; names that
@@ -265,6 +267,8 @@ struct Unsettled {
     std::vector<std::string> partial;
     bool draft;  // a half-written marker
 };
+
+void PrintTo(const Unsettled& row, std::ostream* out) { *out << row.name; }
 
 class UnsettledTest : public InstallTest,
                       public ::testing::WithParamInterface<std::tuple<Unsettled, bool>> {};
