@@ -3,35 +3,38 @@
 // Log lines carry the tag of the service class, "cloud-service".
 //
 // What an installation can leave on disk between two runs, and what the
-// next run does with it, first of all (SettleUnfinishedInstall, before the
-// versions are read). B is the bundle ("VelmoraDrive.app"), K a backup name
+// next run does with it first of all (SettleUnfinishedInstall, before the
+// versions are read). B is the bundle ("VelmoraDrive.app"), K a backup
 // ("VelmoraDrive.app_tmp", "_tmp1" to "_tmp9"), M the marker
 // ("VelmoraDrive.app_installing", cloud-service-install-mark.h). The rule:
-// while M is absent, B is complete or absent; while M is present, B may be
+// while there is no M, B is complete or absent; while M stands, B may be
 // partial and the last complete bundle is in the backup that M names.
 //
-//   M names            | the run
-//   -------------------+-----------------------------------------------------
-//   (no M)             | keeps B; removes every K: none holds anything needed
-//   K, and K is there  | discards B, renames K to B, clears M
-//   K, K is not there  | keeps B (cut short before the backup, or after K was
-//                      | renamed back) and clears M
-//   no backup          | discards B and clears M: the client is missing, so
-//                      | the run installs it again
-//   nothing (empty M)  | written by earlier launchers, which moved B to the
-//                      | first free K and the partial B of a resumed run to a
-//                      | later one: as "K" with the first K there, else as
-//                      | "no backup"
+//   M                | on disk                          | the next run
+//   -----------------+----------------------------------+-------------------
+//   none             | B complete or absent; every K a  | keeps B, removes
+//                    | leftover                         | every K
+//   "backup=K"       | K complete; B partial, absent,   | removes B, renames
+//                    | or complete but not committed    | K to B, removes M
+//   "backup=K"       | no K (cut short before the       | keeps B, removes M
+//                    | backup, or after K was moved     |
+//                    | back): B complete                |
+//   "backup="        | no complete bundle (a first      | removes B and M; the
+//                    | installation); B partial or      | client is missing,
+//                    | absent                           | so it installs again
+//   empty, written   | B may be partial; they moved B   | as "backup=K" with
+//   by earlier       | to the first free K and the      | the first K there,
+//   launchers        | partial B of a resumed run to a  | else as "backup="
+//                    | later one                        |
 //
-// Discarding removes B; a B that cannot be removed is renamed to a free K
-// other than the one M names, and is a leftover from then on. Settling only
-// renames and removes, so it works on a full disk and whatever the upgrade
-// decision is. While M stays (settling failed) no client is started and
-// nothing is installed.
+// A B that cannot be removed is renamed to a free K other than the one M
+// names, and is a leftover from then on. Settling only renames and removes,
+// so it works on a full disk and whatever the upgrade decision. While M
+// stands (settling failed) nothing is installed and no client is started.
 //
 // An installation (PrepareUserEnv) passes through the same rows: M names a
 // free K before B is renamed to it; the package is extracted into B; on
-// success the volume is flushed and M cleared (the commit), then K goes; on
+// success the volume is flushed and M removed (the commit), then K; on
 // failure it settles as the table says.
 #include <cerrno>
 #include <cstdio>
