@@ -171,41 +171,36 @@ mode_t ModeOf(int flags, va_list args)
     Count();                                                                \
     return Seen(next(__VA_ARGS__))
 
+// The opening calls take a mode only with O_CREAT or O_TMPFILE.
+#define TAKE_MODE(flags)                     \
+    va_list args;                            \
+    va_start(args, flags);                   \
+    const mode_t mode = ModeOf(flags, args); \
+    va_end(args)
+
 extern "C" {
 
 int open(const char* path, int flags, ...)
 {
-    va_list args;
-    va_start(args, flags);
-    mode_t mode = ModeOf(flags, args);
-    va_end(args);
+    TAKE_MODE(flags);
     FORWARD("open", OpenFn, Writes(flags), path, flags, mode);
 }
 
 int open64(const char* path, int flags, ...)
 {
-    va_list args;
-    va_start(args, flags);
-    mode_t mode = ModeOf(flags, args);
-    va_end(args);
+    TAKE_MODE(flags);
     FORWARD("open64", OpenFn, Writes(flags), path, flags, mode);
 }
 
 int openat(int dir, const char* path, int flags, ...)
 {
-    va_list args;
-    va_start(args, flags);
-    mode_t mode = ModeOf(flags, args);
-    va_end(args);
+    TAKE_MODE(flags);
     FORWARD("openat", OpenAtFn, Writes(flags), dir, path, flags, mode);
 }
 
 int openat64(int dir, const char* path, int flags, ...)
 {
-    va_list args;
-    va_start(args, flags);
-    mode_t mode = ModeOf(flags, args);
-    va_end(args);
+    TAKE_MODE(flags);
     FORWARD("openat64", OpenAtFn, Writes(flags), dir, path, flags, mode);
 }
 
