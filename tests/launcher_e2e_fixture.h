@@ -19,6 +19,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -116,6 +117,15 @@ protected:
         std::vector<std::string> env = {"HOME=" + homeValue, "QT_QPA_PLATFORM=offscreen",
                                         "XDG_RUNTIME_DIR=" + root + "/run", "PATH=/usr/bin:/bin"};
         env.insert(env.end(), moreEnv.begin(), moreEnv.end());
+        // A sanitizer build's settings for this run reach the launcher too,
+        // unless the caller gave its own.
+        for (const char *name : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"}) {
+            const std::string prefix = std::string(name) + "=";
+            const bool given = std::any_of(moreEnv.begin(), moreEnv.end(),
+                                           [&](const std::string &item) { return item.rfind(prefix, 0) == 0; });
+            if (getenv(name) != nullptr && !given)
+                env.push_back(prefix + getenv(name));
+        }
         return child_process::Start(bundle + "/Contents/MacOS/velmora-launcher", env, root + "/" + run + ".out",
                                     root + "/" + run + ".err");
     }

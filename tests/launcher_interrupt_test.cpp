@@ -147,7 +147,9 @@ protected:
     {
         settings.push_back("LD_PRELOAD=" KILL_AT_OP_LIBRARY);
         // A sanitizer's run-time wants to come first; the library may.
-        settings.push_back("ASAN_OPTIONS=verify_asan_link_order=0");
+        const char *asan = getenv("ASAN_OPTIONS");
+        settings.push_back("ASAN_OPTIONS=" + (asan != nullptr ? std::string(asan) + ":" : std::string()) +
+                           "verify_asan_link_order=0");
         return Wait(StartLauncher(bundle, home, run, settings));
     }
 
