@@ -13,11 +13,13 @@
 //                               middle of the run, as another program would
 //                               fill it
 //
-// Only calls on files and folders count: writes to pipes, sockets and the
-// event descriptors of the toolkit's threads do not, so the count of a run
-// does not depend on how its threads interleave. The settings, and the
-// preload itself, are taken out of the environment at load, so the client
-// the launcher starts runs untouched.
+// The calls are those an installation makes (the C library's own calls
+// inside fopen and the like are not seen). Only calls on files and folders
+// count: writes to pipes, sockets and the event descriptors of the
+// toolkit's threads do not, so the count of a run does not depend on how
+// its threads interleave. The settings, and the preload itself, are taken
+// out of the environment at load, so the client the launcher starts runs
+// untouched.
 #undef _FORTIFY_SOURCE
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -25,7 +27,6 @@
 #include <stdarg.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
-#include <sys/uio.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -121,7 +122,7 @@ bool EndsWith(const char* text, const char* end)
 }
 
 // Called after a folder was made; the calls it makes itself are not counted.
-void FillIfAsked(const char* folder, int (*open_next)(const char*, int, ...))
+void FillIfAsked(const char* folder, OpenFn open_next)
 {
     if (!EndsWith(folder, fill_on_mkdir) || filled.exchange(true)) {
         return;
@@ -198,51 +199,15 @@ int openat(int dir, const char* path, int flags, ...)
     FORWARD("openat", OpenAtFn, Writes(flags), dir, path, flags, mode);
 }
 
-int openat64(int dir, const char* path, int flags, ...)
-{
-    TAKE_MODE(flags);
-    FORWARD("openat64", OpenAtFn, Writes(flags), dir, path, flags, mode);
-}
-
-int __open_2(const char* path, int flags) { FORWARD("__open_2", int (*)(const char*, int), Writes(flags), path, flags); }
-int __open64_2(const char* path, int flags) { FORWARD("__open64_2", int (*)(const char*, int), Writes(flags), path, flags); }
-
 ssize_t write(int fd, const void* data, size_t size)
 {
     FORWARD("write", ssize_t (*)(int, const void*, size_t), OnFileOrFolder(fd), fd, data, size);
 }
 
-ssize_t pwrite(int fd, const void* data, size_t size, off_t at)
-{
-    FORWARD("pwrite", ssize_t (*)(int, const void*, size_t, off_t), OnFileOrFolder(fd), fd, data, size, at);
-}
-
-ssize_t pwrite64(int fd, const void* data, size_t size, off_t at)
-{
-    FORWARD("pwrite64", ssize_t (*)(int, const void*, size_t, off_t), OnFileOrFolder(fd), fd, data, size, at);
-}
-
-ssize_t writev(int fd, const struct iovec* parts, int count)
-{
-    FORWARD("writev", ssize_t (*)(int, const struct iovec*, int), OnFileOrFolder(fd), fd, parts, count);
-}
-
 int ftruncate(int fd, off_t size) { FORWARD("ftruncate", int (*)(int, off_t), true, fd, size); }
 int fsync(int fd) { FORWARD("fsync", int (*)(int), true, fd); }
-int fdatasync(int fd) { FORWARD("fdatasync", int (*)(int), true, fd); }
 int syncfs(int fd) { FORWARD("syncfs", int (*)(int), true, fd); }
 int fchmod(int fd, mode_t mode) { FORWARD("fchmod", int (*)(int, mode_t), true, fd, mode); }
-int chmod(const char* path, mode_t mode) { FORWARD("chmod", int (*)(const char*, mode_t), true, path, mode); }
-
-int futimens(int fd, const struct timespec times[2])
-{
-    FORWARD("futimens", int (*)(int, const struct timespec*), true, fd, times);
-}
-
-int utimensat(int dir, const char* path, const struct timespec times[2], int flags)
-{
-    FORWARD("utimensat", int (*)(int, const char*, const struct timespec*, int), true, dir, path, times, flags);
-}
 
 int mkdir(const char* path, mode_t mode)
 {
@@ -256,18 +221,7 @@ int mkdir(const char* path, mode_t mode)
     return result;
 }
 
-int mkdirat(int dir, const char* path, mode_t mode)
-{
-    FORWARD("mkdirat", int (*)(int, const char*, mode_t), true, dir, path, mode);
-}
-
 int rename(const char* from, const char* to) { FORWARD("rename", int (*)(const char*, const char*), true, from, to); }
-
-int renameat(int from_dir, const char* from, int to_dir, const char* to)
-{
-    FORWARD("renameat", int (*)(int, const char*, int, const char*), true, from_dir, from, to_dir, to);
-}
-
 int unlink(const char* path) { FORWARD("unlink", int (*)(const char*), true, path); }
 
 int unlinkat(int dir, const char* path, int flags)
@@ -286,11 +240,6 @@ int symlink(const char* target, const char* path)
 int link(const char* target, const char* path)
 {
     FORWARD("link", int (*)(const char*, const char*), true, target, path);
-}
-
-int linkat(int from_dir, const char* from, int to_dir, const char* to, int flags)
-{
-    FORWARD("linkat", int (*)(int, const char*, int, const char*, int), true, from_dir, from, to_dir, to, flags);
 }
 
 }  // extern "C"
