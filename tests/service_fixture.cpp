@@ -10,6 +10,7 @@
 #include <QDir>
 
 #include "log.h"
+#include "mac-service.h"
 #include "strtable.h"
 #include "temp_folder_test.h"
 #include "test_archive_writer.h"
@@ -174,6 +175,25 @@ Tree ServiceFixture::Snapshot(const std::string& folder)
         tree[name] = entry.is_directory() ? "<dir>" : ReadFile(entry.path().string());
     }
     return tree;
+}
+
+std::set<std::string> ServiceFixture::TopLevel(const std::string& folder)
+{
+    std::set<std::string> names;
+    std::error_code ignored;
+    for (const auto& entry : fs::directory_iterator(folder, ignored)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+int ServiceFixture::RunRoad(MacService& service)
+{
+    service.PreUpgrade();
+    int result = service.IsNeedUpgrade() ? service.HandlePackageUpgrade() : 1;
+    service.RemoveAgedFolders();
+    service.PostUpgrade();
+    return result;
 }
 
 std::string ServiceFixture::LogText() const { return ReadFile(root + "/launcher.log"); }

@@ -10,11 +10,14 @@
 
 #include <chrono>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "client-process.h"
+
+class MacService;
 
 using Entries = std::vector<std::pair<std::string, std::string>>;
 using Tree = std::map<std::string, std::string>;
@@ -57,6 +60,7 @@ public:
     static std::string ReadFile(const std::string& path);
     static bool Exists(const std::string& path);
     static Tree Snapshot(const std::string& folder);  // relative path -> content, "<dir>"
+    static std::set<std::string> TopLevel(const std::string& folder);  // names in the folder
 
 protected:
     void SetUp() override;
@@ -74,6 +78,9 @@ protected:
 
     void InstallClient(const std::string& build);  // bundle with INFO and UI executable
     void WritePackage(const std::string& build);    // a good package of that build
+    // The worker's sequence: decide, maybe upgrade, clean up, launch. The
+    // result of the upgrade, 1 when none was needed.
+    static int RunRoad(MacService& service);
     int LogCount(const std::string& needle) const;
     std::string LogText() const;
     bool Mount(const std::string& folder, const char* size);  // tmpfs; false when not allowed

@@ -4,6 +4,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <set>
+#include <tuple>
+
 #include "file_op_test_util.h"
 #include "mac-service.h"
 #include "uipathmanager.h"
@@ -71,35 +74,78 @@ TEST_F(InstallTest, FailedFirstInstallLeavesNothingThatPassesForAClient)
     EXPECT_TRUE(next_run.IsNeedUpgrade());
 }
 
-TEST_F(InstallTest, BlockedFirstBackupNameUsesNextAndBothGo)
-{
-    InstallClient("1");
-    WriteFile(app + "_tmp/stale", "stale");
-    WritePackage("2");
-    MacService service;
-    EXPECT_EQ(service.PrepareUserEnv(), 0);
-    EXPECT_EQ(ReadFile(ui), "new client 2");
-    EXPECT_EQ(LogCount("failed to backup app from"), 1);
-    EXPECT_FALSE(Exists(app + "_tmp"));
-    EXPECT_FALSE(Exists(app + "_tmp1"));
-}
+// Records what the marker says while the package is extracted.
+class MarkWatchingService : public MacService {
+public:
+    explicit MarkWatchingService(std::string mark) : mark(std::move(mark)) {}
+    int ExtractPackage() override
+    {
+        ++extractions;
+        seen = ServiceFixture::ReadFile(mark);
+        return MacService::ExtractPackage();
+    }
 
-TEST_F(InstallTest, AllBackupNamesBlockedChangesNothing)
+    std::string mark;
+    std::string seen;
+    int extractions = 0;
+};
+
+struct BackupNames {
+    const char* name;
+    bool old_bundle;
+    int stale;  // removable leftovers at the first backup names
+    int stuck;  // mount points at the first backup names: cannot be removed or used
+    const char* marked;  // what the marker says during extraction; nullptr: no extraction
+    int failed_backups;  // "failed to backup" lines, the closing one included
+};
+
+void PrintTo(const BackupNames& row, std::ostream* out) { *out << row.name; }
+
+class BackupNamesTest : public InstallTest, public ::testing::WithParamInterface<BackupNames> {};
+
+// Leftovers under the backup names never block an upgrade; names that
+// cannot be used are passed over; the marker names the backup in use.
+TEST_P(BackupNamesTest, MarkerNamesTheFirstFreeBackup)
 {
-    InstallClient("1");
-    WriteFile(app + "_tmp/stale", "0");
-    for (int n = 1; n <= 9; ++n) {
-        WriteFile(app + "_tmp" + std::to_string(n) + "/stale", std::to_string(n));
+    const BackupNames& row = GetParam();
+    if (row.old_bundle) {
+        InstallClient("1");
+    }
+    for (int n = 0; n < row.stale; ++n) {
+        WriteFile(app + "_tmp" + (n ? std::to_string(n) : "") + "/stale", "stale");
+    }
+    for (int n = 0; n < row.stuck; ++n) {
+        if (!Mount(app + "_tmp" + (n ? std::to_string(n) : ""), "64k")) {
+            GTEST_SKIP() << "tmpfs cannot be mounted here";
+        }
     }
     WritePackage("2");
-    Tree before = Snapshot(velmora);
-    MacService service;
-    EXPECT_EQ(service.PrepareUserEnv(), -1);
-    EXPECT_EQ(Snapshot(velmora), before);
-    EXPECT_EQ(LogCount("failed to backup app from"), 11);
-    EXPECT_EQ(LogCount("VelmoraDrive.app_tmp9' at max retries, exiting"), 1);
-    EXPECT_EQ(LogCount("extract package:"), 0);
+    Tree before = Snapshot(app);
+    MarkWatchingService service(app + "_installing");
+    EXPECT_EQ(service.PrepareUserEnv(), row.marked ? 0 : -1);
+    EXPECT_EQ(service.seen, row.marked ? row.marked : "");
+    EXPECT_EQ(service.extractions, row.marked ? 1 : 0);
+    EXPECT_EQ(ReadFile(ui), row.marked ? "new client 2" : "old client 1");
+    EXPECT_EQ(LogCount("failed to backup app from"), row.failed_backups);
+    EXPECT_EQ(LogCount("removing leftover backup"), row.stale + row.stuck);
+    EXPECT_EQ(LogCount("VelmoraDrive.app_tmp9' at max retries, exiting"), row.marked ? 0 : 1);
+    EXPECT_FALSE(Exists(app + "_installing"));
+    for (int n = row.stuck; n <= 9; ++n) {
+        EXPECT_FALSE(Exists(app + "_tmp" + (n ? std::to_string(n) : ""))) << n;
+    }
+    if (!row.marked) {
+        EXPECT_EQ(Snapshot(app), before);
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Leftovers, BackupNamesTest,
+    ::testing::Values(BackupNames{"upgrade", true, 0, 0, "backup=VelmoraDrive.app_tmp\n", 0},
+                      BackupNames{"first_install", false, 0, 0, "backup=\n", 0},
+                      BackupNames{"ten_stale", true, 10, 0, "backup=VelmoraDrive.app_tmp\n", 0},
+                      BackupNames{"first_stuck", true, 0, 1, "backup=VelmoraDrive.app_tmp1\n", 1},
+                      BackupNames{"all_stuck", true, 0, 10, nullptr, 11}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(InstallTest, StaleBackupRemovedAfterFirstInstall)
 {
@@ -131,6 +177,8 @@ public:
     bool mounted = false;
 };
 
+// The marker then stays: later runs neither install over nor start the
+// bundle in place until one of them can put the old bundle back.
 TEST_F(StuckBundleTest, OldBundleKeptWhenItCannotBeMovedBack)
 {
     InstallClient("120");
@@ -142,6 +190,22 @@ TEST_F(StuckBundleTest, OldBundleKeptWhenItCannotBeMovedBack)
     }
     EXPECT_EQ(Snapshot(app + "_tmp"), before);
     EXPECT_EQ(LogCount("the old installation is kept there"), 1);
+    EXPECT_EQ(ReadFile(app + "_installing"), "backup=VelmoraDrive.app_tmp\n");
+
+    WriteFile(launcher_info, Info("121"));
+    WritePackage("121");
+    WriteFile(ui, "partial");
+    MacService stuck_run;
+    EXPECT_EQ(RunRoad(stuck_run), 1);
+    EXPECT_TRUE(recorder.started.empty());
+    EXPECT_EQ(LogCount("could not be settled; no client is started"), 1);
+
+    ASSERT_EQ(umount(app.c_str()), 0);
+    MacService settled_run;
+    EXPECT_EQ(RunRoad(settled_run), 0);
+    EXPECT_EQ(ReadFile(ui), "new client 121");
+    EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"VelmoraDrive.app", "log"}));
+    EXPECT_EQ(recorder.started.size(), 1u);
 }
 
 // Extraction that leaves a partial bundle with a mount point inside: it
@@ -193,6 +257,88 @@ INSTANTIATE_TEST_SUITE_P(Installs, StuckPartialTest,
                                            StuckPartial{"first_install", false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// What a run finds after earlier runs were cut short: the marker, the last
+// complete bundle (build 120) under one name, and partial bundles (build
+// 121, with a client executable) under others. Names are suffixes of the
+// bundle's: "" is the bundle itself, "_tmp1" backup number 1.
+struct Unsettled {
+    const char* name;
+    const char* marker;  // its content; nullptr: no marker
+    const char* complete;  // nullptr: no complete bundle
+    std::vector<std::string> partial;
+    bool draft;  // a half-written marker
+};
+
+void PrintTo(const Unsettled& row, std::ostream* out) { *out << row.name; }
+
+class UnsettledTest : public InstallTest,
+                      public ::testing::WithParamInterface<std::tuple<Unsettled, bool>> {};
+
+// Whether the retry succeeds or fails, it never keeps or starts a partial
+// bundle, and it leaves nothing beside the bundle.
+TEST_P(UnsettledTest, NextRunEndsWithACompleteBundle)
+{
+    const Unsettled& row = std::get<0>(GetParam());
+    const bool good_package = std::get<1>(GetParam());
+    if (row.complete) {
+        WriteFile(app + row.complete + "/Contents/Resources/INFO", Info("120"));
+        WriteFile(app + row.complete + "/Contents/MacOS/cloud-drive-ui", "old client 120");
+    }
+    for (const std::string& name : row.partial) {
+        WriteFile(app + name + "/Contents/Resources/INFO", Info("121"));
+        WriteFile(app + name + "/Contents/MacOS/cloud-drive-ui", "partial");
+    }
+    if (row.marker) {
+        WriteFile(app + "_installing", row.marker);
+    }
+    if (row.draft) {
+        WriteFile(app + "_installing.new", "backup=Velmo");
+    }
+    WriteFile(launcher_info, Info("121"));
+    if (good_package) {
+        WritePackage("121");
+    } else {
+        WriteFile(package, "not an archive");
+    }
+
+    MacService service;
+    EXPECT_EQ(RunRoad(service), good_package ? 0 : -1);
+    const char* client = good_package ? "new client 121" : row.complete ? "old client 120" : nullptr;
+    if (client) {
+        EXPECT_EQ(ReadFile(ui), client);
+        EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"VelmoraDrive.app", "log"}));
+        ASSERT_EQ(recorder.started.size(), 1u);
+        EXPECT_EQ(recorder.started[0][0].toStdString(), ui);
+    } else {
+        EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"log"}));
+    }
+    EXPECT_EQ(LogCount("[NOTE] cloud-service"), row.marker ? 1 : 0);
+}
+
+const std::vector<std::string> kTenBackups = {"_tmp",  "_tmp1", "_tmp2", "_tmp3", "_tmp4",
+                                              "_tmp5", "_tmp6", "_tmp7", "_tmp8", "_tmp9"};
+
+INSTANTIATE_TEST_SUITE_P(
+    States, UnsettledTest,
+    ::testing::Combine(
+        ::testing::Values(
+            Unsettled{"extracting", "backup=VelmoraDrive.app_tmp\n", "_tmp", {""}, false},
+            Unsettled{"named_over_lowest", "backup=VelmoraDrive.app_tmp1\n", "_tmp1", {"", "_tmp"}, false},
+            Unsettled{"backed_up", "backup=VelmoraDrive.app_tmp\n", "_tmp", {}, false},
+            Unsettled{"marked_before_backup", "backup=VelmoraDrive.app_tmp\n", "", {}, false},
+            Unsettled{"first_install", "backup=\n", nullptr, {""}, false},
+            Unsettled{"older_marker", "", "_tmp", {"", "_tmp1", "_tmp2"}, false},
+            Unsettled{"older_marker_first_install", "", nullptr, {""}, false},
+            Unsettled{"foreign_name", "backup=../../elsewhere\n", "_tmp", {""}, false},
+            Unsettled{"ten_leftovers", nullptr, "", kTenBackups, false},
+            Unsettled{"marker_half_written", nullptr, "", {}, true}),
+        ::testing::Bool()),
+    [](const auto& info) {
+        return std::string(std::get<0>(info.param).name) + (std::get<1>(info.param) ? "_good" : "_bad");
+    });
+
+// A marker that cannot be written would let a run cut short leave a
+// partial bundle unmarked: the installation does not begin.
 TEST_F(InstallTest, UncreatableBundleFolderFailsBeforeExtracting)
 {
     WriteFile(root + "/file", "x");
@@ -201,7 +347,7 @@ TEST_F(InstallTest, UncreatableBundleFolderFailsBeforeExtracting)
     WritePackage("2");
     MacService service;
     EXPECT_EQ(service.PrepareUserEnv(), -1);
-    EXPECT_EQ(LogCount("failed to create folder: '" + root + "/file/VelmoraDrive.app'"), 1);
+    EXPECT_EQ(LogCount("cannot write the installation marker '" + root + "/file/VelmoraDrive.app_installing'"), 1);
     EXPECT_EQ(LogCount("extract package:"), 0);
 }
 

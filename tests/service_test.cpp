@@ -23,33 +23,12 @@ public:
 };
 
 class ServiceTest : public ServiceFixture {
-protected:
-    static std::set<std::string> TopLevel(const std::string& folder)
-    {
-        std::set<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-            names.insert(entry.path().filename().string());
-        }
-        return names;
-    }
-
 public:
     using ServiceFixture::app;
     using ServiceFixture::launcher_info;
     using ServiceFixture::package;
     using ServiceFixture::ui;
     using ServiceFixture::WritePackage;
-
-protected:
-    // The worker's sequence: decide, maybe upgrade, clean up, launch.
-    int RunRoad(MacService& service)
-    {
-        service.PreUpgrade();
-        int result = service.IsNeedUpgrade() ? service.HandlePackageUpgrade() : 1;
-        service.RemoveAgedFolders();
-        service.PostUpgrade();
-        return result;
-    }
 };
 
 TEST_F(ServiceTest, FirstInstallLoadsTargetOnlyAndInstalls)
@@ -343,7 +322,23 @@ TEST_F(CutShortTest, NextRunInstallsAgain)
     EXPECT_EQ(RunRoad(service), 0);
     EXPECT_EQ(ReadFile(ui), "new client 121");
     EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"VelmoraDrive.app", "log"}));
-    EXPECT_EQ(LogCount("did not finish, installing again"), 1);
+    EXPECT_EQ(LogCount("did not finish, the last complete bundle is '" + app + "_tmp'"), 1);
+}
+
+// Each run cut short first puts the complete bundle back, so its backup
+// always goes to the first name: backups never pile up.
+TEST_F(CutShortTest, TenRunsCutShortInARowKeepOneBackup)
+{
+    for (int run = 2; run <= 10; ++run) {
+        CutShort();
+    }
+    EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"VelmoraDrive.app", "VelmoraDrive.app_installing",
+                                                        "VelmoraDrive.app_tmp", "log"}));
+    EXPECT_EQ(ReadFile(app + "_tmp/Contents/MacOS/cloud-drive-ui"), "old client 120");
+    MacService service;
+    EXPECT_EQ(RunRoad(service), 0);
+    EXPECT_EQ(ReadFile(ui), "new client 121");
+    EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"VelmoraDrive.app", "log"}));
 }
 
 TEST_F(CutShortTest, FirstInstallWithoutPerUserFolderIsDoneAgain)
@@ -356,12 +351,19 @@ TEST_F(CutShortTest, FirstInstallWithoutPerUserFolderIsDoneAgain)
     EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"VelmoraDrive.app"}));
 }
 
-// Rolling back to a bundle that was itself partial settles nothing.
-TEST_F(CutShortTest, FailedRetryKeepsTryingInLaterRuns)
+// A retry that fails puts back the last complete bundle, never the partial
+// one, and starts the client from it; a later run installs.
+TEST_F(CutShortTest, FailedRetryRestoresTheCompleteBundleAndStartsIt)
 {
     WriteFile(package, "not an archive");
     MacService failing;
     EXPECT_EQ(RunRoad(failing), -1);
+    EXPECT_EQ(ReadFile(ui), "old client 120");
+    EXPECT_EQ(ReadFile(app + "/Contents/Resources/INFO"), Info("120"));
+    EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"VelmoraDrive.app", "log"}));
+    ASSERT_EQ(recorder.started.size(), 1u);
+    EXPECT_EQ(recorder.started[0][0].toStdString(), ui);
+
     WritePackage("121");
     MacService later;
     EXPECT_EQ(RunRoad(later), 0);

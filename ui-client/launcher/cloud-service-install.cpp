@@ -1,22 +1,59 @@
-// Installing the package: backup of the old bundle, extraction, rollback.
+// Installing the package: backup of the old bundle, extraction, rollback,
+// and the settling of an installation that an earlier run left unfinished.
 // Log lines carry the tag of the service class, "cloud-service".
-#include <fcntl.h>
-#include <unistd.h>
-
+//
+// What an installation can leave on disk between two runs, and what the
+// next run does with it first of all (SettleUnfinishedInstall, before the
+// versions are read). B is the bundle ("VelmoraDrive.app"), K a backup
+// ("VelmoraDrive.app_tmp", "_tmp1" to "_tmp9"), M the marker
+// ("VelmoraDrive.app_installing", cloud-service-install-mark.h). The rule:
+// while there is no M, B is complete or absent; while M stands, B may be
+// partial and the last complete bundle is in the backup that M names.
+//
+//   M                | on disk                          | the next run
+//   -----------------+----------------------------------+-------------------
+//   none             | B complete or absent; every K a  | keeps B, removes
+//                    | leftover                         | every K
+//   "backup=K"       | K complete; B partial, absent,   | removes B, renames
+//                    | or complete but not committed    | K to B, removes M
+//   "backup=K"       | no K (cut short before the       | keeps B, removes M
+//                    | backup, or after K was moved     |
+//                    | back): B complete                |
+//   "backup="        | no complete bundle (a first      | removes B and M; the
+//                    | installation); B partial or      | client is missing,
+//                    | absent                           | so it installs again
+//   empty, written   | B may be partial; they moved B   | as "backup=K" with
+//   by earlier       | to the first free K and the      | the first K there,
+//   launchers        | partial B of a resumed run to a  | else as "backup="
+//                    | later one                        |
+//
+// A B that cannot be removed is renamed to a free K other than the one M
+// names, and is a leftover from then on. Settling only renames and removes,
+// so it works on a full disk and whatever the upgrade decision. While M
+// stands (settling failed) nothing is installed and no client is started.
+//
+// An installation (PrepareUserEnv) passes through the same rows: M names a
+// free K before B is renamed to it; the package is extracted into B; on
+// success the volume is flushed and M removed (the commit), then K; on
+// failure it settles as the table says.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
 #include "cloud-service.h"
+#include "cloud-service-install-mark.h"
 #include "extractor.h"
 #include "file-op.h"
 #include "log.h"
 #include "service-registry.h"
+#include "volume-flush.h"
 
 namespace {
 
 const char kComponent[] = "service_debug";
 const int kBackupNames = 10;
+// No backup holds a complete bundle: a first installation.
+const int kNoBackup = -1;
 
 // Backup number 0 is app + "_tmp", number n is app + "_tmp" + n.
 ustring GetAppBackupDir(const ustring& app, int n)
@@ -34,62 +71,47 @@ ustring GetAppBackupDir(const ustring& app, int n)
     return base + postfix;
 }
 
-// Moves the bundle to the first free backup name; used receives its number.
-int BackupApp(const ustring& app, ustring& backup, int& used)
+bool BackupExists(const ustring& app, int n)
 {
-    for (int i = 0; i < kBackupNames; ++i) {
-        backup = GetAppBackupDir(app, i);
-        if (FSRename(app, backup, false) == 0) {
-            used = i;
-            return 0;
+    return n != kNoBackup && IsFileExist(GetAppBackupDir(app, n), false);
+}
+
+// The backup that the marker says holds the last complete bundle (see the
+// table), or kNoBackup.
+int MarkedBackup(const ustring& app)
+{
+    ustring name;
+    InstallMarkKind kind = ReadInstallMark(app, name);
+    if (kind == kMarkNoBackup) {
+        return kNoBackup;
+    }
+    for (int i = 0; kind == kMarkNamesBackup && i < kBackupNames; ++i) {
+        if (FSBaseName(GetAppBackupDir(app, i)) == name) {
+            return i;
         }
-        VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): failed to backup app from '%s' -> '%s'\n",
-             app.c_str(), backup.c_str());
     }
-    VLOG(3, kComponent, __LINE__,
-         "(%5d:%5d) [ERROR] cloud-service(%d): failed to backup app from '%s' -> '%s' at max "
-         "retries, exiting\n",
-         app.c_str(), backup.c_str());
-    return -1;
+    // The old format, or a name that is none of ours.
+    for (int i = 0; i < kBackupNames; ++i) {
+        if (BackupExists(app, i)) {
+            return i;
+        }
+    }
+    return kNoBackup;
 }
 
-// Stands beside the bundle while an installation is under way. A run that
-// ends before the installation is settled (logout, power loss) leaves it,
-// together with a partial bundle that may already hold the client and its
-// INFO; the next run then installs again instead of starting that bundle.
-ustring InstallMarkPath(const ustring& app) { return app + "_installing"; }
-
-void MarkInstallStarted(const ustring& app)
-{
-    ustring mark = InstallMarkPath(app);
-    // A first installation may find no per-user folder yet.
-    FSMKDir(FSParentPath(app), true);
-    int fd = open(mark.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        VLOG(4, kComponent, __LINE__,
-             "(%5d:%5d) [WARNING] cloud-service(%d): cannot create '%s': %s\n", mark.c_str(),
-             strerror(errno));
-        return;
-    }
-    close(fd);
-}
-
-void ClearInstallMark(const ustring& app) { FSRemove(InstallMarkPath(app), false); }
-
-// Clears the bundle path of a failed extraction. A partial bundle that
-// holds the client executable and its INFO would pass for a complete one
-// in every later run and never be repaired, so one that cannot be removed
-// (a read-only folder, a mount point inside) goes to a backup name that is
-// free, where it harms nothing. 0 when the path is clear.
-int DiscardPartialBundle(const ustring& app)
+// Clears the bundle path of a bundle that may be partial. A partial bundle
+// that holds the client executable and its INFO would pass for a complete
+// one, so one that cannot be removed (a read-only folder, a mount point
+// inside) goes to a free backup name other than keep, where it harms
+// nothing. 0 when the path is clear.
+int DiscardBundle(const ustring& app, int keep)
 {
     if (FSRemove(app, false) == 0) {
         return 0;
     }
     for (int i = 0; i < kBackupNames; ++i) {
         ustring aside = GetAppBackupDir(app, i);
-        if (!IsFileExist(aside, false) && FSRename(app, aside, false) == 0) {
+        if (i != keep && !IsFileExist(aside, false) && FSRename(app, aside, false) == 0) {
             VLOG(4, kComponent, __LINE__,
                  "(%5d:%5d) [WARNING] cloud-service(%d): partly extracted '%s' could not be "
                  "removed, moved to '%s'\n",
@@ -104,35 +126,130 @@ int DiscardPartialBundle(const ustring& app)
     return -1;
 }
 
-// Puts the old bundle back; 0 when it is back. When it cannot be moved back
-// it stays under its backup name, which no later step removes unless an
-// installation succeeds.
-int RollBack(const ustring& app, const ustring& backup)
+// Puts the complete bundle kept under backup number kept back in place;
+// 0 when it is back.
+int RestoreBackup(const ustring& app, int kept)
 {
-    VLOG(3, kComponent, __LINE__,
-         "(%5d:%5d) [ERROR] cloud-service(%d): Failed to extract package, rollback to old "
-         "installation\n");
-    DiscardPartialBundle(app);
-    if (FSRename(backup, app, false) != 0) {
+    const ustring backup = GetAppBackupDir(app, kept);
+    if (DiscardBundle(app, kept) != 0 || FSRename(backup, app, false) != 0) {
         VLOG(3, kComponent, __LINE__,
              "(%5d:%5d) [ERROR] cloud-service(%d): failed to move '%s' back to '%s', the old "
              "installation is kept there: %s\n",
              backup.c_str(), app.c_str(), strerror(errno));
         return -1;
     }
+    // On the disk before the marker goes, or a power loss could undo it.
+    SyncFolder(FSParentPath(app));
     return 0;
 }
 
-// Undoes a failed extraction; 0 when nothing partial is left at app.
-int SettleFailedInstall(const ustring& app, const ustring& backup)
+// Brings an unsettled installation to a settled state as the table says;
+// kept is the backup the marker names. 0 when the marker is cleared.
+int Settle(const ustring& app, int kept)
 {
-    if (!backup.empty()) {
-        return RollBack(app, backup);
+    if (kept == kNoBackup) {
+        if (DiscardBundle(app, kNoBackup) != 0) {
+            return -1;
+        }
+    } else if (BackupExists(app, kept) && RestoreBackup(app, kept) != 0) {
+        return -1;
+    }
+    return ClearInstallMark(app);
+}
+
+void LogUnfinished(const ustring& app, int kept)
+{
+    if (kept == kNoBackup) {
+        VLOG(5, kComponent, __LINE__,
+             "(%5d:%5d) [NOTE] cloud-service(%d): the installation into '%s' did not finish and "
+             "kept no complete bundle, removing what it left\n",
+             app.c_str());
+        return;
+    }
+    const ustring complete = BackupExists(app, kept) ? GetAppBackupDir(app, kept) : app;
+    VLOG(5, kComponent, __LINE__,
+         "(%5d:%5d) [NOTE] cloud-service(%d): the installation into '%s' did not finish, the "
+         "last complete bundle is '%s'\n",
+         app.c_str(), complete.c_str());
+}
+
+// With no installation unsettled no backup is needed: what sits under a
+// backup name was left by a run that could not remove it or was cut short
+// after its commit. Ten of them would block every later backup.
+void RemoveLeftovers(const ustring& app)
+{
+    RemoveInstallMarkDraft(app);
+    for (int i = 0; i < kBackupNames; ++i) {
+        ustring backup = GetAppBackupDir(app, i);
+        if (!IsFileExist(backup, false)) {
+            continue;
+        }
+        VLOG(6, kComponent, __LINE__,
+             "(%5d:%5d) [INFO] cloud-service(%d): removing leftover backup '%s'\n", backup.c_str());
+        if (FSRemove(backup, false) != 0) {
+            VLOG(4, kComponent, __LINE__,
+                 "(%5d:%5d) [WARNING] cloud-service(%d): cannot remove leftover backup '%s'\n",
+                 backup.c_str());
+        }
+    }
+}
+
+// Moves the bundle to the first free backup name; used receives its number.
+// The marker names each name before the bundle moves there, and only a free
+// one: a marker naming a backup that holds something else would have that
+// put in place of the bundle.
+int BackupApp(const ustring& app, int& used)
+{
+    ustring backup;
+    for (int i = 0; i < kBackupNames; ++i) {
+        backup = GetAppBackupDir(app, i);
+        if (!IsFileExist(backup, false)) {
+            if (WriteInstallMark(app, backup) != 0) {
+                return -1;
+            }
+            if (FSRename(app, backup, false) == 0) {
+                used = i;
+                return 0;
+            }
+        }
+        VLOG(3, kComponent, __LINE__,
+             "(%5d:%5d) [ERROR] cloud-service(%d): failed to backup app from '%s' -> '%s'\n",
+             app.c_str(), backup.c_str());
     }
     VLOG(3, kComponent, __LINE__,
-         "(%5d:%5d) [ERROR] cloud-service(%d): Failed to extract package, and no old "
-         "installation to rollback\n");
-    return DiscardPartialBundle(app);
+         "(%5d:%5d) [ERROR] cloud-service(%d): failed to backup app from '%s' -> '%s' at max "
+         "retries, exiting\n",
+         app.c_str(), backup.c_str());
+    return -1;
+}
+
+// Marks the installation as begun and moves the bundle, if any, aside;
+// used receives the backup's number or kNoBackup. 0, or -1 with the bundle
+// in place and no marker.
+int BeginInstall(const ustring& app, int& used)
+{
+    used = kNoBackup;
+    // A first installation may find no per-user folder yet.
+    FSMKDir(FSParentPath(app), true);
+    int result = IsFileExist(app, false) ? BackupApp(app, used) : WriteInstallMark(app, ustring());
+    if (result != 0) {
+        ClearInstallMark(app);
+    }
+    return result;
+}
+
+// Makes the new bundle the installation. Its files reach the disk before
+// the marker goes, so not even a power loss leaves a partial bundle
+// without the marker.
+int CommitInstall(const ustring& app)
+{
+    if (FlushVolumeOf(app) != 0) {
+        VLOG(3, kComponent, __LINE__,
+             "(%5d:%5d) [ERROR] cloud-service(%d): cannot write '%s' to the disk: %s\n",
+             app.c_str(), strerror(errno));
+        return -1;
+    }
+    return ClearInstallMark(app);
 }
 
 // A package that extracts cleanly but carries no client executable would
@@ -161,44 +278,58 @@ int Service::PrepareUserEnv()
              "installed\n");
         return -1;
     }
-    // After a run cut short, the bundle in place may itself be partial.
-    const bool resumed = IsFileExist(InstallMarkPath(app), false);
-    ustring backup;
-    int used = 0;
-    if (IsFileExist(app, false) && BackupApp(app, backup, used) != 0) {
+    // Only a complete bundle may be backed up.
+    int used = kNoBackup;
+    if (SettleUnfinishedInstall() != 0 || BeginInstall(app, used) != 0) {
         return -1;
     }
-    MarkInstallStarted(app);
-    if (ExtractPackage() == 0 && HoldsClient()) {
+    if (ExtractPackage() == 0 && HoldsClient() && CommitInstall(app) == 0) {
         VLOG(6, kComponent, __LINE__,
              "(%5d:%5d) [INFO] cloud-service(%d): user installation is ready, removing backup "
              "app\n");
-        for (int j = 0; j <= used; ++j) {
+        const int last = used == kNoBackup ? 0 : used;
+        for (int j = 0; j <= last; ++j) {
             FSRemove(GetAppBackupDir(app, j), false);
         }
-        ClearInstallMark(app);
         return 0;
     }
-    // The mark stays while the bundle path may hold a partial bundle: one
-    // that could not be cleared, or the one of a cut-short run that the
-    // rollback put back. The next run then installs again.
-    const bool restores_partial = resumed && !backup.empty();
-    if (SettleFailedInstall(app, backup) == 0 && !restores_partial) {
-        ClearInstallMark(app);
+    if (used != kNoBackup) {
+        VLOG(3, kComponent, __LINE__,
+             "(%5d:%5d) [ERROR] cloud-service(%d): Failed to extract package, rollback to old "
+             "installation\n");
+    } else {
+        VLOG(3, kComponent, __LINE__,
+             "(%5d:%5d) [ERROR] cloud-service(%d): Failed to extract package, and no old "
+             "installation to rollback\n");
     }
+    Settle(app, used);
     return -1;
+}
+
+int Service::SettleUnfinishedInstall()
+{
+    const ustring app = user_app_path;
+    if (app.empty()) {
+        return 0;
+    }
+    if (IsInstallUnfinished()) {
+        const int kept = MarkedBackup(app);
+        LogUnfinished(app, kept);
+        if (Settle(app, kept) != 0) {
+            VLOG(3, kComponent, __LINE__,
+                 "(%5d:%5d) [ERROR] cloud-service(%d): the installation into '%s' could not be "
+                 "settled; no client is started until a later run settles it\n",
+                 app.c_str());
+            return -1;
+        }
+    }
+    RemoveLeftovers(app);
+    return 0;
 }
 
 bool Service::IsInstallUnfinished()
 {
-    if (user_app_path.empty() || !IsFileExist(InstallMarkPath(user_app_path), false)) {
-        return false;
-    }
-    VLOG(5, kComponent, __LINE__,
-         "(%5d:%5d) [NOTE] cloud-service(%d): the installation into '%s' did not finish, "
-         "installing again\n",
-         user_app_path.c_str());
-    return true;
+    return !user_app_path.empty() && IsFileExist(InstallMarkPath(user_app_path), false);
 }
 
 int Service::ExtractPackage()

@@ -51,8 +51,15 @@ public:
     // folder (an earlier migration failed, e.g. for lack of room). The
     // caller then stops the older client and calls MigrateService() again.
     bool IsMigrationPending();
-    // True when an earlier run ended in the middle of PrepareUserEnv(), so
-    // the bundle in place may be partial.
+    // Runs first in every run, before the versions are read: puts back the
+    // last complete bundle of an installation that an earlier run left
+    // unfinished and removes leftover backups (the table at the top of
+    // cloud-service-install.cpp). Renames and removals only, so it needs no
+    // free space. 0 when no installation is unsettled; -1 when the marker
+    // stays and the bundle in place may be partial.
+    int SettleUnfinishedInstall();
+    // True while the installation marker stands: the bundle in place may be
+    // partial, so nothing may be installed over it or started from it.
     bool IsInstallUnfinished();
     // Surveys the package before anything is stopped or moved: 0 when it
     // can be installed (its entry count is kept for the extraction), -1

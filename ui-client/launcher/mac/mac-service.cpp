@@ -32,6 +32,7 @@ void MacService::LoadTargetVerInfo() { Service::LoadTargetVersion(); }
 
 void MacService::PreUpgrade()
 {
+    SettleUnfinishedInstall();
     LoadTargetVersion();
     LoadSourceVersion();
     VLOG(7, kComponent, __LINE__, "(%5d:%5d) [DEBUG] mac/mac-service(%d): Source version: ('%s', '%s')\n",
@@ -64,7 +65,8 @@ bool MacService::IsNeedUpgrade()
          source, target);
     bool newer = target > source;
     bool present = PerUserBinPathExist();
-    return !present || newer || IsInstallUnfinished();
+    // An installation that could not be settled is not built upon.
+    return (!present || newer) && !IsInstallUnfinished();
 }
 
 int MacService::HandlePackageUpgrade()
@@ -89,6 +91,10 @@ int MacService::HandlePackageUpgrade()
 
 void MacService::PostUpgrade()
 {
+    // The bundle in place may be partial while the marker stands.
+    if (IsInstallUnfinished()) {
+        return;
+    }
     client_started = LaunchPerUserBin() == 0;
     if (!client_started) {
         VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] mac/mac-service(%d): Failed to launch Larkspan UI\n");
