@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the launcher needs to build, test and benchmark.
+# clang with its runtimes builds the fuzz targets (libFuzzer); g++ brings the
+# AddressSanitizer and UBSan runtimes of the sanitizer suite.
 # Idempotent: packages already present are skipped; runs as root without sudo.
 set -euo pipefail
 
@@ -10,6 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libspdlog-dev
   unicode-data xvfb xauth libarchive-tools
   fonts-dejavu-core util-linux valgrind p7zip-full xz-utils zip
+  clang libclang-rt-14-dev
 )
 
 missing=()
