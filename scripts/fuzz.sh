@@ -54,7 +54,8 @@ for target in "${targets[@]}"; do
         -print_final_stats=1 -artifact_prefix=./ new seeds >run.log 2>&1); then
     grep -E '^(Done|stat::number_of_executed_units)' "$work/run.log" | tr '\n' ' '; echo
   else
-    tail -n 40 "$work/run.log"
+    grep -E 'INVARIANT BROKEN|ERROR: |SUMMARY: |Test unit written|^Base64' "$work/run.log" | head -n 8
+    echo "  (the whole output: $build_dir/runs/$target/run.log)"
     failed+=("$target")
   fi
 done
