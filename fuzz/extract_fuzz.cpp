@@ -28,7 +28,9 @@ using fuzz::Fail;
 // Huge and sparse entries fail with EFBIG instead of filling the disk.
 const rlim_t kMaxFileSize = 16 << 20;
 
-std::string g_scratch;  // one parent folder per input, in the run's folder
+const char kLogName[] = "extract.log";
+
+std::string g_scratch;  // the log, and one parent folder per input
 std::vector<std::pair<int, int>> g_progress;
 
 void DropPrivileges()
@@ -87,7 +89,7 @@ void CheckTree(const std::string& parent, const std::string& dest)
         Fail("dest_dir is no longer a real folder");
     if (Names(parent) != std::set<std::string>{"dest"})
         Fail("something was created beside dest_dir");
-    if (Names(g_scratch).size() != 1)
+    if (Names(g_scratch) != std::set<std::string>{kLogName, "input"})
         Fail("something was created outside the input's folder");
 }
 
@@ -101,11 +103,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     signal(SIGXFSZ, SIG_IGN);
     setlocale(LC_ALL, "C.UTF-8");
     StrTable::InitStrTable();
-    char scratch[] = "extract-scratch-XXXXXX";
+    char scratch[] = "/tmp/velmora-extract-fuzz-XXXXXX";
     if (!mkdtemp(scratch))
-        Fail("cannot create the scratch folder in the working folder");
+        Fail("cannot create the scratch folder");
     g_scratch = scratch;
-    fuzz::LogToFile(g_scratch + ".log");
+    fuzz::LogToFile(g_scratch + "/" + kLogName);
     atexit([] { RemoveTree(g_scratch); });
     QObject::connect(Notify_Adapter::GetInstance(), &Notify_Adapter::sigUpdateProgress,
                      [](int total, int current) { g_progress.emplace_back(total, current); });

@@ -7,12 +7,12 @@
 #include <signal.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstring>
 #include <filesystem>
 #include <string>
-
-#include <fuzzer/FuzzedDataProvider.h>
 
 #include "client-process.h"
 #include "config.h"
@@ -119,9 +119,12 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    FuzzedDataProvider input(data, size);
-    ScriptedProcess process(input.ConsumeIntegral<uint64_t>());
-    const std::string content = input.ConsumeRemainingBytesAsString();
+    // Input: 8 bytes of answers, then the pid file.
+    uint64_t script = 0;
+    const size_t script_size = std::min<size_t>(size, sizeof(script));
+    memcpy(&script, data, script_size);
+    ScriptedProcess process(script);
+    const std::string content(reinterpret_cast<const char*>(data) + script_size, size - script_size);
     const std::string pid_file = g_folder + "/ui.pid";
     FILE* file = fopen(pid_file.c_str(), "wb");
     if (!file || fwrite(content.data(), 1, content.size(), file) != content.size() || fclose(file) != 0)

@@ -1,10 +1,11 @@
 // ustring from arbitrary bytes: UTF-8 and UTF-16 round trips, validity and
 // NFC/NFD against ICU called directly, and the byte searches and trims
 // against std::string on the same bytes.
-#include <fuzzer/FuzzedDataProvider.h>
 #include <unicode/unorm2.h>
 #include <unicode/ustring.h>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "fuzz_support.h"
@@ -139,13 +140,18 @@ void CheckSearches(const std::string& hay, const std::string& pat, size_t pos)
 
 }  // namespace
 
+// Input: a start position (byte 0: 255 for npos, else 0..64), a pattern of
+// up to 16 bytes (byte 1 gives its length), then the text. Every operation
+// reads its texts as C strings: up to the first NUL.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    FuzzedDataProvider input(data, size);
-    const size_t pos = input.ConsumeBool() ? ustring::npos : input.ConsumeIntegralInRange<size_t>(0, 64);
-    // Every operation reads its text as a C string: up to the first NUL.
-    const std::string pattern = input.ConsumeRandomLengthString(16).c_str();
-    const std::string rest = input.ConsumeRemainingBytesAsString();
+    if (size < 2)
+        return 0;
+    const size_t pos = data[0] == 255 ? ustring::npos : data[0] % 65;
+    const size_t pattern_size = std::min<size_t>(data[1] % 17, size - 2);
+    const char* bytes = reinterpret_cast<const char*>(data);
+    const std::string pattern = std::string(bytes + 2, pattern_size).c_str();
+    const std::string rest(bytes + 2 + pattern_size, size - 2 - pattern_size);
     const std::string text = rest.c_str();
     CheckUtf8(text);
     CheckSearches(text, pattern, pos);
