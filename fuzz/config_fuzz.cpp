@@ -96,14 +96,14 @@ bool ReadText(std::string_view text, bool keep_quotes, Entries& out)
     return true;
 }
 
-void Check(const fuzz::MemoryFile& file, std::string_view text, bool keep_quotes)
+void Check(const std::string& file, std::string_view text, bool keep_quotes)
 {
     Entries expected{{kEarlierKey, "kept"}};
     const bool accepted = ReadText(text, keep_quotes, expected);
     Config config;
     config.keep_quotes = keep_quotes;
     config.entries[kEarlierKey] = "kept";
-    const int result = config.read(file.path());
+    const int result = config.read(file);
     if (result != (accepted ? 0 : -1))
         fuzz::Fail("read returned " + std::to_string(result) + ", expected " +
                    (accepted ? "0" : "-1"));
@@ -115,8 +115,8 @@ void Check(const fuzz::MemoryFile& file, std::string_view text, bool keep_quotes
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const fuzz::MemoryFile file;
-    file.Fill(data, size);
+    static const std::string file = fuzz::TempFolder("config-fuzz") + "/input.conf";
+    fuzz::WriteInput(file, data, size);
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     Check(file, text, false);
     Check(file, text, true);

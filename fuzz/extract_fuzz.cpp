@@ -29,8 +29,9 @@ using fuzz::Fail;
 const rlim_t kMaxFileSize = 16 << 20;
 
 const char kLogName[] = "extract.log";
+const char kArchiveName[] = "input.archive";
 
-std::string g_scratch;  // the log, and one parent folder per input
+std::string g_scratch;  // the log, the input, and one parent folder per input
 std::vector<std::pair<int, int>> g_progress;
 
 void DropPrivileges()
@@ -89,7 +90,7 @@ void CheckTree(const std::string& parent, const std::string& dest)
         Fail("dest_dir is no longer a real folder");
     if (Names(parent) != std::set<std::string>{"dest"})
         Fail("something was created beside dest_dir");
-    if (Names(g_scratch) != std::set<std::string>{kLogName, "input"})
+    if (Names(g_scratch) != std::set<std::string>{kLogName, kArchiveName, "input"})
         Fail("something was created outside the input's folder");
 }
 
@@ -103,12 +104,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     signal(SIGXFSZ, SIG_IGN);
     setlocale(LC_ALL, "C.UTF-8");
     StrTable::InitStrTable();
-    char scratch[] = "/tmp/velmora-extract-fuzz-XXXXXX";
-    if (!mkdtemp(scratch))
-        Fail("cannot create the scratch folder");
-    g_scratch = scratch;
+    g_scratch = fuzz::TempFolder("extract-fuzz");
     fuzz::LogToFile(g_scratch + "/" + kLogName);
-    atexit([] { RemoveTree(g_scratch); });
     QObject::connect(Notify_Adapter::GetInstance(), &Notify_Adapter::sigUpdateProgress,
                      [](int total, int current) { g_progress.emplace_back(total, current); });
     return 0;
@@ -116,15 +113,15 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const fuzz::MemoryFile archive;
-    archive.Fill(data, size);
+    const std::string archive = g_scratch + "/" + kArchiveName;
+    fuzz::WriteInput(archive, data, size);
     const std::string parent = g_scratch + "/input";
     const std::string dest = parent + "/dest";
     if (mkdir(parent.c_str(), 0700) != 0 || mkdir(dest.c_str(), 0755) != 0)
         Fail("cannot create the destination");
     g_progress.clear();
     Extractor extractor;
-    extractor.archive_path = archive.path().c_str();
+    extractor.archive_path = archive.c_str();
     extractor.dest_dir = dest.c_str();
     const int result = extractor.Extract();
     CheckTree(parent, dest);

@@ -2,13 +2,15 @@
 #ifndef VELMORA_FUZZ_SUPPORT_H
 #define VELMORA_FUZZ_SUPPORT_H
 
-#include <sys/mman.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "log.h"
 
@@ -21,28 +23,34 @@ namespace fuzz {
     abort();
 }
 
-// The input as a file that never touches the disk; path() opens it again.
-class MemoryFile {
-public:
-    MemoryFile() : fd_(memfd_create("fuzz-input", 0))
-    {
-        if (fd_ < 0)
-            Fail("memfd_create failed");
-    }
-    ~MemoryFile() { close(fd_); }
-    MemoryFile(const MemoryFile&) = delete;
-    MemoryFile& operator=(const MemoryFile&) = delete;
+// A folder of the run's own under /tmp, removed when the run ends normally
+// (after a finding it stays, with the input's traces).
+inline std::string TempFolder(const std::string& name)
+{
+    std::string path = "/tmp/velmora-" + name + "-XXXXXX";
+    if (!mkdtemp(path.data()))
+        Fail("cannot create a temp folder");
+    static std::vector<std::string> made;
+    if (made.empty())
+        atexit([] {
+            for (const std::string& folder : made)
+                std::filesystem::remove_all(folder);
+        });
+    made.push_back(path);
+    return path;
+}
 
-    void Fill(const uint8_t* data, size_t size) const
-    {
-        if (ftruncate(fd_, 0) != 0 || pwrite(fd_, data, size, 0) != static_cast<ssize_t>(size))
-            Fail("cannot write the input file");
-    }
-    std::string path() const { return "/proc/self/fd/" + std::to_string(fd_); }
-
-private:
-    int fd_;
-};
+// Writes the input as a file of its own, as the code under test reads one.
+// Cut to size after writing: a file emptied first makes ext4 flush it on
+// close, a disk write per input.
+inline void WriteInput(const std::string& path, const uint8_t* data, size_t size)
+{
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    const bool written = fd >= 0 && pwrite(fd, data, size, 0) == static_cast<ssize_t>(size) &&
+                         ftruncate(fd, static_cast<off_t>(size)) == 0;
+    if (fd < 0 || close(fd) != 0 || !written)
+        Fail("cannot write the input to " + path);
+}
 
 // The code under test logs its errors; they go to a file of the run's own
 // folder instead of flooding the fuzzer's output.

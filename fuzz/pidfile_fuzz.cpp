@@ -5,13 +5,11 @@
 // decimal pid, and a real one only while its executable is known to lie
 // inside the folder. The seam records; nothing is ever sent.
 #include <signal.h>
-#include <stdlib.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
-#include <filesystem>
 #include <string>
 
 #include "client-process.h"
@@ -106,14 +104,8 @@ pid_t StrictPid(const std::string& text)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    char folder[] = "/tmp/velmora-pidfile-fuzz-XXXXXX";
-    if (!mkdtemp(folder))
-        Fail("mkdtemp failed");
-    char* canonical = realpath(folder, nullptr);
-    g_folder = canonical;
-    free(canonical);
+    g_folder = fuzz::TempFolder("pidfile-fuzz");
     fuzz::LogToFile(g_folder + "/fuzz.log");
-    atexit([] { std::filesystem::remove_all(g_folder); });
     return 0;
 }
 
@@ -124,11 +116,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const size_t script_size = std::min<size_t>(size, sizeof(script));
     memcpy(&script, data, script_size);
     ScriptedProcess process(script);
-    const std::string content(reinterpret_cast<const char*>(data) + script_size, size - script_size);
     const std::string pid_file = g_folder + "/ui.pid";
-    FILE* file = fopen(pid_file.c_str(), "wb");
-    if (!file || fwrite(content.data(), 1, content.size(), file) != content.size() || fclose(file) != 0)
-        Fail("cannot write the pid file");
+    fuzz::WriteInput(pid_file, data + script_size, size - script_size);
 
     Config reference;
     if (reference.read(pid_file) == 0 && reference.entries.count("pid"))
