@@ -5,6 +5,7 @@
 // which may drop privileges.
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -27,6 +28,10 @@ void Collect(const std::filesystem::path& path, std::vector<Input>& out)
         return;
     }
     std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        fprintf(stderr, "cannot read %s\n", path.c_str());
+        exit(2);
+    }
     out.emplace_back(path.string(), std::string(std::istreambuf_iterator<char>(in), {}));
 }
 
