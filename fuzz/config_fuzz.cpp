@@ -27,7 +27,8 @@ bool IsControl(unsigned char c) { return c < 0x20 || c == 0x7F; }
 
 enum class Line { kBlank, kEntry, kMalformed };
 
-// One line, up to its first NUL: blank or comment, an entry, or malformed.
+// One line, read up to its first NUL (the reader stops there, and a NUL
+// does not refuse the file): blank or comment, an entry, or malformed.
 Line ParseLine(std::string_view line, bool keep_quotes, Entries& out)
 {
     line = line.substr(0, line.find('\0'));
@@ -78,7 +79,8 @@ Line ParseLine(std::string_view line, bool keep_quotes, Entries& out)
     return Line::kEntry;
 }
 
-// What a read of the whole text must give: false for a refused file.
+// What a read of the whole text must give: false for a refused file. A line
+// longer than Config::kMaxLine refuses the file rather than being split.
 bool ReadText(std::string_view text, bool keep_quotes, Entries& out)
 {
     while (!text.empty()) {
