@@ -1,18 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the launcher needs to build, test and benchmark.
-# clang with its runtimes builds the fuzz targets (libFuzzer); g++ brings the
-# AddressSanitizer and UBSan runtimes of the sanitizer suite.
 # Idempotent: packages already present are skipped; runs as root without sudo.
 set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
+  # clang and its runtimes build the fuzz targets (libFuzzer); g++ brings the
+  # runtimes of AddressSanitizer, UBSan and ThreadSanitizer.
+  clang libclang-rt-14-dev
   qtbase5-dev qttools5-dev-tools qttools5-dev
   libicu-dev libarchive-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev libspdlog-dev
   unicode-data xvfb xauth libarchive-tools
   fonts-dejavu-core util-linux valgrind p7zip-full xz-utils zip
-  clang libclang-rt-14-dev
 )
 
 missing=()
