@@ -2,9 +2,11 @@
 # Builds the libFuzzer targets with clang into build-fuzz/ (or $BUILD_DIR)
 # and runs each for $FUZZ_SECONDS seconds (30 unless set), one at a time,
 # from its seeds in fuzz/seeds/ (the extractor also from ../shared/corpus),
-# each in a folder of its own under build-fuzz/runs/. The extractor runs
-# as uid 65534. Exits non-zero when any target finds something; the input
-# is kept as runs/<target>/crash-* (or timeout-*, leak-*, oom-*).
+# each in a folder of its own under build-fuzz/runs/. The extractor drops to
+# uid 65534 and extracts into a temp folder of its own. Exits non-zero when
+# any target finds something; the input is kept as runs/<target>/crash-*
+# (or timeout-*, leak-*, oom-*), and the ordinary build replays it:
+# build/bin/<target> <file>.
 #   Usage: scripts/fuzz.sh [target...]    e.g. FUZZ_SECONDS=3600 nice scripts/fuzz.sh extract_fuzz
 set -euo pipefail
 cd "$(dirname "$0")/.."
