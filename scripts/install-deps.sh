@@ -14,6 +14,9 @@ font_packages=(fonts-liberation2 fonts-noto-cjk fonts-noto-ui-core)
 
 packages=(
   cmake g++ make pkg-config
+  # clang and its runtimes build the fuzz targets (libFuzzer); g++ brings the
+  # runtimes of AddressSanitizer, UBSan and ThreadSanitizer.
+  clang libclang-rt-14-dev
   qtbase5-dev qttools5-dev-tools qttools5-dev
   libicu-dev libarchive-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev libspdlog-dev
