@@ -30,7 +30,7 @@ public:
 
     int Signal(pid_t pid, int sig) override
     {
-        if (++calls_ > 64)
+        if (++calls_ > 2000)
             Fail("more signals than one stop can send");
         CheckPid(pid, "signal " + std::to_string(sig));
         if (sig != 0 && !inside_)
@@ -40,7 +40,7 @@ public:
         errno = sig == 0 ? ESRCH : EPERM;
         return -1;
     }
-    void SleepOneSecond() override {}
+    void Sleep(std::chrono::milliseconds) override {}
     int ExecutablePath(pid_t pid, std::string& path) override
     {
         CheckPid(pid, "executable asked");
@@ -57,7 +57,7 @@ public:
             path = g_folder + "-old/cloud-drive-ui";
             return 0;
         default:
-            return -1;
+            return kUnknownExecutable;
         }
     }
 
