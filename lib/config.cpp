@@ -24,19 +24,18 @@ char* SkipSpace(char* p) {
     return p;
 }
 
-// A line longer than the buffer arrives as a chunk without a line end. The
-// tail would otherwise be parsed as a line of its own, storing a cut value
-// or a bogus key; the whole line is refused instead. fgets writes into the
-// last byte of the buffer only when it filled it, so the test holds for a
-// line with a NUL byte inside as well, which strlen would misjudge.
+// A line longer than kMaxLine bytes arrives as a chunk without a line end.
+// The tail would otherwise be parsed as a line of its own, storing a cut
+// value or a bogus key; the whole line is refused instead. The buffer holds
+// the longest line together with its line end, which decides what the line
+// is (a key alone is malformed before a line end, blank at the end of the
+// file). fgets writes into the last byte of the buffer only when it filled
+// it, so the test holds for a line with a NUL byte inside as well, which
+// strlen would misjudge.
 const char kUnfilled = '\n';
 
-bool IsOverlong(const char* chunk, size_t size, FILE* fp) {
-    if (chunk[size - 1] == kUnfilled || chunk[size - 2] == '\n') return false;
-    int next = fgetc(fp);
-    if (next == EOF || next == '\n') return false;
-    ungetc(next, fp);
-    return true;
+bool IsOverlong(const char* chunk, size_t size) {
+    return chunk[size - 1] != kUnfilled && chunk[size - 2] != '\n';
 }
 
 std::string WithoutLineEnd(const char* line) {
@@ -52,18 +51,18 @@ int Config::read(const std::string& path) {
     FILE* fp = OpenRegularStream(path.c_str(), O_RDONLY, "r");
     if (fp == nullptr) return -1;
 
-    char line[kMaxLine + 1];
+    char line[kMaxLine + 2];
     int result = PARSE_BLANK;
     int number = 0;
     bad_line_number = 0;
     bad_line.clear();
     while (result != PARSE_MALFORMED) {
-        line[kMaxLine] = kUnfilled;
+        line[kMaxLine + 1] = kUnfilled;
         if (fgets(line, sizeof(line), fp) == nullptr) break;
         ++number;
         std::string key;
         std::string value;
-        result = IsOverlong(line, sizeof(line), fp) ? PARSE_MALFORMED : parse(line, 0, key, value);
+        result = IsOverlong(line, sizeof(line)) ? PARSE_MALFORMED : parse(line, 0, key, value);
         if (result == PARSE_OK) entries[key] = value;
         // parse() cuts a line in place only once it has parsed.
         if (result == PARSE_MALFORMED) {

@@ -93,6 +93,8 @@ TEST_F(ConfigTest, OverlongLineIsRejected) {
         {"longest last line without line end", "k=" + fits, 0, fits.size()},
         {"one byte too long", "k=" + fits + "a\n", -1, 0},
         {"tail looks like a line", "k=" + fits + "x=1\n", -1, 0},
+        {"longest key alone before a line end", std::string(Config::kMaxLine, 'k') + "\n", -1, 0},
+        {"longest key alone at the end", std::string(Config::kMaxLine, 'k'), 0, 0},
     };
     for (const auto& c : cases) {
         Config config;
