@@ -182,6 +182,27 @@ TEST_F(ExtractorTest, DamagedSecondHeaderCountsOneAndFailsThere)
     EXPECT_NE(std::string::npos, Log().find("archive_read_next_header failed: '"));
 }
 
+// A streamed zip entry that states a wrong size: counting skips by the size,
+// extraction reads to the real end of its data and finds a second entry.
+TEST_F(ExtractorTest, EntryPastTheCountFailsWithoutProgressBeyondTheTotal)
+{
+    temp_folder::WriteFile(archive.c_str(),
+        std::string("\x50\x4b\x03\x04\x14\x00\x08\x00\x08\x00\x00\x00\x00\x00\x00\x00\x00\x00\xcc\xff"
+                    "\xff\xff\x00\x00\x00\x00\x05\x00\x00\x00\x61\x2e\x74\x78\x74\x4b\xcb\x2c\x2a\x2e"
+                    "\xe1\x02\x00\x50\x4b\x07\x08\x2a\xb3\x4a\xc7\x08\x00\x00\x00\x06\x00\x00\x00\x50"
+                    "\x4b\x03\x04\x14\x00\x00\x00\x00\x00\x00\x00\x00\x00\x7e\xc0\x0f\x06\x07\x00\x00"
+                    "\x00\x07\x00\x00\x00\x05\x00\x00\x00\x62\x2e\x74\x78\x74\x73\x65\x63\x6f\x6e\x64\x0a",
+                    101));
+    Extractor ex;
+    ex.archive_path = archive.c_str();
+    ex.dest_dir = dest.c_str();
+    ASSERT_EQ(1, ex.Count()) << "the two passes no longer disagree on this archive";
+    EXPECT_EQ(-1, ex.Extract());
+    for (const auto& step : relay.progress)
+        EXPECT_LE(step.second, step.first);
+    EXPECT_NE(std::string::npos, Log().find("the package holds more entries than the 1 counted"));
+}
+
 // A full disk is the likeliest failure in the field; the log must say so.
 TEST_F(ExtractorTest, FullDiskFailureNamesTheCause)
 {

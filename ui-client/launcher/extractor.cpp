@@ -203,6 +203,16 @@ int ExtractAll(const ustring& archive_path, const ustring& dest_dir, int total)
                  ErrorText(h.reader));
             return -1;
         }
+        // The counting pass and the extraction read a damaged archive apart
+        // (a streamed zip entry whose stated size is not its real one):
+        // an entry past the count is no entry of the package that was checked.
+        if (n > total) {
+            VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
+                 "(%5d:%5d) [ERROR] extractor(%d): Refused entry '%s': 'the package holds more "
+                 "entries than the %d counted'\n",
+                 archive_entry_pathname(entry) ? archive_entry_pathname(entry) : "", total);
+            return -1;
+        }
         if (PlaceEntry(entry, dest_dir) != 0 || ExtractEntry(h, entry, total, n) != 0)
             return -1;
     }
