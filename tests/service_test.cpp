@@ -353,6 +353,54 @@ TEST_F(CutShortTest, FirstInstallWithoutPerUserFolderIsDoneAgain)
 
 // A retry that fails puts back the last complete bundle, never the partial
 // one, and starts the client from it; a later run installs.
+// Records a client start in a file, so that a start made by a child that
+// ends through exit() can be seen.
+class FileRecordingProcess : public RecordingProcess {
+public:
+    explicit FileRecordingProcess(const std::string& file) : file(file) {}
+    bool StartDetached(const QString& program, const QStringList&, const QString&) override
+    {
+        ServiceFixture::WriteFile(file, program.toStdString());
+        return true;
+    }
+
+private:
+    std::string file;
+};
+
+// The archive library ends the process with exit(1) while reading the second
+// header of this damaged rar5, after the old bundle was moved aside: the run
+// still leaves the complete bundle in place and starts its client.
+TEST_F(ServiceTest, LibraryEndingTheProcessMidExtractionRestoresAndStartsTheOldClient)
+{
+    InstallClient("120");
+    const Tree before = Snapshot(app);
+    WriteFile(package, std::string("\x52\x61\x72\x21\x1a\x07\x01\x00\x3d\x3c\xde\xe5\x02\x01\x00\xff\x20\x20\x44\x3e\xfa\x57\x02\x02"
+                    "\x03\x0b\x00\x20\x20\x20\x80\x22\x00\x09\xff\x20\x20\x20\xff\xff\xff\x20\x20\x20\x20\x20\x20\x20"
+                    "\x20\x20\x20\x20\x20\x20\x53\x80\x2a\xf4\x03\x02\xe7\x22\x03\x10\xe7\x22\x03\x20\x3b\x00\x00\x20"
+                    "\x20\xff\x00\x00\x00\x00\xe9\xe9\xe9\xe9\xe9\xe9\xe9\xe9\xe9\xe9\xe9\x20\x20\x81\xcb\xec\x10\x20"
+                    "\xec\x20\xe1\x2f\x20\xec\xec\xec\xff\x20\x20\x20\x20\x20\x20\x20\x20\x20",
+                                   114));
+    const std::string started = root + "/started";
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        FileRecordingProcess process(started);
+        ClientProcess::Install(&process);
+        MacService service;
+        service.PrepareUserEnv();
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1)
+        << "the library no longer ends the process on this archive";
+    EXPECT_EQ(Snapshot(app), before);
+    EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"VelmoraDrive.app", "log"}));
+    EXPECT_EQ(LogCount("the process is ending in the middle of the installation"), 1);
+    EXPECT_EQ(ReadFile(started), ui);
+}
+
 TEST_F(CutShortTest, FailedRetryRestoresTheCompleteBundleAndStartsIt)
 {
     WriteFile(package, "not an archive");

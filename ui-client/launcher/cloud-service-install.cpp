@@ -42,6 +42,7 @@
 
 #include "cloud-service.h"
 #include "cloud-service-install-mark.h"
+#include "exit-during-install.h"
 #include "extractor.h"
 #include "file-op.h"
 #include "log.h"
@@ -283,7 +284,12 @@ int Service::PrepareUserEnv()
     if (SettleUnfinishedInstall() != 0 || BeginInstall(app, used) != 0) {
         return -1;
     }
-    if (ExtractPackage() == 0 && HoldsClient() && CommitInstall(app) == 0) {
+    int extracted = -1;
+    {
+        ExitDuringInstallGuard guard(*this);
+        extracted = ExtractPackage();
+    }
+    if (extracted == 0 && HoldsClient() && CommitInstall(app) == 0) {
         VLOG(6, kComponent, __LINE__,
              "(%5d:%5d) [INFO] cloud-service(%d): user installation is ready, removing backup "
              "app\n");

@@ -1,0 +1,41 @@
+#include "exit-during-install.h"
+
+#include <atomic>
+#include <cstdlib>
+
+#include "cloud-service.h"
+#include "log.h"
+
+namespace {
+
+const char kComponent[] = "service_debug";
+
+std::atomic<Service*> installing{nullptr};
+
+void SettleAndStartClient()
+{
+    Service* service = installing.exchange(nullptr);
+    if (service == nullptr) {
+        return;
+    }
+    VLOG(3, kComponent, __LINE__,
+         "(%5d:%5d) [ERROR] exit-during-install(%d): the process is ending in the middle of the "
+         "installation, putting the last complete bundle back\n");
+    if (service->SettleUnfinishedInstall() == 0) {
+        service->PostUpgrade();
+    }
+}
+
+}  // namespace
+
+ExitDuringInstallGuard::ExitDuringInstallGuard(Service& service)
+{
+    static const bool registered = atexit(SettleAndStartClient) == 0;
+    (void)registered;
+    installing = &service;
+}
+
+ExitDuringInstallGuard::~ExitDuringInstallGuard()
+{
+    installing = nullptr;
+}
