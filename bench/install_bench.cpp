@@ -56,12 +56,16 @@ void Measure(const Workload& workload, const bench::Options& options, const std:
     const bench::Bundle bundle = bench::MakeBundle(scratch, workload.name, 200, workload.payload);
     if (bundle.launcher.empty())
         return;
-    const std::string out = scratch + "/out";
+    // The peers write to a path as long as the launcher's own: libarchive
+    // converts every entry's whole path, so a shorter one would flatter them.
+    const std::string out = scratch + "/dest/.VelmoraDrive/VelmoraDrive.app";
     const std::vector<bench::Peer> peers = {
         {"launcher", {bundle.launcher}},
         {"extractor", {std::string(VELMORA_BIN_DIR) + "/extract_only", bundle.package, out}},
         {"bsdtar -xf", {"bsdtar", "-xf", bundle.package, "-C", out}}};
-    auto reset = [&] { bench::Shell("rm -rf '" + scratch + "/home/.VelmoraDrive' '" + out + "' && mkdir '" + out + "'"); };
+    auto reset = [&] {
+        bench::Shell("rm -rf '" + scratch + "/home/.VelmoraDrive' '" + scratch + "/dest' && mkdir -p '" + out + "'");
+    };
     reset();
     const int rounds = options.rounds ? options.rounds : workload.rounds;
     const bench::Rounds result = bench::RunRounds(peers, env, rounds, reset);
