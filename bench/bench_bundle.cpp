@@ -20,8 +20,7 @@ bool WriteFile(const std::string& path, const std::string& content)
     return bool(out);
 }
 
-// Lower-case words of random letters: deflate saves about 40%, as it does
-// on the client's own resources.
+// Lower-case words of random letters: deflate saves about a third of them.
 std::string Text(unsigned& seed, int size)
 {
     std::string text(size, ' ');
@@ -33,6 +32,28 @@ std::string Text(unsigned& seed, int size)
     return text;
 }
 
+// The demo bundle of the given build, with the demo client's package.
+bool MakeDemoBundle(const std::string& bundles, const std::string& name, int build)
+{
+    return Shell("bash " + Quoted(std::string(VELMORA_SOURCE_DIR) + "/scripts/make-demo-bundle.sh") +
+                 " --bin-dir " + Quoted(VELMORA_BIN_DIR) + " --name " + Quoted(name) + " " +
+                 std::to_string(build) + " " + Quoted(bundles) + " >/dev/null");
+}
+
+// The package's Contents with the stand-in client and the bundle's INFO.
+bool StageStandIn(const std::string& app, const std::string& contents)
+{
+    return Shell("mkdir -p " + Quoted(contents + "/MacOS") + " " + Quoted(contents + "/Resources/data") +
+                 " && cp /bin/true " + Quoted(contents + "/MacOS/cloud-drive-ui") + " && cp " +
+                 Quoted(app + "/Contents/Resources/INFO") + " " + Quoted(contents + "/Resources/INFO"));
+}
+
+bool Zip(const std::string& stage, const std::string& package)
+{
+    return Shell("rm -f " + Quoted(package) + " && cd " + Quoted(stage) + " && zip -q -r -y -X " +
+                 Quoted(package) + " Contents");
+}
+
 }  // namespace
 
 Bundle MakeBundle(const std::string& scratch, const std::string& name, int build, const Payload& payload)
@@ -41,16 +62,8 @@ Bundle MakeBundle(const std::string& scratch, const std::string& name, int build
     const std::string app = bundles + "/" + name + ".app";
     const std::string stage = scratch + "/stage-" + name;
     const std::string package = app + "/Contents/Resources/package/larkspan.vpk";
-    const bool made =
-        Shell("bash " + Quoted(std::string(VELMORA_SOURCE_DIR) + "/scripts/make-demo-bundle.sh") +
-              " --bin-dir " + Quoted(VELMORA_BIN_DIR) + " --name " + Quoted(name) + " " +
-              std::to_string(build) + " " + Quoted(bundles) + " >/dev/null") &&
-        Shell("mkdir -p " + Quoted(stage + "/Contents/MacOS") + " " + Quoted(stage + "/Contents/Resources/data") +
-              " && cp /bin/true " + Quoted(stage + "/Contents/MacOS/cloud-drive-ui") + " && cp " +
-              Quoted(app + "/Contents/Resources/INFO") + " " + Quoted(stage + "/Contents/Resources/INFO")) &&
-        payload(stage + "/Contents/Resources/data") &&
-        Shell("rm -f " + Quoted(package) + " && cd " + Quoted(stage) + " && zip -q -r -y -X " + Quoted(package) +
-              " Contents");
+    const bool made = MakeDemoBundle(bundles, name, build) && StageStandIn(app, stage + "/Contents") &&
+                      payload(stage + "/Contents/Resources/data") && Zip(stage, package);
     Shell("rm -rf " + Quoted(stage));
     if (!made)
         return Bundle{};

@@ -230,7 +230,8 @@ void PrintRatio(const Rounds& rounds, const std::vector<Peer>& peers, size_t a, 
     const Spread wallRatio = SpreadOf(Ratios(rounds, a, b, wall));
     const Spread cpuRatio = SpreadOf(Ratios(rounds, a, b, cpu));
     const std::string pair = peers[a].name + " / " + peers[b].name;
-    printf("  %-28s wall %5.2fx [%4.2f-%4.2f] (%7.1f / %7.1f ms)   cpu %5.2fx [%4.2f-%4.2f] (%7.1f / %7.1f ms)\n",
+    printf("  %-28s wall %5.2fx [%4.2f-%4.2f] (%7.1f / %7.1f ms)"
+           "   cpu %5.2fx [%4.2f-%4.2f] (%7.1f / %7.1f ms)\n",
            pair.c_str(), wallRatio.median, wallRatio.low, wallRatio.high, Median(Column(rounds, a, wall)),
            Median(Column(rounds, b, wall)), cpuRatio.median, cpuRatio.low, cpuRatio.high,
            Median(Column(rounds, a, cpu)), Median(Column(rounds, b, cpu)));
@@ -255,7 +256,8 @@ uint64_t Instructions(const std::vector<std::string>& argv, const std::vector<st
     const double start = NowMs();
     const pid_t pid = Spawn(command, env);
     int status = 0;
-    const bool ok = pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    const bool ok =
+        pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
     ReapOrphans();
     const uint64_t count = ok ? CollectedFrom(log + "." + std::to_string(pid)) : 0;
     Shell("rm -f '" + log + "'.*");

@@ -62,13 +62,14 @@ std::string OpenDescriptors(pid_t pid)
 
 class ClientStartTest : public temp_folder::TempFolderTest {
 protected:
-    // Runs a shell script as the client, in the given folder; waits for the
-    // file "done" it writes last, then reaps it (it is our child until we
-    // exit, as the client is the launcher's).
+    // Runs a shell script as the client, in the case's folder; WaitForDone
+    // waits for the file "done" it writes last, then reaps it (it is our
+    // child until we exit, as the client is the launcher's).
     bool StartScript(const std::string& script, const QStringList& args = {})
     {
-        const QStringList words = QStringList{"-c", QString::fromStdString("echo $$ > pid; " + script + "; : > done"), "sh"} + args;
-        return ClientProcess::Current().StartDetached("/bin/sh", words, QString::fromStdString(dir_));
+        const QString body = QString::fromStdString("echo $$ > pid; " + script + "; : > done");
+        return ClientProcess::Current().StartDetached("/bin/sh", QStringList{"-c", body, "sh"} + args,
+                                                      QString::fromStdString(dir_));
     }
 
     bool WaitForDone()
@@ -96,7 +97,8 @@ TEST_F(ClientStartTest, ChildGetsItsFolderItsOwnSessionAndOnlyStandardDescriptor
     sigemptyset(&usr2);
     sigaddset(&usr2, SIGUSR2);
     pthread_sigmask(SIG_BLOCK, &usr2, &old_mask);
-    const bool started = ClientProcess::Current().StartDetached("/bin/sleep", {"30"}, QString::fromStdString(dir_));
+    const bool started =
+        ClientProcess::Current().StartDetached("/bin/sleep", {"30"}, QString::fromStdString(dir_));
     pthread_sigmask(SIG_SETMASK, &old_mask, nullptr);
     sigaction(SIGUSR1, &old_action, nullptr);
     close(inheritable);
@@ -106,7 +108,8 @@ TEST_F(ClientStartTest, ChildGetsItsFolderItsOwnSessionAndOnlyStandardDescriptor
     for (int i = 0; i < 1000 && sleeper == 0; ++i) {
         for (pid_t child : child_process::OwnChildren()) {
             std::error_code error;
-            if (std::filesystem::read_symlink("/proc/" + std::to_string(child) + "/exe", error).filename() == "sleep")
+            const std::string exe = "/proc/" + std::to_string(child) + "/exe";
+            if (std::filesystem::read_symlink(exe, error).filename() == "sleep")
                 sleeper = child;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
