@@ -28,8 +28,6 @@ Launcher::~Launcher()
 // delivered queued: the service runs there, the dialog is fed here.
 void Launcher::Setup()
 {
-    dialog = new ProcessingProgressDialog();
-
     Notify_Adapter *relay = Notify_Adapter::GetInstance();
     connect(this, SIGNAL(sigStart()), worker, SLOT(HandleServicce()));
     connect(worker, SIGNAL(sigShowMsg()), this, SLOT(ShowMsgBox()));
@@ -38,6 +36,17 @@ void Launcher::Setup()
     connect(worker, SIGNAL(sigSetLabelText(QString)), this, SLOT(SetLabelText(QString)));
     connect(relay, SIGNAL(sigUpdateProgress(int,int)), this, SLOT(UpdateProgress(int,int)));
     connect(relay, SIGNAL(sigUpdateDialogText(QString)), this, SLOT(SetLabelText(QString)));
+}
+
+// Built when first needed, not with the driver: a run with nothing to
+// install never shows it, and building it loads the fonts and the icon's
+// image plug-ins, which cost as much as the whole of such a run.
+ProcessingProgressDialog *Launcher::Dialog()
+{
+    if (dialog != nullptr)
+        return dialog;
+    dialog = new ProcessingProgressDialog();
+    return dialog;
 }
 
 void Launcher::Run()
@@ -50,30 +59,40 @@ void Launcher::Start()
     emit sigStart();
 }
 
+// The relay may hold back its newest count until the end of a frame; each
+// slot passes it on first, so that the dialog sees everything in the order
+// it was sent.
 void Launcher::ShowMsgBox()
 {
-    dialog->show();
+    Notify_Adapter::GetInstance()->FlushProgress();
+    Dialog()->show();
 }
 
 void Launcher::UpdateProgress(int total, int steps)
 {
+    Notify_Adapter::GetInstance()->FlushProgress();
     // Every sender passes total >= 1; a zero would trap on the division.
     // 64 bits keep steps * 100 from overflowing for huge archives.
     if (total < 1)
         return;
-    dialog->setValue(static_cast<int>(static_cast<qint64>(steps) * 100 / total));
+    Dialog()->setValue(static_cast<int>(static_cast<qint64>(steps) * 100 / total));
 }
 
 void Launcher::SetLabelText(const QString &text)
 {
-    dialog->setLabelText(text);
+    Notify_Adapter::GetInstance()->FlushProgress();
+    Dialog()->setLabelText(text);
 }
 
-// The worker has returned from its sequence, so the join is short.
+// The worker has returned from its sequence, so the join is short. A run
+// that installed nothing has no dialog to close.
 void Launcher::LaunchDone()
 {
-    dialog->setValue(100);
-    dialog->hide();
+    Notify_Adapter::GetInstance()->FlushProgress();
+    if (dialog != nullptr) {
+        dialog->setValue(100);
+        dialog->hide();
+    }
     worker->QuitThread();
     worker->JoinThread();
     QCoreApplication::quit();

@@ -36,6 +36,7 @@ private slots:
 
 private:
     void Setup();
+    ProcessingProgressDialog *Dialog();
 
     Worker *worker;
     ProcessingProgressDialog *dialog;

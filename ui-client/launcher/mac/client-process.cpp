@@ -28,7 +28,7 @@ int ClientProcess::Execute(const QString& program, const QStringList& args)
 bool ClientProcess::StartDetached(const QString& program, const QStringList& args,
                                   const QString& working_dir)
 {
-    return QProcess::startDetached(program, args, working_dir);
+    return StartDetachedProcess(program, args, working_dir);
 }
 
 ClientProcess& ClientProcess::Current()

@@ -43,5 +43,8 @@ public:
 
 // Platform part of ClientProcess::ExecutablePath (process-path_*.cpp).
 int ReadProcessExecutable(pid_t pid, std::string& path);
+// Platform part of ClientProcess::StartDetached (mac-service-launch_*.cpp).
+bool StartDetachedProcess(const QString& program, const QStringList& args,
+                          const QString& working_dir);
 
 #endif  // VELMORA_LAUNCHER_CLIENT_PROCESS_H

@@ -1,0 +1,99 @@
+#include "bench_bundle.h"
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "bench_support.h"
+
+namespace bench {
+
+namespace {
+
+std::string Quoted(const std::string& path) { return "'" + path + "'"; }
+
+bool WriteFile(const std::string& path, const std::string& content)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << content;
+    return bool(out);
+}
+
+// Lower-case words of random letters: deflate saves about a third of them.
+std::string Text(unsigned& seed, int size)
+{
+    std::string text(size, ' ');
+    for (int i = 0; i < size; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        const unsigned letter = (seed >> 16) % 32;
+        text[i] = letter < 26 ? char('a' + letter) : (letter < 31 ? ' ' : '\n');
+    }
+    return text;
+}
+
+// The demo bundle of the given build, with the demo client's package.
+bool MakeDemoBundle(const std::string& bundles, const std::string& name, int build)
+{
+    return Shell("bash " + Quoted(std::string(VELMORA_SOURCE_DIR) + "/scripts/make-demo-bundle.sh") +
+                 " --bin-dir " + Quoted(VELMORA_BIN_DIR) + " --name " + Quoted(name) + " " +
+                 std::to_string(build) + " " + Quoted(bundles) + " >/dev/null");
+}
+
+// The package's Contents with the stand-in client and the bundle's INFO.
+bool StageStandIn(const std::string& app, const std::string& contents)
+{
+    return Shell("mkdir -p " + Quoted(contents + "/MacOS") + " " + Quoted(contents + "/Resources/data") +
+                 " && cp /bin/true " + Quoted(contents + "/MacOS/cloud-drive-ui") + " && cp " +
+                 Quoted(app + "/Contents/Resources/INFO") + " " + Quoted(contents + "/Resources/INFO"));
+}
+
+bool Zip(const std::string& stage, const std::string& package)
+{
+    return Shell("rm -f " + Quoted(package) + " && cd " + Quoted(stage) + " && zip -q -r -y -X " +
+                 Quoted(package) + " Contents");
+}
+
+}  // namespace
+
+Bundle MakeBundle(const std::string& scratch, const std::string& name, int build, const Payload& payload)
+{
+    const std::string bundles = scratch + "/bundles";
+    const std::string app = bundles + "/" + name + ".app";
+    const std::string stage = scratch + "/stage-" + name;
+    const std::string package = app + "/Contents/Resources/package/larkspan.vpk";
+    const bool made = MakeDemoBundle(bundles, name, build) && StageStandIn(app, stage + "/Contents") &&
+                      payload(stage + "/Contents/Resources/data") && Zip(stage, package);
+    Shell("rm -rf " + Quoted(stage));
+    if (!made)
+        return Bundle{};
+    return Bundle{app + "/Contents/MacOS/velmora-launcher", package};
+}
+
+Payload SmallFiles(int count, int size)
+{
+    return [count, size](const std::string& folder) {
+        unsigned seed = 1;
+        std::string subfolder;
+        for (int i = 0; i < count; ++i) {
+            if (i % 100 == 0) {
+                subfolder = folder + "/d" + std::to_string(i / 100);
+                if (mkdir(subfolder.c_str(), 0755) != 0)
+                    return false;
+            }
+            if (!WriteFile(subfolder + "/f" + std::to_string(i) + ".txt", Text(seed, size)))
+                return false;
+        }
+        return true;
+    };
+}
+
+Payload SystemCopies(const std::string& sources)
+{
+    return [sources](const std::string& folder) {
+        return Shell("cp -a --parents " + sources + " " + Quoted(folder) + " 2>/dev/null; test -n \"$(ls -A " +
+                     Quoted(folder) + ")\"");
+    };
+}
+
+}  // namespace bench

@@ -1,0 +1,34 @@
+// Launcher bundles for the comparisons: the demo bundle's layout, with a
+// package whose client is a stand-in that exits at once (a copy of true, so
+// that the client's own start neither competes with the launcher's end nor
+// stays running) and whatever payload the comparison needs.
+#ifndef BENCH_BENCH_BUNDLE_H
+#define BENCH_BENCH_BUNDLE_H
+
+#include <functional>
+#include <string>
+
+namespace bench {
+
+struct Bundle {
+    std::string launcher;  // the launcher executable inside the bundle
+    std::string package;   // the zip it carries
+};
+
+// Fills the folder that becomes Contents/Resources/data in the package.
+using Payload = std::function<bool(const std::string& folder)>;
+
+// "<scratch>/bundles/<name>.app" for the given build; empty paths on failure.
+Bundle MakeBundle(const std::string& scratch, const std::string& name, int build, const Payload& payload);
+
+// count files of size bytes each, 100 to a folder, of text that compresses
+// about as much as program resources do.
+Payload SmallFiles(int count, int size);
+
+// Copies of the given system folders and files: thousands of small text
+// files beside large binaries, links included.
+Payload SystemCopies(const std::string& sources);
+
+}  // namespace bench
+
+#endif  // BENCH_BENCH_BUNDLE_H

@@ -1,0 +1,74 @@
+// What the comparison programs share: a scratch tmpfs of their own, a
+// program run as a measured child, rounds of alternating runs summed up as
+// ratios, and callgrind instruction counts.
+#ifndef BENCH_BENCH_SUPPORT_H
+#define BENCH_BENCH_SUPPORT_H
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace bench {
+
+// [--rounds N] [--callgrind] [folder]
+struct Options {
+    int rounds = 0;  // 0: the program's own default
+    bool callgrind = false;
+    std::string folder;
+};
+
+// Exits with the usage on anything else.
+Options ParseOptions(int argc, char** argv, const char* what);
+
+// A fresh folder to work in: below the given folder, or on a tmpfs mounted
+// for this process alone (in a mount namespace of its own, so the mount
+// goes away with the process whatever happens). Empty when neither works.
+// Also makes this process the reaper of what the measured programs leave
+// running (the launcher's client), so that it is waited for, untimed.
+std::string ScratchFolder(const Options& options);
+// Removes it again, with what is in it.
+void RemoveScratchFolder(const Options& options, const std::string& folder);
+
+// Runs a shell command; false (with a message) when it fails.
+bool Shell(const std::string& command);
+
+struct Run {
+    bool ok = false;
+    double wallMs = 0;
+    double cpuMs = 0;    // user + system
+    double peakMiB = 0;  // the child's own maximum resident set
+};
+
+struct Peer {
+    std::string name;
+    std::vector<std::string> argv;
+};
+
+// Runs argv with exactly env and waits for it, then waits untimed for what
+// it left behind. ok when it exited with 0.
+Run RunChild(const std::vector<std::string>& argv, const std::vector<std::string>& env);
+
+// Rounds of one run of every peer in turn (A B A B ..., or A B C A B C ...),
+// reset called untimed after every run: the load of a shared machine then
+// falls on all peers alike, and each round gives one ratio per pair.
+using Rounds = std::vector<std::vector<Run>>;
+Rounds RunRounds(const std::vector<Peer>& peers, const std::vector<std::string>& env, int rounds,
+                 const std::function<void()>& reset);
+
+// One line: peer a against peer b, wall and CPU time as the median ratio
+// of the rounds with its minimum and maximum, and both medians.
+void PrintRatio(const Rounds& rounds, const std::vector<Peer>& peers, size_t a, size_t b);
+// One line per peer: the median of its peak resident set.
+void PrintPeaks(const Rounds& rounds, const std::vector<Peer>& peers);
+
+// The instructions the program itself executes, all its threads (not what
+// it starts), by callgrind; 0 when that failed. Deterministic, so one run
+// each is enough where wall time moves with the machine's load.
+uint64_t Instructions(const std::vector<std::string>& argv, const std::vector<std::string>& env,
+                      const std::string& scratch);
+void PrintInstructionRatio(const std::string& a, uint64_t a_count, const std::string& b, uint64_t b_count);
+
+}  // namespace bench
+
+#endif  // BENCH_BENCH_SUPPORT_H
