@@ -54,6 +54,14 @@ bool Zip(const std::string& stage, const std::string& package)
                  Quoted(package) + " Contents");
 }
 
+// The launcher checks the package against the digest its INFO records, as
+// in every bundle the packaging command makes: the new package's goes in.
+bool RecordDigest(const std::string& app, const std::string& package)
+{
+    return Shell("digest=$(sha256sum " + Quoted(package) + " | cut -d' ' -f1) && sed -i \"s/^package_sha256=.*/package_sha256=$digest/\" " +
+                 Quoted(app + "/Contents/Resources/INFO"));
+}
+
 }  // namespace
 
 Bundle MakeBundle(const std::string& scratch, const std::string& name, int build, const Payload& payload)
@@ -63,7 +71,8 @@ Bundle MakeBundle(const std::string& scratch, const std::string& name, int build
     const std::string stage = scratch + "/stage-" + name;
     const std::string package = app + "/Contents/Resources/package/larkspan.vpk";
     const bool made = MakeDemoBundle(bundles, name, build) && StageStandIn(app, stage + "/Contents") &&
-                      payload(stage + "/Contents/Resources/data") && Zip(stage, package);
+                      payload(stage + "/Contents/Resources/data") && Zip(stage, package) &&
+                      RecordDigest(app, package);
     Shell("rm -rf " + Quoted(stage));
     if (!made)
         return Bundle{};
