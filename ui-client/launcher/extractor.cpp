@@ -115,11 +115,27 @@ int RefuseLinkedPath(const ustring& dest_dir, const char* name, bool include_las
     return Refuse(name, reason);
 }
 
+// The folder of the last plain file whose path was found free of links.
+// Only a symbolic link or a hard link entry can put a link on a checked
+// path (folders and plain files cannot), so until one comes the next plain
+// file in the same folder needs no second look: in a package most entries
+// follow a sibling, and the look costs a lstat per folder level.
+struct CheckedFolder {
+    bool valid = false;
+    std::string folder;
+};
+
+std::string FolderOf(const char* name)
+{
+    const char* slash = strrchr(name, '/');
+    return slash ? std::string(name, slash - name) : std::string();
+}
+
 // Moves the entry, and the file a hard link names, below dest_dir. Both go
 // through the same checks: the writer refuses ".." in either, neither may
 // name dest_dir itself (the writer would replace that folder), and no
 // existing symbolic link below dest_dir may be on the way.
-int PlaceEntry(archive_entry* entry, const ustring& dest_dir)
+int PlaceEntry(archive_entry* entry, const ustring& dest_dir, CheckedFolder& checked)
 {
     const char* name = archive_entry_pathname(entry);
     if (!name) {
@@ -130,12 +146,19 @@ int PlaceEntry(archive_entry* entry, const ustring& dest_dir)
     const std::string refusal = EntryRefusal(entry, false);
     if (!refusal.empty())
         return Refuse(name, refusal);
-    const bool is_dir = archive_entry_filetype(entry) == AE_IFDIR;
-    if (RefuseLinkedPath(dest_dir, name, is_dir) != 0)
-        return -1;
+    const mode_t type = archive_entry_filetype(entry);
     const char* target = archive_entry_hardlink(entry);
+    const bool plain_file = type == AE_IFREG && !target;
+    const std::string folder = FolderOf(name);
+    const bool known_free = plain_file && checked.valid && checked.folder == folder;
+    if (!known_free && RefuseLinkedPath(dest_dir, name, type == AE_IFDIR) != 0)
+        return -1;
     if (target && RefuseLinkedPath(dest_dir, target, true) != 0)
         return -1;
+    if (plain_file)
+        checked = CheckedFolder{true, folder};
+    else if (type != AE_IFDIR)
+        checked.valid = false;
     const ustring placed = dest_dir + "/" + name;
     if (target) {
         const ustring placed_target = dest_dir + "/" + target;
@@ -192,6 +215,7 @@ int ExtractAll(const ustring& archive_path, const ustring& dest_dir, int total)
     Handles h;
     if (OpenForExtract(h, archive_path) != 0)
         return -1;
+    CheckedFolder checked;
     for (int n = 1;; ++n) {
         archive_entry* entry = nullptr;
         const int r = archive_read_next_header(h.reader, &entry);
@@ -213,7 +237,7 @@ int ExtractAll(const ustring& archive_path, const ustring& dest_dir, int total)
                  archive_entry_pathname(entry) ? archive_entry_pathname(entry) : "", total);
             return -1;
         }
-        if (PlaceEntry(entry, dest_dir) != 0 || ExtractEntry(h, entry, total, n) != 0)
+        if (PlaceEntry(entry, dest_dir, checked) != 0 || ExtractEntry(h, entry, total, n) != 0)
             return -1;
     }
 }
