@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -12,6 +11,7 @@
 
 #include "file-op.h"
 #include "log.h"
+#include "regular_file.h"
 
 namespace {
 
@@ -83,10 +83,10 @@ void InstallLock::Release()
     }
 }
 
-// Opened without blocking and then checked to be a regular file, so a FIFO
-// or a device at the name cannot hang the launcher; no link is followed, so
-// nothing is created outside the folder; close-on-exec, so the client that
-// is started while the lock is held does not keep it.
+// Only a regular file, opened without blocking, so a FIFO or a device at the
+// name cannot hang the launcher; no link is followed, so nothing is created
+// outside the folder; close-on-exec, so the client that is started while
+// the lock is held does not keep it.
 int InstallLock::OpenLockFile()
 {
     if (folder.empty() || FSMKDir(folder, true) != 0) {
@@ -94,20 +94,15 @@ int InstallLock::OpenLockFile()
              "(%5d:%5d) [WARNING] install-lock(%d): no per-user folder '%s'\n", folder.c_str());
         return -1;
     }
-    int fd = open(path.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0) {
+    int fd = OpenRegularFile(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW, 0600);
+    if (fd < 0 && (errno == EISDIR || errno == EINVAL)) {
+        VLOG(4, kComponent, __LINE__,
+             "(%5d:%5d) [WARNING] install-lock(%d): '%s' is not a regular file\n", path.c_str());
+    } else if (fd < 0) {
         int error = errno;
         VLOG(4, kComponent, __LINE__,
              "(%5d:%5d) [WARNING] install-lock(%d): cannot open '%s': %s (%d)\n", path.c_str(),
              strerror(error), error);
-        return -1;
-    }
-    struct stat st;
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        VLOG(4, kComponent, __LINE__,
-             "(%5d:%5d) [WARNING] install-lock(%d): '%s' is not a regular file\n", path.c_str());
-        close(fd);
-        return -1;
     }
     return fd;
 }

@@ -11,6 +11,8 @@
 
 #include <QCryptographicHash>
 
+#include "regular_file.h"
+
 namespace {
 
 // The block size every reader of the package uses.
@@ -28,12 +30,12 @@ PackageSource::~PackageSource()
 
 int PackageSource::Open(const ustring& path, bool digest, std::string& error)
 {
-    fd_ = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    fd_ = OpenRegularFile(path.c_str(), O_RDONLY);
     struct stat st;
-    if (fd_ < 0 || fstat(fd_, &st) != 0)
-        error = strerror(errno);
-    else if (!S_ISREG(st.st_mode))
+    if (fd_ < 0 && (errno == EISDIR || errno == EINVAL))
         error = "not a regular file";
+    else if (fd_ < 0 || fstat(fd_, &st) != 0)
+        error = strerror(errno);
     if (!error.empty()) {
         if (fd_ >= 0)
             close(fd_);
