@@ -203,6 +203,30 @@ TEST_F(ExtractorTest, EntryPastTheCountFailsWithoutProgressBeyondTheTotal)
     EXPECT_NE(std::string::npos, Log().find("the package holds more entries than the 1 counted"));
 }
 
+// The reverse: a streamed zip entry that states too small a size, so that
+// counting skips into its data and finds a header there which extraction,
+// reading the data whole, never meets. The extraction must not end as a
+// success with an entry missing.
+TEST_F(ExtractorTest, PackageEndingBeforeTheCountFails)
+{
+    temp_folder::WriteFile(archive.c_str(),
+        std::string("\x50\x4b\x03\x04\x14\x00\x08\x00\x08\x00\x00\x00\x00\x00\x00\x00\x00\x00\x0a\x00"
+                    "\x00\x00\x00\x00\x00\x00\x05\x00\x00\x00\x61\x2e\x74\x78\x74\x01\x2f\x00\xd0\xff"
+                    "\x68\x65\x6c\x6c\x6f\x50\x4b\x03\x04\x14\x00\x00\x00\x00\x00\x00\x00\x00\x00\x7e"
+                    "\xc0\x0f\x06\x07\x00\x00\x00\x07\x00\x00\x00\x05\x00\x00\x00\x62\x2e\x74\x78\x74"
+                    "\x73\x65\x63\x6f\x6e\x64\x0a\x50\x4b\x07\x08\x1f\x30\x44\xe8\x34\x00\x00\x00\x2f"
+                    "\x00\x00\x00\x50\x4b\x05\x06\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00"
+                    "\xff\xff\xff\x00\x00",
+                    125));
+    Extractor ex;
+    ex.archive_path = archive.c_str();
+    ex.dest_dir = dest.c_str();
+    ASSERT_EQ(2, ex.Count()) << "the two passes no longer disagree on this archive";
+    EXPECT_EQ(-1, ex.Extract());
+    EXPECT_EQ((Progress{{2, 1}}), relay.progress);
+    EXPECT_NE(std::string::npos, Log().find("it ended after 1 of the 2 entries counted"));
+}
+
 // A full disk is the likeliest failure in the field; the log must say so.
 TEST_F(ExtractorTest, FullDiskFailureNamesTheCause)
 {

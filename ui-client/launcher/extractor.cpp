@@ -210,6 +210,17 @@ int CloseWriter(Handles& h)
     return -1;
 }
 
+// The same damage can end the archive early for the extraction: a package
+// with entries missing is not the package that was checked.
+int RefuseShortPackage(int extracted, int total)
+{
+    VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
+         "(%5d:%5d) [ERROR] extractor(%d): Refused package: 'it ended after %d of the %d entries "
+         "counted'\n",
+         extracted, total);
+    return -1;
+}
+
 int ExtractAll(const ustring& archive_path, const ustring& dest_dir, int total)
 {
     Handles h;
@@ -220,7 +231,7 @@ int ExtractAll(const ustring& archive_path, const ustring& dest_dir, int total)
         archive_entry* entry = nullptr;
         const int r = archive_read_next_header(h.reader, &entry);
         if (r == ARCHIVE_EOF)
-            return CloseWriter(h);
+            return n - 1 == total ? CloseWriter(h) : RefuseShortPackage(n - 1, total);
         if (r != ARCHIVE_OK) {
             VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
                  "(%5d:%5d) [ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
