@@ -7,12 +7,16 @@
 # any target finds something; the input is kept as runs/<target>/crash-*
 # (or timeout-*, leak-*, oom-*), and the ordinary build replays it:
 # build/bin/<target> <file>.
+# FUZZ_SEED fixes libFuzzer's random seed (CI sets it, so that a run repeats
+# what the same commit did before and a failure there is a regression, not
+# a chance find); unset, every run explores afresh.
 #   Usage: scripts/fuzz.sh [target...]    e.g. FUZZ_SECONDS=3600 nice scripts/fuzz.sh extract_fuzz
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 build_dir=${BUILD_DIR:-build-fuzz}
 seconds=${FUZZ_SECONDS:-30}
+seed=${FUZZ_SEED:-0}  # 0: libFuzzer picks one
 corpus=${VELMORA_CORPUS_DIR:-$root/../shared/corpus}/archives
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(extract_fuzz config_fuzz ustring_fuzz pidfile_fuzz)
@@ -54,7 +58,7 @@ for target in "${targets[@]}"; do
   echo "fuzz: $target for ${seconds}s"
   # Relative paths only: an ancestor of the tree may be closed to uid 65534.
   # shellcheck disable=SC2046
-  if (cd "$work" && "$root/$build_dir/bin/$target" $(options "$target") -max_total_time="$seconds" \
+  if (cd "$work" && "$root/$build_dir/bin/$target" $(options "$target") -max_total_time="$seconds" -seed="$seed" \
         -print_final_stats=1 -artifact_prefix=./ new seeds >run.log 2>&1); then
     grep -E '^(Done|stat::number_of_executed_units)' "$work/run.log" | tr '\n' ' '; echo
   else
