@@ -22,9 +22,9 @@ if [ "$mode" = thread ]; then
   build_dir=${BUILD_DIR:-build-tsan}
   cmake -S . -B "$build_dir" "${common[@]}" -DCMAKE_CXX_FLAGS="-fsanitize=thread" \
     -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread" >/dev/null
-  cmake --build "$build_dir" -j"$(nproc)" --target log_test uipathmanager_test
+  cmake --build "$build_dir" -j"$(nproc)" --target log_test uipathmanager_test package_preflight_test
   export TSAN_OPTIONS="halt_on_error=1:suppressions=$PWD/scripts/tsan.supp"
-  ctest --test-dir "$build_dir" -j"$(nproc)" --output-on-failure --timeout 900 -R '^(LogTest|UIPathManager)\.'
+  ctest --test-dir "$build_dir" -j"$(nproc)" --output-on-failure --timeout 900 -R '^(LogTest|UIPathManager|PreflightTest|Packages/BadPackageTest)\.'
   exit
 fi
 

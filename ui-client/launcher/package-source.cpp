@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <system_error>
 
 #include <QCryptographicHash>
 
@@ -17,6 +18,8 @@ namespace {
 
 // The block size every reader of the package uses.
 const size_t kBlockSize = 10240;
+// Larger reads for the digest: fewer calls, the same bytes.
+const size_t kDigestBlock = 1 << 20;
 
 }  // namespace
 
@@ -24,8 +27,16 @@ PackageSource::PackageSource() : block_(kBlockSize) {}
 
 PackageSource::~PackageSource()
 {
+    StopHashing();
     if (fd_ >= 0)
         close(fd_);
+}
+
+void PackageSource::StopHashing()
+{
+    stop_hashing_ = true;
+    if (hashing_.joinable())
+        hashing_.join();
 }
 
 int PackageSource::Open(const ustring& path, bool digest, std::string& error)
@@ -43,8 +54,14 @@ int PackageSource::Open(const ustring& path, bool digest, std::string& error)
         return -1;
     }
     size_ = st.st_size;
-    if (digest)
-        hash_.reset(new QCryptographicHash(QCryptographicHash::Sha256));
+    digest_wanted_ = digest;
+    if (digest) {
+        try {
+            hashing_ = std::thread(&PackageSource::HashFile, this);
+        } catch (const std::system_error&) {
+            // No thread to be had: Digest() hashes on the caller's.
+        }
+    }
     return 0;
 }
 
@@ -57,41 +74,33 @@ int PackageSource::Attach(archive* reader)
     return archive_read_open1(reader);
 }
 
-int PackageSource::HashUpTo(int64_t end)
+void PackageSource::HashFile()
 {
-    while (hash_ && hashed_ < end) {
-        const size_t want = static_cast<size_t>(std::min<int64_t>(end - hashed_, kBlockSize));
-        const ssize_t got = pread(fd_, block_.data(), want, hashed_);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    std::vector<char> block(kDigestBlock);
+    for (int64_t at = 0; at < size_; ) {
+        if (stop_hashing_)
+            return;
+        const ssize_t got = pread(fd_, block.data(), block.size(), at);
         if (got <= 0) {
-            read_errno_ = got < 0 ? errno : EIO;
-            return -1;
+            digest_errno_ = got < 0 ? errno : EIO;
+            return;
         }
-        hash_->addData(block_.data(), static_cast<int>(got));
-        hashed_ += got;
+        hash.addData(block.data(), static_cast<int>(got));
+        at += got;
     }
-    return 0;
+    digest_ = hash.result().toHex().toStdString();
 }
 
 ssize_t PackageSource::Read(archive* reader, void* self, const void** buffer)
 {
     PackageSource* source = static_cast<PackageSource*>(self);
-    // The bytes before the block first, so the digest stays in file order.
-    if (source->HashUpTo(source->position_) != 0) {
-        archive_set_error(reader, source->read_errno_, "Read error: %s", strerror(source->read_errno_));
-        return -1;
-    }
     const ssize_t got = pread(source->fd_, source->block_.data(), kBlockSize, source->position_);
     if (got < 0) {
         archive_set_error(reader, errno, "Read error: %s", strerror(errno));
         return -1;
     }
-    const int64_t end = source->position_ + got;
-    if (source->hash_ && source->hashed_ < end) {
-        const int64_t from = source->hashed_ - source->position_;
-        source->hash_->addData(source->block_.data() + from, static_cast<int>(got - from));
-        source->hashed_ = end;
-    }
-    source->position_ = end;
+    source->position_ += got;
     *buffer = source->block_.data();
     return got;
 }
@@ -116,11 +125,13 @@ int64_t PackageSource::Seek(archive*, void* self, int64_t offset, int whence)
 
 std::string PackageSource::Digest(std::string& error)
 {
-    if (!hash_)
+    if (!digest_wanted_)
         return std::string();
-    if (HashUpTo(size_) != 0) {
-        error = strerror(read_errno_);
-        return std::string();
-    }
-    return hash_->result().toHex().toStdString();
+    if (hashing_.joinable())
+        hashing_.join();
+    else if (digest_.empty() && digest_errno_ == 0)
+        HashFile();
+    if (digest_.empty())
+        error = strerror(digest_errno_);
+    return digest_;
 }
