@@ -59,7 +59,7 @@ int PackageSource::Open(const ustring& path, bool digest, std::string& error)
         try {
             hashing_ = std::thread(&PackageSource::HashFile, this);
         } catch (const std::system_error&) {
-            // No thread to be had: Digest() hashes on the caller's.
+            HashFile();  // no thread to be had: hashed here, before the survey
         }
     }
     return 0;
@@ -129,8 +129,6 @@ std::string PackageSource::Digest(std::string& error)
         return std::string();
     if (hashing_.joinable())
         hashing_.join();
-    else if (digest_.empty() && digest_errno_ == 0)
-        HashFile();
     if (digest_.empty())
         error = strerror(digest_errno_);
     return digest_;
