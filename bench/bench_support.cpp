@@ -230,7 +230,7 @@ void PrintRatio(const Rounds& rounds, const std::vector<Peer>& peers, size_t a, 
     const Spread wallRatio = SpreadOf(Ratios(rounds, a, b, wall));
     const Spread cpuRatio = SpreadOf(Ratios(rounds, a, b, cpu));
     const std::string pair = peers[a].name + " / " + peers[b].name;
-    printf("  %-28s wall %5.2fx [%4.2f-%4.2f] (%7.1f / %7.1f ms)"
+    printf("  %-32s wall %5.2fx [%4.2f-%4.2f] (%7.1f / %7.1f ms)"
            "   cpu %5.2fx [%4.2f-%4.2f] (%7.1f / %7.1f ms)\n",
            pair.c_str(), wallRatio.median, wallRatio.low, wallRatio.high, Median(Column(rounds, a, wall)),
            Median(Column(rounds, b, wall)), cpuRatio.median, cpuRatio.low, cpuRatio.high,
@@ -268,7 +268,7 @@ uint64_t Instructions(const std::vector<std::string>& argv, const std::vector<st
 void PrintInstructionRatio(const std::string& a, uint64_t a_count, const std::string& b, uint64_t b_count)
 {
     const std::string pair = a + " / " + b;
-    printf("  %-28s callgrind %5.3fx (%.3f G / %.3f G instructions)\n", pair.c_str(),
+    printf("  %-32s callgrind %5.3fx (%.3f G / %.3f G instructions)\n", pair.c_str(),
            b_count ? double(a_count) / double(b_count) : 0.0, a_count / 1e9, b_count / 1e9);
 }
 

@@ -1,5 +1,6 @@
 // A start with nothing to install, from start to exit, against a bare Qt
-// widgets program that starts and quits (qt_minimal_app), in rounds of one
+// widgets program that starts and quits (qt_minimal_app), and against the
+// same program skipping its teardown as the launcher does, in rounds of one
 // run each: wall and CPU time as ratios, the peak resident set of each, and
 // with --callgrind the instructions of each.
 #include <unistd.h>
@@ -28,18 +29,22 @@ int main(int argc, char** argv)
         bench::RemoveScratchFolder(options, scratch);
         return 1;
     }
+    const std::string bare = std::string(VELMORA_BIN_DIR) + "/qt_minimal_app";
     const std::vector<bench::Peer> peers = {{"launcher", {bundle.launcher}},
-                                            {"bare Qt", {std::string(VELMORA_BIN_DIR) + "/qt_minimal_app"}}};
+                                            {"bare Qt", {bare}},
+                                            {"bare Qt, no teardown", {bare, "--no-teardown"}}};
     const int rounds = options.rounds ? options.rounds : 31;
     bench::RunRounds(peers, env, 2, [] {});  // warm the page cache and the font cache
     const bench::Rounds result = bench::RunRounds(peers, env, rounds, [] {});
     printf("start with nothing to install, %d rounds, in %s\n", rounds, scratch.c_str());
     bench::PrintRatio(result, peers, 0, 1);
+    bench::PrintRatio(result, peers, 0, 2);
     bench::PrintPeaks(result, peers);
     if (options.callgrind) {
         const uint64_t launcher = bench::Instructions(peers[0].argv, env, scratch);
-        const uint64_t bare = bench::Instructions(peers[1].argv, env, scratch);
-        bench::PrintInstructionRatio(peers[0].name, launcher, peers[1].name, bare);
+        for (size_t peer = 1; peer < peers.size(); ++peer)
+            bench::PrintInstructionRatio(peers[0].name, launcher, peers[peer].name,
+                                         bench::Instructions(peers[peer].argv, env, scratch));
     }
     bench::RemoveScratchFolder(options, scratch);
     return 0;

@@ -6,7 +6,8 @@
 //   VELMORA_KILL_AT_OP=N        SIGKILL before the N-th such call (N >= 1)
 //   VELMORA_KILL_AFTER_ENOSPC=K SIGKILL K calls after the first that failed
 //                               for want of space (K = 0: right after it)
-//   VELMORA_OP_COUNT_FILE=PATH  write the number of calls there at exit
+//   VELMORA_OP_COUNT_FILE=PATH  write the number of calls there at exit,
+//                               through exit() or _exit()
 //   VELMORA_FILL_ON_MKDIR=END   once a folder whose path ends with END is
 //   VELMORA_FILL_FILE=PATH      made, fill its volume with the file PATH,
 //   VELMORA_FILL_LEAVE=BYTES    leaving BYTES free: the disk fills up in the
@@ -180,6 +181,14 @@ mode_t ModeOf(int flags, va_list args)
     va_end(args)
 
 extern "C" {
+
+// The launcher ends with _exit, which runs no destructor.
+void _exit(int status)
+{
+    WriteCount();
+    Next<void (*)(int)>("_exit")(status);
+    __builtin_unreachable();
+}
 
 int open(const char* path, int flags, ...)
 {

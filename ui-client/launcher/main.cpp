@@ -4,6 +4,7 @@
 #include "launcher-options.h"
 #include "launcher.h"
 #include "log.h"
+#include "process-end.h"
 #include "mac/client-process.h"
 #include "qtsingleapplication.h"
 #include "startup-paths.h"
@@ -114,7 +115,7 @@ int main(int argc, char **argv)
     UseUtf8CharacterType();
     if (app.isRunning()) {
         VLOG(7, kComponent, 154, "(%5d:%5d) [DEBUG] main(%d): app has already launched, return\n");
-        return kExitDone;
+        EndProcess(kExitDone);
     }
 
     const QString language = VelmoraLocale::getInstance()->getDefaultLanguage();
@@ -127,5 +128,5 @@ int main(int argc, char **argv)
     launcher->Start();
     const int result = QApplication::exec();
     delete launcher;
-    return result;
+    EndProcess(result);
 }
