@@ -137,6 +137,19 @@ uint64_t CollectedFrom(const std::string& log)
     return count;
 }
 
+// The "Anonymous:" figure of a process's memory summary, in KiB; 0 once the
+// process has ended.
+long AnonymousKiB(const std::string& rollup)
+{
+    std::ifstream in(rollup);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.rfind("Anonymous:", 0) == 0)
+            return std::stol(line.substr(10));
+    }
+    return 0;
+}
+
 }  // namespace
 
 Options ParseOptions(int argc, char** argv, const char* what)
@@ -235,6 +248,33 @@ void PrintRatio(const Rounds& rounds, const std::vector<Peer>& peers, size_t a, 
            pair.c_str(), wallRatio.median, wallRatio.low, wallRatio.high, Median(Column(rounds, a, wall)),
            Median(Column(rounds, b, wall)), cpuRatio.median, cpuRatio.low, cpuRatio.high,
            Median(Column(rounds, a, cpu)), Median(Column(rounds, b, cpu)));
+}
+
+double AnonymousPeakMiB(const std::vector<std::string>& argv, const std::vector<std::string>& env)
+{
+    const pid_t pid = Spawn(argv, env);
+    if (pid <= 0)
+        return 0;
+    const std::string rollup = "/proc/" + std::to_string(pid) + "/smaps_rollup";
+    long peakKiB = 0;
+    int status = 0;
+    while (waitpid(pid, &status, WNOHANG) == 0) {
+        peakKiB = std::max(peakKiB, AnonymousKiB(rollup));
+        usleep(500);
+    }
+    ReapOrphans();
+    return peakKiB / 1024.0;
+}
+
+void PrintAnonymousPeaks(const std::vector<Peer>& peers, const std::vector<std::string>& env,
+                         const std::function<void()>& reset)
+{
+    printf("  own memory at peak (anonymous pages, sampled):");
+    for (const Peer& peer : peers) {
+        printf("  %s %.1f MiB", peer.name.c_str(), AnonymousPeakMiB(peer.argv, env));
+        reset();
+    }
+    printf("\n");
 }
 
 void PrintPeaks(const Rounds& rounds, const std::vector<Peer>& peers)

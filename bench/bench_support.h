@@ -62,6 +62,16 @@ void PrintRatio(const Rounds& rounds, const std::vector<Peer>& peers, size_t a, 
 // One line per peer: the median of its peak resident set.
 void PrintPeaks(const Rounds& rounds, const std::vector<Peer>& peers);
 
+// The peak of the memory a program holds for itself (anonymous pages: heap,
+// stacks, copied-on-write data), leaving out the library code and fonts it
+// shares with every other program through the page cache. Sampled every
+// half millisecond from /proc in one untimed run, so a shorter peak can be
+// missed.
+double AnonymousPeakMiB(const std::vector<std::string>& argv, const std::vector<std::string>& env);
+// One line: that peak for every peer, reset called after each run.
+void PrintAnonymousPeaks(const std::vector<Peer>& peers, const std::vector<std::string>& env,
+                         const std::function<void()>& reset);
+
 // The instructions the program itself executes, all its threads (not what
 // it starts), by callgrind; 0 when that failed. Deterministic, so one run
 // each is enough where wall time moves with the machine's load.

@@ -2,8 +2,8 @@
 // offscreen) against Extractor::Extract() alone (extract_only) and against
 // `bsdtar -xf`, on zip packages of 1,000, 10,000 and 50,000 files of 4 KiB
 // and on a big mixed bundle, in rounds of one run each: wall and CPU time
-// as ratios, peak resident sets beside the bare Qt program's, and with
-// --callgrind the instructions of each.
+// as ratios, peak resident sets and own memory beside the bare Qt program's,
+// and with --callgrind the instructions of each.
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -39,7 +39,12 @@ std::string Output(const std::string& command)
     return text;
 }
 
-double BareQtPeak(const std::vector<std::string>& env)
+struct BarePeaks {
+    double resident;   // median of five runs
+    double anonymous;  // sampled, one run
+};
+
+BarePeaks BareQtPeaks(const std::vector<std::string>& env)
 {
     const std::vector<bench::Peer> bare = {{"bare Qt", {std::string(VELMORA_BIN_DIR) + "/qt_minimal_app"}}};
     const bench::Rounds rounds = bench::RunRounds(bare, env, 5, [] {});
@@ -47,11 +52,11 @@ double BareQtPeak(const std::vector<std::string>& env)
     for (const auto& round : rounds)
         peaks.push_back(round[0].peakMiB);
     std::sort(peaks.begin(), peaks.end());
-    return peaks[peaks.size() / 2];
+    return {peaks[peaks.size() / 2], bench::AnonymousPeakMiB(bare[0].argv, env)};
 }
 
 void Measure(const Workload& workload, const bench::Options& options, const std::string& scratch,
-             const std::vector<std::string>& env, double barePeak)
+             const std::vector<std::string>& env, const BarePeaks& bare)
 {
     const bench::Bundle bundle = bench::MakeBundle(scratch, workload.name, 200, workload.payload);
     if (bundle.launcher.empty())
@@ -76,7 +81,8 @@ void Measure(const Workload& workload, const bench::Options& options, const std:
     bench::PrintRatio(result, peers, 0, 2);
     bench::PrintRatio(result, peers, 1, 2);
     bench::PrintPeaks(result, peers);
-    printf("  bare Qt program's peak %.1f MiB\n", barePeak);
+    bench::PrintAnonymousPeaks(peers, env, reset);
+    printf("  bare Qt program's peak %.1f MiB, its own memory %.1f MiB\n", bare.resident, bare.anonymous);
     if (options.callgrind) {
         std::vector<uint64_t> counts;
         for (const bench::Peer& peer : peers) {
@@ -109,9 +115,9 @@ int main(int argc, char** argv)
         {"big mixed bundle", 5, bench::SystemCopies(kMixedSources)},
     };
     printf("install, in %s\n", scratch.c_str());
-    const double barePeak = BareQtPeak(env);
+    const BarePeaks bare = BareQtPeaks(env);
     for (const Workload& workload : workloads)
-        Measure(workload, options, scratch, env, barePeak);
+        Measure(workload, options, scratch, env, bare);
     bench::RemoveScratchFolder(options, scratch);
     return 0;
 }

@@ -40,6 +40,7 @@ int main(int argc, char** argv)
     bench::PrintRatio(result, peers, 0, 1);
     bench::PrintRatio(result, peers, 0, 2);
     bench::PrintPeaks(result, peers);
+    bench::PrintAnonymousPeaks(peers, env, [] {});
     if (options.callgrind) {
         const uint64_t launcher = bench::Instructions(peers[0].argv, env, scratch);
         for (size_t peer = 1; peer < peers.size(); ++peer)

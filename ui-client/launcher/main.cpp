@@ -115,7 +115,7 @@ int main(int argc, char **argv)
     UseUtf8CharacterType();
     if (app.isRunning()) {
         VLOG(7, kComponent, 154, "(%5d:%5d) [DEBUG] main(%d): app has already launched, return\n");
-        EndProcess(kExitDone);
+        return kExitDone;
     }
 
     const QString language = VelmoraLocale::getInstance()->getDefaultLanguage();
