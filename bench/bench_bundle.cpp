@@ -79,6 +79,18 @@ Bundle MakeBundle(const std::string& scratch, const std::string& name, int build
     return Bundle{app + "/Contents/MacOS/velmora-launcher", package};
 }
 
+Bundle TwinWithoutDigest(const std::string& scratch, const std::string& name)
+{
+    const std::string app = scratch + "/bundles/" + name + ".app";
+    const std::string twin = scratch + "/bundles/" + name + " without digest.app";
+    const std::string info = "/Contents/Resources/INFO";
+    if (!Shell("rm -rf " + Quoted(twin) + " && cp -al " + Quoted(app) + " " + Quoted(twin) + " && rm " +
+               Quoted(twin + info) + " && grep -v '^package_sha256=' " + Quoted(app + info) + " > " +
+               Quoted(twin + info)))
+        return Bundle{};
+    return Bundle{twin + "/Contents/MacOS/velmora-launcher", twin + "/Contents/Resources/package/larkspan.vpk"};
+}
+
 Payload SmallFiles(int count, int size)
 {
     return [count, size](const std::string& folder) {

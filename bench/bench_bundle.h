@@ -21,6 +21,12 @@ using Payload = std::function<bool(const std::string& folder)>;
 // "<scratch>/bundles/<name>.app" for the given build; empty paths on failure.
 Bundle MakeBundle(const std::string& scratch, const std::string& name, int build, const Payload& payload);
 
+// A twin of the bundle MakeBundle made under that name, whose INFO records
+// no package digest (the launcher still installs it): an install without
+// the digest's cost. Its files are hard links to the bundle's, but for its
+// own INFO.
+Bundle TwinWithoutDigest(const std::string& scratch, const std::string& name);
+
 // count files of size bytes each, 100 to a folder, of text that compresses
 // about as much as program resources do.
 Payload SmallFiles(int count, int size);
