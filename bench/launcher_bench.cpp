@@ -1,8 +1,8 @@
 // A start with nothing to install, from start to exit, against a bare Qt
 // widgets program that starts and quits (qt_minimal_app), and against the
 // same program skipping its teardown as the launcher does, in rounds of one
-// run each: wall and CPU time as ratios, the peak resident set of each, and
-// with --callgrind the instructions of each.
+// run each: wall and CPU time as ratios, the peak resident set and own
+// memory of each, and with --callgrind the instructions of each.
 #include <unistd.h>
 
 #include <cstdio>
