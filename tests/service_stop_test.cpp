@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "client-process.h"
 #include "mac-service.h"
 #include "service_fixture.h"
 #include "unprivileged.h"
@@ -298,6 +299,30 @@ TEST_F(RealStopTest, LaunchStartsClientInItsWorkingFolder)
         usleep(10000);
     }
     EXPECT_EQ(ReadFile(marker), fs::path(ui).parent_path().string() + "\n");
+}
+
+// A pid's start time tells its owner apart from a later process that reused
+// it: a child started now starts after us and within a second of the clock;
+// a reaped child has none.
+TEST(ProcessStartTimeTest, OrdersProcessesOnTheWallClock)
+{
+    struct timespec self = {};
+    ASSERT_EQ(ReadProcessStartTime(getpid(), self), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        pause();
+        _exit(0);
+    }
+    struct timespec started = {};
+    const int read = ReadProcessStartTime(child, started);
+    const time_t now = time(nullptr);
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    ASSERT_EQ(read, 0);
+    EXPECT_LE(self.tv_sec, started.tv_sec);
+    EXPECT_LE(started.tv_sec, now + 1);
+    EXPECT_GE(started.tv_sec, now - 2);
+    EXPECT_EQ(ReadProcessStartTime(child, started), ClientProcess::kNoProcess);
 }
 
 }  // namespace

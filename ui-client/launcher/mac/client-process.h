@@ -3,6 +3,8 @@
 
 #include <sys/types.h>
 
+#include <ctime>
+
 #include <chrono>
 #include <string>
 
@@ -25,9 +27,9 @@ public:
     // of the two results below.
     virtual int ExecutablePath(pid_t pid, std::string& path);
     // The process exists but may not be inspected.
-    static const int kUnknownExecutable = -1;
+    static constexpr int kUnknownExecutable = -1;
     // There is no such process.
-    static const int kNoProcess = -2;
+    static constexpr int kNoProcess = -2;
     // Runs a program and waits for it: its exit status, or negative when it
     // could not start or crashed.
     virtual int Execute(const QString& program, const QStringList& args);
@@ -43,6 +45,10 @@ public:
 
 // Platform part of ClientProcess::ExecutablePath (process-path_*.cpp).
 int ReadProcessExecutable(pid_t pid, std::string& path);
+// When a process started, on the wall clock (process-path_*.cpp): 0, or one
+// of ClientProcess::kNoProcess and kUnknownExecutable. Tells a pid's owner
+// apart from a later process that reused the pid.
+int ReadProcessStartTime(pid_t pid, struct timespec& started);
 // Platform part of ClientProcess::StartDetached (mac-service-launch_*.cpp).
 bool StartDetachedProcess(const QString& program, const QStringList& args,
                           const QString& working_dir);
