@@ -6,6 +6,8 @@
 #define VELMORA_TESTS_CONFORMANCE_TABLE_H
 
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -106,6 +108,20 @@ inline std::string ObserveInFreshProcess(const std::function<bool()>& prepare, c
     if (WIFEXITED(status) && WEXITSTATUS(status) == kCannotPrepare)
         return Skipped(why);
     return seen.empty() ? "the fresh process gave no answer, status " + std::to_string(status) : seen;
+}
+
+inline std::string ObserveInFreshProcess(const std::function<std::string()>& body)
+{
+    return ObserveInFreshProcess([] { return true; }, "", body);
+}
+
+// For prepare: this process gets a /dev of its own, an empty tmpfs in a
+// private mount namespace, so that a device or socket there is ours to
+// take away or to put. Needs root.
+inline bool OwnEmptyDev()
+{
+    return unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+           mount("tmpfs", "/dev", "tmpfs", 0, "size=64k,mode=0755") == 0;
 }
 
 }  // namespace conformance

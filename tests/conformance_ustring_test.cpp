@@ -169,10 +169,13 @@ class UnicodeStringCases : public testing::TestWithParam<Row> {};
 TEST_P(UnicodeStringCases, Holds) { EXPECT_ROW(GetParam(), GetParam().observe()); }
 INSTANTIATE_TEST_SUITE_P(Rows, UnicodeStringCases, testing::ValuesIn(kUnicodeStringRows), conformance::RowName());
 
+// A search of text from pos, for any type of pattern.
+#define SEARCH(text, search, pos) [](auto pattern) { return ustring(text).search(pattern, pos); }
+
 // The answer of a search, the same whatever type the pattern has (a char
 // stands for patterns of at most one byte, the char 0 for the empty one).
 template <class Search>
-std::string ByEveryPatternType(Search search, const char* pattern)
+std::string Found(Search search, const char* pattern)
 {
     const size_t answer = search(pattern);
     const bool agree = search(std::string(pattern)) == answer && search(ustring(pattern)) == answer &&
@@ -199,49 +202,46 @@ std::string Trimmed(void (ustring::*by_chars)(const char*), void (ustring::*by_u
     return a == b && a.length() == b.length() ? Text(a) : "set forms disagree";
 }
 
-std::string Ltrim(const char* text, const char* set) { return Trimmed(&ustring::ltrim, &ustring::ltrim, text, set); }
-std::string Rtrim(const char* text, const char* set) { return Trimmed(&ustring::rtrim, &ustring::rtrim, text, set); }
-std::string Trim(const char* text, const char* set) { return Trimmed(&ustring::trim, &ustring::trim, text, set); }
+std::string Ltrim(const char* text, const char* set)
+{
+    return Trimmed(&ustring::ltrim, &ustring::ltrim, text, set);
+}
+
+std::string Rtrim(const char* text, const char* set)
+{
+    return Trimmed(&ustring::rtrim, &ustring::rtrim, text, set);
+}
+
+std::string Trim(const char* text, const char* set)
+{
+    return Trimmed(&ustring::trim, &ustring::trim, text, set);
+}
 
 const Row kStringSearchRows[] = {
-    {"FindOfSlashFromTheStart", [] { return ByEveryPatternType([](auto p) { return ustring("a/b/c").find(p, 0); }, "/"); },
-     "1"},
-    {"RfindOfSlashFromNpos",
-     [] { return ByEveryPatternType([](auto p) { return ustring("a/b/c").rfind(p, npos); }, "/"); }, "3"},
+    {"FindOfSlashFromTheStart", [] { return Found(SEARCH("a/b/c", find, 0), "/"); }, "1"},
+    {"RfindOfSlashFromNpos", [] { return Found(SEARCH("a/b/c", rfind, npos), "/"); }, "3"},
     {"FindAndRfindOfSlashInATextWithoutOne",
-     [] {
-         return ByEveryPatternType([](auto p) { return ustring("abc").find(p, 0); }, "/") + " " +
-                ByEveryPatternType([](auto p) { return ustring("abc").rfind(p, npos); }, "/");
-     },
-     "npos npos"},
-    {"RfindFromNposInALoneSlash", [] { return ByEveryPatternType([](auto p) { return ustring("/").rfind(p, npos); }, "/"); },
-     "0"},
-    {"RfindFromNposInAnEmptyText",
-     [] { return ByEveryPatternType([](auto p) { return ustring("").rfind(p, npos); }, "/"); }, "npos"},
-    {"FindOfEmptyPatternFromTwo", [] { return ByEveryPatternType([](auto p) { return ustring("abcd").find(p, 2); }, ""); },
-     "2"},
-    {"FindOfEmptyPatternFromTheLength",
-     [] { return ByEveryPatternType([](auto p) { return ustring("abcd").find(p, 4); }, ""); }, "npos"},
-    {"RfindOfEmptyPatternFromNposIsTheLastByte",
-     [] { return ByEveryPatternType([](auto p) { return ustring("abcd").rfind(p, npos); }, ""); }, "3"},
+     [] { return Found(SEARCH("abc", find, 0), "/") + " " + Found(SEARCH("abc", rfind, npos), "/"); }, "npos npos"},
+    {"RfindFromNposInALoneSlash", [] { return Found(SEARCH("/", rfind, npos), "/"); }, "0"},
+    {"RfindFromNposInAnEmptyText", [] { return Found(SEARCH("", rfind, npos), "/"); }, "npos"},
+    {"FindOfEmptyPatternFromTwo", [] { return Found(SEARCH("abcd", find, 2), ""); }, "2"},
+    {"FindOfEmptyPatternFromTheLength", [] { return Found(SEARCH("abcd", find, 4), ""); }, "npos"},
+    {"RfindOfEmptyPatternFromNposIsTheLastByte", [] { return Found(SEARCH("abcd", rfind, npos), ""); }, "3"},
     {"FindFirstOfCharZeroFromAnyPosition",
      [] {
-         std::string answers;
-         for (size_t pos = 0; pos <= 3; ++pos)
-             answers += ByEveryPatternType([pos](auto p) { return ustring("abc").find_first_of(p, pos); }, "") + " ";
-         return answers;
+         return Found(SEARCH("abc", find_first_of, 0), "") + " " + Found(SEARCH("abc", find_first_of, 1), "") + " " +
+                Found(SEARCH("abc", find_first_of, 2), "") + " " + Found(SEARCH("abc", find_first_of, 3), "");
      },
-     "npos npos npos npos "},
-    {"FindFirstNotOfCharZeroFromOne", [] { return ByEveryPatternType([](auto p) { return ustring("abc").find_first_not_of(p, 1); }, ""); }, "1"},
-    {"FindLastOfFromTenStartsAtTheLastByte",
-     [] { return ByEveryPatternType([](auto p) { return ustring("abc").find_last_of(p, 10); }, "c"); }, "2"},
+     "npos npos npos npos"},
+    {"FindFirstNotOfCharZeroFromOne", [] { return Found(SEARCH("abc", find_first_not_of, 1), ""); }, "1"},
+    {"FindLastOfFromTenStartsAtTheLastByte", [] { return Found(SEARCH("abc", find_last_of, 10), "c"); }, "2"},
     // The bytes after the terminator still hold the "/" of the longer text
     // the block held before.
     {"FindFirstOfFromPastTheLengthReadsNothingBeyondTheText",
      [] {
          ustring s("a/b//");
          s = "a/b";
-         return ByEveryPatternType([&s](auto p) { return s.find_first_of(p, s.length() + 1); }, "/");
+         return Found([&s](auto pattern) { return s.find_first_of(pattern, s.length() + 1); }, "/");
      },
      "npos"},
     {"LtrimOfSpaces", [] { return Ltrim("  ab ", " "); }, "'ab ' length 3"},
