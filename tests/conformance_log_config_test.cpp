@@ -1,7 +1,5 @@
 // The behaviour cases of the logger and of the key=value reader, each row
 // through the real class, on real files in a folder of the case's own.
-// The logger's state is the whole process's and its thresholds only ever
-// grow, so every logger row runs in a new process of its own.
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -22,14 +20,13 @@
 
 namespace {
 
-using conformance::ObserveInFreshProcess;
 using conformance::Show;
 using temp_folder::ReadFile;
 using temp_folder::WriteFile;
 using Row = conformance::Row<std::function<std::string(const std::string& dir)>>;
 
-class LogConfigCases : public temp_folder::TempFolderTest, public testing::WithParamInterface<Row> {};
-TEST_P(LogConfigCases, Holds) { EXPECT_ROW(GetParam(), GetParam().observe(dir_)); }
+class KeyValueCases : public temp_folder::TempFolderTest, public testing::WithParamInterface<Row> {};
+TEST_P(KeyValueCases, Holds) { EXPECT_ROW(GetParam(), GetParam().observe(dir_)); }
 
 // What read gives for a file of content: its result and the entries.
 std::string Read(const std::string& dir, const std::string& content, bool keep_quotes = false)
@@ -90,7 +87,7 @@ const Row kConfigRows[] = {
     {"TabInsideAQuotedValue", [](auto& dir) { return Read(dir, "k='a\tb'\n"); }, "read -1 {}"},
 };
 
-INSTANTIATE_TEST_SUITE_P(KeyValueReader, LogConfigCases, testing::ValuesIn(kConfigRows), conformance::RowName());
+INSTANTIATE_TEST_SUITE_P(Rows, KeyValueCases, testing::ValuesIn(kConfigRows), conformance::RowName());
 
 // Whether lines of each level 3 to 7 pass for component, as "3 4 . . . "
 // (a dot for a level that does not pass).
@@ -160,10 +157,12 @@ std::string NextMessage(int socket)
     return message.substr(0, message.find('>') + 1) + message.substr(text == std::string::npos ? 0 : text + 1);
 }
 
-// The lines of the system log, read from our own /dev/log in the fresh
-// process: one that passes at DEBUG, one at ERROR, one that does not pass.
+// The lines of the system log, read from a /dev/log of this process's own:
+// one that passes at DEBUG, one at ERROR, one that does not pass.
 std::string SystemLogLines(const std::string& dir)
 {
+    if (!conformance::OwnEmptyDev())
+        return conformance::Skipped("needs root for a /dev of our own with a log socket");
     const int log = socket(AF_UNIX, SOCK_DGRAM, 0);
     sockaddr_un address = {};
     address.sun_family = AF_UNIX;
@@ -182,110 +181,98 @@ std::string SystemLogLines(const std::string& dir)
     return seen;
 }
 
+// The logger's state is the whole process's and its thresholds only ever
+// grow, so every row runs in a new process of its own.
+class LoggerCases : public temp_folder::TempFolderTest, public testing::WithParamInterface<Row> {};
+TEST_P(LoggerCases, Holds)
+{
+    EXPECT_ROW(GetParam(), conformance::ObserveInFreshProcess([this] { return GetParam().observe(dir_); }));
+}
+
 const Row kLoggerRows[] = {
     {"WithoutALevelFileWarningsPassAndInfoDoesNot",
-     [](auto& dir) { return ObserveInFreshProcess([&] { return ThresholdsAfter(dir, "", {"launcher_debug"}); }); },
+     [](auto& dir) { return ThresholdsAfter(dir, "", {"launcher_debug"}); },
      "0: launcher_debug 3 4 . . . default 4"},
     {"LevelSevenLetsDebugPassForThatComponentOnly",
-     [](auto& dir) {
-         return ObserveInFreshProcess(
-             [&] { return ThresholdsAfter(dir, "launcher_debug=7\n", {"launcher_debug", "service_debug"}); });
-     },
+     [](auto& dir) { return ThresholdsAfter(dir, "launcher_debug=7\n", {"launcher_debug", "service_debug"}); },
      "0: launcher_debug 3 4 5 6 7 service_debug 3 4 . . . default 4"},
     {"OffSilencesTheComponentErrorsIncluded",
-     [](auto& dir) {
-         return ObserveInFreshProcess(
-             [&] { return ThresholdsAfter(dir, "extractor_debug=off\n", {"extractor_debug"}); });
-     },
+     [](auto& dir) { return ThresholdsAfter(dir, "extractor_debug=off\n", {"extractor_debug"}); },
      "0: extractor_debug . . . . . default 4"},
     {"DefaultComponentAsTheLevelFileSetsIt",
-     [](auto& dir) { return ObserveInFreshProcess([&] { return ThresholdsAfter(dir, "default_component=6\n", {}); }); },
+     [](auto& dir) { return ThresholdsAfter(dir, "default_component=6\n", {}); },
      "0: default 6"},
     {"BeforeAnyInitializeAnErrorGoesToStandardErrorAndDebugIsDropped",
      [](auto&) {
-         return ObserveInFreshProcess([] {
-             testing::internal::CaptureStderr();
-             Logger::LogMsg(Logger::LEVEL_ERROR, "extractor_debug", "(%5d:%5d) [ERROR] extractor(%d): %s\n", 4711,
-                            23456, 212, "Invalid Argument");
-             Logger::LogMsg(Logger::LEVEL_DEBUG, "extractor_debug", "a debug line\n");
-             return TimesAsWords(testing::internal::GetCapturedStderr());
-         });
+         testing::internal::CaptureStderr();
+         Logger::LogMsg(Logger::LEVEL_ERROR, "extractor_debug", "(%5d:%5d) [ERROR] extractor(%d): %s\n", 4711, 23456,
+                        212, "Invalid Argument");
+         Logger::LogMsg(Logger::LEVEL_DEBUG, "extractor_debug", "a debug line\n");
+         return TimesAsWords(testing::internal::GetCapturedStderr());
      },
      "<time> ( 4711:23456) [ERROR] extractor(212): Invalid Argument\n"},
     // As root nothing is denied, so the log is opened as uid 65534.
     {"FailedInitializeInAnUnwritableFolderSilencesEverything",
      [](auto& dir) {
-         return ObserveInFreshProcess([&] {
-             chmod(dir.c_str(), 0755);
-             mkdir((dir + "/locked").c_str(), 0555);
-             const auto attempt = [&] {
-                 const int status = Logger::Initialize(Logger::TYPE_FILE, dir + "/locked/launcher.log", "", 50,
-                                                       Logger::SCOPE_LOCK);
-                 return status == -1 && Passing("launcher_debug") == ". . . . . " ? 0 : 1;
-             };
-             const int failed = geteuid() == 0 ? unprivileged::RunAsNobody(attempt) : attempt();
-             return failed == 0 ? std::string("-1, nothing passes") : "exit status " + std::to_string(failed);
-         });
+         chmod(dir.c_str(), 0755);
+         mkdir((dir + "/locked").c_str(), 0555);
+         const auto attempt = [&] {
+             const int status =
+                 Logger::Initialize(Logger::TYPE_FILE, dir + "/locked/launcher.log", "", 50, Logger::SCOPE_LOCK);
+             return status == -1 && Passing("launcher_debug") == ". . . . . " ? 0 : 1;
+         };
+         const int failed = geteuid() == 0 ? unprivileged::RunAsNobody(attempt) : attempt();
+         return failed == 0 ? std::string("-1, nothing passes") : "exit status " + std::to_string(failed);
      },
      "-1, nothing passes"},
     {"LineAtTheLimitIsWrittenThenTheFileRotatesAndTheCountRestarts",
      [](auto& dir) {
-         return ObserveInFreshProcess([&] {
-             const std::string log = dir + "/launcher.log";
-             WriteFile(log, "");
-             if (truncate(log.c_str(), 5242870) != 0 || SizeOf(log) != 5242870)
-                 return std::string("no live file of 5,242,870 bytes to start from");
-             const std::string status = InitializeIn(dir, "");
-             LogFortyCharacterLine("at the limit");
-             const std::string rotated =
-                 "_0 " + std::to_string(SizeOf(log + "_0")) + ", live " + std::to_string(SizeOf(log));
-             LogFortyCharacterLine("next");
-             const std::string next = TimesAsWords(ReadFile(log));
-             // The count is now the 40 bytes of that line: one byte short of
-             // the limit, nothing rotates; at the limit, it does.
-             Logger::RotateIfFileBig(Logger::kRotateSize - 41);
-             const std::string short_of_limit = "_1 " + std::to_string(SizeOf(log + "_1"));
-             Logger::RotateIfFileBig(1);
-             return status + rotated + ", then " + next + short_of_limit + ", then _0 " +
-                    std::to_string(SizeOf(log + "_0"));
-         });
+         const std::string log = dir + "/launcher.log";
+         WriteFile(log, "");
+         if (truncate(log.c_str(), 5242870) != 0 || SizeOf(log) != 5242870)
+             return std::string("no live file of 5,242,870 bytes to start from");
+         const std::string status = InitializeIn(dir, "");
+         LogFortyCharacterLine("at the limit");
+         const std::string rotated =
+             "_0 " + std::to_string(SizeOf(log + "_0")) + ", live " + std::to_string(SizeOf(log));
+         LogFortyCharacterLine("next");
+         const std::string next = TimesAsWords(ReadFile(log));
+         // The count is now the 40 bytes of that line: one byte short of the
+         // limit, nothing rotates; at the limit, it does.
+         Logger::RotateIfFileBig(Logger::kRotateSize - 41);
+         const std::string short_of_limit = "_1 " + std::to_string(SizeOf(log + "_1"));
+         Logger::RotateIfFileBig(1);
+         return status + rotated + ", then " + next + short_of_limit + ", then _0 " +
+                std::to_string(SizeOf(log + "_0"));
      },
      "0: _0 5242910, live 0, then <time> line next          \n_1 -1, then _0 40"},
     {"RotationWithCountFiftyNeverLeavesNumberFortyNine",
      [](auto& dir) {
-         return ObserveInFreshProcess([&] {
-             for (int i = 0; i <= 48; ++i)
-                 WriteFile(dir + "/launcher.log_" + std::to_string(i), std::to_string(i));
-             const std::string log = dir + "/launcher.log";
-             const std::string status = InitializeIn(dir, "");
-             LogFortyCharacterLine("live");
-             const std::string rotated = status + std::to_string(Logger::Rotate());
-             return rotated + ", " + std::to_string(FilesIn(dir)) + " files, _49 " +
-                    Show(SizeOf(log + "_49") >= 0) + ", _48 '" + ReadFile(log + "_48") + "', _1 '" +
-                    ReadFile(log + "_1") + "', live " + std::to_string(SizeOf(log));
-         });
+         for (int i = 0; i <= 48; ++i)
+             WriteFile(dir + "/launcher.log_" + std::to_string(i), std::to_string(i));
+         const std::string log = dir + "/launcher.log";
+         const std::string status = InitializeIn(dir, "");
+         LogFortyCharacterLine("live");
+         const std::string rotated = status + std::to_string(Logger::Rotate());
+         return rotated + ", " + std::to_string(FilesIn(dir)) + " files, _49 " + Show(SizeOf(log + "_49") >= 0) +
+                ", _48 '" + ReadFile(log + "_48") + "', _1 '" + ReadFile(log + "_1") + "', live " +
+                std::to_string(SizeOf(log));
      },
      "0: 0, 50 files, _49 false, _48 '47', _1 '0', live 0"},
     {"RotationWithCountOneKeepsTwoFiles",
      [](auto& dir) {
-         return ObserveInFreshProcess([&] {
-             WriteFile(dir + "/launcher.log_0", "old");
-             const std::string status = InitializeIn(dir, "", 1);
-             LogFortyCharacterLine("live");
-             const std::string rotated = status + std::to_string(Logger::Rotate());
-             return rotated + ", " + std::to_string(FilesIn(dir)) + " files, _0 " +
-                    TimesAsWords(ReadFile(dir + "/launcher.log_0"));
-         });
+         WriteFile(dir + "/launcher.log_0", "old");
+         const std::string status = InitializeIn(dir, "", 1);
+         LogFortyCharacterLine("live");
+         const std::string rotated = status + std::to_string(Logger::Rotate());
+         return rotated + ", " + std::to_string(FilesIn(dir)) + " files, _0 " +
+                TimesAsWords(ReadFile(dir + "/launcher.log_0"));
      },
      "0: 0, 2 files, _0 <time> line live          \n"},
-    {"SystemLogGetsEveryPassingLineAtPriorityThreeDebugIncluded",
-     [](auto& dir) {
-         return ObserveInFreshProcess(conformance::OwnEmptyDev, "needs root for a /dev of our own with a log socket",
-                                      [&] { return SystemLogLines(dir); });
-     },
+    {"SystemLogGetsEveryPassingLineAtPriorityThreeDebugIncluded", [](auto& dir) { return SystemLogLines(dir); },
      "0, <11> a debug line\n, <11> an error line\n, nothing"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Logger, LogConfigCases, testing::ValuesIn(kLoggerRows), conformance::RowName());
+INSTANTIATE_TEST_SUITE_P(Rows, LoggerCases, testing::ValuesIn(kLoggerRows), conformance::RowName());
 
 }  // namespace

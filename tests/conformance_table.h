@@ -70,15 +70,12 @@ inline std::string Show(bool answer)
 // Set in a new process of this program that runs one case again: the file
 // its observation goes to.
 const char kFreshProcessAnswer[] = "VELMORA_FRESH_PROCESS_ANSWER";
-const int kCannotPrepare = 77;
 
 // What body observes in a new process of this program that runs only the
 // current case, so that no earlier case has touched the process-wide state
-// (a singleton, the logger before its first use). prepare runs in the child
-// before it starts the program again; when it returns false the row is
-// skipped with why.
-inline std::string ObserveInFreshProcess(const std::function<bool()>& prepare, const std::string& why,
-                                         const std::function<std::string()>& body)
+// (a singleton, the logger) and the process may change what is its own
+// (its mount namespace).
+inline std::string ObserveInFreshProcess(const std::function<std::string()>& body)
 {
     if (const char* answer = getenv(kFreshProcessAnswer)) {
         const std::string seen = body();
@@ -94,8 +91,6 @@ inline std::string ObserveInFreshProcess(const std::function<bool()>& prepare, c
     close(fd);
     const pid_t child = fork();
     if (child == 0) {
-        if (!prepare())
-            _exit(kCannotPrepare);
         setenv(kFreshProcessAnswer, answer, 1);
         execl("/proc/self/exe", "fresh-process", filter.c_str(), static_cast<char*>(nullptr));
         _exit(127);
@@ -103,21 +98,14 @@ inline std::string ObserveInFreshProcess(const std::function<bool()>& prepare, c
     int status = -1;
     if (child > 0)
         waitpid(child, &status, 0);
-    std::string seen = temp_folder::ReadFile(answer);
+    const std::string seen = temp_folder::ReadFile(answer);
     unlink(answer);
-    if (WIFEXITED(status) && WEXITSTATUS(status) == kCannotPrepare)
-        return Skipped(why);
     return seen.empty() ? "the fresh process gave no answer, status " + std::to_string(status) : seen;
 }
 
-inline std::string ObserveInFreshProcess(const std::function<std::string()>& body)
-{
-    return ObserveInFreshProcess([] { return true; }, "", body);
-}
-
-// For prepare: this process gets a /dev of its own, an empty tmpfs in a
-// private mount namespace, so that a device or socket there is ours to
-// take away or to put. Needs root.
+// This process gets a /dev of its own, an empty tmpfs in a private mount
+// namespace, so that a device or socket there is ours to take away or to
+// put. Needs root.
 inline bool OwnEmptyDev()
 {
     return unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
