@@ -42,12 +42,12 @@ public:
     std::string At(const std::string& name) const { return Path(name); }
     const std::string& Dir() const { return dir_; }
 
-    // Puts what spec names in the case's folder, in that order: "d/" a
+    // Puts what layout names in the case's folder, in that order: "d/" a
     // folder, "f=text" a file, "l->target" a symbolic link; then gives each
     // the time kMadeAt.
-    void Make(const std::string& spec) const
+    void Make(const std::string& layout) const
     {
-        std::istringstream items(spec);
+        std::istringstream items(layout);
         std::vector<std::string> made;
         for (std::string item; items >> item;) {
             const size_t file = item.find('=');
