@@ -45,6 +45,15 @@ inline mode_t ModeOf(const std::string& path)
     return lstat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
 }
 
+// A record with every field set, as a caller's record may be.
+inline _FILE_INFO_tag FilledRecord()
+{
+    _FILE_INFO_tag info;
+    info.path = "/junk/path", info.name = "junk", info.type = 99, info.mtime = 1234, info.size = 5678;
+    info.exists = true, info.uid = 7, info.gid = 8, info.mode = 0777, info.dev = 9;
+    return info;
+}
+
 // Every case logs file-op lines of every level to a file in its folder.
 class FileOpTest : public temp_folder::TempFolderTest {
 protected:

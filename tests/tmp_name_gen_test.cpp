@@ -4,9 +4,7 @@
 
 #include <cstring>
 #include <regex>
-#include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "temp_folder_test.h"
@@ -15,36 +13,6 @@
 namespace {
 
 using Bytes = std::vector<unsigned char>;
-
-// Independent textbook RC4 (key schedule over the key repeated, then the
-// output step with i and j carried along).
-class TextbookRc4 {
-public:
-    TextbookRc4(const unsigned char* key, size_t key_size) {
-        for (int n = 0; n < 256; ++n) s_[n] = static_cast<unsigned char>(n);
-        int j = 0;
-        for (int n = 0; n < 256; ++n) {
-            j = (j + s_[n] + key[n % key_size]) % 256;
-            std::swap(s_[n], s_[j]);
-        }
-    }
-    Bytes Next(int count) {
-        Bytes out;
-        for (int k = 0; k < count; ++k) {
-            i_ = (i_ + 1) % 256;
-            j_ = (j_ + s_[i_]) % 256;
-            std::swap(s_[i_], s_[j_]);
-            out.push_back(s_[(s_[i_] + s_[j_]) % 256]);
-        }
-        return out;
-    }
-    void RestartCounters() { i_ = j_ = 0; }
-
-private:
-    unsigned char s_[256];
-    int i_ = 0;
-    int j_ = 0;
-};
 
 Bytes Draw(unsigned char* state, int count) {
     Bytes out(count);
@@ -78,23 +46,6 @@ TEST(TmpNameGenTest, KeyScheduleAndDrawMatchPublishedRc4Vectors) {
     }
 }
 
-TEST(TmpNameGenTest, EveryDrawRestartsAtTheFirstOutputStep) {
-    unsigned char key[256] = {};
-    unsigned char state[256];
-    TmpNameGen::getInstance()->rc4_init(state, key);
-    TextbookRc4 reference(key, sizeof(key));
-
-    Bytes first = reference.Next(6);
-    EXPECT_EQ(Draw(state, 6), first);
-
-    TextbookRc4 continued = reference;
-    Bytes stream_seven_to_twelve = continued.Next(6);
-    reference.RestartCounters();
-    Bytes second = Draw(state, 6);
-    EXPECT_EQ(second, reference.Next(6));
-    EXPECT_NE(second, stream_seven_to_twelve);
-}
-
 TEST(TmpNameGenTest, EncodingUsesBase64BitOrderOverTheNameAlphabet) {
     const struct {
         Bytes bytes;
@@ -107,31 +58,6 @@ TEST(TmpNameGenTest, EncodingUsesBase64BitOrderOverTheNameAlphabet) {
         {{0x25, 0x92, 0x9b, 0x77, 0xf7, 0xa7}, "9part_uD"},
     };
     for (const auto& c : cases) EXPECT_EQ(EncodeTmpName(c.bytes.data()), c.name);
-}
-
-TEST(TmpNameGenTest, NamesAreEightAlphabetCharactersAndDiffer) {
-    const std::regex shape("[0-9a-zA-Z_-]{8}");
-    std::set<std::string> names;
-    for (int n = 0; n < 1000; ++n) {
-        std::string name = TmpNameGen::getInstance()->getTmpName();
-        ASSERT_TRUE(std::regex_match(name, shape)) << name;
-        names.insert(name);
-    }
-    EXPECT_EQ(names.size(), 1000u);
-}
-
-TEST(TmpNameGenTest, PathJoinsFolderAndName) {
-    const struct {
-        const char* dir;
-        const char* pattern;
-    } cases[] = {
-        {"/tmp", "/tmp/[0-9a-zA-Z_-]{8}"},
-        {"", "/[0-9a-zA-Z_-]{8}"},
-    };
-    for (const auto& c : cases) {
-        std::string path = TmpNameGen::getInstance()->getTmpPath(c.dir);
-        EXPECT_TRUE(std::regex_match(path, std::regex(c.pattern))) << path;
-    }
 }
 
 class TmpNameSeedTest : public temp_folder::TempFolderTest {

@@ -1,0 +1,117 @@
+// Tables of behaviour cases: one row a case, named in words, with what it
+// observes given as text and the text it must give written out. A row that
+// cannot be set up here (no second volume, no root) observes a text that
+// starts with "skipped: " and says why; the case is then skipped.
+#ifndef VELMORA_TESTS_CONFORMANCE_TABLE_H
+#define VELMORA_TESTS_CONFORMANCE_TABLE_H
+
+#include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <functional>
+#include <ostream>
+#include <string>
+
+#include "temp_folder_test.h"
+
+namespace conformance {
+
+template <class Observe>
+struct Row {
+    const char* name;  // letters and digits only: it names the test case
+    Observe observe;
+    std::string expected;
+};
+
+template <class Observe>
+void PrintTo(const Row<Observe>& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+struct RowName {
+    template <class Param>
+    std::string operator()(const testing::TestParamInfo<Param>& info) const
+    {
+        return info.param.name;
+    }
+};
+
+const char kSkipped[] = "skipped: ";
+
+inline std::string Skipped(const std::string& why)
+{
+    return kSkipped + why;
+}
+
+// Compares an observation with the row's text, or skips the case.
+#define EXPECT_ROW(row, seen)                                          \
+    do {                                                               \
+        const std::string observed_ = (seen);                          \
+        if (observed_.rfind(conformance::kSkipped, 0) == 0)            \
+            GTEST_SKIP() << observed_;                                 \
+        EXPECT_EQ((row).expected, observed_) << (row).name;            \
+    } while (0)
+
+inline std::string Show(size_t position)
+{
+    return position == static_cast<size_t>(-1) ? "npos" : std::to_string(position);
+}
+
+inline std::string Show(bool answer)
+{
+    return answer ? "true" : "false";
+}
+
+// Set in a new process of this program that runs one case again: the file
+// its observation goes to.
+const char kFreshProcessAnswer[] = "VELMORA_FRESH_PROCESS_ANSWER";
+
+// What body observes in a new process of this program that runs only the
+// current case, so that no earlier case has touched the process-wide state
+// (a singleton, the logger) and the process may change what is its own
+// (its mount namespace).
+inline std::string ObserveInFreshProcess(const std::function<std::string()>& body)
+{
+    if (const char* answer = getenv(kFreshProcessAnswer)) {
+        const std::string seen = body();
+        temp_folder::WriteFile(answer, seen);
+        return seen;
+    }
+    const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
+    const std::string filter = std::string("--gtest_filter=") + info->test_suite_name() + "." + info->name();
+    char answer[] = "/tmp/velmora_fresh_answer_XXXXXX";
+    const int fd = mkstemp(answer);
+    if (fd < 0)
+        return "no file for the answer";
+    close(fd);
+    const pid_t child = fork();
+    if (child == 0) {
+        setenv(kFreshProcessAnswer, answer, 1);
+        execl("/proc/self/exe", "fresh-process", filter.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = -1;
+    if (child > 0)
+        waitpid(child, &status, 0);
+    const std::string seen = temp_folder::ReadFile(answer);
+    unlink(answer);
+    return seen.empty() ? "the fresh process gave no answer, status " + std::to_string(status) : seen;
+}
+
+// This process gets a /dev of its own, an empty tmpfs in a private mount
+// namespace, so that a device or socket there is ours to take away or to
+// put. Needs root.
+inline bool OwnEmptyDev()
+{
+    return unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+           mount("tmpfs", "/dev", "tmpfs", 0, "size=64k,mode=0755") == 0;
+}
+
+}  // namespace conformance
+
+#endif  // VELMORA_TESTS_CONFORMANCE_TABLE_H
