@@ -157,7 +157,7 @@ bool CheckInputs(const Request &request, PackEntries &entries, VerInfo &version,
 // The package is written first and checked as the launcher will check it,
 // so that every problem is listed at once, in the launcher's words; then
 // the launcher is asked, from inside the bundle, whether it reads it.
-int WriteBundle(const Request &request, const PackEntries &entries, const VerInfo &version, Report &report)
+void WriteBundle(const Request &request, const PackEntries &entries, const VerInfo &version, Report &report)
 {
     Problems &problems = report.problems;
     std::string error;
@@ -181,7 +181,6 @@ int WriteBundle(const Request &request, const PackEntries &entries, const VerInf
         report.package_sha256.clear();
         report.packed_bytes = 0;
     }
-    return report.status;
 }
 
 }  // namespace

@@ -6,12 +6,16 @@
 #include <QProcess>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <string>
 
 #include "file-op.h"
 
 namespace {
 
+// --version reads one INFO file and takes far less than a second, also
+// under a sanitizer; a program still running after this is not answering.
 const int kAnswerSeconds = 10;
 const char kIdentification[] = "velmora-launcher ";
 const size_t kShownChars = 120;
@@ -54,7 +58,7 @@ std::string AskVersion(const std::string &path, std::string &why)
 {
     ScratchHome home;
     if (home.Path().empty()) {
-        why = "cannot be tried: no scratch home folder";
+        why = std::string("cannot be tried without a scratch home folder: ") + strerror(errno);
         return std::string();
     }
     QProcess process;
