@@ -150,6 +150,14 @@ long AnonymousKiB(const std::string& rollup)
     return 0;
 }
 
+void PrintUsage(FILE* to, const char* program, const char* what)
+{
+    fprintf(to,
+            "usage: %s [--rounds N] [--callgrind] [folder]\n%s\n"
+            "Works on a tmpfs of its own (root), or below the given folder.\n",
+            program, what);
+}
+
 }  // namespace
 
 Options ParseOptions(int argc, char** argv, const char* what)
@@ -157,17 +165,17 @@ Options ParseOptions(int argc, char** argv, const char* what)
     Options options;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--callgrind") {
+        if (arg == "--help" || arg == "-h") {
+            PrintUsage(stdout, argv[0], what);
+            exit(0);
+        } else if (arg == "--callgrind") {
             options.callgrind = true;
         } else if (arg == "--rounds" && i + 1 < argc && atoi(argv[i + 1]) > 0) {
             options.rounds = atoi(argv[++i]);
         } else if (arg[0] != '-' && options.folder.empty()) {
             options.folder = arg;
         } else {
-            fprintf(stderr,
-                    "usage: %s [--rounds N] [--callgrind] [folder]\n%s\n"
-                    "Works on a tmpfs of its own (root), or below the given folder.\n",
-                    argv[0], what);
+            PrintUsage(stderr, argv[0], what);
             exit(2);
         }
     }

@@ -18,7 +18,8 @@ struct Options {
     std::string folder;
 };
 
-// Exits with the usage on anything else.
+// --help and -h print the usage and exit with 0; anything else exits
+// with the usage on standard error and 2.
 Options ParseOptions(int argc, char** argv, const char* what);
 
 // A fresh folder to work in: below the given folder, or on a tmpfs mounted

@@ -32,8 +32,9 @@ build_dir=${BUILD_DIR:-build-asan}
 sanitizers=address,undefined
 mkdir -p "$build_dir"
 options_object=$PWD/$build_dir/sanitizer-options.o
-g++ -c -O1 -DVELMORA_LSAN_SUPPRESSIONS="\"$PWD/scripts/sanitize.supp\"" \
-  scripts/sanitizer-options.cpp -o "$options_object.new"
+# The suppressions' lines as one C string: "leak:A\nleak:B\n".
+suppressions=$(sed -e '/^#/d' -e '/^$/d' -e 's/$/\\n/' scripts/sanitize.supp | tr -d '\n')
+g++ -c -O1 -DVELMORA_LSAN_SUPPRESSIONS="\"$suppressions\"" scripts/sanitizer-options.cpp -o "$options_object.new"
 # CMake does not know the programs depend on it: changed options relink them all.
 if ! cmp -s "$options_object.new" "$options_object"; then
   mv "$options_object.new" "$options_object"

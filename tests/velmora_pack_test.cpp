@@ -6,13 +6,18 @@
 #include "test_archive_writer.h"
 #include "tree_snapshot.h"
 
+#include <archive.h>
+#include <archive_entry.h>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <clocale>
 #include <cstdlib>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -75,7 +80,7 @@ protected:
         return status;
     }
 
-    int Pack(const std::vector<std::string> &args) { return Run(VELMORA_BIN_DIR "/velmora-pack", args); }
+    int Pack(const std::vector<std::string> &args) { return Run(VELMORA_BIN_DIR "/velmora-pack", args, env_); }
 
     std::vector<std::string> BundleArgs() const
     {
@@ -103,8 +108,47 @@ protected:
         WriteFile(bundle_ + "/Contents/Resources/INFO", kInfo);
     }
 
+    // A stand-in for the launcher at path.
+    void FakeLauncher(const std::string &path, const std::string &script)
+    {
+        WriteFile(path, "#!/bin/sh\n" + script + "\n");
+        ASSERT_EQ(chmod(path.c_str(), 0755), 0);
+    }
+
     std::string client_, bundle_, out_, err_;
+    std::vector<std::string> env_;  // for velmora-pack, beyond PATH and HOME
 };
+
+// The names of a package's entries in their order, and the times they carry.
+void ReadEntries(const std::string &package, std::vector<std::string> &names, std::set<time_t> &times)
+{
+    // The names are UTF-8; the reader gives them in the locale's encoding.
+    const std::string locale = setlocale(LC_CTYPE, nullptr);
+    ASSERT_NE(setlocale(LC_CTYPE, "C.UTF-8"), nullptr);
+    archive *reader = archive_read_new();
+    archive_read_support_format_zip(reader);
+    archive_entry *header = nullptr;
+    if (archive_read_open_filename(reader, package.c_str(), 10240) == ARCHIVE_OK) {
+        while (archive_read_next_header(reader, &header) == ARCHIVE_OK) {
+            names.push_back(archive_entry_pathname(header));
+            times.insert(archive_entry_mtime(header));
+        }
+    }
+    archive_read_free(reader);
+    setlocale(LC_CTYPE, locale.c_str());
+}
+
+// The names whose entries differ between two trees, one per line; the
+// entries themselves, a launcher among them, are too big to show.
+std::string Differences(const tree_snapshot::Tree &a, const tree_snapshot::Tree &b)
+{
+    std::string names;
+    for (const auto &entry : a) {
+        if (b.count(entry.first) == 0 || b.at(entry.first) != entry.second)
+            names += entry.first + "\n";
+    }
+    return a.size() == b.size() ? names : names + "(and entries only in the second)\n";
+}
 
 std::vector<TestEntry> GoodEntries(const std::string &root = "Contents/")
 {
@@ -142,10 +186,22 @@ TEST_F(VelmoraPackTest, BundleRefusesWhatTheLauncherWouldNotInstallOrStart)
     const auto edit = [](std::function<void()> change) {
         return [change](std::vector<std::string> &) { change(); };
     };
+    const auto environment = [this](const std::string &variable) {
+        return [this, variable](std::vector<std::string> &) { env_ = {variable}; };
+    };
     const Row rows[] = {
         {"client folder rooted one level up", set("--client", dir_), 1,
-         {"'VelmoraDrive.app' lies outside Contents/",
+         {"client bundle '" + dir_ + "' has no Contents folder: did you mean " + client_ + "?",
+          "'VelmoraDrive.app' lies outside Contents/",
           "the package holds no client executable 'Contents/MacOS/cloud-drive-ui'"}},
+        {"client folder is the bundle's Contents", set("--client", contents + "/"), 1,
+         {"client bundle '" + contents + "' has no Contents folder: did you mean " + client_ + "?"}},
+        {"INFO beside Resources", edit([=] { rename((contents + "/Resources/INFO").c_str(), (contents + "/INFO").c_str()); }),
+         1, {"'Contents/INFO' looks like the client's INFO, which the launcher reads only at 'Contents/Resources/INFO'"}},
+        {"launcher that is not velmora-launcher", set("--launcher", "/bin/true"), 1,
+         {"the launcher '/bin/true' is not velmora-launcher: --version printed '"}},
+        {"SOURCE_DATE_EPOCH not a time", environment("SOURCE_DATE_EPOCH=yesterday"), 2,
+         {"SOURCE_DATE_EPOCH 'yesterday' is not a whole number of seconds"}},
         {"inner build differs", set("--build", "121"), 1,
          {"the INFO 'Contents/Resources/INFO' states build 120, not the expected build 121"}},
         {"inner major differs", set("--major", "2"), 1, {"the client's INFO says major 1, not 2 (--major)"}},
@@ -187,6 +243,7 @@ TEST_F(VelmoraPackTest, BundleRefusesWhatTheLauncherWouldNotInstallOrStart)
         SCOPED_TRACE(row.what);
         Shell("rm -rf '" + client_ + "' '" + bundle_ + "'");
         MakeClient();
+        env_.clear();
         std::vector<std::string> args = BundleArgs();
         row.setUp(args);
         const auto before = Inputs();
@@ -208,8 +265,30 @@ TEST_F(VelmoraPackTest, VerifyListsEveryProblemOfALauncherBundle)
     const auto edit = [](std::function<void()> change) {
         return [change](std::vector<std::string> &) { change(); };
     };
+    const auto launcher = [this](const std::string &script) {
+        return [this, script](std::vector<std::string> &) {
+            FakeLauncher(bundle_ + "/Contents/MacOS/velmora-launcher", script);
+        };
+    };
     const Row rows[] = {
         {"as made", edit([] {}), 0, {}},
+        {"launcher that is not velmora-launcher", launcher("echo 'cloud-drive-ui 1.0'"), 1,
+         {"the launcher 'Contents/MacOS/velmora-launcher' is not velmora-launcher: --version printed 'cloud-drive-ui 1.0'"}},
+        {"launcher of another bundle", launcher("echo 'velmora-launcher 1.0.121 (overlay 3)'"), 1,
+         {"the launcher 'Contents/MacOS/velmora-launcher' reports version 1.0.121, not the build 120 of its bundle's INFO"}},
+        {"launcher that fails", launcher("echo 'velmora-launcher 1.0.120 (overlay 3)'; exit 3"), 1,
+         {"the launcher 'Contents/MacOS/velmora-launcher' failed on --version"}},
+        {"launcher that never answers", launcher("exec sleep 600"), 1,
+         {"the launcher 'Contents/MacOS/velmora-launcher' did not answer --version within 10 seconds"}},
+        // Whatever the program does, it does in a home folder of its own.
+        {"launcher asked in a scratch home",
+         launcher("[ \"$HOME\" != '" + Path("home") + "' ] && [ \"$XDG_RUNTIME_DIR\" = \"$HOME\" ] && "
+                  "echo 'velmora-launcher 1.0.120 (overlay 3)'"),
+         0, {}},
+        {"INFO beside Resources in the package",
+         package("zip", {DirEntry("Contents/"), FileEntry("Contents/MacOS/cloud-drive-ui", "x", 0755),
+                         FileEntry("Contents/INFO", kInfo)}),
+         1, {"'Contents/INFO' looks like the client's INFO, which the launcher reads only at 'Contents/Resources/INFO'"}},
         {"a tar package without digest", package("tar.gz", GoodEntries()), 0, {}},
         {"not an archive", edit([=] { WriteFile(Package(), "not an archive"); }), 1,
          {"cannot be read as an archive", "the package's SHA-256 digest is "}},
@@ -267,9 +346,11 @@ TEST_F(VelmoraPackTest, VerifyListsEveryProblemOfALauncherBundle)
         row.setUp(unused);
         EXPECT_EQ(Pack({"verify", bundle_}), row.status) << out_ << err_;
         for (const std::string &problem : row.problems)
-            EXPECT_NE(out_.find(problem), std::string::npos) << out_;
+            EXPECT_NE(err_.find(problem), std::string::npos) << err_;
         if (row.status == 0) {
             EXPECT_EQ(out_.rfind(bundle_ + ": the launcher would install build 120 and start it (", 0), 0u) << out_;
+        } else {
+            EXPECT_NE(err_.find("velmora-pack: the launcher would not install '" + bundle_ + "'\n"), std::string::npos);
         }
     }
 }
@@ -282,8 +363,9 @@ TEST_F(VelmoraPackTest, HelpAndUsageErrors)
         const char *printed;  // on standard output for 0, standard error otherwise
     } rows[] = {
         {{"--help"}, 0, "Usage: velmora-pack bundle --client"},
+        {{"--version"}, 0, "velmora-pack 1.1 (libarchive "},
         {{"bundle", "--help"}, 0, "Exit status: 0 written; 1 refused"},
-        {{"verify", "-h"}, 0, "Usage: velmora-pack verify PATH/Name.app"},
+        {{"verify", "-h"}, 0, "Usage: velmora-pack verify [--json] PATH/Name.app"},
         {{}, 2, "velmora-pack: a command is needed"},
         {{"pack"}, 2, "velmora-pack: unknown command 'pack'"},
         {{"verify"}, 2, "one launcher bundle is needed"},
@@ -309,7 +391,7 @@ TEST_F(VelmoraPackTest, BundleIsInstalledByTheLauncherAsTheClientItCameFrom)
     EXPECT_EQ(out_, bundle_ + ": 12 entries, 110 bytes unpacked, " + std::to_string(package.st_size) +
                         " bytes packed, build 120 (version 1.0.120, overlay 3)\n");
     ASSERT_EQ(Pack({"verify", bundle_}), 0) << out_;
-    // Folders made under the umask, as any other: others may run the launcher.
+    // Folders 0755 whatever the umask: others may run the launcher.
     struct stat folder;
     ASSERT_EQ(stat(bundle_.c_str(), &folder), 0);
     EXPECT_EQ(folder.st_mode & 07777, 0755u);
@@ -322,6 +404,73 @@ TEST_F(VelmoraPackTest, BundleIsInstalledByTheLauncherAsTheClientItCameFrom)
     EXPECT_EQ(tree_snapshot::Of(Path("home/.VelmoraDrive/VelmoraDrive.app"), tree_snapshot::kContents),
               tree_snapshot::Of(client_, tree_snapshot::kContents));
     EXPECT_EQ(ReadFile(Path("home/.VelmoraDrive/log/launcher.log")).find("[ERROR]"), std::string::npos);
+}
+
+// Two machines that pack the same folder get the same bundle, byte for
+// byte, whatever their time zone and umask; with SOURCE_DATE_EPOCH also
+// whatever the files' own times. Entries go in name order.
+TEST_F(VelmoraPackTest, TheSameFolderMakesTheSameBundleEverywhere)
+{
+    WriteFile(client_ + "/Contents/Resources/fr.lproj.txt", "after fr.lproj, before what it holds\n");
+    const auto pack = [this](const std::string &name, mode_t mask, const std::vector<std::string> &env) {
+        std::vector<std::string> args = BundleArgs();
+        args.back() = Path(name) + "/";  // --out with a trailing slash names the folder
+        const mode_t old = umask(mask);
+        env_ = env;
+        EXPECT_EQ(Pack(args), 0) << err_;
+        umask(old);
+        return tree_snapshot::Of(Path(name), tree_snapshot::kContents);
+    };
+    const tree_snapshot::Tree utc = pack("utc.app", 022, {"TZ=UTC"});
+    EXPECT_EQ(Differences(pack("tokyo.app", 077, {"TZ=Asia/Tokyo"}), utc), "");
+
+    Shell("find '" + client_ + "' -exec touch -h -d @1500000000 {} +");
+    const tree_snapshot::Tree epoch = pack("epoch.app", 022, {"TZ=UTC", "SOURCE_DATE_EPOCH=1700000000"});
+    Shell("find '" + client_ + "' -exec touch -h -d @1600000000 {} +");
+    EXPECT_EQ(Differences(pack("later.app", 022, {"TZ=Asia/Tokyo", "SOURCE_DATE_EPOCH=1700000000"}), epoch), "");
+
+    std::vector<std::string> names;
+    std::set<time_t> times;
+    ReadEntries(Path("epoch.app/Contents/Resources/package/larkspan.vpk"), names, times);
+    EXPECT_EQ(times, std::set<time_t>{1700000000});
+    const std::vector<std::string> sorted = {
+        "Contents/", "Contents/Frameworks/", "Contents/Frameworks/empty/", "Contents/Library/", "Contents/MacOS/",
+        "Contents/MacOS/cloud-drive-ui", "Contents/Resources/", "Contents/Resources/French.lproj",
+        "Contents/Resources/INFO", "Contents/Resources/fr.lproj.txt", "Contents/Resources/fr.lproj/",
+        "Contents/Resources/fr.lproj/G\303\251n\303\251ral.strings", "Contents/Resources/secret"};
+    EXPECT_EQ(names, sorted);
+}
+
+// --json: one object on standard output with the build, the digest the
+// INFO records and every problem, which also go to standard error.
+TEST_F(VelmoraPackTest, JsonTellsTheBuildTheDigestAndEveryProblem)
+{
+    std::vector<std::string> args = BundleArgs();
+    args.push_back("--json");
+    ASSERT_EQ(Pack(args), 0) << err_;
+    const std::string info = ReadFile(bundle_ + "/Contents/Resources/INFO");
+    const size_t digest = info.find("package_sha256=");
+    ASSERT_NE(digest, std::string::npos);
+    struct stat package;
+    ASSERT_EQ(stat(Package().c_str(), &package), 0);
+    const std::string made = "{\"build\":120,\"bundle\":\"" + bundle_ + "\",\"entries\":12,\"package_sha256\":\"" +
+                             info.substr(digest + 15, 64) + "\",\"packed_bytes\":" + std::to_string(package.st_size) +
+                             ",\"problems\":[],\"status\":0,\"unpacked_bytes\":110}\n";
+    EXPECT_EQ(out_, made);
+    EXPECT_EQ(Pack({"verify", "--json", bundle_}), 0) << err_;
+    EXPECT_EQ(out_, made);
+
+    FakeLauncher(Path("launcher"), "echo hello");
+    args = BundleArgs();
+    args[args.size() - 3] = Path("launcher");
+    args.back() = Path("other.app");
+    args.push_back("--json");
+    EXPECT_EQ(Pack(args), 1);
+    const std::string problem = "the launcher '" + Path("launcher") + "' is not velmora-launcher: --version printed 'hello'";
+    EXPECT_EQ(out_, "{\"build\":120,\"bundle\":\"" + Path("other.app") +
+                        "\",\"entries\":12,\"package_sha256\":null,\"packed_bytes\":0,\"problems\":[\"" + problem +
+                        "\"],\"status\":1,\"unpacked_bytes\":110}\n");
+    EXPECT_EQ(err_, "velmora-pack: " + problem + "\nvelmora-pack: refused, nothing written\n");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "bundle-info.h"
 #include "entry-checks.h"
+#include "launcher-check.h"
 #include "package-reader.h"
 #include "startup-paths.h"
 
@@ -56,6 +57,9 @@ BundleCheck CheckLauncherBundle(const std::string &bundle)
         ReadVersionFile(info, result.version);
         CheckBuild(result.version, "the launcher bundle's INFO", result.problems);
     }
+    if (launcher.empty())
+        CheckLauncherAnswers(bundle + "/" + kLauncherExecutable, kLauncherExecutable, result.version.build_version,
+                             result.problems);
     const std::string package = bundle + "/Contents/Resources/" + kResourcePackage;
     if (access(package.c_str(), F_OK) != 0) {
         result.problems.push_back(std::string("no package at 'Contents/Resources/") + kResourcePackage + "'");

@@ -19,7 +19,7 @@ PackageSurvey CheckPackage(const std::string &package, const ustring &expected_b
 std::string LauncherProblem(const std::string &path, const std::string &shown);
 
 // A launcher bundle as a start of its launcher needs it: the launcher
-// executable, the bundle's INFO with a whole build number, the package
+// executable answering as launcher-check.h asks, the bundle's INFO with a whole build number, the package
 // checked against that build and the digest the INFO records, and its
 // entries as entry-checks.h asks.
 struct BundleCheck {

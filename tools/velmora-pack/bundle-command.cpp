@@ -1,36 +1,43 @@
 #include "bundle-command.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <QByteArray>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 
 #include "bundle-check.h"
 #include "bundle-info.h"
 #include "client-tree.h"
 #include "command-line.h"
 #include "entry-checks.h"
-#include "file-op.h"
 #include "home-folder.h"
+#include "bundle-stage.h"
+#include "launcher-check.h"
 #include "package-writer.h"
+#include "report.h"
 #include "startup-paths.h"
 
 const char kBundleUsage[] =
     "Usage: velmora-pack bundle --client PATH/VelmoraDrive.app --build N [--major M] [--minor m]\n"
     "                           [--overlay K] --launcher PATH/velmora-launcher --out PATH/Name.app\n"
+    "                           [--json]\n"
     "\n"
     "Writes a launcher bundle: Contents/MacOS/velmora-launcher, Contents/Resources/INFO and\n"
     "the package Contents/Resources/package/larkspan.vpk (zip, deflate) holding the client\n"
     "bundle's Contents unchanged. The INFO takes the version from the options; each one\n"
     "left out is taken from the client's own INFO, which must agree with the options given.\n"
     "Refuses, listing every problem, a client the launcher would not install or start.\n"
-    "--out must not exist yet; nothing is left behind on failure.\n"
+    "--out must not exist yet; nothing is left behind on failure. The launcher is run\n"
+    "once, from the new bundle, with --version and a scratch home folder.\n"
+    "\n"
+    "The same client folder gives the same package on every machine: entries in name\n"
+    "order, times in UTC, and with SOURCE_DATE_EPOCH set, that time for every entry.\n"
+    "\n"
+    "Problems go to standard error. --json prints one JSON object on standard output:\n"
+    "bundle, status, build, package_sha256 (null unless written), entries,\n"
+    "unpacked_bytes, packed_bytes and problems (a list).\n"
     "\n"
     "Exit status: 0 written; 1 refused (problems listed); 2 usage; 3 could not write.\n";
 
@@ -51,7 +58,17 @@ const VersionOption kVersionOptions[] = {
 struct Request {
     std::string client, launcher, out;
     VerInfo version;  // from the options; empty where left out
+    int64_t time = kOwnTimes;
+    bool json = false;
 };
+
+// "A.app/" names A.app; the stage beside it is "A.app.partial-...".
+std::string WithoutTrailingSlashes(std::string path)
+{
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    return path;
+}
 
 int Usage(const std::string &error)
 {
@@ -66,9 +83,10 @@ bool ParseRequest(const std::vector<std::string> &args, Request &request, std::s
                           line, error))
         return false;
     help = line.help;
-    request.client = ValueOf(line, "--client");
+    request.json = line.json;
+    request.client = WithoutTrailingSlashes(ValueOf(line, "--client"));
     request.launcher = ValueOf(line, "--launcher");
-    request.out = ValueOf(line, "--out");
+    request.out = WithoutTrailingSlashes(ValueOf(line, "--out"));
     for (const VersionOption &row : kVersionOptions)
         request.version.*row.field = ValueOf(line, row.option);
     if (!line.operands.empty())
@@ -82,7 +100,7 @@ bool ParseRequest(const std::vector<std::string> &args, Request &request, std::s
         if (error.empty() && value.find_first_not_of("0123456789") != std::string::npos)
             error = std::string(row.option) + " '" + value + "' is not a number";
     }
-    return error.empty();
+    return error.empty() && ReadSourceDateEpoch(request.time, error);
 }
 
 // The client's own INFO must carry the version the launcher bundle will:
@@ -113,67 +131,56 @@ void CheckOut(const std::string &out, Problems &problems)
         problems.push_back("'" + out + "' exists; velmora-pack writes a new bundle only");
 }
 
-// The bundle is written into a folder beside --out and renamed into place
-// at the end, so a failure leaves nothing that looks like a bundle.
-class Stage {
-public:
-    explicit Stage(const std::string &out) : out_(out), path_(out + ".partial-" + std::to_string(getpid())) {}
-    ~Stage()
-    {
-        if (!committed_)
-            FSRemove(path_);
-    }
-
-    // mkdir, not mkdtemp: the bundle's folder gets the modes of every
-    // other folder under the umask, as the user expects.
-    int Create(std::string &error)
-    {
-        if (mkdir(path_.c_str(), 0777) != 0 || FSMKDir(FSParentPath(Package()), true) != 0 ||
-            FSMKDir(FSParentPath(Launcher()), true) != 0) {
-            error = "cannot create '" + path_ + "': " + strerror(errno);
-            return -1;
-        }
-        return 0;
-    }
-
-    std::string Package() const { return path_ + "/Contents/Resources/" + kResourcePackage; }
-    std::string Launcher() const { return path_ + "/Contents/MacOS/velmora-launcher"; }
-    std::string Info() const { return path_ + "/" + kBundleInfo; }
-
-    // The launcher and the INFO beside the package, then the rename.
-    int Commit(const std::string &launcher, const VerInfo &version, std::string &error)
-    {
-        const std::string digest = FileSha256(Package());
-        if (FSCopy(launcher, Launcher(), false) != 0 || chmod(Launcher().c_str(), 0755) != 0)
-            error = "cannot copy the launcher to '" + Launcher() + "'";
-        else if (digest.empty() || WriteInfo(Info(), version, digest) != 0)
-            error = "cannot write '" + Info() + "'";
-        else if (rename(path_.c_str(), out_.c_str()) != 0)
-            error = "cannot rename '" + path_ + "' to '" + out_ + "': " + strerror(errno);
-        committed_ = error.empty();
-        return committed_ ? 0 : -1;
-    }
-
-private:
-    const std::string out_;
-    const std::string path_;
-    bool committed_ = false;
-};
-
-int Report(const Problems &problems, const std::string &error)
+// The client folder and the launcher, as far as they can be judged before
+// anything is written. False when the client cannot be read at all.
+bool CheckInputs(const Request &request, PackEntries &entries, VerInfo &version, Problems &problems)
 {
-    for (const std::string &problem : problems)
-        fprintf(stderr, "velmora-pack: %s\n", problem.c_str());
-    if (!error.empty())
-        fprintf(stderr, "velmora-pack: %s\n", error.c_str());
-    fprintf(stderr, "velmora-pack: %s, nothing written\n", error.empty() ? "refused" : "failed");
-    return error.empty() ? kExitRefused : kExitFailed;
+    const bool readable = ReadClientTree(request.client, entries, problems);
+    version = MergeVersions(request, problems);
+    const std::string launcher = LauncherProblem(request.launcher, request.launcher);
+    if (!launcher.empty())
+        problems.push_back(launcher);
+    CheckOut(request.out, problems);
+    if (!readable)
+        return false;
+    CheckEntries(entries, problems);
+    // A name that is not UTF-8 cannot be stored as the launcher reads
+    // names; it is reported above and left out of the trial package.
+    entries.erase(std::remove_if(entries.begin(), entries.end(),
+                                 [](const PackEntry &entry) {
+                                     return !SurvivesPathRoundTrip(QByteArray::fromStdString(entry.name));
+                                 }),
+                  entries.end());
+    return true;
 }
 
-long long FileSize(const std::string &path)
+// The package is written first and checked as the launcher will check it,
+// so that every problem is listed at once, in the launcher's words; then
+// the launcher is asked, from inside the bundle, whether it reads it.
+void WriteBundle(const Request &request, const PackEntries &entries, const VerInfo &version, Report &report)
 {
-    struct stat st;
-    return stat(path.c_str(), &st) == 0 ? static_cast<long long>(st.st_size) : 0;
+    Problems &problems = report.problems;
+    std::string error;
+    Stage stage(request.out);
+    if (stage.Create(error) == 0 && WritePackage(stage.Package(), entries, request.time, error) == 0) {
+        const PackageSurvey survey = CheckPackage(stage.Package(), version.build_version, "", problems);
+        report.entries = survey.entries;
+        report.unpacked_bytes = survey.unpacked_bytes;
+        if (problems.empty()) {
+            DescribePackageFile(stage.Package(), report);
+            if (stage.Assemble(request.launcher, version, report.package_sha256, error) == 0)
+                CheckLauncherAnswers(stage.Launcher(), request.launcher, version.build_version, problems);
+        }
+        if (problems.empty() && error.empty())
+            stage.Commit(error);
+    }
+    if (!error.empty())
+        problems.push_back(error);
+    report.status = !error.empty() ? kExitFailed : problems.empty() ? kExitOk : kExitRefused;
+    if (report.status != kExitOk) {
+        report.package_sha256.clear();
+        report.packed_bytes = 0;
+    }
 }
 
 }  // namespace
@@ -191,36 +198,20 @@ int RunBundle(const std::vector<std::string> &args)
     if (!parsed)
         return Usage(error);
 
-    Problems problems;
+    Report report;
+    report.bundle = request.out;
     PackEntries entries;
-    const bool readable = ReadClientTree(request.client, entries, problems);
-    const VerInfo version = MergeVersions(request, problems);
-    const std::string launcher = LauncherProblem(request.launcher, request.launcher);
-    if (!launcher.empty())
-        problems.push_back(launcher);
-    CheckOut(request.out, problems);
-    if (!readable)
-        return Report(problems, error);
-    CheckEntries(entries, problems);
-    // A name that is not UTF-8 cannot be stored as the launcher reads
-    // names; it is reported above and left out of the trial package.
-    entries.erase(std::remove_if(entries.begin(), entries.end(),
-                                 [](const PackEntry &entry) {
-                                     return !SurvivesPathRoundTrip(QByteArray::fromStdString(entry.name));
-                                 }),
-                  entries.end());
-    // The package is written first and checked as the launcher will check
-    // it, so that every problem is listed at once, in the launcher's words.
-    Stage stage(request.out);
-    if (stage.Create(error) != 0 || WritePackage(stage.Package(), entries, error) != 0)
-        return Report(problems, error);
-    const PackageSurvey survey = CheckPackage(stage.Package(), version.build_version, "", problems);
-    if (!problems.empty() || stage.Commit(request.launcher, version, error) != 0)
-        return Report(problems, error);
-    printf("%s: %d entries, %lld bytes unpacked, %lld bytes packed, build %s (version %s.%s.%s, overlay %s)\n",
-           request.out.c_str(), survey.entries, survey.unpacked_bytes,
-           FileSize(request.out + "/Contents/Resources/" + kResourcePackage), version.build_version.c_str(),
-           version.major_version.c_str(), version.minor_version.c_str(), version.build_version.c_str(),
-           version.icon_overlay_version.c_str());
-    return kExitOk;
+    VerInfo version;
+    if (CheckInputs(request, entries, version, report.problems))
+        WriteBundle(request, entries, version, report);
+    else
+        report.status = kExitRefused;
+    report.build = version.build_version;
+    const std::string done = request.out + ": " + std::to_string(report.entries) + " entries, " +
+                             std::to_string(report.unpacked_bytes) + " bytes unpacked, " +
+                             std::to_string(report.packed_bytes) + " bytes packed, build " + version.build_version.c_str() +
+                             " (version " + version.major_version.c_str() + "." + version.minor_version.c_str() + "." +
+                             version.build_version.c_str() + ", overlay " + version.icon_overlay_version.c_str() + ")";
+    return Tell(report, request.json, done,
+                report.status == kExitFailed ? "failed, nothing written" : "refused, nothing written");
 }

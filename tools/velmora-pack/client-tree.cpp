@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 
 #include "file-op.h"
@@ -89,14 +91,44 @@ void Walk(const std::string &folder, const std::string &prefix, PackEntries &ent
     }
 }
 
+bool IsFolder(const std::string &path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// The bundle a folder without Contents most likely stands for: the one it
+// lies in (it is Contents, or inside it), or the first one it holds.
+// Empty when there is none.
+std::string MeantBundle(const std::string &folder)
+{
+    char *real = realpath(folder.c_str(), nullptr);
+    const std::string path = real != nullptr ? std::string(real) + "/" : std::string();
+    free(real);
+    const size_t contents = path.rfind("/Contents/");
+    if (contents != std::string::npos && contents > 0)
+        return path.substr(0, contents);
+    std::vector<std::string> names;
+    ListFolder(folder, names);
+    for (const std::string &name : names) {
+        if (IsFolder(folder + "/" + name + "/Contents"))
+            return folder + "/" + name;
+    }
+    return std::string();
+}
+
 }  // namespace
 
 bool ReadClientTree(const std::string &bundle, PackEntries &entries, Problems &problems)
 {
-    struct stat st;
-    if (stat(bundle.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+    if (!IsFolder(bundle)) {
         problems.push_back("client bundle '" + bundle + "' is not a folder");
         return false;
+    }
+    if (!IsFolder(bundle + "/Contents")) {
+        const std::string meant = MeantBundle(bundle);
+        if (!meant.empty())
+            problems.push_back("client bundle '" + bundle + "' has no Contents folder: did you mean " + meant + "?");
     }
     Walk(bundle, "", entries, problems);
     return true;

@@ -11,6 +11,10 @@ bool ParseCommandLine(const std::vector<std::string> &args, const std::vector<st
             line.help = true;
             continue;
         }
+        if (arg == "--json") {
+            line.json = true;
+            continue;
+        }
         if (arg.size() < 2 || arg[0] != '-') {
             line.operands.push_back(arg);
             continue;

@@ -15,10 +15,11 @@ struct CommandLine {
     std::map<std::string, std::string> values;  // "--build" -> "120"
     std::vector<std::string> operands;
     bool help = false;
+    bool json = false;
 };
 
-// Reads "--name VALUE" and "--name=VALUE" for the names given, "--help" and
-// "-h", and operands. False, with the reason in error, for anything else.
+// Reads "--name VALUE" and "--name=VALUE" for the names given, "--help",
+// "-h", "--json" and operands. False, with the reason in error, for anything else.
 bool ParseCommandLine(const std::vector<std::string> &args, const std::vector<std::string> &names,
                       CommandLine &line, std::string &error);
 

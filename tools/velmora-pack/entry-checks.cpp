@@ -4,6 +4,7 @@
 
 #include "extract-path-guard.h"
 #include "home-folder.h"
+#include "startup-paths.h"
 
 namespace {
 
@@ -63,6 +64,27 @@ std::string LinkProblem(const PackEntry &entry)
     return std::string();
 }
 
+std::string BaseName(const std::string &name)
+{
+    const std::vector<std::string> parts = Components(name);
+    return parts.empty() ? std::string() : parts.back();
+}
+
+// An INFO elsewhere than where the launcher reads it is named, with the
+// place it must go: without it the launcher installs at every start.
+void CheckInfoPlace(const PackEntries &entries, Problems &problems)
+{
+    for (const PackEntry &entry : entries) {
+        if (entry.kind == PackEntry::File && CleanEntryName(entry.name.c_str()) == kBundleInfo)
+            return;
+    }
+    for (const PackEntry &entry : entries) {
+        if (entry.kind == PackEntry::File && BaseName(entry.name) == "INFO")
+            problems.push_back("'" + entry.name + "' looks like the client's INFO, which the launcher reads only at '" +
+                               kBundleInfo + "'");
+    }
+}
+
 }  // namespace
 
 void CheckEntries(const PackEntries &entries, Problems &problems)
@@ -75,4 +97,5 @@ void CheckEntries(const PackEntries &entries, Problems &problems)
         if (!problem.empty())
             problems.push_back(problem);
     }
+    CheckInfoPlace(entries, problems);
 }

@@ -7,7 +7,8 @@
 // below "Contents/" (the package holds the bundle's Contents folder; an
 // extra level puts the client where the launcher never looks), has a name
 // the path registry and the file layer can hold (UTF-8), and a symbolic
-// link leads to a place inside the bundle. Appends one line per problem.
+// link leads to a place inside the bundle; an INFO found anywhere but at
+// Contents/Resources/INFO is named. Appends one line per problem.
 void CheckEntries(const PackEntries &entries, Problems &problems);
 
 #endif  // VELMORA_PACK_ENTRY_CHECKS_H

@@ -4,13 +4,19 @@
 
 #include "bundle-check.h"
 #include "command-line.h"
+#include "report.h"
+#include "startup-paths.h"
 
 const char kVerifyUsage[] =
-    "Usage: velmora-pack verify PATH/Name.app\n"
+    "Usage: velmora-pack verify [--json] PATH/Name.app\n"
     "\n"
     "Checks a launcher bundle as the launcher does before installing it (its own\n"
     "pre-flight of the package), and what the launcher needs to start the client\n"
-    "afterwards. Lists every problem, one line each.\n"
+    "afterwards; runs its launcher with --version and a scratch home folder, which\n"
+    "must name the build of the bundle's INFO. Lists every problem on standard\n"
+    "error, one line each. --json prints one JSON object on standard output: bundle,\n"
+    "status, build, package_sha256, entries, unpacked_bytes, packed_bytes and\n"
+    "problems (a list).\n"
     "\n"
     "Exit status: 0 the launcher would install and start it; 1 it would not (problems\n"
     "listed); 2 usage.\n";
@@ -32,11 +38,20 @@ int RunVerify(const std::vector<std::string> &args)
     }
     const std::string bundle = line.operands[0];
     const BundleCheck check = CheckLauncherBundle(bundle);
-    for (const std::string &problem : check.problems)
-        printf("%s\n", problem.c_str());
-    if (!check.problems.empty())
-        return kExitRefused;
-    printf("%s: the launcher would install build %s and start it (%d entries, %lld bytes unpacked)\n",
-           bundle.c_str(), check.version.build_version.c_str(), check.survey.entries, check.survey.unpacked_bytes);
-    return kExitOk;
+    Report report;
+    report.bundle = bundle;
+    report.status = check.problems.empty() ? kExitOk : kExitRefused;
+    report.build = check.version.build_version;
+    report.package_sha256 = check.survey.sha256;
+    report.entries = check.survey.entries;
+    report.unpacked_bytes = check.survey.unpacked_bytes;
+    report.problems = check.problems;
+    // Only a script asks for the digest of a package whose INFO records none.
+    if (line.json)
+        DescribePackageFile(bundle + "/Contents/Resources/" + kResourcePackage, report);
+    return Tell(report, line.json,
+                bundle + ": the launcher would install build " + check.version.build_version.c_str() + " and start it (" +
+                    std::to_string(check.survey.entries) + " entries, " + std::to_string(check.survey.unpacked_bytes) +
+                    " bytes unpacked)",
+                "the launcher would not install '" + bundle + "'");
 }

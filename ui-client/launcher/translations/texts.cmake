@@ -19,7 +19,8 @@ foreach(code IN LISTS TEXTS_LANGUAGES)
   endif()
 endforeach()
 
-qt5_add_translation(TEXTS_QM_FILES ${TEXTS_TS_FILES})
+# -silent: the counts of unfinished texts would read like broken translations.
+qt5_add_translation(TEXTS_QM_FILES ${TEXTS_TS_FILES} OPTIONS -silent)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/texts.qrc.in ${CMAKE_CURRENT_BINARY_DIR}/texts.qrc @ONLY)
 qt5_add_resources(TEXTS_RCC_SOURCES ${CMAKE_CURRENT_BINARY_DIR}/texts.qrc OPTIONS --format-version 2)
 
