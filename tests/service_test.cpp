@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <random>
 #include <set>
@@ -247,6 +248,94 @@ INSTANTIATE_TEST_SUITE_P(
                                                    SpecialEntry("Contents/Resources/pipe", TestEntry::Fifo)}));
                 },
                 "entry 'Contents/Resources/pipe' is a named pipe; "}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The package changes on disk once it has been checked, as a launcher
+// bundle copied over the running one changes it: the extraction reads the
+// package that was checked through its descriptor, or fails and rolls back.
+class ChangingPackageService : public MacService {
+public:
+    explicit ChangingPackageService(std::function<void()> change) : change(std::move(change)) {}
+    int ExtractPackage() override
+    {
+        change();
+        return MacService::ExtractPackage();
+    }
+
+    std::function<void()> change;
+};
+
+struct Change {
+    const char* name;
+    bool digest;                   // the launcher's INFO records the package's digest
+    std::function<void(const std::string& package, const std::string& other)> change;
+    int result;
+    const char* client;            // the client in place afterwards
+};
+
+void PrintTo(const Change& row, std::ostream* out) { *out << row.name; }
+
+class ChangedPackageTest : public ServiceTest, public ::testing::WithParamInterface<Change> {};
+
+TEST_P(ChangedPackageTest, InstallsWhatWasCheckedOrRollsBack)
+{
+    const Change& row = GetParam();
+    // Over a chunk of the digest, so that a change can lie past the first.
+    const std::string filler(300 << 10, 'f');
+    ASSERT_EQ(0, WriteTestArchive(package, "tar",
+                                  {FileEntry("Contents/Resources/INFO", Info("121")),
+                                   FileEntry("Contents/Resources/filler", filler),
+                                   FileEntry("Contents/MacOS/cloud-drive-ui", "new client 121", 0755)}));
+    const std::string other = root + "/other.vpk";
+    ASSERT_EQ(0, WriteTestArchive(other, "tar",
+                                  {FileEntry("Contents/Resources/INFO", Info("121")),
+                                   FileEntry("Contents/Resources/filler", filler),
+                                   FileEntry("Contents/MacOS/cloud-drive-ui", "rogue client 999", 0755)}));
+    WriteFile(launcher_info, Info("121") + (row.digest ? "package_sha256=" + Sha256Of(package) + "\n" : ""));
+    InstallClient("120");
+    ChangingPackageService service([&] { row.change(package, other); });
+    EXPECT_EQ(RunRoad(service), row.result) << LogText();
+    EXPECT_EQ(ReadFile(ui), row.client);
+    EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"VelmoraDrive.app", "log"}));
+    if (row.result != 0) {
+        EXPECT_EQ(LogCount("the package changed after it was checked"), 1) << LogText();
+        EXPECT_EQ(LogCount("Failed to extract package, rollback to old installation"), 1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, ChangedPackageTest,
+    ::testing::Values(
+        Change{"replaced_by_rename", true,
+               [](const std::string& package, const std::string& other) {
+                   ASSERT_EQ(0, rename(other.c_str(), package.c_str()));
+               },
+               0, "new client 121"},
+        Change{"replaced_by_rename_without_digest", false,
+               [](const std::string& package, const std::string& other) {
+                   ASSERT_EQ(0, rename(other.c_str(), package.c_str()));
+               },
+               0, "new client 121"},
+        Change{"rewritten_in_place", true,
+               [](const std::string& package, const std::string& other) {
+                   ServiceFixture::WriteFile(package, ServiceFixture::ReadFile(other));
+               },
+               -1, "old client 120"},
+        // The client's bytes lie past the first chunk; the headers before
+        // them are unchanged.
+        Change{"client_rewritten_in_place", true,
+               [](const std::string& package, const std::string& other) {
+                   const std::string bytes = ServiceFixture::ReadFile(other);
+                   std::fstream file(package, std::ios::in | std::ios::out | std::ios::binary);
+                   file.seekp(300 << 10);
+                   file.write(bytes.data() + (300 << 10), bytes.size() - (300 << 10));
+               },
+               -1, "old client 120"},
+        Change{"truncated", true,
+               [](const std::string& package, const std::string&) {
+                   std::filesystem::resize_file(package, 280 << 10);
+               },
+               -1, "old client 120"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // For a zip, the format packages are made in, the pre-flight reads the

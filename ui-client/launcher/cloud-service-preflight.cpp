@@ -7,6 +7,7 @@
 #include "log.h"
 #include "package-preflight.h"
 #include "package-room.h"
+#include "package-source.h"
 #include "service-registry.h"
 
 namespace {
@@ -40,9 +41,11 @@ int Service::PreflightPackage()
     check.expected_sha256 =
         ReadVersionKey(RegistryPath("root_resource_path") + "/INFO", kPackageSha256Key).c_str();
     check.space_folder = user_app_path;
-    const PackageSurvey survey = SurveyPackage(check);
+    package_source = std::make_unique<PackageSource>();
+    const PackageSurvey survey = SurveyPackage(check, *package_source);
     if (!survey.problems.empty()) {
         package_entries = 0;
+        package_source.reset();
         const std::string more = survey.problems.size() > 1
                                      ? " (and " + std::to_string(survey.problems.size() - 1) + " more)"
                                      : "";
@@ -53,6 +56,8 @@ int Service::PreflightPackage()
         return -1;
     }
     package_entries = survey.entries;
+    // What the extraction reads must hash as it did for the digest.
+    package_source->VerifyReads();
     VLOG(6, kComponent, __LINE__,
          "(%5d:%5d) [INFO] cloud-service(%d): package '%s' checked: %d entries, %s unpacked\n",
          check.archive_path.c_str(), survey.entries, SizeFigure(survey.unpacked_bytes).c_str());

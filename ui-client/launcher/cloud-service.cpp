@@ -5,6 +5,7 @@
 
 #include "file-op.h"
 #include "log.h"
+#include "package-source.h"
 #include "service-registry.h"
 
 namespace {

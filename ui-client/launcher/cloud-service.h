@@ -3,8 +3,12 @@
 
 #include <QString>
 
+#include <memory>
+
 #include "ustring.h"
 #include "version-file.h"
+
+class PackageSource;
 
 // Paths inside the launcher bundle and the user's home folder. Nothing on
 // the upgrade road reads it: every step asks the path registry instead.
@@ -81,6 +85,9 @@ protected:
     // Entries the pre-flight counted, so that the extraction does not read
     // the package once more to count them; 0 when it did not run.
     int package_entries = 0;
+    // The package the pre-flight opened and checked, which the extraction
+    // reads in turn; null when it did not run or could not open it.
+    std::unique_ptr<PackageSource> package_source;
     bool client_started = false;
 };
 

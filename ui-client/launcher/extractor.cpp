@@ -12,6 +12,7 @@
 #include "extract-path-guard.h"
 #include "log.h"
 #include "notify-adapter.h"
+#include "package-source.h"
 #include "strtable.h"
 
 namespace {
@@ -45,9 +46,17 @@ const char* ErrorText(archive* a)
     return text ? text : "(null)";
 }
 
+// The package opened by name, or attached through the checked source.
+int OpenPackage(archive* reader, const ustring& archive_path, PackageSource* source)
+{
+    if (source)
+        return source->Attach(reader);
+    return archive_read_open_filename(reader, archive_path.c_str(), kBlockSize);
+}
+
 // Opens the archive for one scan (counting or listing); null after a logged
 // failure.
-archive* OpenForScan(const ustring& dest_dir, const ustring& archive_path)
+archive* OpenForScan(const ustring& dest_dir, const ustring& archive_path, PackageSource* source)
 {
     if (dest_dir.empty() || archive_path.empty()) {
         VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
@@ -62,7 +71,7 @@ archive* OpenForScan(const ustring& dest_dir, const ustring& archive_path)
     }
     archive_read_support_filter_all(reader);
     archive_read_support_format_all(reader);
-    if (archive_read_open_filename(reader, archive_path.c_str(), kBlockSize) != ARCHIVE_OK) {
+    if (OpenPackage(reader, archive_path, source) != ARCHIVE_OK) {
         VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
              "(%5d:%5d) [ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n",
              ErrorText(reader));
@@ -72,7 +81,7 @@ archive* OpenForScan(const ustring& dest_dir, const ustring& archive_path)
     return reader;
 }
 
-int OpenForExtract(Handles& h, const ustring& archive_path)
+int OpenForExtract(Handles& h, const ustring& archive_path, PackageSource* source)
 {
     h.reader = archive_read_new();
     if (h.reader)
@@ -90,7 +99,7 @@ int OpenForExtract(Handles& h, const ustring& archive_path)
     archive_read_support_compression_all(h.reader);
 #pragma GCC diagnostic pop
     archive_read_support_format_all(h.reader);
-    if (archive_read_open_filename(h.reader, archive_path.c_str(), kBlockSize) != ARCHIVE_OK) {
+    if (OpenPackage(h.reader, archive_path, source) != ARCHIVE_OK) {
         VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
              "(%5d:%5d) [ERROR] extractor(%d): Failed to read file '%s' ('%s')\n",
              archive_path.c_str(), ErrorText(h.reader));
@@ -221,10 +230,11 @@ int RefuseShortPackage(int extracted, int total)
     return -1;
 }
 
-int ExtractAll(const ustring& archive_path, const ustring& dest_dir, int total)
+int ExtractAll(const Extractor& x, int total)
 {
+    const ustring& dest_dir = x.dest_dir;
     Handles h;
-    if (OpenForExtract(h, archive_path) != 0)
+    if (OpenForExtract(h, x.archive_path, x.source) != 0)
         return -1;
     CheckedFolder checked;
     for (int n = 1;; ++n) {
@@ -278,7 +288,7 @@ int Extractor::Extract(int total)
                  total);
             return -1;
         }
-        return ExtractAll(archive_path, dest_dir, total);
+        return ExtractAll(*this, total);
     } catch (const std::bad_alloc&) {
         VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
              "(%5d:%5d) [ERROR] extractor(%d): Out of memory\n");
@@ -288,7 +298,7 @@ int Extractor::Extract(int total)
 
 int Extractor::Count()
 {
-    archive* reader = OpenForScan(dest_dir, archive_path);
+    archive* reader = OpenForScan(dest_dir, archive_path, source);
     if (!reader)
         return -1;
     int count = 0;
@@ -303,7 +313,7 @@ int Extractor::Count()
 
 int Extractor::List()
 {
-    archive* reader = OpenForScan(dest_dir, archive_path);
+    archive* reader = OpenForScan(dest_dir, archive_path, source);
     if (!reader)
         return -1;
     archive_entry* entry = nullptr;

@@ -234,9 +234,14 @@ int ReadPackage(PackageSource& source, Pass& p)
 
 PackageSurvey SurveyPackage(const PackageCheck& check)
 {
+    PackageSource source;
+    return SurveyPackage(check, source);
+}
+
+PackageSurvey SurveyPackage(const PackageCheck& check, PackageSource& source)
+{
     PackageSurvey survey;
     Pass pass(check, survey);
-    PackageSource source;
     const bool whole_list = ReadPackage(source, pass) == 0;
     if (pass.refused > kListedRefusals)
         survey.problems.push_back(std::to_string(pass.refused - kListedRefusals)

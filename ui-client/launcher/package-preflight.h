@@ -53,4 +53,9 @@ struct PackageSurvey {
 // Checks that need the whole list are skipped when it cannot be read.
 PackageSurvey SurveyPackage(const PackageCheck& check);
 
+class PackageSource;
+// The same through `source`, which the caller keeps: a package that passes
+// is then extracted from the very descriptor that was checked.
+PackageSurvey SurveyPackage(const PackageCheck& check, PackageSource& source);
+
 #endif  // VELMORA_LAUNCHER_PACKAGE_PREFLIGHT_H
