@@ -230,14 +230,17 @@ int RefuseShortPackage(int extracted, int total)
     return -1;
 }
 
-int ExtractAll(const Extractor& x, int total)
+// Where an extraction stopped: the entry's number and its name as stored.
+struct Stop {
+    int entry = 0;
+    std::string name;
+};
+
+int ExtractEntries(Handles& h, const ustring& dest_dir, int total, Stop& stop)
 {
-    const ustring& dest_dir = x.dest_dir;
-    Handles h;
-    if (OpenForExtract(h, x.archive_path, x.source) != 0)
-        return -1;
     CheckedFolder checked;
     for (int n = 1;; ++n) {
+        stop = Stop{n, "(its header)"};
         archive_entry* entry = nullptr;
         const int r = archive_read_next_header(h.reader, &entry);
         if (r == ARCHIVE_EOF)
@@ -248,6 +251,8 @@ int ExtractAll(const Extractor& x, int total)
                  ErrorText(h.reader));
             return -1;
         }
+        const char* name = archive_entry_pathname(entry);
+        stop.name = name ? name : "";
         // The counting pass and the extraction read a damaged archive apart
         // (a streamed zip entry whose stated size is not its real one):
         // an entry past the count is no entry of the package that was checked.
@@ -255,12 +260,33 @@ int ExtractAll(const Extractor& x, int total)
             VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
                  "(%5d:%5d) [ERROR] extractor(%d): Refused entry '%s': 'the package holds more "
                  "entries than the %d counted'\n",
-                 archive_entry_pathname(entry) ? archive_entry_pathname(entry) : "", total);
+                 stop.name.c_str(), total);
             return -1;
+        }
+        // The destination is that folder already: nothing to write.
+        if (IsDestinationFolder(entry)) {
+            Notify_Adapter::GetInstance()->UpdateProgress(total, n);
+            continue;
         }
         if (PlaceEntry(entry, dest_dir, checked) != 0 || ExtractEntry(h, entry, total, n) != 0)
             return -1;
     }
+}
+
+// The step that failed has said why; this line says where, for whoever
+// reads the log without the package at hand.
+int ExtractAll(const Extractor& x, int total)
+{
+    Handles h;
+    if (OpenForExtract(h, x.archive_path, x.source) != 0)
+        return -1;
+    Stop stop;
+    if (ExtractEntries(h, x.dest_dir, total, stop) == 0)
+        return 0;
+    VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
+         "(%5d:%5d) [ERROR] extractor(%d): Failed to extract '%s' at entry %d of %d: '%s'\n",
+         x.archive_path.c_str(), stop.entry, total, stop.name.c_str());
+    return -1;
 }
 
 } // namespace
