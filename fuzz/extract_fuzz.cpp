@@ -13,7 +13,6 @@
 #include "extractor.h"
 #include "fuzz_support.h"
 #include "notify-adapter.h"
-#include "strtable.h"
 
 namespace {
 
@@ -53,12 +52,7 @@ void CheckTree(const std::string& parent, const std::string& dest)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    fuzz::DropPrivileges();
-    fuzz::PrepareExtraction();
-    StrTable::InitStrTable();
-    g_scratch = fuzz::TempFolder("extract-fuzz");
-    // A folder of its own: the log rotates in a long run.
-    fuzz::LogToFile(fuzz::TempFolder("extract-fuzz-log") + "/" + kLogName);
+    g_scratch = fuzz::StartExtracting("extract-fuzz", kLogName);
     QObject::connect(Notify_Adapter::GetInstance(), &Notify_Adapter::sigUpdateProgress,
                      [](int total, int current) { g_progress.emplace_back(total, current); });
     return 0;

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "log.h"
+#include "strtable.h"
 
 namespace fuzz {
 
@@ -115,6 +116,23 @@ inline void RemoveTree(const std::string& path)
 inline void LogToFile(const std::string& name)
 {
     Logger::Initialize(Logger::TYPE_FILE, name, "", 1, Logger::SCOPE_LOCK);
+}
+
+// The start of a target that extracts: no privileges, the extraction's
+// limits, the string table, and its log in a folder of its own (it
+// rotates in a long run), whose path goes to log_path when given. The
+// folder for its inputs.
+inline std::string StartExtracting(const std::string& name, const std::string& log_name,
+                                   std::string* log_path = nullptr)
+{
+    DropPrivileges();
+    PrepareExtraction();
+    StrTable::InitStrTable();
+    const std::string log = TempFolder(name + "-log") + "/" + log_name;
+    LogToFile(log);
+    if (log_path)
+        *log_path = log;
+    return TempFolder(name);
 }
 
 }  // namespace fuzz

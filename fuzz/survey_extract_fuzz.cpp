@@ -21,7 +21,6 @@
 #include "package-preflight.h"
 #include "package-source.h"
 #include "sha256.h"
-#include "strtable.h"
 
 namespace {
 
@@ -121,13 +120,7 @@ void CheckTree(const std::string& dest, const PackageSurvey& survey, const std::
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    fuzz::DropPrivileges();
-    fuzz::PrepareExtraction();
-    StrTable::InitStrTable();
-    g_scratch = fuzz::TempFolder("survey-extract-fuzz");
-    // A folder of its own: the log rotates in a long run.
-    g_log = fuzz::TempFolder("survey-extract-fuzz-log") + "/extract.log";
-    fuzz::LogToFile(g_log);
+    g_scratch = fuzz::StartExtracting("survey-extract-fuzz", "extract.log", &g_log);
     return 0;
 }
 

@@ -2,6 +2,7 @@
 #define VELMORA_LAUNCHER_SHA256_H
 
 #include <cstddef>
+#include <new>
 #include <string>
 
 // SHA-256 through the platform's own library, which uses the CPU's SHA
@@ -19,6 +20,13 @@ public:
 private:
     // The raw digest of the bytes added so far; the platform's part.
     void Digest(unsigned char (&digest)[32]) const;
+    // The platform library's context, which lives in state_.
+    template <typename Context>
+    Context* As()
+    {
+        static_assert(sizeof(Context) <= sizeof state_, "the state buffer holds the library's context");
+        return std::launder(reinterpret_cast<Context*>(state_));
+    }
 
     // Either library's context is a plain structure of at most this size.
     alignas(16) unsigned char state_[128];
