@@ -21,6 +21,17 @@ ustring InsideBundle(const ustring& bundle, const ustring& path)
     return ToUstring(folder.relativeFilePath(QString::fromUtf8(path.c_str())));
 }
 
+// One line for an operator: the builds at stake and the first problem.
+void LogRefusal(const PackageCheck& check, const std::string& installed, const std::vector<std::string>& problems)
+{
+    const std::string more = problems.size() > 1 ? " (and " + std::to_string(problems.size() - 1) + " more)" : "";
+    VLOG(3, kComponent, __LINE__,
+         "(%5d:%5d) [ERROR] cloud-service(%d): package '%s' (build %d; installed build %s) refused "
+         "before anything is stopped or moved: %s%s\n",
+         check.archive_path.c_str(), BuildNumber(check.expected_build), installed.c_str(),
+         problems[0].c_str(), more.c_str());
+}
+
 }  // namespace
 
 ustring Service::PackageArchivePath()
@@ -70,13 +81,9 @@ int Service::PreflightPackage()
     if (problems > 0 && !only_unreadable) {
         package_entries = 0;
         package_source.reset();
-        const std::string more = problems > 1 ? " (and " + std::to_string(problems - 1) + " more)" : "";
-        VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): package '%s' (build %d; installed build %s) refused "
-             "before anything is stopped or moved: %s%s\n",
-             check.archive_path.c_str(), BuildNumber(check.expected_build),
-             complete_client ? std::to_string(BuildNumber(source_version.build_version)).c_str() : "none",
-             survey.problems[0].c_str(), more.c_str());
+        const std::string installed =
+            complete_client ? std::to_string(BuildNumber(source_version.build_version)) : "none";
+        LogRefusal(check, installed, survey.problems);
         return -1;
     }
     for (const std::string& warning : survey.warnings) {
