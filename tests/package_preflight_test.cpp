@@ -195,6 +195,8 @@ TEST(FoldedNameTest, EqualOnlyWhereTheClientsVolumeTakesThemForOne)
         {"\xef\xac\x81le", "FILE", true},                 // ligatures too
         {"a/b", "a/c", false},
         {"INFO", "INFO ", false},
+        {"A\xff", "a\xff", true},                         // not UTF-8: its ASCII letters fold
+        {"\xc3\x89\xff", "\xc3\xa9\xff", false},
     };
     for (const auto& row : rows)
         EXPECT_EQ(row.equal, FoldedName(row.a) == FoldedName(row.b)) << row.a << " " << row.b;

@@ -43,8 +43,9 @@ std::string FoldedUnicode(const std::string& name)
 std::string FoldedName(const std::string& name)
 {
     // Most names are ASCII, which folds to its lower case and has nothing
-    // to decompose.
-    if (std::all_of(name.begin(), name.end(), [](char c) { return (c & 0x80) == 0; })) {
+    // to decompose; a name that is not UTF-8 is compared as its bytes.
+    if (std::all_of(name.begin(), name.end(), [](char c) { return (c & 0x80) == 0; })
+        || !ustring::is_valid(name)) {
         std::string folded = name;
         for (char& c : folded)
             c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
