@@ -3,73 +3,27 @@
 // reports count 1, 2, ... within 1..total (up to total on success).
 // As root the target drops to uid/gid 65534 first: device nodes, owners and
 // every path of the machine are out of reach, as for a user's install.
-#include <dirent.h>
-#include <grp.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <clocale>
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "extractor.h"
-#include "fuzz_support.h"
+#include "extract_support.h"
 #include "notify-adapter.h"
-#include "strtable.h"
 
 namespace {
 
 using fuzz::Fail;
-
-// Huge and sparse entries fail with EFBIG instead of filling the disk.
-const rlim_t kMaxFileSize = 16 << 20;
+using fuzz::Names;
 
 const char kLogName[] = "extract.log";
 const char kArchiveName[] = "input.archive";
 
 std::string g_scratch;  // the input, and one parent folder per input
 std::vector<std::pair<int, int>> g_progress;
-
-void DropPrivileges()
-{
-    if (getuid() != 0)
-        return;
-    if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)
-        Fail("cannot drop to uid 65534");
-}
-
-std::set<std::string> Names(const std::string& folder)
-{
-    std::set<std::string> names;
-    if (DIR* dir = opendir(folder.c_str())) {
-        while (dirent* entry = readdir(dir))
-            names.insert(entry->d_name);
-        closedir(dir);
-    }
-    names.erase(".");
-    names.erase("..");
-    return names;
-}
-
-// Removes what an input left, whatever its modes, never following a link.
-void RemoveTree(const std::string& path)
-{
-    struct stat st;
-    if (lstat(path.c_str(), &st) != 0)
-        return;
-    if (S_ISDIR(st.st_mode)) {
-        chmod(path.c_str(), 0700);
-        for (const std::string& name : Names(path))
-            RemoveTree(path + "/" + name);
-        rmdir(path.c_str());
-    } else {
-        unlink(path.c_str());
-    }
-}
 
 void CheckProgress(int result)
 {
@@ -98,15 +52,7 @@ void CheckTree(const std::string& parent, const std::string& dest)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    DropPrivileges();
-    const rlimit limit{kMaxFileSize, kMaxFileSize};
-    setrlimit(RLIMIT_FSIZE, &limit);
-    signal(SIGXFSZ, SIG_IGN);
-    setlocale(LC_ALL, "C.UTF-8");
-    StrTable::InitStrTable();
-    g_scratch = fuzz::TempFolder("extract-fuzz");
-    // A folder of its own: the log rotates in a long run.
-    fuzz::LogToFile(fuzz::TempFolder("extract-fuzz-log") + "/" + kLogName);
+    g_scratch = fuzz::StartExtracting("extract-fuzz", kLogName);
     QObject::connect(Notify_Adapter::GetInstance(), &Notify_Adapter::sigUpdateProgress,
                      [](int total, int current) { g_progress.emplace_back(total, current); });
     return 0;
@@ -127,6 +73,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int result = extractor.Extract();
     CheckTree(parent, dest);
     CheckProgress(result);
-    RemoveTree(parent);
+    fuzz::RemoveTree(parent);
     return 0;
 }

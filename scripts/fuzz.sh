@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang into build-fuzz/ (or $BUILD_DIR)
 # and runs each for $FUZZ_SECONDS seconds (30 unless set), one at a time,
-# from its seeds in fuzz/seeds/ (the extractor also from ../shared/corpus),
-# each in a folder of its own under build-fuzz/runs/. The extractor drops to
-# uid 65534 and extracts into a temp folder of its own. Exits non-zero when
+# from its seeds in fuzz/seeds/ (the two extracting targets also from
+# ../shared/corpus), each in a folder of its own under build-fuzz/runs/. The
+# extracting targets drop to uid 65534 and extract into temp folders of
+# their own; survey_extract_fuzz checks that what the pre-flight accepts is
+# what the extraction writes. Exits non-zero when
 # any target finds something; the input is kept as runs/<target>/crash-*
 # (or timeout-*, leak-*, oom-*), and the ordinary build replays it:
 # build/bin/<target> <file>.
@@ -19,7 +21,7 @@ seconds=${FUZZ_SECONDS:-30}
 seed=${FUZZ_SEED:-0}  # 0: libFuzzer picks one
 corpus=${VELMORA_CORPUS_DIR:-$root/../shared/corpus}/archives
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(extract_fuzz config_fuzz ustring_fuzz pidfile_fuzz)
+[ ${#targets[@]} -gt 0 ] || targets=(extract_fuzz survey_extract_fuzz config_fuzz ustring_fuzz pidfile_fuzz)
 
 CC=clang CXX=clang++ cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DVELMORA_FUZZ=ON -DVELMORA_BUILD_BENCH=OFF >/dev/null
@@ -37,7 +39,7 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 # Config lines may be longer than the 8191-byte limit.
 options() {
   case $1 in
-    extract_fuzz) echo "-max_len=131072 -timeout=60 -handle_xfsz=0 -malloc_limit_mb=4500" ;;
+    extract_fuzz|survey_extract_fuzz) echo "-max_len=131072 -timeout=60 -handle_xfsz=0 -malloc_limit_mb=4500" ;;
     config_fuzz) echo "-max_len=20000 -timeout=10" ;;
     *) echo "-max_len=4096 -timeout=10" ;;
   esac
@@ -50,10 +52,10 @@ for target in "${targets[@]}"; do
   rm -rf "$work"
   mkdir -p "$work/new" "$work/seeds"
   cp -r fuzz/seeds/"$name"/. "$work/seeds/"
-  if [ "$target" = extract_fuzz ] && [ -d "$corpus" ]; then
+  if [[ $target == *extract_fuzz ]] && [ -d "$corpus" ]; then
     cp -r "$corpus"/. "$work/seeds/"
   fi
-  # The extractor drops to uid 65534 at start and keeps working here.
+  # The extracting targets drop to uid 65534 at start and keep working here.
   [ "$(id -u)" -ne 0 ] || chown -R 65534:65534 "$work"
   echo "fuzz: $target for ${seconds}s"
   # Relative paths only: an ancestor of the tree may be closed to uid 65534.

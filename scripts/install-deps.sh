@@ -19,6 +19,8 @@ packages=(
   clang libclang-rt-14-dev
   qtbase5-dev qttools5-dev-tools qttools5-dev
   libicu-dev libarchive-dev zlib1g-dev
+  # The package digest: nettle's SHA-256 (SHA instructions where the CPU has them).
+  nettle-dev
   libgtest-dev libgmock-dev libbenchmark-dev libspdlog-dev
   unicode-data xvfb xauth libarchive-tools
   fonts-dejavu-core util-linux valgrind p7zip-full xz-utils zip

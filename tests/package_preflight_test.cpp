@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <clocale>
 #include <cstring>
 #include <random>
 
@@ -50,6 +52,8 @@ protected:
     void SetUp() override
     {
         TempFolderTest::SetUp();
+        // Names outside ASCII, as the launcher reads them.
+        setlocale(LC_CTYPE, "C.UTF-8");
         package = Path("larkspan.vpk");
     }
 };
@@ -121,11 +125,39 @@ const BadPackage kBadPackages[] = {
     {"destination_itself", With(GoodEntries(), LinkEntry("./", "/tmp")), nullptr, 0,
      {"entry './' names the destination folder itself"}},
     {"escaping_names",
-     With(With(With(GoodEntries(), FileEntry("Contents/../../evil", "x")), FileEntry("/etc/evil", "x")),
-          HardEntry("Contents/h", "../victim")),
+     With(With(GoodEntries(), FileEntry("Contents/../../evil", "x")), HardEntry("Contents/h", "../victim")),
      nullptr, 0,
-     {"entry 'Contents/../../evil' has a '..' component", "entry '/etc/evil' is an absolute name",
+     {"entry 'Contents/../../evil' has a '..' component",
       "entry 'Contents/h' links to '../victim', which has a '..' component"}},
+    {"hard_link_to_no_file", With(GoodEntries(), HardEntry("Contents/h", "Contents/MacOS")), nullptr, 0,
+     {"entry 'Contents/h' links to 'Contents/MacOS', which is no earlier file of the package"}},
+    // The writer would remove the client to make the folder.
+    {"folder_below_the_client", With(GoodEntries(), DirEntry("Contents/MacOS/cloud-drive-ui/below/")), nullptr, 0,
+     {"entry 'Contents/MacOS/cloud-drive-ui/below/' lies below 'Contents/MacOS/cloud-drive-ui', which the "
+      "package stores as a file"}},
+    {"file_below_a_link", With(With(GoodEntries(), LinkEntry("Contents/l", "/tmp")), FileEntry("Contents/l/f", "x")),
+     nullptr, 0, {"entry 'Contents/l/f' lies below 'Contents/l', which the package stores as a symbolic link"}},
+    {"info_turned_into_a_folder", With(GoodEntries(), DirEntry("Contents/Resources/INFO/")), nullptr, 0,
+     {"entry 'Contents/Resources/INFO/' turns 'Contents/Resources/INFO', stored earlier as a file, into a "
+      "folder"}},
+    {"folder_turned_into_a_file", With(GoodEntries(), FileEntry("Contents", "x")), nullptr, 0,
+     {"entry 'Contents' turns 'Contents', stored earlier as a folder, into a file"}},
+    // On the client's volume these replace the INFO and the client.
+    {"names_equal_but_for_case",
+     With(With(GoodEntries(), FileEntry("Contents/Resources/Info", Info("999"))),
+          LinkEntry("Contents/MacOS/Cloud-Drive-UI", "/bin/sh")),
+     nullptr, 0,
+     {"entry 'Contents/Resources/Info' collides with 'Contents/Resources/INFO' on a volume that ignores case and "
+      "Unicode normalization",
+      "entry 'Contents/MacOS/Cloud-Drive-UI' collides with 'Contents/MacOS/cloud-drive-ui' on a volume"}},
+    {"folder_names_equal_but_for_case", With(GoodEntries(), FileEntry("contents/Resources/INFO", Info("999"))),
+     nullptr, 0, {"entry 'contents/Resources/INFO' collides with 'Contents' on a volume"}},
+    {"names_equal_but_for_case_outside_ascii",
+     With(With(GoodEntries(), FileEntry("Contents/CAF\xc3\x89", "x")), FileEntry("Contents/caf\xc3\xa9", "y")),
+     nullptr, 0, {"entry 'Contents/caf\xc3\xa9' collides with 'Contents/CAF\xc3\x89' on a volume"}},
+    // Installed so, every later start would read no build and install again.
+    {"info_unreadable_by_its_owner", With(Without(kInfo), FileEntry(kInfo, Info("121"), 0244)), nullptr, 0,
+     {"the INFO 'Contents/Resources/INFO' has no read permission for its owner (mode 0244)"}},
     {"no_client", Without(kClient), nullptr, 0,
      {"the package holds no client executable 'Contents/MacOS/cloud-drive-ui'"}},
     {"client_is_a_link", With(Without(kClient), LinkEntry(kClient, "/bin/sh")), nullptr, 0,
@@ -146,6 +178,98 @@ const BadPackage kBadPackages[] = {
 
 INSTANTIATE_TEST_SUITE_P(Packages, BadPackageTest, ::testing::ValuesIn(kBadPackages),
                          [](const auto& info) { return std::string(info.param.what); });
+
+// Names as the client's volume compares them. (The tar reader composes
+// names already; other formats keep them as stored.)
+TEST(FoldedNameTest, EqualOnlyWhereTheClientsVolumeTakesThemForOne)
+{
+    const struct {
+        const char* a;
+        const char* b;
+        bool equal;
+    } rows[] = {
+        {"Contents/INFO", "contents/info", true},
+        {"Caf\xc3\xa9", "cafe\xcc\x81", true},           // composed and decomposed
+        {"CAF\xc3\x89", "cafe\xcc\x81", true},           // and case
+        {"Stra\xc3\x9f" "e", "STRASSE", true},             // full case folding,
+        {"\xef\xac\x81le", "FILE", true},                 // ligatures too
+        {"a/b", "a/c", false},
+        {"INFO", "INFO ", false},
+        {"A\xff", "a\xff", true},                         // not UTF-8: its ASCII letters fold
+        {"\xc3\x89\xff", "\xc3\xa9\xff", false},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(row.equal, FoldedName(row.a) == FoldedName(row.b)) << row.a << " " << row.b;
+}
+
+// Packages made the usual ways: "tar -C folder -czf package ." (a first
+// entry "./"), and names stored absolute, which land below the bundle.
+TEST_F(PreflightTest, PackagesMadeTheUsualWaysAreAccepted)
+{
+    const struct {
+        const char* what;
+        std::vector<TestEntry> entries;
+    } rows[] = {
+        {"dot_slash_first", {DirEntry("./"), DirEntry("./Contents/"), FileEntry("./" + std::string(kClient), "c", 0755),
+                             FileEntry("./" + std::string(kInfo), Info("121"))}},
+        {"absolute_names", {DirEntry("/Contents/"), FileEntry("/" + std::string(kClient), "c", 0755),
+                            FileEntry("/" + std::string(kInfo), Info("121")),
+                            HardEntry("/Contents/MacOS/again", "/" + std::string(kClient))}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        Write(package, row.entries, "tar.gz");
+        const PackageSurvey survey = SurveyPackage(Check());
+        EXPECT_TRUE(survey.problems.empty()) << survey.problems[0];
+        EXPECT_EQ(static_cast<int>(row.entries.size()), survey.entries);
+        EXPECT_TRUE(survey.client_executable);
+        EXPECT_STREQ("121", survey.info_build.c_str());
+    }
+}
+
+// In newc cpio the entries of one inode are hard links to the first, and
+// any of them may carry data: the writer would put the later bytes into
+// the INFO, whose build the survey read from the INFO's own entry.
+TEST_F(PreflightTest, HardLinkCarryingDataIsRefused)
+{
+    struct archive* writer = archive_write_new();
+    ASSERT_EQ(ARCHIVE_OK, archive_write_set_format_cpio_newc(writer));
+    ASSERT_EQ(ARCHIVE_OK, archive_write_open_filename(writer, package.c_str()));
+    const TestEntry entries[] = {FileEntry(kClient, "client", 0755), FileEntry(kInfo, Info("121")),
+                                 FileEntry("Contents/i2", Info("999"))};
+    for (const TestEntry& e : entries) {
+        struct archive_entry* header = archive_entry_new();
+        FillEntry(header, e);
+        archive_entry_set_ino(header, e.name == kClient ? 1 : 2);
+        archive_entry_set_nlink(header, e.name == kClient ? 1 : 2);
+        ASSERT_EQ(ARCHIVE_OK, archive_write_header(writer, header));
+        ASSERT_EQ(static_cast<la_ssize_t>(e.data.size()), archive_write_data(writer, e.data.data(), e.data.size()));
+        archive_entry_free(header);
+    }
+    ASSERT_EQ(ARCHIVE_OK, archive_write_close(writer));
+    archive_write_free(writer);
+    const PackageSurvey survey = SurveyPackage(Check());
+    ASSERT_EQ(1u, survey.problems.size());
+    EXPECT_EQ("entry 'Contents/i2' is a hard link to 'Contents/Resources/INFO' that carries 60 bytes of its own",
+              survey.problems[0]);
+}
+
+// Sizes near the largest figure, as a manifest may declare them: the
+// totals stay at that figure rather than wrap into small ones.
+TEST_F(PreflightTest, HugeDeclaredSizesSaturate)
+{
+    temp_folder::WriteFile(package, "#mtree\n./a type=file size=9223372036854775807\n"
+                                    "./b type=file size=9223372036854775807\n");
+    PackageCheck check = Check();
+    check.space_folder = Path("VelmoraDrive.app").c_str();
+    const PackageSurvey survey = SurveyPackage(check);
+    EXPECT_EQ(2, survey.entries);
+    EXPECT_EQ(LLONG_MAX, survey.unpacked_bytes);
+    EXPECT_EQ(LLONG_MAX, survey.needed_bytes);
+    ASSERT_FALSE(survey.problems.empty());
+    EXPECT_NE(std::string::npos, survey.problems.back().find("less than the 9223372036854775807 bytes"))
+        << survey.problems.back();
+}
 
 // The wrong digest is stated with the file's real one, as sha256sum gives it.
 TEST_F(PreflightTest, WrongDigestNamesBothDigests)

@@ -1,8 +1,10 @@
 // Version records, the upgrade decision and the whole upgrade road.
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <random>
 #include <set>
@@ -95,6 +97,7 @@ struct Decision {
     const char* source_build;  // nullptr: no per-user INFO
     const char* target_build;  // nullptr: no launcher INFO
     bool upgrade;
+    bool target_unreadable = false;  // the launcher INFO is a named pipe
 };
 
 class DecisionTest : public ServiceTest, public ::testing::WithParamInterface<Decision> {};
@@ -110,6 +113,9 @@ TEST_P(DecisionTest, ComparesBuildsAndClientPresence)
     }
     if (d.target_build) {
         WriteFile(launcher_info, Info(d.target_build));
+    }
+    if (d.target_unreadable) {
+        ASSERT_EQ(mkfifo(launcher_info.c_str(), 0644), 0);
     }
     MacService service;
     service.PreUpgrade();
@@ -128,7 +134,11 @@ INSTANTIATE_TEST_SUITE_P(Builds, DecisionTest,
                                            Decision{true, "0", "a12", false},
                                            Decision{true, "6", " 7", true},
                                            Decision{true, "-3", "", true},
-                                           Decision{true, "", "-3", false}));
+                                           Decision{true, "", "-3", false},
+                                           // An unreadable launcher INFO pins nothing: it replaces no
+                                           // client in place, whatever the installed build says.
+                                           Decision{true, "-5", nullptr, false, true},
+                                           Decision{false, "1", nullptr, true, true}));
 
 TEST_F(ServiceTest, UpgradeReplacesBundleAndRemovesBackup)
 {
@@ -210,7 +220,7 @@ TEST_P(RefusedPackageTest, StopsNothingMovesNothingTwice)
         EXPECT_TRUE(recorder.sent.empty());
         EXPECT_EQ(Snapshot(home), before);
         EXPECT_EQ(recorder.started.size(), static_cast<size_t>(run));
-        EXPECT_EQ(LogCount("refused before anything is stopped or moved: "
+        EXPECT_EQ(LogCount("(build 121; installed build 120) refused before anything is stopped or moved: "
                            + std::string(GetParam().problem)), run)
             << LogText();
         EXPECT_EQ(LogCount("[ERROR] cloud-service"), run);
@@ -230,6 +240,9 @@ INSTANTIATE_TEST_SUITE_P(
                                                              std::string(99999, 'c'), 0755)}));
                     // Inside the client's data, after two headers and the INFO.
                     std::filesystem::resize_file(t.package, 3 * 512 + 5000);
+                    // A package made for the launcher carries its digest.
+                    ServiceFixture::WriteFile(t.launcher_info,
+                                              ServiceFixture::Info("121") + "package_sha256=" + Sha256Of(t.package) + "\n");
                 },
                 "the package's entry list cannot be read after 2 entries: Truncated"},
         Refused{"wrong_digest",
@@ -247,6 +260,222 @@ INSTANTIATE_TEST_SUITE_P(
                                                    SpecialEntry("Contents/Resources/pipe", TestEntry::Fifo)}));
                 },
                 "entry 'Contents/Resources/pipe' is a named pipe; "}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A package that merely cannot be read and carries no digest goes the
+// ordinary way: the client is stopped, the bundle backed up, the failed
+// extraction rolled back and the old client started again; on a first
+// installation there is nothing to roll back and no client to start.
+struct Damaged {
+    const char* name;
+    std::function<void(const std::string& package)> make;
+    bool client_in_place;
+};
+
+void PrintTo(const Damaged& row, std::ostream* out) { *out << row.name; }
+
+class DamagedPackageTest : public ServiceTest, public ::testing::WithParamInterface<Damaged> {};
+
+TEST_P(DamagedPackageTest, TakesTheOrdinaryWayWithoutADigest)
+{
+    const Damaged& row = GetParam();
+    WriteFile(launcher_info, Info("121"));
+    if (row.client_in_place) {
+        InstallClient("120");
+        WriteFile(velmora + "/ui.pid", "pid=4242\n");
+        recorder.probes_alive = 0;
+        recorder.exe_answers = {ui};
+    }
+    row.make(package);
+    const Tree before = Snapshot(app);
+    MacService service;
+    EXPECT_EQ(RunRoad(service), -1);
+    EXPECT_EQ(LogCount("cannot be read whole ("), 1) << LogText();
+    if (row.client_in_place) {
+        EXPECT_EQ(recorder.sent, (std::vector<std::pair<pid_t, int>>{{4242, SIGTERM}, {4242, 0}}));
+        EXPECT_EQ(LogCount("Failed to extract package, rollback to old installation"), 1) << LogText();
+        EXPECT_EQ(Snapshot(app), before);
+        EXPECT_EQ(recorder.started.size(), 1u);
+    } else {
+        EXPECT_EQ(LogCount("Failed to extract package, and no old installation to rollback"), 1) << LogText();
+        EXPECT_FALSE(Exists(ui));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Packages, DamagedPackageTest,
+    ::testing::Values(
+        Damaged{"truncated",
+                [](const std::string& package) {
+                    ASSERT_EQ(0, WriteTestArchive(package, "tar",
+                                                  {FileEntry("Contents/Resources/INFO", ServiceFixture::Info("121")),
+                                                   FileEntry("Contents/MacOS/cloud-drive-ui",
+                                                             std::string(99999, 'c'), 0755)}));
+                    std::filesystem::resize_file(package, 3 * 512 + 5000);
+                },
+                true},
+        Damaged{"not_an_archive", [](const std::string& package) { ServiceFixture::WriteFile(package, "garbage"); },
+                true},
+        Damaged{"missing", [](const std::string& package) { std::filesystem::remove(package); }, true},
+        Damaged{"not_an_archive_on_a_first_install",
+                [](const std::string& package) { ServiceFixture::WriteFile(package, "garbage"); }, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// With no complete client in place, a package whose INFO states another
+// build (or none) still installs: a client is better than none. A WARNING
+// names both builds.
+TEST_F(ServiceTest, WithoutACompleteClientAnotherBuildInstallsWithAWarning)
+{
+    const struct {
+        const char* name;
+        std::function<void()> before;
+        const char* package_build;
+    } rows[] = {
+        {"first_installation", [] {}, "122"},
+        {"client_executable_missing", [this] { WriteFile(app + "/Contents/Resources/INFO", Info("120")); }, "122"},
+        {"no_build_in_the_package", [] {}, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::filesystem::remove_all(app);
+        const std::string stated = *row.package_build ? row.package_build : "0";
+        const std::string warning = "[WARNING] cloud-service(";
+        const std::string builds = "is installed although the INFO 'Contents/Resources/INFO' states build " + stated
+                                   + ", not the expected build 121: no complete client is in place";
+        const int warnings = LogCount(warning), named = LogCount(builds);
+        WriteFile(launcher_info, Info("121"));
+        row.before();
+        WritePackage(row.package_build);
+        MacService service;
+        EXPECT_EQ(RunRoad(service), 0) << LogText();
+        EXPECT_EQ(ReadFile(ui), std::string("new client ") + row.package_build);
+        EXPECT_EQ(LogCount(warning) - warnings, 1) << LogText();
+        EXPECT_EQ(LogCount(builds) - named, 1) << LogText();
+    }
+}
+
+// A launcher INFO that is there but cannot be read pins no build and no
+// digest: a first installation goes on, saying so.
+TEST_F(ServiceTest, UnreadableLauncherInfoFirstInstallWarns)
+{
+    ASSERT_EQ(mkfifo(launcher_info.c_str(), 0644), 0);
+    WritePackage("121");
+    MacService service;
+    EXPECT_EQ(RunRoad(service), 0) << LogText();
+    EXPECT_EQ(ReadFile(ui), "new client 121");
+    EXPECT_EQ(LogCount("[WARNING] cloud-service"), 1) << LogText();
+    EXPECT_EQ(LogCount("the launcher's INFO cannot be read; with no complete client in place the package is "
+                       "installed without a build or digest to check it against"),
+              1);
+}
+
+// The older product's data that a first installation moves from another
+// volume needs room beside the bundle too; without it nothing is stopped
+// or moved.
+TEST_F(ServiceTest, FirstInstallCountsTheDataItMovesAcrossVolumes)
+{
+    if (!Mount(velmora, "4m")) {
+        GTEST_SKIP() << "tmpfs cannot be mounted here";
+    }
+    WriteFile(larkspan + "/ui.pid", "pid=4242\n");
+    WriteFile(larkspan + "/data/big", std::string(3 << 20, 'd'));
+    WriteFile(launcher_info, Info("121"));
+    WritePackage("121");
+    const Tree before = Snapshot(home);
+    MacService service;
+    EXPECT_EQ(RunRoad(service), -1);
+    EXPECT_TRUE(recorder.sent.empty());
+    EXPECT_EQ(Snapshot(home), before);
+    EXPECT_EQ(LogCount("3145728 bytes (3.0 MiB) of the older product's data moved from '" + larkspan + "/data'"), 1)
+        << LogText();
+}
+
+// The package changes on disk once it has been checked, as a launcher
+// bundle copied over the running one changes it: the extraction reads the
+// package that was checked through its descriptor, or fails and rolls back.
+class ChangingPackageService : public MacService {
+public:
+    explicit ChangingPackageService(std::function<void()> change) : change(std::move(change)) {}
+    int ExtractPackage() override
+    {
+        change();
+        return MacService::ExtractPackage();
+    }
+
+    std::function<void()> change;
+};
+
+struct Change {
+    const char* name;
+    bool digest;                   // the launcher's INFO records the package's digest
+    std::function<void(const std::string& package, const std::string& other)> change;
+    int result;
+    const char* client;            // the client in place afterwards
+};
+
+void PrintTo(const Change& row, std::ostream* out) { *out << row.name; }
+
+class ChangedPackageTest : public ServiceTest, public ::testing::WithParamInterface<Change> {};
+
+TEST_P(ChangedPackageTest, InstallsWhatWasCheckedOrRollsBack)
+{
+    const Change& row = GetParam();
+    // Over a chunk of the digest, so that a change can lie past the first.
+    const std::string filler(300 << 10, 'f');
+    ASSERT_EQ(0, WriteTestArchive(package, "tar",
+                                  {FileEntry("Contents/Resources/INFO", Info("121")),
+                                   FileEntry("Contents/Resources/filler", filler),
+                                   FileEntry("Contents/MacOS/cloud-drive-ui", "new client 121", 0755)}));
+    const std::string other = root + "/other.vpk";
+    ASSERT_EQ(0, WriteTestArchive(other, "tar",
+                                  {FileEntry("Contents/Resources/INFO", Info("121")),
+                                   FileEntry("Contents/Resources/filler", filler),
+                                   FileEntry("Contents/MacOS/cloud-drive-ui", "rogue client 999", 0755)}));
+    WriteFile(launcher_info, Info("121") + (row.digest ? "package_sha256=" + Sha256Of(package) + "\n" : ""));
+    InstallClient("120");
+    ChangingPackageService service([&] { row.change(package, other); });
+    EXPECT_EQ(RunRoad(service), row.result) << LogText();
+    EXPECT_EQ(ReadFile(ui), row.client);
+    EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"VelmoraDrive.app", "log"}));
+    if (row.result != 0) {
+        EXPECT_EQ(LogCount("the package changed after it was checked"), 1) << LogText();
+        EXPECT_EQ(LogCount("Failed to extract package, rollback to old installation"), 1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, ChangedPackageTest,
+    ::testing::Values(
+        Change{"replaced_by_rename", true,
+               [](const std::string& package, const std::string& other) {
+                   ASSERT_EQ(0, rename(other.c_str(), package.c_str()));
+               },
+               0, "new client 121"},
+        Change{"replaced_by_rename_without_digest", false,
+               [](const std::string& package, const std::string& other) {
+                   ASSERT_EQ(0, rename(other.c_str(), package.c_str()));
+               },
+               0, "new client 121"},
+        Change{"rewritten_in_place", true,
+               [](const std::string& package, const std::string& other) {
+                   ServiceFixture::WriteFile(package, ServiceFixture::ReadFile(other));
+               },
+               -1, "old client 120"},
+        // The client's bytes lie past the first chunk; the headers before
+        // them are unchanged.
+        Change{"client_rewritten_in_place", true,
+               [](const std::string& package, const std::string& other) {
+                   const std::string bytes = ServiceFixture::ReadFile(other);
+                   std::fstream file(package, std::ios::in | std::ios::out | std::ios::binary);
+                   file.seekp(300 << 10);
+                   file.write(bytes.data() + (300 << 10), bytes.size() - (300 << 10));
+               },
+               -1, "old client 120"},
+        Change{"truncated", true,
+               [](const std::string& package, const std::string&) {
+                   std::filesystem::resize_file(package, 280 << 10);
+               },
+               -1, "old client 120"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // For a zip, the format packages are made in, the pre-flight reads the

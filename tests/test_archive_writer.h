@@ -18,6 +18,7 @@ struct TestEntry {
     Kind kind;
     std::string data;  // file contents, or the target of a link
     int mode;          // permission bits
+    std::string carried = "";  // bytes a hard link carries (pax tar and newc cpio allow it)
 };
 
 inline TestEntry FileEntry(const std::string& name, const std::string& data, int mode = 0644)
@@ -32,6 +33,10 @@ inline TestEntry LinkEntry(const std::string& name, const std::string& target)
 inline TestEntry HardEntry(const std::string& name, const std::string& target)
 {
     return {name, TestEntry::Hardlink, target, 0644};
+}
+inline TestEntry HardEntryCarrying(const std::string& name, const std::string& target, const std::string& bytes)
+{
+    return {name, TestEntry::Hardlink, target, 0644, bytes};
 }
 inline TestEntry SpecialEntry(const std::string& name, TestEntry::Kind kind)
 {
@@ -81,6 +86,7 @@ inline void FillEntry(struct archive_entry* e, const TestEntry& t)
     case TestEntry::Hardlink:
         archive_entry_set_filetype(e, AE_IFREG);
         archive_entry_set_hardlink(e, t.data.c_str());
+        archive_entry_set_size(e, t.carried.size());
         break;
     case TestEntry::Fifo:
         archive_entry_set_filetype(e, AE_IFIFO);
@@ -111,8 +117,8 @@ inline int WriteTestArchive(const std::string& path, const std::string& kind,
         struct archive_entry* e = archive_entry_new();
         FillEntry(e, entries[i]);
         r = archive_write_header(w, e);
-        if (r == ARCHIVE_OK && entries[i].kind == TestEntry::File && !entries[i].data.empty()
-            && archive_write_data(w, entries[i].data.data(), entries[i].data.size()) < 0)
+        const std::string& bytes = entries[i].kind == TestEntry::File ? entries[i].data : entries[i].carried;
+        if (r == ARCHIVE_OK && !bytes.empty() && archive_write_data(w, bytes.data(), bytes.size()) < 0)
             r = ARCHIVE_FATAL;
         archive_entry_free(e);
     }

@@ -115,6 +115,21 @@ protected:
         ASSERT_EQ(chmod(path.c_str(), 0755), 0);
     }
 
+    // Changes a byte inside the stored data of the named zip entry, and
+    // records the package's new digest in the bundle's INFO.
+    void DamageEntry(const std::string &name)
+    {
+        std::string bytes = ReadFile(Package());
+        const size_t at = bytes.find(name);
+        ASSERT_NE(at, std::string::npos);
+        ASSERT_GE(at, 30u);
+        const size_t extra = static_cast<unsigned char>(bytes[at - 2]) | static_cast<unsigned char>(bytes[at - 1]) << 8;
+        bytes[at + name.size() + extra + 2] ^= 0x55;
+        WriteFile(Package(), bytes);
+        Shell("sed -i \"s/^package_sha256=.*/package_sha256=$(sha256sum '" + Package() + "' | cut -c1-64)/\" '" +
+              bundle_ + "/Contents/Resources/INFO'");
+    }
+
     std::string client_, bundle_, out_, err_;
     std::vector<std::string> env_;  // for velmora-pack, beyond PATH and HOME
 };
@@ -310,8 +325,15 @@ TEST_F(VelmoraPackTest, VerifyListsEveryProblemOfALauncherBundle)
          package("zip", {DirEntry("Contents/"), FileEntry("Contents/MacOS/cloud-drive-ui", "x", 0644),
                          FileEntry("Contents/Resources/INFO", kInfo)}),
          1, {"has no execute permission (mode 0644)"}},
+        // Placed below the bundle, as the launcher places it: outside Contents/ there.
         {"absolute name", package("tar", With(GoodEntries(), FileEntry("/tmp/evil", "x"))), 1,
-         {"entry '/tmp/evil' is an absolute name"}},
+         {"'/tmp/evil' lies outside Contents/"}},
+        // A damaged entry whose package digest was made again: the CRC tells.
+        {"damaged entry, digest made again", edit([=] { DamageEntry("Contents/MacOS/cloud-drive-ui"); }), 1,
+         {"entry 'Contents/MacOS/cloud-drive-ui' is damaged: "}},
+        // Read through one descriptor, never opened by name: no hang.
+        {"package is a named pipe", edit([=] { unlink(Package().c_str()), mkfifo(Package().c_str(), 0644); }), 1,
+         {"cannot be opened: not a regular file"}},
         {"name climbing out", package("tar", With(GoodEntries(), FileEntry("Contents/../../evil", "x"))), 1,
          {"entry 'Contents/../../evil' has a '..' component"}},
         {"dotted build in the package's INFO",

@@ -7,6 +7,7 @@
 #include "entry-checks.h"
 #include "launcher-check.h"
 #include "package-reader.h"
+#include "package-source.h"
 #include "startup-paths.h"
 
 namespace {
@@ -26,7 +27,7 @@ std::string LauncherProblem(const std::string &path, const std::string &shown)
 }
 
 PackageSurvey CheckPackage(const std::string &package, const ustring &expected_build,
-                           const std::string &expected_sha256, Problems &problems)
+                           const std::string &expected_sha256, Problems &problems, PackageSource *source)
 {
     PackageCheck check;
     check.archive_path = package;
@@ -34,7 +35,7 @@ PackageSurvey CheckPackage(const std::string &package, const ustring &expected_b
     check.info_path = kBundleInfo;
     check.expected_build = expected_build;
     check.expected_sha256 = expected_sha256;
-    const PackageSurvey survey = SurveyPackage(check);
+    const PackageSurvey survey = source ? SurveyPackage(check, *source) : SurveyPackage(check);
     problems.insert(problems.end(), survey.problems.begin(), survey.problems.end());
     if (survey.info_present && !survey.info_build.empty()) {
         VerInfo inner;
@@ -66,7 +67,13 @@ BundleCheck CheckLauncherBundle(const std::string &bundle)
         return result;
     }
     const std::string digest = access(info.c_str(), F_OK) == 0 ? ReadVersionKey(info, kPackageSha256Key).c_str() : "";
-    result.survey = CheckPackage(package, result.version.build_version, digest, result.problems);
-    CheckEntries(ReadPackageEntries(package), result.problems);
+    // One descriptor for the survey and the entries: what is read is what
+    // was checked, and a pipe in the package's place is never opened.
+    PackageSource source;
+    result.survey = CheckPackage(package, result.version.build_version, digest, result.problems, &source);
+    if (source.IsOpen()) {
+        source.VerifyReads();
+        CheckEntries(ReadPackageEntries(source, result.problems), result.problems);
+    }
     return result;
 }

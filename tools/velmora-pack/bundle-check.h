@@ -7,12 +7,16 @@
 #include "package-preflight.h"
 #include "version-file.h"
 
+class PackageSource;
+
 // A package as the launcher judges it before installing: its own
 // pre-flight (entry list, kinds and names, the client executable, the INFO
 // stating expected_build, the digest when one is expected), and a
 // build_version that is a whole number. Appends one line per problem.
+// Through `source` when given, which the caller keeps to read on.
 PackageSurvey CheckPackage(const std::string &package, const ustring &expected_build,
-                           const std::string &expected_sha256, Problems &problems);
+                           const std::string &expected_sha256, Problems &problems,
+                           PackageSource *source = nullptr);
 
 // Why the file at path cannot serve as the launcher (shown as shown), or
 // empty: it must be a regular file its owner may run.

@@ -4,11 +4,9 @@
 #include <archive_entry.h>
 
 #include "extract-path-guard.h"
+#include "package-source.h"
 
 namespace {
-
-// The launcher's reader block size.
-const size_t kBlockSize = 10240;
 
 PackEntry Describe(archive_entry *header)
 {
@@ -30,19 +28,35 @@ PackEntry Describe(archive_entry *header)
     return entry;
 }
 
+// Reads the current entry's data to its end; empty, or the reader's error.
+std::string DataError(archive *reader)
+{
+    char buffer[16384];
+    la_ssize_t got = 0;
+    while ((got = archive_read_data(reader, buffer, sizeof buffer)) > 0) {
+    }
+    if (got == 0)
+        return std::string();
+    const char *text = archive_error_string(reader);
+    return text != nullptr ? text : "unknown error";
+}
+
 }  // namespace
 
-PackEntries ReadPackageEntries(const std::string &path)
+PackEntries ReadPackageEntries(PackageSource &source, Problems &problems)
 {
     PackEntries entries;
     archive *reader = archive_read_new();
     archive_read_support_filter_all(reader);
     archive_read_support_format_all(reader);
     archive_entry *header = nullptr;
-    if (archive_read_open_filename(reader, path.c_str(), kBlockSize) == ARCHIVE_OK) {
+    if (source.Attach(reader) == ARCHIVE_OK) {
         while (archive_read_next_header(reader, &header) == ARCHIVE_OK) {
             if (EntryRefusal(header, true).empty())
                 entries.push_back(Describe(header));
+            const std::string error = DataError(reader);
+            if (!error.empty())
+                problems.push_back("entry '" + std::string(archive_entry_pathname(header)) + "' is damaged: " + error);
         }
     }
     archive_read_free(reader);

@@ -6,13 +6,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QCryptographicHash>
-#include <QFile>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
+
+#include "sha256.h"
 
 namespace {
 
@@ -154,15 +154,15 @@ std::string FileSha256(const std::string &path)
 {
     // Opened by its bytes, whatever the locale makes of the name.
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    QFile file;
-    QCryptographicHash hash(QCryptographicHash::Sha256);
     if (fd < 0)
         return std::string();
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        close(fd);
-        return std::string();
+    Sha256 hash;
+    std::vector<char> buffer(kBlockSize);
+    ssize_t n = 0;
+    while ((n = read(fd, buffer.data(), buffer.size())) > 0 || (n < 0 && errno == EINTR)) {
+        if (n > 0)
+            hash.Add(buffer.data(), n);
     }
-    if (!hash.addData(&file))
-        return std::string();
-    return hash.result().toHex().toStdString();
+    close(fd);
+    return n == 0 ? hash.Hex() : std::string();
 }

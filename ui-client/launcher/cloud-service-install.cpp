@@ -354,5 +354,6 @@ int Service::ExtractPackage()
     Extractor extractor;
     extractor.archive_path = archive;
     extractor.dest_dir = destination;
+    extractor.source = package_source.get();
     return extractor.Extract(package_entries);
 }

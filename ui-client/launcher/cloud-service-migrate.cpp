@@ -150,6 +150,16 @@ void Service::MigrateService()
          paths.old_folder.c_str());
 }
 
+ustring Service::DataToMigrate()
+{
+    MigrationPaths paths;
+    if (!GetMigrationPaths(paths) || !IsFileExist(paths.old_folder, true) ||
+        !IsFileExist(paths.old_data, true) || !HasRoomForOldData(paths.new_data)) {
+        return ustring();
+    }
+    return paths.old_data;
+}
+
 bool Service::IsMigrationPending()
 {
     MigrationPaths paths;

@@ -7,6 +7,7 @@
 #include "log.h"
 #include "package-preflight.h"
 #include "package-room.h"
+#include "package-source.h"
 #include "service-registry.h"
 
 namespace {
@@ -20,6 +21,17 @@ ustring InsideBundle(const ustring& bundle, const ustring& path)
     return ToUstring(folder.relativeFilePath(QString::fromUtf8(path.c_str())));
 }
 
+// One line for an operator: the builds at stake and the first problem.
+void LogRefusal(const PackageCheck& check, const std::string& installed, const std::vector<std::string>& problems)
+{
+    const std::string more = problems.size() > 1 ? " (and " + std::to_string(problems.size() - 1) + " more)" : "";
+    VLOG(3, kComponent, __LINE__,
+         "(%5d:%5d) [ERROR] cloud-service(%d): package '%s' (build %d; installed build %s) refused "
+         "before anything is stopped or moved: %s%s\n",
+         check.archive_path.c_str(), BuildNumber(check.expected_build), installed.c_str(),
+         problems[0].c_str(), more.c_str());
+}
+
 }  // namespace
 
 ustring Service::PackageArchivePath()
@@ -27,7 +39,8 @@ ustring Service::PackageArchivePath()
     return RegistryPath("root_resource_path") + "/package/larkspan.vpk";
 }
 
-int Service::PreflightPackage()
+// The fields of a check that the service's state decides.
+PackageCheck Service::PackageCheckFor(bool complete_client)
 {
     PackageCheck check;
     check.archive_path = PackageArchivePath();
@@ -37,24 +50,62 @@ int Service::PreflightPackage()
     // The build the decision compared; a launcher INFO without one has
     // nothing to compare.
     check.expected_build = target_version.build_version;
-    check.expected_sha256 =
-        ReadVersionKey(RegistryPath("root_resource_path") + "/INFO", kPackageSha256Key).c_str();
+    check.build_must_match = complete_client;
+    check.expected_sha256 = target_package_sha256.c_str();
     check.space_folder = user_app_path;
-    const PackageSurvey survey = SurveyPackage(check);
-    if (!survey.problems.empty()) {
+    // A first installation moves the older product's data first.
+    if (!complete_client) {
+        check.moved_data = DataToMigrate();
+    }
+    return check;
+}
+
+int Service::PreflightPackage()
+{
+    const bool complete_client = ClientExecutableExists();
+    const PackageCheck check = PackageCheckFor(complete_client);
+    if (!target_info_readable) {
+        VLOG(4, kComponent, __LINE__,
+             "(%5d:%5d) [WARNING] cloud-service(%d): the launcher's INFO cannot be read; with no "
+             "complete client in place the package is installed without a build or digest to "
+             "check it against\n");
+    }
+    package_source = std::make_unique<PackageSource>();
+    const PackageSurvey survey = SurveyPackage(check, *package_source);
+    const size_t problems = survey.problems.size();
+    // Without a digest, a package that only cannot be read goes the
+    // ordinary way: its extraction fails and the old bundle is put back.
+    const bool only_unreadable = problems > 0 && survey.unreadable == static_cast<int>(problems)
+                                 && check.expected_sha256.empty();
+    package_entries = survey.entries;
+    if (problems > 0 && !only_unreadable) {
         package_entries = 0;
-        const std::string more = survey.problems.size() > 1
-                                     ? " (and " + std::to_string(survey.problems.size() - 1) + " more)"
-                                     : "";
-        VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): package '%s' refused before anything is stopped "
-             "or moved: %s%s\n",
-             check.archive_path.c_str(), survey.problems[0].c_str(), more.c_str());
+        package_source.reset();
+        const std::string installed =
+            complete_client ? std::to_string(BuildNumber(source_version.build_version)) : "none";
+        LogRefusal(check, installed, survey.problems);
         return -1;
     }
-    package_entries = survey.entries;
+    for (const std::string& warning : survey.warnings) {
+        VLOG(4, kComponent, __LINE__,
+             "(%5d:%5d) [WARNING] cloud-service(%d): package '%s' is installed although %s: no "
+             "complete client is in place, and a client is better than none\n",
+             check.archive_path.c_str(), warning.c_str());
+    }
+    if (only_unreadable) {
+        VLOG(4, kComponent, __LINE__,
+             "(%5d:%5d) [WARNING] cloud-service(%d): package '%s' cannot be read whole (%s); its "
+             "extraction is tried as it is\n",
+             check.archive_path.c_str(), survey.problems[0].c_str());
+        if (!package_source->IsOpen()) {
+            package_source.reset();
+        }
+        return 0;
+    }
     VLOG(6, kComponent, __LINE__,
          "(%5d:%5d) [INFO] cloud-service(%d): package '%s' checked: %d entries, %s unpacked\n",
          check.archive_path.c_str(), survey.entries, SizeFigure(survey.unpacked_bytes).c_str());
+    // What the extraction reads must hash as it did for the digest.
+    package_source->VerifyReads();
     return 0;
 }

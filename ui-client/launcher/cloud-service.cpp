@@ -5,6 +5,7 @@
 
 #include "file-op.h"
 #include "log.h"
+#include "package-source.h"
 #include "service-registry.h"
 
 namespace {
@@ -39,7 +40,8 @@ QString Service::GetUserInstallPath() { return QDir::homePath(); }
 
 void Service::LoadTargetVersion()
 {
-    ReadVersionFile(RegistryPath("root_resource_path") + "/INFO", target_version);
+    target_info_readable =
+        ReadVersionFile(RegistryPath("root_resource_path") + "/INFO", target_version, &target_package_sha256) == 0;
     VLOG(6, kComponent, __LINE__,
          "(%5d:%5d) [INFO] cloud-service(%d): target_version = (%s, %s, %s, %s)\n",
          target_version.major_version.c_str(), target_version.minor_version.c_str(),

@@ -3,8 +3,13 @@
 
 #include <QString>
 
+#include <memory>
+
 #include "ustring.h"
 #include "version-file.h"
+
+class PackageSource;
+struct PackageCheck;
 
 // Paths inside the launcher bundle and the user's home folder. Nothing on
 // the upgrade road reads it: every step asks the path registry instead.
@@ -51,6 +56,9 @@ public:
     // folder (an earlier migration failed, e.g. for lack of room). The
     // caller then stops the older client and calls MigrateService() again.
     bool IsMigrationPending();
+    // The older product's data folder that a first installation moves
+    // (MigrateService) before the package is extracted; empty when none.
+    ustring DataToMigrate();
     // Runs first in every run, before the versions are read: puts back the
     // last complete bundle of an installation that an earlier run left
     // unfinished and removes leftover backups (the table at the top of
@@ -62,11 +70,16 @@ public:
     // partial, so nothing may be installed over it or started from it.
     bool IsInstallUnfinished();
     // Surveys the package before anything is stopped or moved: 0 when it
-    // can be installed (its entry count is kept for the extraction), -1
-    // after one ERROR line naming the first problem found.
+    // can be installed (its entry count and its opened file are kept for
+    // the extraction), -1 after one ERROR line naming the first problem
+    // found. A package that merely cannot be read and carries no digest is
+    // left to the extraction, which fails and puts the old bundle back.
     int PreflightPackage();
     // The package archive the launcher carries.
     static ustring PackageArchivePath();
+    // How the pre-flight checks the package, with or without a complete
+    // client in place.
+    PackageCheck PackageCheckFor(bool complete_client);
     // True when the last PostUpgrade() started the client.
     bool ClientStarted() const { return client_started; }
 
@@ -78,9 +91,18 @@ protected:
     ustring user_app_path;
     VerInfo target_version;
     VerInfo source_version;
+    // Read with target_version: the package digest the launcher's INFO
+    // records (empty: none), and whether that INFO could be read at all.
+    // One that is there but cannot be read (a pipe, a device) gives the
+    // package no build and no digest to be checked against.
+    ustring target_package_sha256;
+    bool target_info_readable = true;
     // Entries the pre-flight counted, so that the extraction does not read
     // the package once more to count them; 0 when it did not run.
     int package_entries = 0;
+    // The package the pre-flight opened and checked, which the extraction
+    // reads in turn; null when it did not run or could not open it.
+    std::unique_ptr<PackageSource> package_source;
     bool client_started = false;
 };
 

@@ -55,14 +55,10 @@ std::string NameRefusal(const char* name, bool strict)
     const std::vector<std::string> parts = SplitName(name);
     if (parts.empty())
         return "names the destination folder itself";
-    if (!strict)
-        return "";
-    for (const std::string& part : parts) {
-        if (part == "..")
+    for (size_t i = 0; strict && i < parts.size(); ++i) {
+        if (parts[i] == "..")
             return "has a '..' component";
     }
-    if (name[0] == '/')
-        return "is an absolute name";
     return "";
 }
 
@@ -84,6 +80,11 @@ std::string EntryRefusal(archive_entry* entry, bool strict)
     if (kind)
         return std::string("is ") + kind
                + "; a package holds only folders, regular files, symbolic links and hard links";
+    if (target && archive_entry_size_is_set(entry) && archive_entry_size(entry) > 0)
+        return "is a hard link to '" + std::string(target) + "' that carries "
+               + std::to_string(archive_entry_size(entry)) + " bytes of its own";
+    if (IsDestinationFolder(entry))
+        return "";
     std::string why = NameRefusal(archive_entry_pathname(entry), strict);
     if (why.empty() && target) {
         why = NameRefusal(target, strict);
@@ -91,6 +92,13 @@ std::string EntryRefusal(archive_entry* entry, bool strict)
             why = "links to '" + std::string(target) + "', which " + why;
     }
     return why;
+}
+
+bool IsDestinationFolder(archive_entry* entry)
+{
+    const char* name = archive_entry_pathname(entry);
+    return name && !archive_entry_hardlink(entry) && archive_entry_filetype(entry) == AE_IFDIR
+           && SplitName(name).empty();
 }
 
 int CheckNoLinkOnPath(const ustring& dest_dir, const char* name, bool include_last,

@@ -18,12 +18,21 @@ std::string CleanEntryName(const char* name);
 
 // Why an entry may not be extracted, or an empty text when it may. Refused:
 // a kind other than a folder, a regular file, a symbolic link or a hard
-// link (a named pipe or a device has no place in a bundle), and a name or
+// link (a named pipe or a device has no place in a bundle), a hard link
+// that carries data of its own (the writer would write it into the file
+// linked to, which the package stores with other bytes), and a name or
 // hard-link target that names the destination itself (the writer would
-// replace the destination folder by the entry). With `strict`, also what the
-// writer refuses or rewrites on its own (a ".." component, an absolute
-// name): a package judged before anything is written must meet them too.
+// replace the destination folder by the entry), unless the entry is a
+// folder: "./" of a package made with "tar -C folder ." replaces nothing.
+// With `strict`, also what the writer refuses on its own (a ".."
+// component): a package judged before anything is written must meet it
+// too. An absolute name is no fault: the entry is placed below the
+// destination like any other.
 std::string EntryRefusal(archive_entry* entry, bool strict);
+
+// True for the folder entry that names the destination itself: it is
+// counted, and nothing is written for it (the destination keeps its mode).
+bool IsDestinationFolder(archive_entry* entry);
 
 // The disk writer follows symbolic links on the way to an entry, so an
 // earlier entry "lnk -> /elsewhere" would let "lnk/file" land outside the

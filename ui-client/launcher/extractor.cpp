@@ -12,6 +12,7 @@
 #include "extract-path-guard.h"
 #include "log.h"
 #include "notify-adapter.h"
+#include "package-source.h"
 #include "strtable.h"
 
 namespace {
@@ -45,9 +46,17 @@ const char* ErrorText(archive* a)
     return text ? text : "(null)";
 }
 
+// The package opened by name, or attached through the checked source.
+int OpenPackage(archive* reader, const ustring& archive_path, PackageSource* source)
+{
+    if (source)
+        return source->Attach(reader);
+    return archive_read_open_filename(reader, archive_path.c_str(), kBlockSize);
+}
+
 // Opens the archive for one scan (counting or listing); null after a logged
 // failure.
-archive* OpenForScan(const ustring& dest_dir, const ustring& archive_path)
+archive* OpenForScan(const ustring& dest_dir, const ustring& archive_path, PackageSource* source)
 {
     if (dest_dir.empty() || archive_path.empty()) {
         VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
@@ -62,7 +71,7 @@ archive* OpenForScan(const ustring& dest_dir, const ustring& archive_path)
     }
     archive_read_support_filter_all(reader);
     archive_read_support_format_all(reader);
-    if (archive_read_open_filename(reader, archive_path.c_str(), kBlockSize) != ARCHIVE_OK) {
+    if (OpenPackage(reader, archive_path, source) != ARCHIVE_OK) {
         VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
              "(%5d:%5d) [ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n",
              ErrorText(reader));
@@ -72,7 +81,7 @@ archive* OpenForScan(const ustring& dest_dir, const ustring& archive_path)
     return reader;
 }
 
-int OpenForExtract(Handles& h, const ustring& archive_path)
+int OpenForExtract(Handles& h, const ustring& archive_path, PackageSource* source)
 {
     h.reader = archive_read_new();
     if (h.reader)
@@ -90,7 +99,7 @@ int OpenForExtract(Handles& h, const ustring& archive_path)
     archive_read_support_compression_all(h.reader);
 #pragma GCC diagnostic pop
     archive_read_support_format_all(h.reader);
-    if (archive_read_open_filename(h.reader, archive_path.c_str(), kBlockSize) != ARCHIVE_OK) {
+    if (OpenPackage(h.reader, archive_path, source) != ARCHIVE_OK) {
         VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
              "(%5d:%5d) [ERROR] extractor(%d): Failed to read file '%s' ('%s')\n",
              archive_path.c_str(), ErrorText(h.reader));
@@ -221,13 +230,17 @@ int RefuseShortPackage(int extracted, int total)
     return -1;
 }
 
-int ExtractAll(const ustring& archive_path, const ustring& dest_dir, int total)
+// Where an extraction stopped: the entry's number and its name as stored.
+struct Stop {
+    int entry = 0;
+    std::string name;
+};
+
+int ExtractEntries(Handles& h, const ustring& dest_dir, int total, Stop& stop)
 {
-    Handles h;
-    if (OpenForExtract(h, archive_path) != 0)
-        return -1;
     CheckedFolder checked;
     for (int n = 1;; ++n) {
+        stop = Stop{n, "(its header)"};
         archive_entry* entry = nullptr;
         const int r = archive_read_next_header(h.reader, &entry);
         if (r == ARCHIVE_EOF)
@@ -238,6 +251,8 @@ int ExtractAll(const ustring& archive_path, const ustring& dest_dir, int total)
                  ErrorText(h.reader));
             return -1;
         }
+        const char* name = archive_entry_pathname(entry);
+        stop.name = name ? name : "";
         // The counting pass and the extraction read a damaged archive apart
         // (a streamed zip entry whose stated size is not its real one):
         // an entry past the count is no entry of the package that was checked.
@@ -245,12 +260,33 @@ int ExtractAll(const ustring& archive_path, const ustring& dest_dir, int total)
             VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
                  "(%5d:%5d) [ERROR] extractor(%d): Refused entry '%s': 'the package holds more "
                  "entries than the %d counted'\n",
-                 archive_entry_pathname(entry) ? archive_entry_pathname(entry) : "", total);
+                 stop.name.c_str(), total);
             return -1;
+        }
+        // The destination is that folder already: nothing to write.
+        if (IsDestinationFolder(entry)) {
+            Notify_Adapter::GetInstance()->UpdateProgress(total, n);
+            continue;
         }
         if (PlaceEntry(entry, dest_dir, checked) != 0 || ExtractEntry(h, entry, total, n) != 0)
             return -1;
     }
+}
+
+// The step that failed has said why; this line says where, for whoever
+// reads the log without the package at hand.
+int ExtractAll(const Extractor& x, int total)
+{
+    Handles h;
+    if (OpenForExtract(h, x.archive_path, x.source) != 0)
+        return -1;
+    Stop stop;
+    if (ExtractEntries(h, x.dest_dir, total, stop) == 0)
+        return 0;
+    VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
+         "(%5d:%5d) [ERROR] extractor(%d): Failed to extract '%s' at entry %d of %d: '%s'\n",
+         x.archive_path.c_str(), stop.entry, total, stop.name.c_str());
+    return -1;
 }
 
 } // namespace
@@ -278,7 +314,7 @@ int Extractor::Extract(int total)
                  total);
             return -1;
         }
-        return ExtractAll(archive_path, dest_dir, total);
+        return ExtractAll(*this, total);
     } catch (const std::bad_alloc&) {
         VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
              "(%5d:%5d) [ERROR] extractor(%d): Out of memory\n");
@@ -288,7 +324,7 @@ int Extractor::Extract(int total)
 
 int Extractor::Count()
 {
-    archive* reader = OpenForScan(dest_dir, archive_path);
+    archive* reader = OpenForScan(dest_dir, archive_path, source);
     if (!reader)
         return -1;
     int count = 0;
@@ -303,7 +339,7 @@ int Extractor::Count()
 
 int Extractor::List()
 {
-    archive* reader = OpenForScan(dest_dir, archive_path);
+    archive* reader = OpenForScan(dest_dir, archive_path, source);
     if (!reader)
         return -1;
     archive_entry* entry = nullptr;

@@ -4,10 +4,12 @@
 #include "ustring.h"
 
 struct archive;
+class PackageSource;
 
 // Unpacks the package archive into dest_dir, reporting progress through
 // Notify_Adapter. Holds no library handle between calls: every operation
-// opens the archive itself and releases everything before it returns.
+// opens the archive itself (or attaches `source`) and releases everything
+// before it returns.
 class Extractor {
 public:
     // 0 when every entry was written below dest_dir, -1 on any failure.
@@ -25,6 +27,12 @@ public:
 
     ustring dest_dir;
     ustring archive_path;
+    // The package as the pre-flight opened and checked it; when set, every
+    // operation reads it through that descriptor instead of opening
+    // archive_path by name (which then only names it in messages), and a
+    // source that verifies its reads fails the extraction at the first
+    // byte that changed since the check.
+    PackageSource* source = nullptr;
 };
 
 #endif

@@ -6,6 +6,7 @@
 #include <archive_entry.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 
 #include <QTemporaryFile>
@@ -38,7 +39,7 @@ struct Pass {
     bool client_regular = false;
     unsigned int client_perm = 0;
     bool info_seen = false;
-    std::string info_bytes;
+    unsigned int info_perm = 0;
     int refused = 0;
 };
 
@@ -72,11 +73,45 @@ void Refuse(Pass& p, const char* name, const std::string& why)
         p.survey.problems.push_back("entry " + Quoted(name) + " " + why);
 }
 
+void Unreadable(PackageSurvey& survey, const std::string& problem)
+{
+    survey.problems.push_back(problem);
+    ++survey.unreadable;
+}
+
+// Where the entry goes in the tree it leaves; empty, or why it is refused.
+std::string TreeRefusal(archive_entry* entry, PackageTree& tree)
+{
+    const std::string name = CleanEntryName(archive_entry_pathname(entry));
+    const char* target = archive_entry_hardlink(entry);
+    if (target) {
+        const std::string why = tree.LinkRefusal(name, CleanEntryName(target));
+        if (!why.empty())
+            return why;
+    }
+    const unsigned int type = archive_entry_filetype(entry);
+    return tree.Add(name, target || type == AE_IFREG ? PackageTree::kFile
+                          : type == AE_IFDIR         ? PackageTree::kFolder
+                                                     : PackageTree::kLink);
+}
+
+// A total past the largest figure stays there: no package has that much
+// room, and a sum that wrapped would pass for a small one.
+void AddSize(long long& total, long long size)
+{
+    if (__builtin_add_overflow(total, size, &total))
+        total = LLONG_MAX;
+}
+
 // Notes one entry; -1 when its data cannot be read, which ends the pass.
 int NoteEntry(archive* reader, archive_entry* entry, Pass& p)
 {
     const char* name = archive_entry_pathname(entry);
-    const std::string refusal = EntryRefusal(entry, true);
+    if (IsDestinationFolder(entry))
+        return 0;
+    std::string refusal = EntryRefusal(entry, true);
+    if (refusal.empty())
+        refusal = TreeRefusal(entry, p.survey.tree);
     if (!refusal.empty()) {
         Refuse(p, name, refusal);
         return 0;
@@ -93,23 +128,23 @@ int NoteEntry(archive* reader, archive_entry* entry, Pass& p)
     const bool is_info = clean == p.info;
     if (is_info) {
         p.info_seen = true;
-        p.info_bytes.clear();
+        p.info_perm = archive_entry_perm(entry);
+        p.survey.info_bytes.clear();
         p.survey.info_present = regular;
     }
-    if (archive_entry_filetype(entry) != AE_IFREG)
+    if (!regular)
         return 0;
     long long size = archive_entry_size_is_set(entry) ? archive_entry_size(entry) : -1;
     // The INFO's bytes are read; so is the data of a file whose header
     // does not state its size.
-    if ((is_info && regular) || size < 0) {
-        size = ReadEntryData(reader, is_info ? &p.info_bytes : nullptr, kMaxInfoBytes + 1);
+    if (is_info || size < 0) {
+        size = ReadEntryData(reader, is_info ? &p.survey.info_bytes : nullptr, kMaxInfoBytes + 1);
         if (size < 0) {
-            p.survey.problems.push_back("the data of entry " + Quoted(name)
-                                        + " cannot be read: " + ErrorText(reader));
+            Unreadable(p.survey, "the data of entry " + Quoted(name) + " cannot be read: " + ErrorText(reader));
             return -1;
         }
     }
-    p.survey.unpacked_bytes += size;
+    AddSize(p.survey.unpacked_bytes, size);
     return 0;
 }
 
@@ -122,9 +157,8 @@ int ReadEntryList(archive* reader, Pass& p)
         if (r == ARCHIVE_EOF)
             return 0;
         if (r != ARCHIVE_OK) {
-            p.survey.problems.push_back("the package's entry list cannot be read after "
-                                        + std::to_string(p.survey.entries)
-                                        + " entries: " + ErrorText(reader));
+            Unreadable(p.survey, "the package's entry list cannot be read after "
+                                     + std::to_string(p.survey.entries) + " entries: " + ErrorText(reader));
             return -1;
         }
         ++p.survey.entries;
@@ -166,25 +200,36 @@ int ReadInfoBuild(const std::string& bytes, ustring& build, std::string& error)
     return 0;
 }
 
+// The INFO states a build other than the expected one.
+std::string OtherBuild(const Pass& p, const std::string& path)
+{
+    return "the INFO " + path + " states build " + std::to_string(BuildNumber(p.survey.info_build))
+           + ", not the expected build " + std::to_string(BuildNumber(p.check.expected_build));
+}
+
 void CheckInfo(Pass& p)
 {
     const std::string path = Quoted(p.check.info_path.c_str());
     std::string error;
+    char mode[8];
+    snprintf(mode, sizeof mode, "0%o", p.info_perm & 07777);
     if (!p.info_seen) {
         p.survey.problems.push_back("the package holds no INFO " + path);
     } else if (!p.survey.info_present) {
         p.survey.problems.push_back("the INFO " + path + " is not stored as a regular file");
-    } else if (p.info_bytes.size() > kMaxInfoBytes) {
+    } else if ((p.info_perm & S_IRUSR) == 0) {
+        // Installed so, it would read as no build at every later start,
+        // and every start would install again.
+        p.survey.problems.push_back("the INFO " + path + " has no read permission for its owner (mode "
+                                    + mode + ")");
+    } else if (p.survey.info_bytes.size() > kMaxInfoBytes) {
         p.survey.problems.push_back("the INFO " + path + " is larger than "
                                     + std::to_string(kMaxInfoBytes) + " bytes");
-    } else if (ReadInfoBuild(p.info_bytes, p.survey.info_build, error) != 0) {
+    } else if (ReadInfoBuild(p.survey.info_bytes, p.survey.info_build, error) != 0) {
         p.survey.problems.push_back("the INFO " + path + " cannot be read: " + error);
     } else if (!p.check.expected_build.empty()
                && BuildNumber(p.survey.info_build) != BuildNumber(p.check.expected_build)) {
-        p.survey.problems.push_back("the INFO " + path + " states build "
-                                    + std::to_string(BuildNumber(p.survey.info_build))
-                                    + ", not the expected build "
-                                    + std::to_string(BuildNumber(p.check.expected_build)));
+        (p.check.build_must_match ? p.survey.problems : p.survey.warnings).push_back(OtherBuild(p, path));
     }
 }
 
@@ -207,9 +252,15 @@ int ReadPackage(PackageSource& source, Pass& p)
 {
     const PackageCheck& check = p.check;
     std::string error;
-    if (source.Open(check.archive_path, !check.expected_sha256.empty(), error) != 0) {
-        p.survey.problems.push_back("the package " + Quoted(check.archive_path.c_str())
-                                    + " cannot be opened: " + error);
+    bool not_regular = false;
+    if (source.Open(check.archive_path, !check.expected_sha256.empty(), error, &not_regular) != 0) {
+        const std::string problem = "the package " + Quoted(check.archive_path.c_str()) + " cannot be opened: " + error;
+        // What is not a regular file would not be read by the extraction
+        // either: it is refused, not merely unreadable.
+        if (not_regular)
+            p.survey.problems.push_back(problem);
+        else
+            Unreadable(p.survey, problem);
         return -1;
     }
     archive* reader = archive_read_new();
@@ -221,8 +272,8 @@ int ReadPackage(PackageSource& source, Pass& p)
     archive_read_support_format_all(reader);
     int r = source.Attach(reader);
     if (r != ARCHIVE_OK) {
-        p.survey.problems.push_back("the package " + Quoted(check.archive_path.c_str())
-                                    + " cannot be read as an archive: " + ErrorText(reader));
+        Unreadable(p.survey, "the package " + Quoted(check.archive_path.c_str())
+                                 + " cannot be read as an archive: " + ErrorText(reader));
     } else {
         r = ReadEntryList(reader, p);
     }
@@ -234,9 +285,14 @@ int ReadPackage(PackageSource& source, Pass& p)
 
 PackageSurvey SurveyPackage(const PackageCheck& check)
 {
+    PackageSource source;
+    return SurveyPackage(check, source);
+}
+
+PackageSurvey SurveyPackage(const PackageCheck& check, PackageSource& source)
+{
     PackageSurvey survey;
     Pass pass(check, survey);
-    PackageSource source;
     const bool whole_list = ReadPackage(source, pass) == 0;
     if (pass.refused > kListedRefusals)
         survey.problems.push_back(std::to_string(pass.refused - kListedRefusals)
@@ -248,6 +304,6 @@ PackageSurvey SurveyPackage(const PackageCheck& check)
     if (!check.expected_sha256.empty() && source.IsOpen())
         CheckDigest(source, check, survey);
     if (whole_list && !check.space_folder.empty())
-        CheckRoom(check.space_folder, survey);
+        CheckRoom(check.space_folder, check.moved_data, survey);
     return survey;
 }

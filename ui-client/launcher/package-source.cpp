@@ -10,17 +10,16 @@
 #include <algorithm>
 #include <system_error>
 
-#include <QCryptographicHash>
-
 #include "regular_file.h"
 
 namespace {
 
 // The block size every reader of the package uses.
 const size_t kBlockSize = 10240;
-// Larger reads for the digest: fewer calls, the same bytes. Larger than
-// this hashes no faster and only adds to the launcher's memory.
-const size_t kDigestBlock = 256 << 10;
+// The digest reads, and verified reads hash again, a chunk at a time: few
+// calls, one saved hash state per chunk. Larger chunks hash no faster and
+// only add to the launcher's memory.
+const int64_t kChunk = 256 << 10;
 
 }  // namespace
 
@@ -40,14 +39,17 @@ void PackageSource::StopHashing()
         hashing_.join();
 }
 
-int PackageSource::Open(const ustring& path, bool digest, std::string& error)
+int PackageSource::Open(const ustring& path, bool digest, std::string& error, bool* not_regular)
 {
     fd_ = OpenRegularFile(path.c_str(), O_RDONLY);
     struct stat st;
-    if (fd_ < 0 && (errno == EISDIR || errno == EINVAL))
+    const bool other_kind = fd_ < 0 && (errno == EISDIR || errno == EINVAL);
+    if (other_kind)
         error = "not a regular file";
     else if (fd_ < 0 || fstat(fd_, &st) != 0)
         error = strerror(errno);
+    if (not_regular)
+        *not_regular = other_kind;
     if (!error.empty()) {
         if (fd_ >= 0)
             close(fd_);
@@ -68,6 +70,7 @@ int PackageSource::Open(const ustring& path, bool digest, std::string& error)
 
 int PackageSource::Attach(archive* reader)
 {
+    position_ = 0;
     archive_read_set_callback_data(reader, this);
     archive_read_set_read_callback(reader, Read);
     archive_read_set_skip_callback(reader, Skip);
@@ -75,27 +78,107 @@ int PackageSource::Attach(archive* reader)
     return archive_read_open1(reader);
 }
 
+// Reads the whole chunk, or what the file still holds of it; 0, or errno.
+int PackageSource::ReadChunk(int64_t chunk, std::vector<char>& into, size_t& got) const
+{
+    const int64_t start = chunk * kChunk;
+    const size_t want = static_cast<size_t>(std::min(kChunk, size_ - start));
+    into.resize(kChunk);
+    got = 0;
+    while (got < want) {
+        const ssize_t n = pread(fd_, into.data() + got, want - got, start + got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            break;
+        got += n;
+    }
+    return 0;
+}
+
 void PackageSource::HashFile()
 {
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    std::vector<char> block(kDigestBlock);
-    for (int64_t at = 0; at < size_; ) {
+    Sha256 hash;
+    std::vector<char> chunk;
+    for (int64_t j = 0; j * kChunk < size_; ++j) {
         if (stop_hashing_)
             return;
-        const ssize_t got = pread(fd_, block.data(), block.size(), at);
-        if (got <= 0) {
-            digest_errno_ = got < 0 ? errno : EIO;
+        size_t got = 0;
+        digest_errno_ = ReadChunk(j, chunk, got);
+        if (digest_errno_ == 0 && got < static_cast<size_t>(std::min(kChunk, size_ - j * kChunk)))
+            digest_errno_ = EIO;  // the file shrank
+        if (digest_errno_ != 0)
             return;
-        }
-        hash.addData(block.data(), static_cast<int>(got));
-        at += got;
+        chunk_starts_.push_back(hash);
+        hash.Add(chunk.data(), got);
     }
-    digest_ = hash.result().toHex().toStdString();
+    digest_ = hash.Hex();
+}
+
+std::string PackageSource::Digest(std::string& error)
+{
+    if (!digest_wanted_)
+        return std::string();
+    if (hashing_.joinable())
+        hashing_.join();
+    if (digest_.empty())
+        error = strerror(digest_errno_);
+    return digest_;
+}
+
+bool PackageSource::VerifyReads()
+{
+    std::string error;
+    verify_ = IsOpen() && !Digest(error).empty();
+    return verify_;
+}
+
+// Reads chunk j into block_ and checks it against the state the digest
+// went through at its end: a later chunk's start, or the digest itself.
+int PackageSource::LoadChunk(archive* reader, int64_t chunk)
+{
+    size_t got = 0;
+    const int error = ReadChunk(chunk, block_, got);
+    if (error != 0) {
+        archive_set_error(reader, error, "Read error: %s", strerror(error));
+        return -1;
+    }
+    Sha256 hash = chunk_starts_[chunk];
+    hash.Add(block_.data(), got);
+    const size_t next = static_cast<size_t>(chunk) + 1;
+    const std::string expected = next < chunk_starts_.size() ? chunk_starts_[next].Hex() : digest_;
+    if (hash.Hex() != expected) {
+        archive_set_error(reader, EIO,
+                          "the package changed after it was checked: bytes %lld to %lld differ",
+                          static_cast<long long>(chunk * kChunk),
+                          static_cast<long long>(std::min(size_, (chunk + 1) * kChunk) - 1));
+        return -1;
+    }
+    loaded_chunk_ = chunk;
+    loaded_size_ = got;
+    return 0;
+}
+
+ssize_t PackageSource::ReadVerified(archive* reader, const void** buffer)
+{
+    if (position_ >= size_)
+        return 0;
+    const int64_t chunk = position_ / kChunk;
+    if (chunk != loaded_chunk_ && LoadChunk(reader, chunk) != 0)
+        return -1;
+    const size_t offset = static_cast<size_t>(position_ - chunk * kChunk);
+    *buffer = block_.data() + offset;
+    position_ += loaded_size_ - offset;
+    return static_cast<ssize_t>(loaded_size_ - offset);
 }
 
 ssize_t PackageSource::Read(archive* reader, void* self, const void** buffer)
 {
     PackageSource* source = static_cast<PackageSource*>(self);
+    if (source->verify_)
+        return source->ReadVerified(reader, buffer);
     const ssize_t got = pread(source->fd_, source->block_.data(), kBlockSize, source->position_);
     if (got < 0) {
         archive_set_error(reader, errno, "Read error: %s", strerror(errno));
@@ -122,15 +205,4 @@ int64_t PackageSource::Seek(archive*, void* self, int64_t offset, int whence)
         return ARCHIVE_FATAL;
     source->position_ = base + offset;
     return source->position_;
-}
-
-std::string PackageSource::Digest(std::string& error)
-{
-    if (!digest_wanted_)
-        return std::string();
-    if (hashing_.joinable())
-        hashing_.join();
-    if (digest_.empty())
-        error = strerror(digest_errno_);
-    return digest_;
 }

@@ -8,15 +8,25 @@
 #include <thread>
 #include <vector>
 
+#include "sha256.h"
 #include "ustring.h"
 
 struct archive;
 
-// The package file as the archive library reads it, through callbacks that
-// let it skip and seek as it likes (so zip and plain tar are read header by
-// header). When a digest is asked for, a thread of its own hashes the whole
-// file meanwhile: the digest is the slower of the two reads, and on a
-// second core it no longer adds to the survey's time.
+// The package file, opened once and read by every reader of it (the
+// survey, the extraction, the packaging tool's checks) through callbacks
+// that let the archive library skip and seek as it likes (so zip and plain
+// tar are read header by header). Replacing the file by name afterwards
+// changes nothing for them.
+//
+// When a digest is asked for, a thread of its own hashes the whole file
+// meanwhile: the digest is the slower of the two reads, and on a second
+// core it no longer adds to the survey's time. On the way it keeps the
+// hash state at the start of every chunk, so that once reads are verified
+// (VerifyReads) each chunk a reader is given is hashed again from that
+// state and must end in the state the checked digest went through: a byte
+// rewritten or cut off after the check fails the read, in whatever order
+// the library reads.
 class PackageSource {
 public:
     PackageSource();
@@ -25,20 +35,27 @@ public:
     PackageSource& operator=(const PackageSource&) = delete;
 
     // Opens a regular file without blocking (a named pipe in its place must
-    // not hang the caller); 0, or -1 with the reason in `error`.
-    int Open(const ustring& path, bool digest, std::string& error);
+    // not hang the caller); 0, or -1 with the reason in `error` and
+    // `not_regular` set when something other than a regular file is there.
+    int Open(const ustring& path, bool digest, std::string& error, bool* not_regular = nullptr);
     bool IsOpen() const { return fd_ >= 0; }
-    // Hands the file to a reader made by archive_read_new; the library's
-    // status of archive_read_open1.
+    // Hands the file, from its start, to a reader made by archive_read_new;
+    // the library's status of archive_read_open1.
     int Attach(archive* reader);
     // The digest in lowercase hex once the whole file is hashed; empty
     // with the reason in `error` when the file cannot be read.
     std::string Digest(std::string& error);
+    // From now on a reader gets only bytes that hash as they did for the
+    // digest; false when there is no digest to verify against.
+    bool VerifyReads();
 
 private:
     static ssize_t Read(archive* reader, void* self, const void** buffer);
     static int64_t Skip(archive* reader, void* self, int64_t request);
     static int64_t Seek(archive* reader, void* self, int64_t offset, int whence);
+    ssize_t ReadVerified(archive* reader, const void** buffer);
+    int LoadChunk(archive* reader, int64_t chunk);
+    int ReadChunk(int64_t chunk, std::vector<char>& into, size_t& got) const;
     void HashFile();
     void StopHashing();
 
@@ -49,8 +66,13 @@ private:
     bool digest_wanted_ = false;
     std::thread hashing_;
     std::atomic<bool> stop_hashing_{false};
-    std::string digest_;  // written by the hashing thread, read after it is joined
+    // Written by the hashing thread, read after it is joined.
+    std::string digest_;
     int digest_errno_ = 0;
+    std::vector<Sha256> chunk_starts_;  // the hash state at the start of each chunk
+    bool verify_ = false;
+    int64_t loaded_chunk_ = -1;  // the verified chunk block_ holds
+    size_t loaded_size_ = 0;
 };
 
 #endif  // VELMORA_LAUNCHER_PACKAGE_SOURCE_H

@@ -1,5 +1,6 @@
 #include "version-file.h"
 
+#include <cerrno>
 #include <cstdlib>
 
 #include <QByteArray>
@@ -22,10 +23,10 @@ ustring ValueText(const QSettings& settings, const QString& key)
 // for a writer: only a regular file is handed to it, anything else reads as
 // a file without keys. Whoever could swap it for a pipe in between owns the
 // file and could stop the launcher anyway.
-void ReadVersionFile(const ustring& path, VerInfo& info)
+int ReadVersionFile(const ustring& path, VerInfo& info, ustring* package_sha256)
 {
     if (!IsRegularFile(path.c_str())) {
-        return;
+        return errno == ENOENT ? 0 : -1;
     }
     QSettings settings(QString::fromUtf8(path.c_str()), QSettings::IniFormat);
     settings.beginGroup(QStringLiteral("Version"));
@@ -44,6 +45,10 @@ void ReadVersionFile(const ustring& path, VerInfo& info)
             *field.value = ValueText(settings, key);
         }
     }
+    if (package_sha256) {
+        *package_sha256 = ValueText(settings, QString::fromLatin1(kPackageSha256Key));
+    }
+    return settings.status() == QSettings::NoError ? 0 : -1;
 }
 
 ustring ReadVersionKey(const ustring& path, const char* key)

@@ -12,10 +12,12 @@ struct VerInfo {
     ustring icon_overlay_version;
 };
 
-// Reads the keys of group "Version" that the INFO file at path holds; a
-// missing key leaves its field as it was, a missing file reads as one
-// without keys.
-void ReadVersionFile(const ustring& path, VerInfo& info);
+// Reads the keys of group "Version" that the INFO file at path holds, and
+// the package digest into package_sha256 when given; a missing key leaves
+// its field as it was, a missing file reads as one without keys. 0, or -1
+// when something is at path that cannot be read as a regular file (a
+// pipe, a device, no permission), which also reads as no keys.
+int ReadVersionFile(const ustring& path, VerInfo& info, ustring* package_sha256 = nullptr);
 
 // The key of the package's SHA-256 (lowercase hex) in group "Version" of
 // the launcher bundle's INFO; a bundle without it is not checked.

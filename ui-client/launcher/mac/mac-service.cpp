@@ -65,8 +65,10 @@ bool MacService::IsNeedUpgrade()
          source, target);
     bool newer = target > source;
     bool present = PerUserBinPathExist();
-    // An installation that could not be settled is not built upon.
-    return (!present || newer) && !IsInstallUnfinished();
+    // An installation that could not be settled is not built upon; a
+    // launcher INFO that cannot be read pins no build, so it replaces no
+    // client that is in place.
+    return (!present || (newer && target_info_readable)) && !IsInstallUnfinished();
 }
 
 int MacService::HandlePackageUpgrade()

@@ -1,0 +1,158 @@
+// The package checked is the package installed: the pre-flight's survey on
+// arbitrary archive bytes (with the file's digest expected, as for a
+// packaged launcher) and, when it accepts them, the real extraction from
+// the same descriptor into a folder of its own. After a successful
+// extraction the tree on disk is exactly the one the survey accepted (the
+// same names, each of the same kind), the INFO holds the bytes the survey
+// read and the client is an executable file with the bytes its entry
+// holds. An extraction that fails may fail only on data the survey did not
+// read, never on a rule of the extractor's own that the survey let pass.
+// As root the target drops to uid/gid 65534 first.
+#include <archive.h>
+#include <archive_entry.h>
+#include <sys/stat.h>
+
+#include <map>
+#include <string>
+
+#include "extract-path-guard.h"
+#include "extractor.h"
+#include "extract_support.h"
+#include "package-preflight.h"
+#include "package-source.h"
+#include "sha256.h"
+
+namespace {
+
+using fuzz::Fail;
+
+const char kClient[] = "Contents/MacOS/cloud-drive-ui";
+const char kInfo[] = "Contents/Resources/INFO";
+const char kArchiveName[] = "input.archive";
+
+std::string g_scratch;  // the input, and one destination per input
+std::string g_log;
+
+std::string ReadFile(const std::string& path)
+{
+    std::string bytes;
+    if (FILE* file = fopen(path.c_str(), "rb")) {
+        char buffer[8192];
+        size_t got = 0;
+        while ((got = fread(buffer, 1, sizeof buffer, file)) > 0)
+            bytes.append(buffer, got);
+        fclose(file);
+    }
+    return bytes;
+}
+
+char KindOf(const std::string& path)
+{
+    struct stat st;
+    if (lstat(path.c_str(), &st) != 0)
+        return '?';
+    return S_ISDIR(st.st_mode) ? 'd' : S_ISREG(st.st_mode) ? 'f' : S_ISLNK(st.st_mode) ? 'l' : '?';
+}
+
+// Every object below root by its name relative to root, with its kind.
+void OnDisk(const std::string& root, const std::string& rel, std::map<std::string, char>& out)
+{
+    for (const std::string& name : fuzz::Names(rel.empty() ? root : root + "/" + rel)) {
+        const std::string child = rel.empty() ? name : rel + "/" + name;
+        out[child] = KindOf(root + "/" + child);
+        if (out[child] == 'd')
+            OnDisk(root, child, out);
+    }
+}
+
+// The data of the last entry named `name`, as a reader of its own sees it.
+std::string EntryData(const std::string& archive_path, const std::string& name)
+{
+    PackageSource source;
+    std::string error;
+    std::string data;
+    archive* reader = archive_read_new();
+    archive_read_support_filter_all(reader);
+    archive_read_support_format_all(reader);
+    archive_entry* entry = nullptr;
+    if (source.Open(archive_path.c_str(), false, error) == 0 && source.Attach(reader) == ARCHIVE_OK) {
+        while (archive_read_next_header(reader, &entry) == ARCHIVE_OK) {
+            if (CleanEntryName(archive_entry_pathname(entry)) != name)
+                continue;
+            data.clear();
+            char buffer[8192];
+            la_ssize_t got = 0;
+            while ((got = archive_read_data(reader, buffer, sizeof buffer)) > 0)
+                data.append(buffer, got);
+        }
+    }
+    archive_read_free(reader);
+    return data;
+}
+
+void CheckTree(const std::string& dest, const PackageSurvey& survey, const std::string& archive_path)
+{
+    std::map<std::string, char> expected;
+    for (const auto& node : survey.tree.Nodes())
+        expected[node.second.name] = node.second.kind;
+    std::map<std::string, char> found;
+    OnDisk(dest, "", found);
+    for (const auto& [name, kind] : expected) {
+        const auto there = found.find(name);
+        if (there == found.end() || there->second != kind)
+            Fail("surveyed '" + name + "' (" + kind + ") is " +
+                 (there == found.end() ? std::string("missing") : std::string("of kind ") + there->second));
+    }
+    for (const auto& [name, kind] : found) {
+        if (!expected.count(name))
+            Fail("'" + name + "' on disk was never surveyed");
+    }
+    if (survey.info_present && ReadFile(dest + "/" + kInfo) != survey.info_bytes)
+        Fail("the INFO on disk is not the one surveyed");
+    struct stat st;
+    if (survey.client_executable &&
+        (stat((dest + "/" + kClient).c_str(), &st) != 0 || (st.st_mode & S_IXUSR) == 0 ||
+         ReadFile(dest + "/" + kClient) != EntryData(archive_path, kClient)))
+        Fail("the client on disk is not the executable surveyed");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    g_scratch = fuzz::StartExtracting("survey-extract-fuzz", "extract.log", &g_log);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::string archive_path = g_scratch + "/" + kArchiveName;
+    fuzz::WriteInput(archive_path, data, size);
+    Sha256 digest;
+    digest.Add(data, size);
+    PackageCheck check;
+    check.archive_path = archive_path.c_str();
+    check.client_path = kClient;
+    check.info_path = kInfo;
+    check.expected_sha256 = digest.Hex();
+    PackageSource source;
+    const PackageSurvey survey = SurveyPackage(check, source);
+    if (!survey.problems.empty())
+        return 0;
+    source.VerifyReads();
+    const std::string dest = g_scratch + "/dest";
+    if (mkdir(dest.c_str(), 0755) != 0)
+        Fail("cannot create the destination");
+    struct stat log;
+    const off_t logged = stat(g_log.c_str(), &log) == 0 ? log.st_size : 0;
+    Extractor extractor;
+    extractor.archive_path = check.archive_path;
+    extractor.dest_dir = dest.c_str();
+    extractor.source = &source;
+    if (extractor.Extract(survey.entries) == 0)
+        CheckTree(dest, survey, archive_path);
+    else if (ReadFile(g_log).find("Refused", static_cast<size_t>(logged)) != std::string::npos)
+        Fail("the extractor refused what the survey accepted");
+    fuzz::RemoveTree(dest);
+    return 0;
+}
