@@ -123,6 +123,42 @@ TEST_F(LauncherE2ETest, FileInPlaceOfTheUserFolderStillRunsWithoutLogFile)
     EXPECT_NE(err.find("launcher(101): Failed to upgrade package"), std::string::npos) << err;
 }
 
+// A log reached through a link lands wherever the link leads: a log folder
+// that is a link is no log folder, a log file that is a link is not opened,
+// and the launcher still installs and starts the client.
+TEST_F(LauncherE2ETest, LogIsNeverWrittenThroughALink)
+{
+    const std::string bundle = MakeBundle(100, kVerbose);
+    const std::string elsewhere = root + "/elsewhere";
+    ASSERT_EQ(mkdir(elsewhere.c_str(), 0700), 0);
+    WriteFile(elsewhere + "/theirs.log", "theirs\n");
+    ASSERT_EQ(mkdir(Drive().c_str(), 0700), 0);
+    const struct {
+        const char *name;
+        std::string link;
+        std::string target;
+    } rows[] = {
+        {"log folder", Drive() + "/log", elsewhere},
+        {"log file", Drive() + "/log/launcher.log", elsewhere + "/theirs.log"},
+        {"dangling log file", Drive() + "/log/launcher.log", elsewhere + "/new.log"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_EQ(system(("rm -rf '" + Drive() + "/log'").c_str()), 0);
+        if (row.link != Drive() + "/log") {
+            ASSERT_EQ(mkdir((Drive() + "/log").c_str(), 0700), 0);
+        }
+        ASSERT_EQ(symlink(row.target.c_str(), row.link.c_str()), 0);
+        ASSERT_EQ(RunLauncher(bundle), 0) << Output("launcher", "err");
+        EXPECT_EQ(ReadFile(elsewhere + "/theirs.log"), "theirs\n");
+        EXPECT_FALSE(Exists(elsewhere + "/launcher.log"));
+        EXPECT_FALSE(Exists(elsewhere + "/new.log"));
+        EXPECT_TRUE(Exists(App() + "/Contents/MacOS/cloud-drive-ui"));
+        EXPECT_GT(WaitForClient(), 0);
+        StopClients();
+    }
+}
+
 TEST_F(LauncherE2ETest, LevelFileSwitchesDebugOnForOneComponentOnly)
 {
     const struct {
