@@ -113,7 +113,7 @@ int main(int argc, char **argv)
         return RunLauncherOption(option, argc, argv);
 
     setlocale(LC_ALL, "");
-    if (!EnsureHome())
+    if (!EnsureHome() || !IsPerUserFolderOwn())
         return kExitHomeUnusable;
     qInitResources_texts();
     SetPluginPath(argv[0]);
