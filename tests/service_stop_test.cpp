@@ -414,6 +414,29 @@ TEST_F(RealStopTest, NonDumpableProcessOfTheSameUserIsLeftRunning)
     EXPECT_EQ(LogCount(" (a program that cannot be inspected) is no client"), 1);
 }
 
+// Another user's process, even one started after the pid file was written,
+// gets the whole stop: no signal of ours reaches it, so there is nothing to
+// guard. The stop runs as uid 65534 against a process of root.
+TEST_F(RealStopTest, OtherUsersProcessGetsTheWholeStop)
+{
+    RealClient other("/bin/sleep", {"120"}, false);
+    NamePid(other.pid, true);
+    chmod(root.c_str(), 0755);
+    const int status = unprivileged::RunAsNobody([this] {
+        Stop();
+        return 0;
+    });
+    if (status == unprivileged::kCannotDrop) {
+        GTEST_SKIP() << "cannot drop to uid 65534";
+    }
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(other.Running());
+    EXPECT_EQ(LogCount("): it is another user's process, which no signal of ours reaches"), 1) << LogText();
+    EXPECT_EQ(LogCount("[ERROR] mac/mac-service("), 1);
+    EXPECT_EQ(LogCount("kill: Operation not permitted (1)"), 1);
+    EXPECT_EQ(LogCount("did not end within 15 seconds of SIGTERM, sending SIGKILL"), 1);
+}
+
 TEST_F(RealStopTest, LaunchStartsClientInItsWorkingFolder)
 {
     fs::copy_file("/bin/sleep", ui);
