@@ -5,8 +5,6 @@
 #include <fcntl.h>
 #include <sys/statvfs.h>
 
-#include <future>
-
 namespace {
 
 using namespace launcher_e2e;
@@ -49,33 +47,6 @@ TEST_F(LauncherE2ETest, NewerBuildReplacesTheClientAndRestartsIt)
     EXPECT_GT(WaitForClient(old), 0);
 }
 
-// A shell script started as the client, reaped as soon as it ends so that
-// the launcher's probes see it end; killed if it still runs at the end.
-class ScriptClient {
-public:
-    ScriptClient(const std::string &script, const std::string &home)
-        : pid(child_process::Start(script, {"HOME=" + home, "PATH=/usr/bin:/bin"}, "", "")),
-          ended(std::async(std::launch::async, [this] { return child_process::Wait(pid); }))
-    {
-    }
-    ~ScriptClient()
-    {
-        if (ended.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
-            kill(pid, SIGKILL);
-    }
-    // Its exit status as child_process::Wait gives it, or 0 while it runs
-    // 30 seconds on.
-    int Ended() const
-    {
-        return ended.wait_for(std::chrono::seconds(30)) == std::future_status::ready ? ended.get() : 0;
-    }
-
-    const pid_t pid;
-
-private:
-    std::shared_future<int> ended;
-};
-
 // A client that is a shell script runs as the shell, with the script as its
 // argument. It is stopped before the upgrade, also when its pid file was
 // written long before (as a step of the clock can make it seem).
@@ -92,20 +63,23 @@ TEST_F(LauncherE2ETest, ScriptClientIsStoppedBeforeTheUpgrade)
         WriteFile(ui, "#!/bin/sh\necho pid=$$ > \"$HOME/.VelmoraDrive/ui.pid\"\nwhile :; do sleep 1; done\n");
         ASSERT_EQ(chmod(ui.c_str(), 0755), 0);
         unlink(pidFile.c_str());
-        const ScriptClient client(ui, home);
-        for (int i = 0; i < 600 && ReadFile(pidFile) != "pid=" + std::to_string(client.pid) + "\n"; ++i)
+        const pid_t script = child_process::Start(ui, {"HOME=" + home, "PATH=/usr/bin:/bin"}, "", "");
+        Reap(script);
+        const std::string named = "pid=" + std::to_string(script) + "\n";
+        for (int i = 0; i < 600 && ReadFile(pidFile) != named; ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        ASSERT_EQ(ReadFile(pidFile), "pid=" + std::to_string(client.pid) + "\n");
+        ASSERT_EQ(ReadFile(pidFile), named);
         if (stale) {
             const struct timespec hourBefore[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
             ASSERT_EQ(utimensat(AT_FDCWD, pidFile.c_str(), hourBefore, 0), 0);
         }
 
         ASSERT_EQ(RunLauncher(MakeBundle(build, kVerbose), "upgrade"), 0) << Output("upgrade", "err");
-        EXPECT_EQ(client.Ended(), 128 + SIGTERM) << Log();
-        const pid_t script = client.pid;
+        EXPECT_TRUE(Ended(script));
+        const std::string log = Log();
+        EXPECT_NE(log.find("stopping pid " + std::to_string(script) + " ("), std::string::npos) << log;
+        EXPECT_NE(log.find("pid " + std::to_string(script) + " ended after SIGTERM"), std::string::npos) << log;
         EXPECT_NE(InstalledInfo().find("build_version=" + std::to_string(build++)), std::string::npos);
-        EXPECT_NE(Log().find("stopping pid " + std::to_string(script) + " ("), std::string::npos) << Log();
         EXPECT_GT(WaitForClient(script), 0);
         StopClients();
     }
