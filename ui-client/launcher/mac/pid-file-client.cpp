@@ -67,7 +67,10 @@ PidFile PidFile::Of(const std::string& folder)
     const std::string canonical = Canonical(folder);
     file.prefix = (canonical.empty() ? folder : canonical) + "/";
     struct stat st;
-    file.written_known = stat(file.path.c_str(), &st) == 0;
+    if (stat(file.path.c_str(), &st) != 0) {
+        return file;
+    }
+    file.written_known = true;
 #if defined(__APPLE__)
     file.written = st.st_mtimespec;
 #else
