@@ -79,20 +79,36 @@ Line ParseLine(std::string_view line, bool keep_quotes, Entries& out)
     return Line::kEntry;
 }
 
-// What a read of the whole text must give: false for a refused file. A line
-// longer than Config::kMaxLine refuses the file rather than being split.
+// The rest of a line longer than one read: refused unless it is white space
+// up to its end or its first NUL, since parsed as a line it would store a
+// cut value or a bogus key.
+Line ParseTail(std::string_view chunk)
+{
+    chunk = chunk.substr(0, chunk.find('\0'));
+    for (unsigned char c : chunk)
+        if (!IsWhite(c))
+            return Line::kMalformed;
+    return Line::kBlank;
+}
+
+// What a read of the whole text must give: false for a refused file. Lines
+// are taken as fgets takes them into a buffer of Config::kMaxLine + 1
+// bytes: up to and with the line end, at most kMaxLine bytes at a time, so
+// a longer line comes in several chunks and the first is parsed alone.
 bool ReadText(std::string_view text, bool keep_quotes, Entries& out)
 {
+    bool continued = false;
     while (!text.empty()) {
-        // A line keeps its line end, which is white space but no NUL.
         const size_t end = text.find('\n');
-        const size_t length = end == std::string_view::npos ? text.size() : end + 1;
-        const std::string_view line = text.substr(0, length);
-        if (std::min(end, text.size()) > static_cast<size_t>(Config::kMaxLine) ||
-            ParseLine(line, keep_quotes, out) == Line::kMalformed) {
+        const size_t length = std::min(end == std::string_view::npos ? text.size() : end + 1,
+                                       static_cast<size_t>(Config::kMaxLine));
+        const std::string_view chunk = text.substr(0, length);
+        const Line line = continued ? ParseTail(chunk) : ParseLine(chunk, keep_quotes, out);
+        if (line == Line::kMalformed) {
             out.clear();
             return false;
         }
+        continued = chunk.back() != '\n';
         text.remove_prefix(length);
     }
     return true;

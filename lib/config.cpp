@@ -24,18 +24,25 @@ char* SkipSpace(char* p) {
     return p;
 }
 
-// A line longer than kMaxLine bytes arrives as a chunk without a line end.
-// The tail would otherwise be parsed as a line of its own, storing a cut
-// value or a bogus key; the whole line is refused instead. The buffer holds
-// the longest line together with its line end, which decides what the line
-// is (a key alone is malformed before a line end, blank at the end of the
-// file). fgets writes into the last byte of the buffer only when it filled
-// it, so the test holds for a line with a NUL byte inside as well, which
-// strlen would misjudge.
+// Lines are read as fgets reads them into a buffer of kMaxLine + 1 bytes:
+// a longer line arrives in several chunks, and the first is parsed as a
+// line of its own, without its line end. A chunk after it that holds more
+// than white space would otherwise be parsed as a line too, storing a cut
+// value or a bogus key: the whole file is refused instead. fgets writes
+// into the last byte of the buffer only when it filled it, so the test
+// holds for a line with a NUL byte inside as well, which strlen would
+// misjudge.
 const char kUnfilled = '\n';
 
-bool IsOverlong(const char* chunk, size_t size) {
+bool FillsBuffer(const char* chunk, size_t size) {
     return chunk[size - 1] != kUnfilled && chunk[size - 2] != '\n';
+}
+
+// The rest of a line that filled the buffer: harmless when it is white
+// space up to its end or its first NUL, where the line's text ends.
+bool IsBlankTail(const char* chunk) {
+    while (IsSpace(static_cast<unsigned char>(*chunk))) ++chunk;
+    return *chunk == '\0';
 }
 
 std::string WithoutLineEnd(const char* line) {
@@ -51,18 +58,25 @@ int Config::read(const std::string& path) {
     FILE* fp = OpenRegularStream(path.c_str(), O_RDONLY, "r");
     if (fp == nullptr) return -1;
 
-    char line[kMaxLine + 2];
+    char line[kMaxLine + 1];
     int result = PARSE_BLANK;
     int number = 0;
+    bool continued = false;
     bad_line_number = 0;
     bad_line.clear();
     while (result != PARSE_MALFORMED) {
-        line[kMaxLine + 1] = kUnfilled;
+        line[kMaxLine] = kUnfilled;
         if (fgets(line, sizeof(line), fp) == nullptr) break;
-        ++number;
+        const bool tail = continued;
+        continued = FillsBuffer(line, sizeof(line));
         std::string key;
         std::string value;
-        result = IsOverlong(line, sizeof(line)) ? PARSE_MALFORMED : parse(line, 0, key, value);
+        if (tail) {
+            result = IsBlankTail(line) ? PARSE_BLANK : PARSE_MALFORMED;
+        } else {
+            ++number;
+            result = parse(line, 0, key, value);
+        }
         if (result == PARSE_OK) entries[key] = value;
         // parse() cuts a line in place only once it has parsed.
         if (result == PARSE_MALFORMED) {

@@ -11,7 +11,9 @@ public:
     // Results of parse().
     enum ParseResult { PARSE_OK = 0, PARSE_BLANK = 1, PARSE_MALFORMED = 2 };
 
-    // Longest line content accepted, line end not counted.
+    // Longest line read at once, line end counted. A longer line is parsed
+    // from its first kMaxLine bytes; the file is refused unless the rest is
+    // white space.
     static constexpr int kMaxLine = 8191;
 
     std::map<std::string, std::string> entries;

@@ -86,10 +86,12 @@ int Logger::RotateIfFileBig(int written) {
 }
 
 // A named pipe at the log's path would block the launcher in open() with
-// nothing logged; the log is a regular file or nothing. The started client
-// must not inherit it.
+// nothing logged; the log is a regular file or nothing. A link is never
+// followed, dangling or not: a launcher run by root with a user's home
+// would create or append to whatever file the link names. The started
+// client must not inherit the log.
 FILE* Logger::OpenLogStream() {
-    return OpenRegularStream(log_path.c_str(), O_WRONLY | O_APPEND | O_CREAT, "a");
+    return OpenRegularStream(log_path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW, "a");
 }
 
 std::string Logger::NumberedPath(int number) {

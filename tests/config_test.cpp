@@ -79,10 +79,12 @@ TEST_F(ConfigTest, KeepQuotesPutsTheQuoteBack) {
     EXPECT_EQ(config.entries, (Entries{{"name", "'a b'"}, {"d", "\"x\""}, {"plain", "y"}}));
 }
 
-// A line longer than the read buffer must not be split into a cut value and
-// a second line made of its tail.
-TEST_F(ConfigTest, OverlongLineIsRejected) {
+// A line is read in chunks of at most 8191 bytes; the first is parsed
+// without the line end. A longer line must not be split into a cut value
+// and a second line made of its tail; a tail of white space is harmless.
+TEST_F(ConfigTest, LineFillingTheBufferIsReadInChunks) {
     const std::string fits(Config::kMaxLine - 2, 'a');  // "k=" + value = 8191 bytes
+    const std::string key_alone(Config::kMaxLine, 'k');
     const struct {
         const char* name;
         std::string content;
@@ -91,10 +93,14 @@ TEST_F(ConfigTest, OverlongLineIsRejected) {
     } cases[] = {
         {"longest line", "k=" + fits + "\n", 0, fits.size()},
         {"longest last line without line end", "k=" + fits, 0, fits.size()},
-        {"one byte too long", "k=" + fits + "a\n", -1, 0},
-        {"tail looks like a line", "k=" + fits + "x=1\n", -1, 0},
-        {"longest key alone before a line end", std::string(Config::kMaxLine, 'k') + "\n", -1, 0},
-        {"longest key alone at the end", std::string(Config::kMaxLine, 'k'), 0, 0},
+        {"longest line then blanks and CR LF", "k=" + fits + " \t\r\n", 0, fits.size()},
+        {"longest line then a NUL", "k=" + fits + std::string(" \0x=1\n", 6), 0, fits.size()},
+        {"one byte too long: cut value", "k=" + fits + "a\n", -1, 0},
+        {"tail looks like a line: cut value", "k=" + fits + "x=1\n", -1, 0},
+        {"tail is a comment: cut value", "k=" + fits + "#x\n", -1, 0},
+        {"longest key alone before a line end", key_alone + "\n", 0, 0},
+        {"longest key alone before CR LF", key_alone + "\r\n", 0, 0},
+        {"longest key alone at the end", key_alone, 0, 0},
     };
     for (const auto& c : cases) {
         Config config;

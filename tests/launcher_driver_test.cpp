@@ -5,17 +5,20 @@
 #include "log.h"
 #include "notify-adapter.h"
 #include "progress-dialog.h"
+#include "progress-throttle.h"
 #include "strtable.h"
 #include "uipathmanager.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMutex>
 #include <QProgressBar>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <QtTest>
 
@@ -33,6 +36,7 @@ struct Script {
     int postUpgradeMs = 0;
     bool reportsBeforeDecision = false;
     bool upgradeReports = true;
+    int entries = 3;  // the upgrade reports entries 1 to entries - 1 of them
     QStringList calls;
     // When set, the upgrade waits for the test between two reports.
     QSemaphore *reported = nullptr;
@@ -66,12 +70,13 @@ public:
             return script->upgradeResult;
         Notify_Adapter *relay = Notify_Adapter::GetInstance();
         relay->UpdateDialogText("unpacking 3 entries");
-        relay->UpdateProgress(3, 1);
+        relay->UpdateProgress(script->entries, 1);
         if (script->reported != nullptr) {
             script->reported->release();
             script->resume->acquire();
         }
-        relay->UpdateProgress(3, 2);
+        for (int entry = 2; entry < script->entries; ++entry)
+            relay->UpdateProgress(script->entries, entry);
         if (script->upgradeThrows)
             throw std::runtime_error("no space for the bundle");
         return script->upgradeResult;
@@ -101,12 +106,19 @@ public:
             return false;
         labelAtShow = dialog->labelText();
         valueAtShow = dialog->value();
-        QObject::connect(dialog->findChild<QProgressBar *>(), &QProgressBar::valueChanged, this,
-                         [this](int value) { values << value; });
+        // Direct, so that a change made on another thread shows as such.
+        QObject::connect(
+            dialog->findChild<QProgressBar *>(), &QProgressBar::valueChanged, this,
+            [this](int value) {
+                values << value;
+                offGuiThread |= QThread::currentThread() != qApp->thread();
+            },
+            Qt::DirectConnection);
         return false;
     }
 
     int shown = 0;
+    bool offGuiThread = false;
     QString labelAtShow;
     int valueAtShow = -1;
     QList<int> values;
@@ -146,6 +158,9 @@ private slots:
     void reportsBeforeTheDialogExistsAreKept();
     void successfulUpgradeEndsAtHundredAndReady();
     void failedUpgradeKeepsTheLastReportAndStillLaunches();
+    void everyEntryReportedEndsAtTheLastCount();
+    void throttlePassesTheNewestCountOnceToItsThread();
+    void throttlePassesAtMostOneCountPerFrameAndTheLast();
     void progressIsStepsTimesHundredOverTotal_data();
     void progressIsStepsTimesHundredOverTotal();
     void closingTheDialogDoesNotEndTheApplication();
@@ -160,6 +175,7 @@ private:
         QString labelAtShow;
         int valueAtShow = -1;
         QList<int> values;
+        bool offGuiThread = true;
         QString finalLabel;
         int finalValue = -1;
         bool visibleAtEnd = true;
@@ -227,6 +243,7 @@ LauncherDriverTest::Outcome LauncherDriverTest::RunDriver(Script &script)
         outcome.labelAtShow = watch.labelAtShow;
         outcome.valueAtShow = watch.valueAtShow;
         outcome.values = watch.values;
+        outcome.offGuiThread = watch.offGuiThread;
         outcome.finalLabel = dialog == nullptr ? QString() : dialog->labelText();
         outcome.finalValue = dialog == nullptr ? -1 : dialog->value();
         outcome.visibleAtEnd = dialog != nullptr && dialog->isVisible();
@@ -317,6 +334,7 @@ void LauncherDriverTest::successfulUpgradeEndsAtHundredAndReady()
     // The relay may pass 33 on or let 66 replace it; 66 always shows before
     // the worker's own 100.
     QVERIFY2(RisesTo(outcome.values, {66, 100}), qPrintable(QTest::toString(outcome.values)));
+    QVERIFY(!outcome.offGuiThread);
     QCOMPARE(outcome.finalLabel, QString("Velmora Drive Client is ready."));
     QVERIFY(!outcome.visibleAtEnd);
     QVERIFY(!QDir(home.path() + "/.Larkspan/app").exists());
@@ -330,11 +348,81 @@ void LauncherDriverTest::failedUpgradeKeepsTheLastReportAndStillLaunches()
     QCOMPARE(outcome.shown, 1);
     // The relay's last count stays until the driver closes the run with 100.
     QVERIFY2(RisesTo(outcome.values, {66, 100}), qPrintable(QTest::toString(outcome.values)));
+    QVERIFY(!outcome.offGuiThread);
     QCOMPARE(outcome.finalLabel, QString("unpacking 3 entries"));
     QVERIFY(!QDir(home.path() + "/.Larkspan/app").exists());
     const QString log = LogText();
     QVERIFY2(log.contains("[ERROR] launcher(101): Failed to upgrade package\n"), qPrintable(log));
     QVERIFY(log.indexOf("Failed to upgrade") < log.indexOf("launcher(117): done"));
+}
+
+// The extractor reports once per entry from the worker thread; the dialog
+// is changed on the GUI thread only, and shows the last count before the
+// run closes it with 100.
+void LauncherDriverTest::everyEntryReportedEndsAtTheLastCount()
+{
+    Script script;
+    script.needUpgrade = true;
+    script.upgradeResult = -1;
+    script.entries = 100000;
+    const Outcome outcome = RunDriver(script);
+    QCOMPARE(outcome.shown, 1);
+    QVERIFY2(RisesTo(outcome.values, {99, 100}), qPrintable(QTest::toString(outcome.values)));
+    QVERIFY(!outcome.offGuiThread);
+}
+
+// The relay's counts reach the dialog through a throttle: whatever a busy
+// GUI thread missed arrives as one delivery of the newest count, on the
+// throttle's thread.
+void LauncherDriverTest::throttlePassesTheNewestCountOnceToItsThread()
+{
+    const int entries = 100000;
+    ProgressThrottle throttle;
+    QSignalSpy progress(&throttle, &ProgressThrottle::sigProgress);
+    QThread *receiver = nullptr;
+    connect(&throttle, &ProgressThrottle::sigProgress, [&receiver] { receiver = QThread::currentThread(); });
+    std::thread worker([&throttle] {
+        for (int current = 1; current <= entries; ++current)
+            throttle.Report(entries, current);
+    });
+    worker.join();
+    QCOMPARE(progress.count(), 0);
+
+    QTRY_COMPARE(progress.count(), 1);
+    QTest::qWait(100);  // several frames: nothing else may follow
+    QCOMPARE(progress.count(), 1);
+    QCOMPARE(progress.at(0), QVariantList({entries, entries}));
+    QCOMPARE(receiver, QThread::currentThread());
+}
+
+// With its thread free while the worker reports, the throttle still passes
+// on at most one count per frame of 16 ms, in rising order, and always the
+// last one, even when that is not the total (an install that fails
+// part-way).
+void LauncherDriverTest::throttlePassesAtMostOneCountPerFrameAndTheLast()
+{
+    const int reports = 2000;
+    ProgressThrottle throttle;
+    QSignalSpy progress(&throttle, &ProgressThrottle::sigProgress);
+    QElapsedTimer clock;
+    clock.start();
+    std::thread worker([&throttle] {
+        for (int current = 1; current <= reports; ++current) {
+            throttle.Report(reports + 1, current);
+            std::this_thread::sleep_for(std::chrono::microseconds(100));
+        }
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty() && progress.last().at(1).toInt() == reports, 60000);
+    const qint64 elapsedMs = clock.elapsed();
+    worker.join();
+
+    QVERIFY2(progress.count() <= 1 + elapsedMs / 15,
+             qPrintable(QString("%1 deliveries in %2 ms").arg(progress.count()).arg(elapsedMs)));
+    for (int i = 0; i < progress.count(); ++i) {
+        QCOMPARE(progress.at(i).at(0).toInt(), reports + 1);
+        if (i > 0)
+            QVERIFY(progress.at(i).at(1).toInt() > progress.at(i - 1).at(1).toInt());
+    }
 }
 
 void LauncherDriverTest::progressIsStepsTimesHundredOverTotal_data()

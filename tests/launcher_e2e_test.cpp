@@ -2,6 +2,7 @@
 // lands on disk, what the log says, and which client it leaves running.
 #include "launcher_e2e_fixture.h"
 
+#include <fcntl.h>
 #include <sys/statvfs.h>
 
 namespace {
@@ -44,6 +45,44 @@ TEST_F(LauncherE2ETest, NewerBuildReplacesTheClientAndRestartsIt)
     EXPECT_FALSE(Exists(App() + "_tmp"));
     EXPECT_NE(Log().find("local appdata exist"), std::string::npos);
     EXPECT_GT(WaitForClient(old), 0);
+}
+
+// A client that is a shell script runs as the shell, with the script as its
+// argument. It is stopped before the upgrade, also when its pid file was
+// written long before (as a step of the clock can make it seem).
+TEST_F(LauncherE2ETest, ScriptClientIsStoppedBeforeTheUpgrade)
+{
+    ASSERT_EQ(RunLauncher(MakeBundle(100, kVerbose), "install"), 0);
+    ASSERT_GT(WaitForClient(), 0);
+    StopClients();
+    const std::string ui = App() + "/Contents/MacOS/cloud-drive-ui";
+    const std::string pidFile = Drive() + "/ui.pid";
+    int build = 101;
+    for (const bool stale : {false, true}) {
+        SCOPED_TRACE(stale ? "pid file written an hour before" : "pid file just written");
+        WriteFile(ui, "#!/bin/sh\necho pid=$$ > \"$HOME/.VelmoraDrive/ui.pid\"\nwhile :; do sleep 1; done\n");
+        ASSERT_EQ(chmod(ui.c_str(), 0755), 0);
+        unlink(pidFile.c_str());
+        const pid_t script = child_process::Start(ui, {"HOME=" + home, "PATH=/usr/bin:/bin"}, "", "");
+        Reap(script);
+        const std::string named = "pid=" + std::to_string(script) + "\n";
+        for (int i = 0; i < 600 && ReadFile(pidFile) != named; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        ASSERT_EQ(ReadFile(pidFile), named);
+        if (stale) {
+            const struct timespec hourBefore[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
+            ASSERT_EQ(utimensat(AT_FDCWD, pidFile.c_str(), hourBefore, 0), 0);
+        }
+
+        ASSERT_EQ(RunLauncher(MakeBundle(build, kVerbose), "upgrade"), 0) << Output("upgrade", "err");
+        EXPECT_TRUE(Ended(script));
+        const std::string log = Log();
+        EXPECT_NE(log.find("stopping pid " + std::to_string(script) + " ("), std::string::npos) << log;
+        EXPECT_NE(log.find("pid " + std::to_string(script) + " ended after SIGTERM"), std::string::npos) << log;
+        EXPECT_NE(InstalledInfo().find("build_version=" + std::to_string(build++)), std::string::npos);
+        EXPECT_GT(WaitForClient(script), 0);
+        StopClients();
+    }
 }
 
 TEST_F(LauncherE2ETest, SameBuildLeavesTheInstallationAloneAndStartsTheClient)
@@ -121,6 +160,42 @@ TEST_F(LauncherE2ETest, FileInPlaceOfTheUserFolderStillRunsWithoutLogFile)
     EXPECT_EQ(err.find("[INFO]"), std::string::npos) << err;
     EXPECT_EQ(err.find("[DEBUG]"), std::string::npos) << err;
     EXPECT_NE(err.find("launcher(101): Failed to upgrade package"), std::string::npos) << err;
+}
+
+// A log reached through a link lands wherever the link leads: a log folder
+// that is a link is no log folder, a log file that is a link is not opened,
+// and the launcher still installs and starts the client.
+TEST_F(LauncherE2ETest, LogIsNeverWrittenThroughALink)
+{
+    const std::string bundle = MakeBundle(100, kVerbose);
+    const std::string elsewhere = root + "/elsewhere";
+    ASSERT_EQ(mkdir(elsewhere.c_str(), 0700), 0);
+    WriteFile(elsewhere + "/theirs.log", "theirs\n");
+    ASSERT_EQ(mkdir(Drive().c_str(), 0700), 0);
+    const struct {
+        const char *name;
+        std::string link;
+        std::string target;
+    } rows[] = {
+        {"log folder", Drive() + "/log", elsewhere},
+        {"log file", Drive() + "/log/launcher.log", elsewhere + "/theirs.log"},
+        {"dangling log file", Drive() + "/log/launcher.log", elsewhere + "/new.log"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_EQ(system(("rm -rf '" + Drive() + "/log'").c_str()), 0);
+        if (row.link != Drive() + "/log") {
+            ASSERT_EQ(mkdir((Drive() + "/log").c_str(), 0700), 0);
+        }
+        ASSERT_EQ(symlink(row.target.c_str(), row.link.c_str()), 0);
+        ASSERT_EQ(RunLauncher(bundle), 0) << Output("launcher", "err");
+        EXPECT_EQ(ReadFile(elsewhere + "/theirs.log"), "theirs\n");
+        EXPECT_FALSE(Exists(elsewhere + "/launcher.log"));
+        EXPECT_FALSE(Exists(elsewhere + "/new.log"));
+        EXPECT_TRUE(Exists(App() + "/Contents/MacOS/cloud-drive-ui"));
+        EXPECT_GT(WaitForClient(), 0);
+        StopClients();
+    }
 }
 
 TEST_F(LauncherE2ETest, LevelFileSwitchesDebugOnForOneComponentOnly)

@@ -9,6 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
 
 #include <string>
 #include <vector>
@@ -154,6 +157,48 @@ TEST_F(LauncherOptionsTest, HomeThatIsNotUtf8IsRefusedAndNothingIsCreated)
                 EXPECT_EQ(out_, "");
             }
         }
+    }
+}
+
+// Root running with a user's HOME (as sudo keeping HOME does) must not
+// follow that user's linked per-user folder, nor leave files the user
+// cannot remove in one that is not its own: one line, status 1, nothing
+// created, changed or started.
+TEST_F(LauncherOptionsTest, PerUserFolderThatIsALinkOrAnothersIsRefused)
+{
+    const std::string home = Path("home");
+    const std::string drive = home + "/.VelmoraDrive";
+    const std::string theirs = home + "/theirs";
+    ASSERT_EQ(mkdir(theirs.c_str(), 0755), 0);
+    WriteFile(theirs + "/ui.pid", "pid=4242\n");
+    const std::string uid = std::to_string(geteuid());
+    const struct {
+        const char *name;
+        bool link;
+        const char *target;
+        std::string error;
+    } rows[] = {
+        {"link to a folder", true, "theirs", " is a symbolic link; nothing was installed or started\n"},
+        {"dangling link", true, "gone", " is a symbolic link; nothing was installed or started\n"},
+        {"folder of uid 65534", false, "",
+         " belongs to uid 65534, not to uid " + uid + " running the launcher; nothing was installed or started\n"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        if (row.link) {
+            ASSERT_EQ(symlink(row.target, drive.c_str()), 0);
+        } else if (mkdir(drive.c_str(), 0755) != 0 || chown(drive.c_str(), 65534, 65534) != 0) {
+            printf("[  SKIPPED ] %s: cannot give a folder to uid 65534 (needs root)\n", row.name);
+            rmdir(drive.c_str());
+            continue;
+        }
+        const auto before = Tree();
+        EXPECT_EQ(Run({}, home), 1);
+        EXPECT_EQ(err_, "velmora-launcher: the per-user folder " + drive + row.error);
+        EXPECT_EQ(out_, "");
+        EXPECT_EQ(Tree(), before);
+        EXPECT_TRUE(child_process::OwnChildren().empty());
+        ASSERT_EQ(row.link ? unlink(drive.c_str()) : rmdir(drive.c_str()), 0);
     }
 }
 

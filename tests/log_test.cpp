@@ -171,11 +171,11 @@ TEST_F(LogTest, FailedInitializeSilencesEverything) {
 }
 
 // The log is opened so that a named pipe cannot block the start: it must be
-// a regular file (a missing one, also behind a dangling link, is created).
+// a regular file (a missing one is created), never reached through a link.
 TEST_F(LogTest, OnlyARegularFileIsTheLog) {
     const std::map<file_kinds::Kind, int> result = {
-        {file_kinds::kRegular, 0}, {file_kinds::kMissing, 0},       {file_kinds::kFolder, -1},
-        {file_kinds::kFifo, -1},   {file_kinds::kDanglingLink, 0}, {file_kinds::kLinkToFifo, -1},
+        {file_kinds::kRegular, 0}, {file_kinds::kMissing, 0},        {file_kinds::kFolder, -1},
+        {file_kinds::kFifo, -1},   {file_kinds::kDanglingLink, -1}, {file_kinds::kLinkToFifo, -1},
     };
     for (const file_kinds::KindRow& row : file_kinds::kAllKinds) {
         const std::string log = Path(std::string("log ") + row.name);
@@ -187,6 +187,44 @@ TEST_F(LogTest, OnlyARegularFileIsTheLog) {
                   result.at(row.kind))
             << row.name;
         testing::internal::GetCapturedStderr();
+    }
+}
+
+// A link at the log's path, put there before the start or in place of the
+// live file before it is opened again, leads nowhere: the file it names is
+// neither created nor written.
+TEST_F(LogTest, LinksAreNeverFollowed) {
+    const struct {
+        const char* name;
+        bool target_exists;
+        bool before_start;
+    } cases[] = {
+        {"link to a file, at the start", true, true},
+        {"dangling link, at the start", false, true},
+        {"link to a file, at a reopening", true, false},
+        {"dangling link, at a reopening", false, false},
+    };
+    for (const auto& c : cases) {
+        const std::string target = Path(std::string("elsewhere ") + c.name);
+        if (c.target_exists) WriteFile(std::string("elsewhere ") + c.name, "theirs\n");
+        std::filesystem::remove(log_);
+        if (c.before_start) {
+            ASSERT_EQ(symlink(target.c_str(), log_.c_str()), 0) << c.name;
+        }
+        testing::internal::CaptureStderr();
+        const int result = InitFile(50);
+        testing::internal::GetCapturedStderr();
+        EXPECT_EQ(result, c.before_start ? -1 : 0) << c.name;
+        if (!c.before_start) {
+            std::filesystem::remove(log_);
+            ASSERT_EQ(symlink(target.c_str(), log_.c_str()), 0) << c.name;
+            Logger::ReloadLogFile();
+        }
+        LogFortyCharacterLine("after");
+        EXPECT_EQ(std::filesystem::exists(target), c.target_exists) << c.name;
+        if (c.target_exists) {
+            EXPECT_EQ(ReadFile(target), "theirs\n") << c.name;
+        }
     }
 }
 

@@ -62,17 +62,44 @@ int RecordingProcess::Signal(pid_t pid, int sig)
     return 0;
 }
 
+namespace {
+
+// The answer of one lookup, the last one repeating; "?" when none is given.
+std::string Next(const std::vector<std::string>& answers, size_t& lookups)
+{
+    return answers.empty() ? "?" : answers[std::min(lookups++, answers.size() - 1)];
+}
+
+int Known(const std::string& answer)
+{
+    return answer == "?" ? ClientProcess::kUnknownExecutable
+                         : answer == "GONE" ? ClientProcess::kNoProcess : 0;
+}
+
+}  // namespace
+
 int RecordingProcess::ExecutablePath(pid_t, std::string& path)
 {
-    std::string answer = exe_answers.empty() ? "?" : exe_answers[std::min(lookups++, exe_answers.size() - 1)];
-    if (answer == "?") {
-        return kUnknownExecutable;
+    const std::string answer = Next(exe_answers, exe_lookups);
+    if (Known(answer) == 0) {
+        path = answer;
     }
-    if (answer == "GONE") {
-        return kNoProcess;
+    return Known(answer);
+}
+
+int RecordingProcess::StartTime(pid_t, struct timespec& started)
+{
+    const std::string answer = Next(start_answers, start_lookups);
+    if (Known(answer) == 0) {
+        started = {kPidFileWritten + std::stol(answer), 0};
     }
-    path = answer;
-    return 0;
+    return Known(answer);
+}
+
+int RecordingProcess::Arguments(pid_t, std::vector<std::string>& args)
+{
+    args = arguments;
+    return arguments.empty() ? kUnknownExecutable : 0;
 }
 
 bool RecordingProcess::StartDetached(const QString& program, const QStringList& args,

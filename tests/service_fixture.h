@@ -9,6 +9,7 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <ctime>
 #include <map>
 #include <set>
 #include <string>
@@ -33,6 +34,12 @@ public:
     // One per lookup, the last repeats; "?" may not be inspected, "GONE" has
     // ended; empty: every lookup answers "?".
     std::vector<std::string> exe_answers;
+    // The same for start times, in seconds from kPidFileWritten ("-60",
+    // "+3"), "?" or "GONE".
+    std::vector<std::string> start_answers;
+    static constexpr time_t kPidFileWritten = 1700000000;
+    std::vector<std::string> arguments;  // empty: they may not be read
+    bool reachable = true;               // whether a signal of ours reaches it
     bool start_result = true;
     std::vector<QStringList> started;  // program, working folder, arguments...
 
@@ -43,12 +50,16 @@ public:
         slept += span;
     }
     int ExecutablePath(pid_t pid, std::string& path) override;
+    int StartTime(pid_t pid, struct timespec& started) override;
+    int Arguments(pid_t pid, std::vector<std::string>& args) override;
+    bool CanSignal(pid_t) override { return reachable; }
     int Execute(const QString&, const QStringList&) override { return 0; }
     bool StartDetached(const QString& program, const QStringList& args,
                        const QString& working_dir) override;
 
 private:
-    size_t lookups = 0;
+    size_t exe_lookups = 0;
+    size_t start_lookups = 0;
 };
 
 class ServiceFixture : public ::testing::Test {

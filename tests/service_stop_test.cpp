@@ -1,12 +1,18 @@
 // Stopping the client by its pid file, and starting it.
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <ctime>
 #include <filesystem>
+#include <future>
+#include <iterator>
 #include <thread>
+#include <vector>
 
 #include "client-process.h"
 #include "mac-service.h"
@@ -20,7 +26,14 @@ using Sent = std::vector<std::pair<pid_t, int>>;
 
 class StopTest : public ServiceFixture {
 protected:
-    void PidFile(const std::string& content) { WriteFile(velmora + "/ui.pid", content); }
+    // The pid file, written at RecordingProcess::kPidFileWritten, or that
+    // long before now for a real process.
+    void PidFile(const std::string& content, time_t written = RecordingProcess::kPidFileWritten)
+    {
+        WriteFile(velmora + "/ui.pid", content);
+        const struct timespec times[2] = {{written, 0}, {written, 0}};
+        ASSERT_EQ(utimensat(AT_FDCWD, (velmora + "/ui.pid").c_str(), times, 0), 0);
+    }
     void Stop()
     {
         MacService service;
@@ -36,6 +49,8 @@ struct Hostile {
 
 class HostilePidTest : public StopTest, public ::testing::WithParamInterface<Hostile> {};
 
+// Even for a process that the seam calls the client, running since before
+// the pid file was written from inside its folder.
 TEST_P(HostilePidTest, NothingIsSignalled)
 {
     std::string content = GetParam().content;
@@ -43,6 +58,8 @@ TEST_P(HostilePidTest, NothingIsSignalled)
     if (self != std::string::npos) {
         content.replace(self, 4, std::to_string(getpid()));
     }
+    recorder.start_answers = {"-60"};
+    recorder.exe_answers = {ui};
     PidFile(content);
     Stop();
     EXPECT_TRUE(recorder.sent.empty());
@@ -57,12 +74,35 @@ INSTANTIATE_TEST_SUITE_P(
                       Hostile{"huge", "pid=99999999999\n", "names no valid pid"},
                       Hostile{"wraps_to_minus_one", "pid=4294967295\n", "names no valid pid"},
                       Hostile{"not_a_number", "pid=abc\n", "names no valid pid"},
-                      Hostile{"trailing_text", "pid=12abc\n", "names no valid pid"},
+                      Hostile{"sign_alone", "pid=+\n", "names no valid pid"},
                       Hostile{"empty", "pid=''\n", "names no valid pid ('')"},
                       Hostile{"no_pid_key", "other=4242\n", "names no valid pid ('')"},
                       Hostile{"own_pid", "pid=SELF\n", "is the launcher itself"},
+                      Hostile{"first_process", "pid=1\n", "pid 1 is the system's first process"},
                       Hostile{"malformed", "pid=42 43\n", "Failed to read pid file"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The value is read as C's atol reads it: blanks, a sign, digits, and
+// whatever follows them ignored.
+TEST_F(StopTest, PidIsReadAsAtolReadsIt)
+{
+    const struct {
+        const char* content;
+        pid_t pid;
+    } rows[] = {
+        {"pid=4242\n", 4242},     {"pid=4242abc\n", 4242},   {"pid=+4242\n", 4242},
+        {"pid=4242.9\n", 4242},   {"pid=' 4242'\n", 4242},  {"pid=' +4242 x'\n", 4242},
+        {"pid=00004242\n", 4242},
+    };
+    recorder.start_answers = {"-60"};
+    recorder.probes_alive = 0;
+    for (const auto& row : rows) {
+        recorder.sent.clear();
+        PidFile(row.content);
+        Stop();
+        EXPECT_EQ(recorder.sent, (Sent{{row.pid, SIGTERM}, {row.pid, 0}})) << row.content;
+    }
+}
 
 TEST_F(StopTest, MissingPidFileOnlyLogs)
 {
@@ -88,16 +128,23 @@ TEST_F(StopTest, PidFileThatCannotBeOpenedSignalsNothing)
     EXPECT_EQ(LogCount("Failed to read pid file"), 1);
 }
 
-// "IN" stands for the client UI executable, inside the pid file's folder.
+// What the seam answers for pid 4242, one answer per question, the last
+// repeating: start times in seconds from when the pid file was written,
+// "IN" for the client UI executable inside the pid file's folder, "SCRIPT"
+// for it as an argument, "PIDFILE" for the pid file. In the log lines,
+// "<velmora>" stands for the folder and "<ui>" for the executable.
 struct Sequence {
     const char* name;
+    std::vector<std::string> start;
+    std::vector<std::string> exe;
+    std::vector<std::string> args;
+    bool reachable;
     int term_errno;
     int probes_alive;
-    std::vector<std::string> exe;
     bool terminated;  // SIGTERM sent
     int probes;       // signal 0 sent, one 20 ms sleep after each that finds it alive
     bool killed;
-    const char* note;  // the NOTE line that says why a signal was not sent
+    std::vector<std::string> lines;  // each logged once
 };
 
 class SequenceTest : public StopTest, public ::testing::WithParamInterface<Sequence> {};
@@ -105,11 +152,17 @@ class SequenceTest : public StopTest, public ::testing::WithParamInterface<Seque
 TEST_P(SequenceTest, SignalsInOrder)
 {
     const Sequence& s = GetParam();
+    WriteFile(ui, "#!/bin/sh\n");
+    fs::permissions(ui, fs::perms::owner_all);
+    auto place = [this](const std::string& answer) {
+        return answer == "IN" || answer == "SCRIPT" ? ui : answer == "PIDFILE" ? velmora + "/ui.pid" : answer;
+    };
+    std::transform(s.exe.begin(), s.exe.end(), std::back_inserter(recorder.exe_answers), place);
+    std::transform(s.args.begin(), s.args.end(), std::back_inserter(recorder.arguments), place);
+    recorder.start_answers = s.start;
+    recorder.reachable = s.reachable;
     recorder.term_errno = s.term_errno;
     recorder.probes_alive = s.probes_alive;
-    for (const std::string& exe : s.exe) {
-        recorder.exe_answers.push_back(exe == "IN" ? ui : exe);
-    }
     PidFile("pid=4242\n");
     Stop();
     Sent expected;
@@ -124,32 +177,69 @@ TEST_P(SequenceTest, SignalsInOrder)
     int sleeps = std::min(s.probes, s.probes_alive);
     EXPECT_EQ(recorder.sleeps, sleeps);
     EXPECT_EQ(recorder.slept, std::chrono::milliseconds(20 * sleeps));
-    EXPECT_EQ(LogCount("kill: Operation not permitted (1)"), s.term_errno == EPERM ? 1 : 0);
-    EXPECT_EQ(LogCount("not terminating it"), s.note == nullptr ? 0 : 1);
-    if (s.note != nullptr) {
-        EXPECT_EQ(LogCount(s.note), 1);
+    EXPECT_EQ(LogCount("stopping pid 4242 ("), s.terminated ? 1 : 0);
+    EXPECT_EQ(LogCount("[ERROR] mac/mac-service("), s.term_errno == EPERM ? 1 : 0);
+    EXPECT_EQ(LogCount("[WARNING] mac/mac-service("), s.killed ? 1 : 0);
+    EXPECT_EQ(LogCount("pid 4242 did not end within 15 seconds of SIGTERM, sending SIGKILL"), s.killed ? 1 : 0);
+    for (std::string line : s.lines) {
+        for (const auto& [name, path] : {std::pair<std::string, std::string>{"<velmora>", velmora}, {"<ui>", ui}}) {
+            for (size_t at = line.find(name); at != std::string::npos; at = line.find(name)) {
+                line.replace(at, name.size(), path);
+            }
+        }
+        EXPECT_EQ(LogCount(line), 1) << line << "\n" << LogText();
     }
 }
 
-const char kUninspectable[] = "pid 4242 runs a program that cannot be inspected";
-const char kStranger[] = "pid 4242 runs '/usr/bin/other', not a client under";
+const std::string kWritten = "it was running when '<velmora>/ui.pid' was written";
+const std::string kEnded = "pid 4242 ended after SIGTERM";
+const std::string kStale = " is no client: it runs nothing from '<velmora>' and was not running when";
+const std::string kOtherUser = "(a program that cannot be inspected): it is another user's process";
 
 INSTANTIATE_TEST_SUITE_P(
     Clients, SequenceTest,
     ::testing::Values(
-        Sequence{"ends_at_once", 0, 0, {"IN"}, true, 1, false, nullptr},
-        Sequence{"ends_after_two_probes", 0, 2, {"IN"}, true, 3, false, nullptr},
-        Sequence{"ends_before_sigterm", ESRCH, 0, {"IN"}, true, 0, false, nullptr},
-        Sequence{"already_gone", 0, 0, {"GONE"}, false, 0, false, nullptr},
-        Sequence{"cannot_be_inspected", 0, 1000, {"?"}, false, 0, false, kUninspectable},
-        Sequence{"sigterm_refused", EPERM, 1000, {"IN"}, true, 750, true, nullptr},
-        Sequence{"ignores_sigterm", 0, 1000, {"IN"}, true, 750, true, nullptr},
-        Sequence{"stale_pid", 0, 1000, {"/usr/bin/other"}, false, 0, false, kStranger},
-        Sequence{"pid_reused_while_waiting", 0, 1000, {"IN", "/usr/bin/other"}, true, 750, false,
-                 kStranger},
-        Sequence{"uninspectable_after_waiting", 0, 1000, {"IN", "?"}, true, 750, false,
-                 kUninspectable},
-        Sequence{"ended_after_the_last_probe", 0, 1000, {"IN", "GONE"}, true, 750, false, nullptr}),
+        // The process that ran when the pid file was written, any program.
+        Sequence{"named_ends_at_once", {"-60"}, {"/usr/bin/other"}, {}, true, 0, 0, true, 1, false,
+                 {"stopping pid 4242 (/usr/bin/other): " + kWritten, kEnded}},
+        Sequence{"named_within_the_clock_margin", {"+3"}, {"/usr/bin/other"}, {}, true, 0, 0, true, 1, false,
+                 {kWritten}},
+        Sequence{"named_ends_after_two_probes", {"-60"}, {"IN"}, {}, true, 0, 2, true, 3, false, {kEnded}},
+        Sequence{"named_ends_before_sigterm", {"-60"}, {"IN"}, {}, true, ESRCH, 0, true, 0, false, {}},
+        Sequence{"named_ignores_sigterm", {"-60"}, {"IN"}, {}, true, 0, 1000, true, 750, true, {}},
+        Sequence{"named_uninspectable", {"-60"}, {"?"}, {}, true, 0, 0, true, 1, false,
+                 {"stopping pid 4242 (a program that cannot be inspected): " + kWritten}},
+        Sequence{"already_gone", {"GONE"}, {"IN"}, {}, true, 0, 0, false, 0, false, {}},
+        Sequence{"gone_before_its_program_is_read", {"-60"}, {"GONE"}, {}, true, 0, 0, false, 0, false, {}},
+        // Started later, yet running the client from the folder.
+        Sequence{"later_compiled_client", {"+3600"}, {"IN"}, {}, true, 0, 0, true, 1, false,
+                 {"stopping pid 4242 (<ui>): its program lies in '<velmora>'"}},
+        Sequence{"later_script_client", {"+3600"}, {"/usr/bin/dash"}, {"/bin/sh", "SCRIPT"}, true, 0, 0, true, 1,
+                 false, {"stopping pid 4242 (/usr/bin/dash): its script '<ui>' lies in '<velmora>'"}},
+        Sequence{"later_script_client_after_options", {"?"}, {"?"}, {"sh", "-e", "SCRIPT", "x"}, true, 0, 0, true,
+                 1, false, {"its script '<ui>' lies in"}},
+        // A stale pid's new owner, of the same user: never signalled.
+        Sequence{"stale_pid_other_program", {"+3600"}, {"/usr/bin/other"}, {"/usr/bin/other", "-v"}, true, 0,
+                 0, false, 0, false, {"pid 4242 (/usr/bin/other)" + kStale}},
+        Sequence{"stale_pid_reading_a_file_of_the_folder", {"+3600"}, {"/usr/bin/tail"},
+                 {"tail", "PIDFILE"}, true, 0, 0, false, 0, false, {kStale}},
+        Sequence{"stale_pid_non_dumpable", {"+3600"}, {"?"}, {}, true, 0, 0, false, 0, false,
+                 {"pid 4242 (a program that cannot be inspected)" + kStale}},
+        Sequence{"start_unknown_other_program", {"?"}, {"/usr/bin/other"}, {}, true, 0, 0, false, 0, false,
+                 {kStale}},
+        // Another user's process: no signal reaches it, the stop runs its course.
+        Sequence{"other_users_named", {"-60"}, {"?"}, {}, false, EPERM, 1000, true, 750, true,
+                 {"kill: Operation not permitted (1)"}},
+        Sequence{"other_users_started_later", {"+3600"}, {"?"}, {}, false, EPERM, 1000, true, 750, true,
+                 {kOtherUser, "kill: Operation not permitted (1)"}},
+        // The pid changes hands during the wait.
+        Sequence{"pid_reused_while_waiting", {"-60", "+30"}, {"IN", "/usr/bin/other"}, {}, true, 0, 1000, true,
+                 750, false, {"pid 4242 now runs /usr/bin/other, a process other than the one sent SIGTERM"}},
+        Sequence{"reused_by_a_later_client", {"-60", "+30"}, {"IN"}, {}, true, 0, 1000, true, 750, false,
+                 {"a process other than the one sent SIGTERM, not killing it"}},
+        Sequence{"ended_after_the_last_probe", {"-60", "GONE"}, {"IN"}, {}, true, 0, 1000, true, 750, false, {}},
+        Sequence{"same_start_uninspectable_after_waiting", {"-60"}, {"IN", "?"}, {}, true, 0, 1000, true, 750,
+                 true, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(StopTest, StopServiceReadsTheNewProductFolder)
@@ -162,49 +252,65 @@ TEST_F(StopTest, StopServiceReadsTheNewProductFolder)
     EXPECT_EQ(recorder.sent, (Sent{{4242, SIGTERM}, {4242, 0}}));
 }
 
-// A real client: a copy of sleep installed as the client UI executable,
-// reaped by a thread so that its end shows to the probes at once.
+// A real process, reaped by a thread so that its end shows to the probes
+// at once. It runs exe with argv[0] "cloud-drive-ui" and the arguments
+// given.
 class RealClient {
 public:
-    RealClient(const std::string& exe, bool ignore_term)
+    RealClient(const std::string& exe, std::vector<std::string> args, bool ignore_term)
     {
+        std::string self;
+        ReadProcessExecutable(getpid(), self);
+        args.insert(args.begin(), "cloud-drive-ui");
+        std::vector<char*> argv;
+        for (std::string& arg : args) {
+            argv.push_back(&arg[0]);
+        }
+        argv.push_back(nullptr);
         pid = fork();
         if (pid == 0) {
             if (ignore_term) {
                 signal(SIGTERM, SIG_IGN);
             }
-            execl(exe.c_str(), "cloud-drive-ui", "120", static_cast<char*>(nullptr));
+            execv(exe.c_str(), argv.data());
             _exit(127);
         }
-        reaper = std::thread([this] { waitpid(pid, &status, 0); });
+        const pid_t child = pid;
+        ended = std::async(std::launch::async, [child] {
+            int status = 0;
+            waitpid(child, &status, 0);
+            return status;
+        });
         // The checks below need the image replaced before the pid is named.
-        std::string target = fs::canonical(exe).string();
-        std::string running;
-        for (int i = 0; i < 1000 && running != target; ++i) {
+        std::string running = self;
+        for (int i = 0; i < 1000 && running == self; ++i) {
             usleep(10000);
             ReadProcessExecutable(pid, running);
         }
     }
     ~RealClient()
     {
-        if (!done) {
+        if (ended.valid()) {
             kill(pid, SIGKILL);
-            Wait();
+            ended.get();
         }
     }
+    // The signal that ended it within 30 seconds, -1 when it ended without
+    // one, 0 when it still runs.
     int Wait()
     {
-        reaper.join();
-        done = true;
+        if (ended.wait_for(std::chrono::seconds(30)) != std::future_status::ready) {
+            return 0;
+        }
+        const int status = ended.get();
         return WIFSIGNALED(status) ? WTERMSIG(status) : -1;
     }
+    bool Running() { return ended.wait_for(std::chrono::seconds(0)) != std::future_status::ready; }
 
     pid_t pid = -1;
 
 private:
-    std::thread reaper;
-    int status = 0;
-    bool done = false;
+    std::future<int> ended;
 };
 
 class RealStopTest : public StopTest {
@@ -214,38 +320,63 @@ protected:
         StopTest::SetUp();
         ClientProcess::Install(nullptr);
         fs::create_directories(fs::path(ui).parent_path());
-        fs::copy_file("/bin/sleep", ui);
+    }
+    void NamePid(pid_t pid, bool stale)
+    {
+        PidFile("pid=" + std::to_string(pid) + "\n", time(nullptr) - (stale ? 3600 : 0));
     }
 };
 
-TEST_F(RealStopTest, ClientEndsOnSigterm)
+// The pid file names the process that was running when it was written,
+// whatever program that runs; a process started later is the client only
+// when it runs a program or script from the folder. A shell script client
+// runs as the shell, with the script as its argument.
+TEST_F(RealStopTest, ClientIsStoppedAndAStalePidsNewOwnerIsNot)
 {
-    RealClient client(ui, false);
-    PidFile("pid=" + std::to_string(client.pid) + "\n");
-    Stop();
-    EXPECT_EQ(client.Wait(), SIGTERM);
+    const struct {
+        const char* name;
+        const char* program;  // "compiled", "script" or a path
+        bool stale;           // the process started an hour after the pid file was written
+        bool stopped;
+    } rows[] = {
+        {"compiled client", "compiled", false, true}, {"compiled client, later", "compiled", true, true},
+        {"script client", "script", false, true},     {"script client, later", "script", true, true},
+        {"other program", "/bin/sleep", false, true}, {"other program, later", "/bin/sleep", true, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove(ui);
+        const std::string program = row.program;
+        if (program == "compiled") {
+            fs::copy_file("/bin/sleep", ui);
+        } else if (program == "script") {
+            WriteFile(ui, "#!/bin/sh\nwhile :; do sleep 1; done\n");
+            fs::permissions(ui, fs::perms::owner_all);
+        }
+        RealClient client(program == "compiled" || program == "script" ? ui : program, {"120"}, false);
+        NamePid(client.pid, row.stale);
+        Stop();
+        if (row.stopped) {
+            EXPECT_EQ(client.Wait(), SIGTERM) << LogText();
+        } else {
+            EXPECT_TRUE(client.Running()) << LogText();
+        }
+    }
 }
 
 TEST_F(RealStopTest, ClientIgnoringSigtermIsKilledAfterProbes)
 {
-    RealClient client(ui, true);
-    PidFile("pid=" + std::to_string(client.pid) + "\n");
+    fs::copy_file("/bin/sleep", ui);
+    RealClient client(ui, {"120"}, true);
+    NamePid(client.pid, false);
     Stop();
     EXPECT_EQ(client.Wait(), SIGKILL);
+    EXPECT_EQ(LogCount("did not end within 15 seconds of SIGTERM, sending SIGKILL"), 1);
 }
 
-TEST_F(RealStopTest, ProgramOutsideTheFolderIsLeftRunning)
-{
-    RealClient stranger("/bin/sleep", false);
-    PidFile("pid=" + std::to_string(stranger.pid) + "\n");
-    Stop();
-    EXPECT_EQ(kill(stranger.pid, 0), 0);
-    EXPECT_EQ(LogCount("not a client under"), 1);
-}
-
-// A process of the same user that made itself non-dumpable (as key agents
-// do) cannot be inspected but could be signalled: it is left alone. Both
-// sides run as uid 65534, since root may inspect any process.
+// A later process of the same user that made itself non-dumpable (as key
+// agents do) cannot be inspected but could be signalled: it is left alone.
+// Both sides run as uid 65534, since root may inspect any process.
 TEST_F(RealStopTest, NonDumpableProcessOfTheSameUserIsLeftRunning)
 {
     int ready[2];
@@ -264,7 +395,7 @@ TEST_F(RealStopTest, NonDumpableProcessOfTheSameUserIsLeftRunning)
     (void)!read(ready[0], &started, 1);
     close(ready[0]);
     chmod(root.c_str(), 0755);
-    PidFile("pid=" + std::to_string(agent) + "\n");
+    NamePid(agent, true);
     int status = unprivileged::kCannotDrop;
     if (started == '+') {
         status = unprivileged::RunAsNobody([this] {
@@ -280,11 +411,35 @@ TEST_F(RealStopTest, NonDumpableProcessOfTheSameUserIsLeftRunning)
     }
     EXPECT_EQ(status, 0);
     EXPECT_TRUE(alive);
-    EXPECT_EQ(LogCount(" runs a program that cannot be inspected, not terminating it"), 1);
+    EXPECT_EQ(LogCount(" (a program that cannot be inspected) is no client"), 1);
+}
+
+// Another user's process, even one started after the pid file was written,
+// gets the whole stop: no signal of ours reaches it, so there is nothing to
+// guard. The stop runs as uid 65534 against a process of root.
+TEST_F(RealStopTest, OtherUsersProcessGetsTheWholeStop)
+{
+    RealClient other("/bin/sleep", {"120"}, false);
+    NamePid(other.pid, true);
+    chmod(root.c_str(), 0755);
+    const int status = unprivileged::RunAsNobody([this] {
+        Stop();
+        return 0;
+    });
+    if (status == unprivileged::kCannotDrop) {
+        GTEST_SKIP() << "cannot drop to uid 65534";
+    }
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(other.Running());
+    EXPECT_EQ(LogCount("): it is another user's process, which no signal of ours reaches"), 1) << LogText();
+    EXPECT_EQ(LogCount("[ERROR] mac/mac-service("), 1);
+    EXPECT_EQ(LogCount("kill: Operation not permitted (1)"), 1);
+    EXPECT_EQ(LogCount("did not end within 15 seconds of SIGTERM, sending SIGKILL"), 1);
 }
 
 TEST_F(RealStopTest, LaunchStartsClientInItsWorkingFolder)
 {
+    fs::copy_file("/bin/sleep", ui);
     MacService service;
     EXPECT_TRUE(service.PerUserBinPathExist());
     fs::remove(ui);

@@ -1,8 +1,10 @@
 #include "home-folder.h"
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QString>
 
@@ -54,6 +56,31 @@ bool EnsureHome()
     if (!SurvivesPathRoundTrip(home)) {
         fprintf(stderr, "velmora-launcher: the home folder's path is not valid UTF-8; "
                         "nothing was installed or started\n");
+        return false;
+    }
+    return true;
+}
+
+// Root running with a user's HOME (as sudo keeping HOME does) would follow
+// a linked per-user folder wherever it leads, and would leave a bundle and a
+// log there that the user's own launcher can neither replace nor remove. A
+// folder that cannot be examined is left to the steps that use it.
+bool IsPerUserFolderOwn()
+{
+    const QString folder = QDir::cleanPath(QFile::decodeName(qgetenv("HOME")) + "/.VelmoraDrive");
+    const QByteArray path = QFile::encodeName(folder);
+    struct stat st;
+    if (lstat(path.constData(), &st) != 0)
+        return true;
+    if (S_ISLNK(st.st_mode)) {
+        fprintf(stderr, "velmora-launcher: the per-user folder %s is a symbolic link; nothing was "
+                        "installed or started\n", path.constData());
+        return false;
+    }
+    if (st.st_uid != geteuid()) {
+        fprintf(stderr, "velmora-launcher: the per-user folder %s belongs to uid %u, not to uid %u "
+                        "running the launcher; nothing was installed or started\n",
+                path.constData(), static_cast<unsigned>(st.st_uid), static_cast<unsigned>(geteuid()));
         return false;
     }
     return true;

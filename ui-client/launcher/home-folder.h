@@ -11,6 +11,12 @@
 // the home folder (or below the root folder).
 bool EnsureHome();
 
+// False, after one line on standard error, when the per-user folder
+// (~/.VelmoraDrive) is a link or belongs to another user than the one
+// running the launcher; nothing may then be created or changed. A missing
+// folder is the launcher's to make.
+bool IsPerUserFolderOwn();
+
 // True when bytes read as a path come back unchanged from the registry's
 // text and the UTF-8 form that the file layer receives.
 bool SurvivesPathRoundTrip(const QByteArray &bytes);

@@ -28,7 +28,8 @@ const char kHelp[] =
     "Log: ~/.VelmoraDrive/log/launcher.log\n"
     "Exit status: 0 after a run (also when an upgrade failed and the old client was\n"
     "kept, or another launcher is running) and after an option; 1 when there is no\n"
-    "usable home folder (unset, or a path that is not UTF-8): nothing is done.\n";
+    "usable home folder (unset, or a path that is not UTF-8) or the per-user folder\n"
+    "is a link or another user's: nothing is done.\n";
 
 const char *OrUnknown(const ustring &field)
 {

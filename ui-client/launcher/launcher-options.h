@@ -14,6 +14,8 @@ int RunLauncherOption(LauncherOption option, int argc, char **argv);
 
 // Exit statuses of the launcher.
 const int kExitDone = 0;          // a run ended (an upgrade may have failed), or an option printed
-const int kExitHomeUnusable = 1;  // no usable home folder: nothing created or started
+// No usable home folder, or a per-user folder that is a link or another
+// user's: nothing created or started.
+const int kExitHomeUnusable = 1;
 
 #endif  // VELMORA_LAUNCHER_LAUNCHER_OPTIONS_H

@@ -25,7 +25,9 @@ Launcher::~Launcher()
 }
 
 // The worker lives on its own thread, so every connection below is
-// delivered queued: the service runs there, the dialog is fed here.
+// delivered queued: the service runs there, the dialog is fed here. The
+// relay's counts are the exception: they go directly, on the worker
+// thread, into the throttle, which hands the newest to this thread.
 void Launcher::Setup()
 {
     Notify_Adapter *relay = Notify_Adapter::GetInstance();
@@ -34,7 +36,9 @@ void Launcher::Setup()
     connect(worker, SIGNAL(sigServiceDone()), this, SLOT(LaunchDone()));
     connect(worker, SIGNAL(sigUpdateProgress(int,int)), this, SLOT(UpdateProgress(int,int)));
     connect(worker, SIGNAL(sigSetLabelText(QString)), this, SLOT(SetLabelText(QString)));
-    connect(relay, SIGNAL(sigUpdateProgress(int,int)), this, SLOT(UpdateProgress(int,int)));
+    connect(relay, SIGNAL(sigUpdateProgress(int,int)), &progress, SLOT(Report(int,int)),
+            Qt::DirectConnection);
+    connect(&progress, SIGNAL(sigProgress(int,int)), this, SLOT(UpdateProgress(int,int)));
     connect(relay, SIGNAL(sigUpdateDialogText(QString)), this, SLOT(SetLabelText(QString)));
 }
 
@@ -59,18 +63,18 @@ void Launcher::Start()
     emit sigStart();
 }
 
-// The relay may hold back its newest count until the end of a frame; each
-// slot passes it on first, so that the dialog sees everything in the order
-// it was sent.
+// The throttle may hold back its newest count until the end of a frame;
+// each slot passes it on first, so that the dialog sees everything in the
+// order it was sent.
 void Launcher::ShowMsgBox()
 {
-    Notify_Adapter::GetInstance()->FlushProgress();
+    progress.Flush();
     Dialog()->show();
 }
 
 void Launcher::UpdateProgress(int total, int steps)
 {
-    Notify_Adapter::GetInstance()->FlushProgress();
+    progress.Flush();
     // Every sender passes total >= 1; a zero would trap on the division.
     // 64 bits keep steps * 100 from overflowing for huge archives.
     if (total < 1)
@@ -80,7 +84,7 @@ void Launcher::UpdateProgress(int total, int steps)
 
 void Launcher::SetLabelText(const QString &text)
 {
-    Notify_Adapter::GetInstance()->FlushProgress();
+    progress.Flush();
     Dialog()->setLabelText(text);
 }
 
@@ -88,7 +92,7 @@ void Launcher::SetLabelText(const QString &text)
 // that installed nothing has no dialog to close.
 void Launcher::LaunchDone()
 {
-    Notify_Adapter::GetInstance()->FlushProgress();
+    progress.Flush();
     if (dialog != nullptr) {
         dialog->setValue(100);
         dialog->hide();

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QString>
 
+#include "progress-throttle.h"
+
 class ProcessingProgressDialog;
 class Service;
 class Worker;
@@ -40,6 +42,9 @@ private:
 
     Worker *worker;
     ProcessingProgressDialog *dialog;
+    // The relay's counts, one per entry from the worker thread, reach the
+    // dialog through it at most once a frame.
+    ProgressThrottle progress;
 };
 
 #endif // LAUNCHER_H

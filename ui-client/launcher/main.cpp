@@ -17,6 +17,7 @@
 #include <QStringList>
 #include <QTranslator>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <clocale>
@@ -69,11 +70,21 @@ void LogStartupPaths()
          PathOf("root_resource_path").c_str());
 }
 
+// A log folder that is a link is no log folder: lines would land wherever
+// it leads, in a folder of another user when root runs with that user's
+// home.
+bool IsRealFolder(const std::string &path)
+{
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
 // Without a log folder the logger keeps its initial state: ERROR and
 // WARNING lines on standard error, nothing else.
 void OpenLog()
 {
-    if (!QDir().mkpath(QString::fromStdString(LogFolderPath())))
+    const std::string folder = LogFolderPath();
+    if (!QDir().mkpath(QString::fromStdString(folder)) || !IsRealFolder(folder))
         return;
     Logger::Initialize(Logger::TYPE_FILE, LogFilePath(), LevelFilePath(), 50, Logger::SCOPE_LOCK);
     LogStartupPaths();
@@ -102,7 +113,7 @@ int main(int argc, char **argv)
         return RunLauncherOption(option, argc, argv);
 
     setlocale(LC_ALL, "");
-    if (!EnsureHome())
+    if (!EnsureHome() || !IsPerUserFolderOwn())
         return kExitHomeUnusable;
     qInitResources_texts();
     SetPluginPath(argv[0]);

@@ -3,6 +3,7 @@
 #include <signal.h>
 
 #include <atomic>
+#include <cerrno>
 #include <thread>
 
 #include <QProcess>
@@ -19,6 +20,19 @@ int ClientProcess::ExecutablePath(pid_t pid, std::string& path)
 {
     return ReadProcessExecutable(pid, path);
 }
+
+int ClientProcess::StartTime(pid_t pid, struct timespec& started)
+{
+    return ReadProcessStartTime(pid, started);
+}
+
+int ClientProcess::Arguments(pid_t pid, std::vector<std::string>& args)
+{
+    return ReadProcessArguments(pid, args);
+}
+
+// Signal 0 checks the permission without sending anything.
+bool ClientProcess::CanSignal(pid_t pid) { return kill(pid, 0) == 0 || errno != EPERM; }
 
 int ClientProcess::Execute(const QString& program, const QStringList& args)
 {

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <string>
+#include <vector>
 
 #include <QString>
 #include <QStringList>
@@ -30,6 +31,15 @@ public:
     static constexpr int kUnknownExecutable = -1;
     // There is no such process.
     static constexpr int kNoProcess = -2;
+    // When a process started, on the wall clock: 0, or one of the two
+    // results above.
+    virtual int StartTime(pid_t pid, struct timespec& started);
+    // The arguments a process was started with, argv[0] first: 0, or one of
+    // the two results above.
+    virtual int Arguments(pid_t pid, std::vector<std::string>& args);
+    // False when no signal of ours can reach the process (another user's,
+    // unless we are privileged).
+    virtual bool CanSignal(pid_t pid);
     // Runs a program and waits for it: its exit status, or negative when it
     // could not start or crashed.
     virtual int Execute(const QString& program, const QStringList& args);
@@ -45,10 +55,12 @@ public:
 
 // Platform part of ClientProcess::ExecutablePath (process-path_*.cpp).
 int ReadProcessExecutable(pid_t pid, std::string& path);
-// When a process started, on the wall clock (process-path_*.cpp): 0, or one
-// of ClientProcess::kNoProcess and kUnknownExecutable. Tells a pid's owner
-// apart from a later process that reused the pid.
+// Platform part of ClientProcess::StartTime (process-path_*.cpp). Tells a
+// pid's owner apart from a later process that reused the pid.
 int ReadProcessStartTime(pid_t pid, struct timespec& started);
+// Platform part of ClientProcess::Arguments (process-path_*.cpp): a script
+// run by an interpreter shows only there.
+int ReadProcessArguments(pid_t pid, std::vector<std::string>& args);
 // Platform part of ClientProcess::StartDetached (mac-service-launch_*.cpp).
 bool StartDetachedProcess(const QString& program, const QStringList& args,
                           const QString& working_dir);

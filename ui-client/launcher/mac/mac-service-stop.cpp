@@ -15,6 +15,7 @@
 #include "file-op.h"
 #include "log.h"
 #include "mac-service.h"
+#include "pid-file-client.h"
 #include "service-registry.h"
 #include "uipathmanager.h"
 
@@ -28,78 +29,70 @@ const char kComponent[] = "service_debug";
 const std::chrono::milliseconds kProbeInterval{20};
 const std::chrono::milliseconds kWaitBound{15000};
 
-// A pid as a positive decimal within pid_t's range, nothing after it: 0,
-// negatives and overflow would address a process group or every process.
+// The pid as C's atol reads it: leading white space, a sign, digits, and
+// anything after them ignored. Only a positive value within pid_t's range
+// is a pid: 0, negatives and overflow would address a process group or
+// every process.
 bool ParsePid(const std::string& text, pid_t& pid)
 {
-    const char* start = text.c_str();
-    while (*start == ' ' || (*start >= '\t' && *start <= '\r')) {
-        ++start;
-    }
-    if (*start < '0' || *start > '9') {
-        return false;
-    }
     errno = 0;
     char* end = nullptr;
-    long value = strtol(start, &end, 10);
-    if (errno != 0 || *end != '\0' || value <= 0 || value > INT_MAX) {
+    const long value = strtol(text.c_str(), &end, 10);
+    if (end == text.c_str() || errno == ERANGE || value <= 0 || value > INT_MAX) {
         return false;
     }
     pid = static_cast<pid_t>(value);
     return true;
 }
 
-std::string CanonicalFolder(const std::string& folder)
-{
-    char* resolved = realpath(folder.c_str(), nullptr);
-    if (resolved == nullptr) {
-        return folder;
-    }
-    std::string result = resolved;
-    free(resolved);
-    return result;
-}
-
-// A pid file may outlive its client and name a pid reused by another
-// program, or by the launcher itself. Only a process whose executable is
-// known to lie inside the pid file's folder is signalled: one we may not
-// inspect (another user's, or ours made non-dumpable) is left alone, and one
-// that has ended needs nothing.
-bool MayBeSignalled(pid_t pid, const std::string& folder)
+// Whatever the pid file says, the launcher never stops itself, nor the
+// system's first process.
+bool IsOffLimits(pid_t pid)
 {
     if (pid == getpid()) {
         VLOG(5, kComponent, __LINE__,
              "(%5d:%5d) [NOTE] mac/mac-service(%d): pid %d is the launcher itself, not "
              "terminating it\n",
              static_cast<int>(pid));
-        return false;
+        return true;
     }
-    std::string exe;
-    int known = ClientProcess::Current().ExecutablePath(pid, exe);
-    if (known == ClientProcess::kNoProcess) {
-        return false;
-    }
-    if (known != 0) {
+    if (pid == 1) {
         VLOG(5, kComponent, __LINE__,
-             "(%5d:%5d) [NOTE] mac/mac-service(%d): pid %d runs a program that cannot be inspected, "
-             "not terminating it\n",
-             static_cast<int>(pid));
+             "(%5d:%5d) [NOTE] mac/mac-service(%d): pid 1 is the system's first process, not "
+             "terminating it\n");
+        return true;
+    }
+    return false;
+}
+
+const char* ProgramOf(const PidFileProcess& process)
+{
+    return process.program.empty() ? "a program that cannot be inspected" : process.program.c_str();
+}
+
+// The client may have ended during the wait and its pid been taken by a
+// later process, which must not be killed.
+bool IsStillTheClient(pid_t pid, const PidFile& file, const PidFileProcess& named)
+{
+    const PidFileProcess now = PidFileProcess::Judge(pid, file);
+    if (now.kind == PidFileProcess::kGone) {
         return false;
     }
-    std::string prefix = CanonicalFolder(folder) + "/";
-    if (exe.compare(0, prefix.size(), prefix) == 0) {
+    if (now.kind == PidFileProcess::kClient && named.IsSameProcess(now)) {
         return true;
     }
     VLOG(5, kComponent, __LINE__,
-         "(%5d:%5d) [NOTE] mac/mac-service(%d): pid %d runs '%s', not a client under '%s', not "
-         "terminating it\n",
-         static_cast<int>(pid), exe.c_str(), folder.c_str());
+         "(%5d:%5d) [NOTE] mac/mac-service(%d): pid %d now runs %s, a process other than the one "
+         "sent SIGTERM, not killing it\n",
+         static_cast<int>(pid), ProgramOf(now));
     return false;
 }
 
 // SIGTERM, then probes every 20 ms for up to 15 seconds, then SIGKILL.
-void Terminate(pid_t pid, const std::string& folder)
+void Terminate(pid_t pid, const PidFile& file, const PidFileProcess& named)
 {
+    VLOG(5, kComponent, __LINE__, "(%5d:%5d) [NOTE] mac/mac-service(%d): stopping pid %d (%s): %s\n",
+         static_cast<int>(pid), ProgramOf(named), named.reason.c_str());
     ClientProcess& process = ClientProcess::Current();
     if (process.Signal(pid, SIGTERM) != 0) {
         if (errno == ESRCH) {
@@ -111,12 +104,18 @@ void Terminate(pid_t pid, const std::string& folder)
     }
     for (std::chrono::milliseconds waited{0}; waited < kWaitBound; waited += kProbeInterval) {
         if (process.Signal(pid, 0) != 0 && errno == ESRCH) {
+            VLOG(5, kComponent, __LINE__,
+                 "(%5d:%5d) [NOTE] mac/mac-service(%d): pid %d ended after SIGTERM\n",
+                 static_cast<int>(pid));
             return;
         }
         process.Sleep(kProbeInterval);
     }
-    // The client may have ended during the wait and its pid been reused.
-    if (MayBeSignalled(pid, folder)) {
+    if (IsStillTheClient(pid, file, named)) {
+        VLOG(4, kComponent, __LINE__,
+             "(%5d:%5d) [WARNING] mac/mac-service(%d): pid %d did not end within 15 seconds of "
+             "SIGTERM, sending SIGKILL\n",
+             static_cast<int>(pid));
         process.Signal(pid, SIGKILL);
     }
 }
@@ -160,8 +159,17 @@ void MacService::StopServiceByPath(const QString& folder)
              pid_file.c_str(), text.c_str());
         return;
     }
-    std::string folder_utf8 = ToUstring(folder).c_str();
-    if (MayBeSignalled(pid, folder_utf8)) {
-        Terminate(pid, folder_utf8);
+    if (IsOffLimits(pid)) {
+        return;
+    }
+    const PidFile file = PidFile::Of(ToUstring(folder).c_str());
+    const PidFileProcess named = PidFileProcess::Judge(pid, file);
+    if (named.kind == PidFileProcess::kClient) {
+        Terminate(pid, file, named);
+    } else if (named.kind == PidFileProcess::kOther) {
+        VLOG(5, kComponent, __LINE__,
+             "(%5d:%5d) [NOTE] mac/mac-service(%d): pid %d (%s) is no client: it runs nothing from "
+             "'%s' and was not running when '%s' was written; not terminating it\n",
+             static_cast<int>(pid), ProgramOf(named), file.folder.c_str(), file.path.c_str());
     }
 }

@@ -27,8 +27,9 @@ public:
 
     // True when the per-user client UI executable exists.
     bool PerUserBinPathExist();
-    // Stops the client UI named by folder + "/ui.pid", when it runs from
-    // inside that folder: SIGTERM, probes for up to 15 seconds, then SIGKILL.
+    // Stops the client UI named by folder + "/ui.pid" (never a later process
+    // that reused a stale pid): SIGTERM, probes for up to 15 seconds, then
+    // SIGKILL.
     void StopServiceByPath(const QString& folder);
     // Moves the older product's data again when an earlier move did not
     // complete and the per-user client is installed.

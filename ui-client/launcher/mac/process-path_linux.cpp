@@ -6,6 +6,7 @@
 #include <cstring>
 #include <ctime>
 #include <string>
+#include <vector>
 
 #include "client-process.h"
 
@@ -74,5 +75,29 @@ int ReadProcessStartTime(pid_t pid, struct timespec& started)
         static_cast<long long>(ticks % ticks_per_second) * 1000000000LL / ticks_per_second;
     started.tv_sec = static_cast<time_t>(start_ns / 1000000000LL);
     started.tv_nsec = static_cast<long>(start_ns % 1000000000LL);
+    return 0;
+}
+
+// /proc/<pid>/cmdline holds the arguments, each ended by a NUL; it is empty
+// for a zombie or a kernel thread. Only the first arguments are of use, so
+// a long command line is read in part, without the argument it cuts.
+int ReadProcessArguments(pid_t pid, std::vector<std::string>& args)
+{
+    FILE* cmdline = fopen(("/proc/" + std::to_string(pid) + "/cmdline").c_str(), "re");
+    if (cmdline == nullptr) {
+        return errno == ENOENT ? ClientProcess::kNoProcess : ClientProcess::kUnknownExecutable;
+    }
+    char buffer[16384];
+    const size_t n = fread(buffer, 1, sizeof(buffer), cmdline);
+    fclose(cmdline);
+    args.clear();
+    for (const char* start = buffer; start < buffer + n;) {
+        const char* end = static_cast<const char*>(memchr(start, '\0', buffer + n - start));
+        if (end == nullptr) {
+            break;
+        }
+        args.emplace_back(start, end);
+        start = end + 1;
+    }
     return 0;
 }
