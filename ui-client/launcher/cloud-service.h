@@ -82,6 +82,8 @@ protected:
     // the package once more to count them; 0 when it did not run.
     int package_entries = 0;
     bool client_started = false;
+    // Leftover backups are looked at once per run, when it first settles.
+    bool leftovers_checked = false;
 };
 
 #endif  // VELMORA_LAUNCHER_CLOUD_SERVICE_H
