@@ -44,6 +44,29 @@
 // free K before B is renamed to it; the package is extracted into B; on
 // success the volume is flushed and M removed (the commit), then K; on
 // failure it settles as the table says.
+//
+// The first installation also moves the older product's data O
+// ("~/.Larkspan/data") to the new data D ("~/.VelmoraDrive/data"), under
+// the mark G ("data_migrating", cloud-service-migrate-mark.h), across
+// volumes through the staging name S ("data_migrated"); the older folder L
+// goes once D has arrived (cloud-service-migrate.cpp). A later run with the
+// client installed (RetryPendingMigration, after settling) goes on:
+//
+//   G                | on disk                          | the later run
+//   -----------------+----------------------------------+-------------------
+//   none             | O whole, or no O                 | nothing (an older
+//                    |                                  | product in use)
+//   "state=copying", | O whole; D absent or an empty    | stops the clients,
+//   no "failed="     | folder; S maybe partial          | removes S, moves O
+//   "state=copying", | as above; the move failed then,  | the same, only once
+//   "failed=..."     | with that room and that O        | the room grew to
+//                    |                                  | hold O, O changed
+//                    |                                  | or a day passed
+//   "state=copying"  | O whole; D holds other data      | nothing: O is kept
+//   "state=copying"  | no O (renamed on one volume)     | removes G, then L
+//   "state=arrived"  | S whole, or D whole; O whole or  | puts S in place as
+//                    | partly removed                   | D (clients stopped),
+//                    |                                  | removes O, G, L
 #include <unistd.h>
 
 #include <cerrno>

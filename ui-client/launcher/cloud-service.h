@@ -46,11 +46,16 @@ public:
     int FSCopyPath(const ustring& src, const ustring& dst);
     // Removes the older product's aged "app" folder; runs on every launch.
     void RemoveAgedFolders();
-    // True, with a NOTE line, while the older product's data waits to be
-    // moved: its "data" is there and the new "data" is absent or an empty
-    // folder (an earlier migration failed, e.g. for lack of room). The
-    // caller then stops the older client and calls MigrateService() again.
-    bool IsMigrationPending();
+    // What a migration that an earlier run began still needs, with a NOTE
+    // line: kMoveData when the older product's data still waits for a move
+    // that may now succeed (one cut short, or one that failed, e.g. for lack
+    // of room, once something changed or a day passed) and the new "data" is
+    // absent or an empty folder, or when its arrived copy is still to be put
+    // in place; kFinishMigration when only the old data's remains and the
+    // older folder are left to remove. The caller stops the clients as the
+    // step needs and calls MigrateService() again.
+    enum MigrationStep { kNoMigration, kFinishMigration, kMoveData };
+    MigrationStep PendingMigration();
     // Runs first in every run, before the versions are read: puts back the
     // last complete bundle of an installation that an earlier run left
     // unfinished and removes leftover backups (the table at the top of
