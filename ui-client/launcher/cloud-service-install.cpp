@@ -67,6 +67,25 @@
 //   "state=arrived"  | S whole, or D whole; O whole or  | puts S in place as
 //                    | partly removed                   | D (clients stopped),
 //                    |                                  | removes O, G, L
+//
+// All of it happens under the install lock of the per-user folder
+// (install-lock.h), held from before settling to the client's start:
+//
+//   on disk          | means                            | the next run
+//   -----------------+----------------------------------+-------------------
+//   "install.lock",  | nothing: the lock is flock()'s,  | locks it, waiting
+//   a regular file   | dropped with its holder          | while a live
+//                    |                                  | launcher holds it
+//   "install.lock" or| in the way of any lock           | moves it aside
+//   ".owner" not a   |                                  | ("<name>.<random>
+//   regular file     |                                  | .aside"), locks
+//   "install.lock.   | held where flock() fails, by the | waits while that
+//   owner": host,    | launcher named (a network home)  | holder lives;
+//   pid, start time  |                                  | takes it over once
+//                    |                                  | it is gone
+//
+// A run that gets no lock at all installs and settles nothing, and starts
+// the client only if a complete one is in place.
 #include <unistd.h>
 
 #include <cerrno>
