@@ -7,6 +7,7 @@
 #include <set>
 #include <tuple>
 
+#include "file_kinds.h"
 #include "file_op_test_util.h"
 #include "mac-service.h"
 #include "uipathmanager.h"
@@ -372,6 +373,20 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) {
         return std::string(std::get<0>(info.param).name) + (std::get<1>(info.param) ? "_good" : "_bad");
     });
+
+// A marker that is a named pipe is read as one of unknown content, never
+// waited on: the run that holds the install lock must not hang on it.
+TEST_F(InstallTest, MarkerThatIsANamedPipeIsSettled)
+{
+    InstallClient("120");
+    WriteFile(app + "_tmp/Contents/MacOS/cloud-drive-ui", "old client 119");
+    ASSERT_EQ(mkfifo((app + "_installing").c_str(), 0644), 0);
+    MacService service;
+    EXPECT_EQ(file_kinds::ReturnsInTime<int>("a run", [&service] { return RunRoad(service); }), 1);
+    EXPECT_EQ(ReadFile(ui), "old client 119");
+    EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"VelmoraDrive.app", "log"}));
+    EXPECT_EQ(recorder.started.size(), 1u);
+}
 
 // A marker that cannot be written would let a run cut short leave a
 // partial bundle unmarked: the installation does not begin.
