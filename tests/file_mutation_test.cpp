@@ -532,24 +532,6 @@ TEST_F(FileMutationTest, MergeThatRunsOutOfRoomKeepsEveryFileWhole)
     EXPECT_EQ(3u, Snapshot(other.Path("")).size()) << "a partial copy is left";
 }
 
-// A source that is the root of a volume mounted there cannot go itself:
-// once all it held has arrived, it stays empty and the move has succeeded.
-TEST_F(FileMutationTest, RenameOfAMountPointEmptiesIt)
-{
-    fop_test::OtherVolume other(Path("data"), "4m", false);
-    REQUIRE_OTHER_VOLUME(other, dir_);
-    MakeTree(other.Path("tree"));
-    const std::string data = Path("data");
-    EXPECT_EQ(-3, FSRename(data.c_str(), Path("moved").c_str(), false)) << "rename(2) itself refuses a mount point";
-    EXPECT_FALSE(FSMovesByRename(data.c_str(), dir_.c_str()));
-    EXPECT_TRUE(FSMovesByRename(Path("data/tree").c_str(), other.Path("").c_str()));
-    ASSERT_EQ(0, FSCopyWhole(data.c_str(), Path("moved").c_str()));
-    ASSERT_EQ(0, FSRemoveMoved(data.c_str()));
-    ExpectTree(Path("moved/tree"));
-    EXPECT_TRUE(FSIsEmptyFolder(data.c_str()));
-    EXPECT_TRUE(Logged("FSRename: everything in '" + data + "' has moved; the folder is a mount point and stays, empty\n"));
-}
-
 // A folder whose listing fails part-way is neither listed, moved nor
 // removed as if the part read were the whole.
 TEST_F(FileMutationTest, FolderWithReadErrorIsNeverTakenForWhole)
@@ -780,20 +762,6 @@ TEST_F(FileMutationTest, SmallFileLimitsAndMissingFolders)
     EXPECT_EQ(0, FSRemoveFileAtomic(Path("big/below").c_str()));
     EXPECT_EQ(0, FSSyncFolder(dir_.c_str()));
     EXPECT_EQ(-1, FSSyncFolder(Path("missing").c_str()));
-}
-
-TEST_F(FileMutationTest, EmptyFolder)
-{
-    mkdir(Path("empty").c_str(), 0755);
-    mkdir(Path("full").c_str(), 0755);
-    WriteFile(Path("full/f"), "f");
-    symlink("empty", Path("link").c_str());
-    const struct {
-        const char* name;
-        bool empty;
-    } rows[] = {{"empty", true}, {"full", false}, {"link", false}, {"full/f", false}, {"missing", false}};
-    for (const auto& row : rows)
-        EXPECT_EQ(row.empty, FSIsEmptyFolder(Path(row.name).c_str())) << row.name;
 }
 
 }  // namespace
