@@ -340,7 +340,7 @@ TEST_P(UnsettledTest, NextRunEndsWithACompleteBundle)
     if (row.complete && *row.complete) {
         said = "did not finish, putting back build 120 from '" + app + row.complete + "'\n";
     } else if (row.complete) {
-        said = "did not finish before its backup, keeping build 120 in place\n";
+        said = "did not finish, keeping build 120 in place\n";
     }
     EXPECT_EQ(LogCount("[WARNING] cloud-service("), row.settles ? 1 : 0);
     EXPECT_EQ(LogCount(said), row.settles ? 1 : 0) << said;

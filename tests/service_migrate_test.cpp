@@ -261,6 +261,7 @@ TEST_F(MigrateTest, MigrationIsPendingWhileTheOldDataWaits)
         {"old data of a product still in use", nullptr, true, nullptr, false, Service::kNoMigration},
         {"arrived, old data left", "state=arrived\n", true, "db", false, Service::kFinishMigration},
         {"arrived, not in place", "state=arrived\n", true, nullptr, true, Service::kMoveData},
+        {"arrived, new data in the way", "state=arrived\n", true, "db", true, Service::kNoMigration},
     };
     for (const auto& row : rows) {
         fs::remove_all(larkspan);

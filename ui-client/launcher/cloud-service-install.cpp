@@ -268,8 +268,8 @@ void LogUnfinished(const ustring& app, int kept)
              app.c_str(), BuildOf(app, backup).c_str(), backup.c_str());
     } else {
         VLOG(4, kComponent, __LINE__,
-             "(%5d:%5d) [WARNING] cloud-service(%d): the installation into '%s' did not finish "
-             "before its backup, keeping build %s in place\n",
+             "(%5d:%5d) [WARNING] cloud-service(%d): the installation into '%s' did not finish, "
+             "keeping build %s in place\n",
              app.c_str(), BuildOf(app, app).c_str());
     }
 }

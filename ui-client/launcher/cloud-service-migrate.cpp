@@ -201,15 +201,19 @@ Service::MigrationStep Service::PendingMigration()
     if (!GetMigrationPaths(paths) || !ReadMigrationMark(paths.mark, mark)) {
         return kNoMigration;
     }
-    if (mark.arrived || !IsFileExist(paths.old_data, kExactName)) {
+    // Nothing is moved onto data that is already there: the old data, or
+    // its arrived copy, then stays where it is.
+    const bool staged = mark.arrived && IsFileExist(paths.staged, false);
+    const bool waiting = !mark.arrived && IsFileExist(paths.old_data, kExactName);
+    if ((staged || waiting) && !HasRoomForOldData(paths.new_data)) {
+        return kNoMigration;
+    }
+    if (!waiting) {
         VLOG(5, kComponent, __LINE__,
              "(%5d:%5d) [NOTE] cloud-service(%d): the older product's data has arrived at '%s'; "
              "finishing its move\n",
              paths.new_data.c_str());
-        return IsFileExist(paths.staged, false) ? kMoveData : kFinishMigration;
-    }
-    if (!HasRoomForOldData(paths.new_data)) {
-        return kNoMigration;
+        return staged ? kMoveData : kFinishMigration;
     }
     const time_t now = time(nullptr);
     const char* reason = ReasonToRetry(mark, paths.old_data, paths.new_folder, now);
