@@ -65,7 +65,9 @@
 //   "state=copying"  | O whole; D holds other data      | nothing: O is kept
 //   "state=copying"  | no O (renamed on one volume)     | removes G, then L
 //   "state=arrived"  | S whole, or D whole; O whole or  | puts S in place as
-//                    | partly removed                   | D (clients stopped),
+//                    | partly removed                   | D (clients stopped;
+//                    |                                  | S waits while D
+//                    |                                  | holds other data),
 //                    |                                  | removes O, G, L
 //
 // All of it happens under the install lock of the per-user folder
