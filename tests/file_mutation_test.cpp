@@ -374,14 +374,17 @@ TEST_F(FileMutationTest, RenameAcrossVolumesKeepsModesAndTimes)
     EXPECT_FALSE(Exists(Path("tree")));
 }
 
-// relative path -> content, "<dir>" or "-> link text", for a whole tree.
+// relative path -> content, "<dir>", "pipe" or "-> link text", for a whole
+// tree.
 std::map<std::string, std::string> Snapshot(const std::string& root)
 {
     std::map<std::string, std::string> tree;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
-        const std::string name = std::filesystem::relative(entry.path(), root).string();
+        const std::string name = entry.path().lexically_relative(root).string();
         if (entry.is_symlink())
             tree[name] = "-> " + std::filesystem::read_symlink(entry.path()).string();
+        else if (entry.is_fifo())
+            tree[name] = "pipe";
         else
             tree[name] = entry.is_directory() ? "<dir>" : ReadFile(entry.path().string());
     }
@@ -403,9 +406,9 @@ TEST_F(FileMutationTest, MoveAcrossVolumesIsAllOrNothing)
         {"file, volume full", [&](auto& src, auto&) { WriteFile(src, big); }},
         {"file onto a file, volume full", [&](auto& src, auto& dst) { WriteFile(src, big), WriteFile(dst, "old"); }},
         {"tree, volume full half-way", [&](auto& src, auto&) { MakeTree(src), WriteFile(src + "/sub/zz", big); }},
-        {"tree with a link", [](auto& src, auto&) { MakeTree(src), symlink("/etc", (src + "/sub/link").c_str()); }},
-        {"tree onto a folder that is not empty",
-         [](auto& src, auto& dst) { MakeTree(src), mkdir(dst.c_str(), 0755), WriteFile(dst + "/kept", "k"); }},
+        {"tree with a link, volume full half-way",
+         [&](auto& src, auto&) { MakeTree(src), symlink("/etc", (src + "/link").c_str()), WriteFile(src + "/zz", big); }},
+        {"tree onto a file", [](auto& src, auto& dst) { MakeTree(src), WriteFile(dst, "a file"); }},
     };
     for (const auto& row : rows) {
         const std::string holder = Path(row.name);
@@ -446,17 +449,36 @@ TEST_F(FileMutationTest, CopyOfAMoveKilledPartWayGoesWithTheNextMove)
     EXPECT_TRUE(Snapshot(other.Path("")) == (std::map<std::string, std::string>{{"big", big}}));
 }
 
-TEST_F(FileMutationTest, RenameAcrossVolumesStopsAtLink)
+// Links are carried as links, never followed, their text unchanged; a
+// named pipe is made again; sockets and devices, which hold no data, are
+// left out and named.
+TEST_F(FileMutationTest, RenameAcrossVolumesCarriesLinksAndLeavesOutSockets)
 {
     fop_test::OtherVolume other(Path("other"), "4m", true);
     REQUIRE_OTHER_VOLUME(other, dir_);
     mkdir(Path("tree").c_str(), 0755);
-    symlink("/etc", Path("tree/link").c_str());
+    symlink("/etc", Path("tree/absolute").c_str());
+    symlink("file", Path("tree/relative").c_str());
+    symlink("absent", Path("tree/dangling").c_str());
+    mkfifo(Path("tree/pipe").c_str(), 0640);
     WriteFile(Path("tree/file"), "f");
-    EXPECT_EQ(-3, FSRename(Path("tree").c_str(), other.Path("tree").c_str(), false));
-    EXPECT_TRUE(Exists(Path("tree/link")));  // left at the source
-    EXPECT_FALSE(Exists(other.Path("tree")));
-    EXPECT_EQ(-3, FSRename(Path("tree/link").c_str(), other.Path("link").c_str(), false));
+    const std::string socket = Path("tree/socket");
+    ASSERT_EQ(0, mknod(socket.c_str(), S_IFSOCK | 0600, 0));
+    EXPECT_EQ(0, FSRename(Path("tree").c_str(), other.Path("tree").c_str(), false));
+    EXPECT_FALSE(Exists(Path("tree")));
+    EXPECT_EQ(Snapshot(other.Path("tree")), (std::map<std::string, std::string>{{"absolute", "-> /etc"},
+                                                                                   {"relative", "-> file"},
+                                                                                   {"dangling", "-> absent"},
+                                                                                   {"file", "f"},
+                                                                                   {"pipe", "pipe"}}));
+    EXPECT_EQ(static_cast<mode_t>(0640), ModeOf(other.Path("tree/pipe")));
+    EXPECT_TRUE(Logged("FSRename: '" + socket + "' is a socket or a device, left out\n"));
+    symlink("/etc", Path("link").c_str());
+    EXPECT_EQ(0, FSRename(Path("link").c_str(), other.Path("link").c_str(), false));
+    EXPECT_EQ("/etc", std::filesystem::read_symlink(other.Path("link")).string());
+    ASSERT_EQ(0, mknod(Path("alone").c_str(), S_IFSOCK | 0600, 0));
+    EXPECT_EQ(-3, FSRename(Path("alone").c_str(), other.Path("alone").c_str(), false));
+    EXPECT_TRUE(Exists(Path("alone")));
 
     // A link at the destination is replaced, as by a rename, never
     // written through.
@@ -467,6 +489,47 @@ TEST_F(FileMutationTest, RenameAcrossVolumesStopsAtLink)
     EXPECT_EQ("precious", ReadFile(other.Path("victim")));
     EXPECT_EQ("s", ReadFile(other.Path("to-victim")));
     EXPECT_EQ(fop_test::FileTypeOf(other.Path("to-victim")), FS_TYPE_FILE);
+}
+
+// Onto a folder with entries the tree is merged: what only the destination
+// holds stays, a file of both is replaced by the source's in one step.
+TEST_F(FileMutationTest, RenameAcrossVolumesMergesIntoAFolderWithEntries)
+{
+    fop_test::OtherVolume other(Path("other"), "4m", true);
+    REQUIRE_OTHER_VOLUME(other, dir_);
+    MakeTree(Path("tree"));
+    mkdir(other.Path("tree").c_str(), 0755);
+    mkdir(other.Path("tree/sub").c_str(), 0755);
+    WriteFile(other.Path("tree/kept"), "kept");
+    WriteFile(other.Path("tree/top.txt"), "older top");
+    WriteFile(other.Path("tree/sub/kept"), "kept too");
+    ASSERT_EQ(0, FSRename(Path("tree").c_str(), other.Path("tree").c_str(), false));
+    ExpectTree(other.Path("tree"));
+    EXPECT_EQ("kept", ReadFile(other.Path("tree/kept")));
+    EXPECT_EQ("kept too", ReadFile(other.Path("tree/sub/kept")));
+    EXPECT_FALSE(Exists(Path("tree")));
+}
+
+// A merge that runs out of room stops, and every file is whole at one
+// place or the other: none is cut short by being written over.
+TEST_F(FileMutationTest, MergeThatRunsOutOfRoomKeepsEveryFileWhole)
+{
+    fop_test::OtherVolume other(Path("other"), "64k", false);
+    REQUIRE_OTHER_VOLUME(other, dir_);
+    const std::string big(256 * 1024, 'b');
+    mkdir(Path("tree").c_str(), 0755);
+    WriteFile(Path("tree/small"), "new small");
+    WriteFile(Path("tree/big"), big);
+    mkdir(other.Path("tree").c_str(), 0755);
+    WriteFile(other.Path("tree/small"), "old small");
+    WriteFile(other.Path("tree/big"), "old big");
+    EXPECT_EQ(-3, FSRename(Path("tree").c_str(), other.Path("tree").c_str(), false));
+    EXPECT_EQ("old big", ReadFile(other.Path("tree/big")));
+    EXPECT_EQ(big, ReadFile(Path("tree/big")));
+    const std::string small = ReadFile(other.Path("tree/small"));
+    EXPECT_TRUE(small == "new small" || small == "old small") << small;
+    EXPECT_EQ(small == "old small", Exists(Path("tree/small")));
+    EXPECT_EQ(3u, Snapshot(other.Path("")).size()) << "a partial copy is left";
 }
 
 // A folder whose listing fails part-way is neither listed, moved nor
@@ -653,6 +716,52 @@ TEST_F(FileMutationTest, TemporaryNames)
     EXPECT_EQ(dir_ + "/", name.substr(0, dir_.size() + 1));
     EXPECT_STRNE(first.c_str(), second.c_str());
     EXPECT_FALSE(Exists(name));
+}
+
+// A small file carried between runs is replaced as a whole, whatever kind
+// of object is at its name or at its draft's; reading one never blocks and
+// reads only a regular file.
+TEST_F(FileMutationTest, SmallFileWhateverIsAtItsName)
+{
+    using namespace file_kinds;
+    for (const KindRow& at : kAllKinds) {
+        for (const bool atDraft : {false, true}) {
+            SCOPED_TRACE(std::string(at.name) + (atDraft ? " at the draft's name" : " at the name"));
+            const std::string path = Path("record");
+            ASSERT_TRUE(Make(at.kind, atDraft ? path + ".new" : path, "old"));
+            std::string read;
+            const int before = ReturnsInTime<int>("FSReadSmallFile", [&] { return FSReadSmallFile(path.c_str(), 64, read); });
+            EXPECT_EQ(!atDraft && at.kind == kRegular ? 0 : -1, before);
+            const bool replaceable = atDraft || at.kind != kFolder;
+            EXPECT_EQ(replaceable ? 0 : -1,
+                      ReturnsInTime<int>("FSWriteFileAtomic", [&] { return FSWriteFileAtomic(path.c_str(), "new\n"); }));
+            EXPECT_EQ(replaceable ? 0 : -1, FSReadSmallFile(path.c_str(), 64, read));
+            EXPECT_EQ(replaceable ? "new\n" : "", read);
+            EXPECT_FALSE(Exists(path + ".new"));
+            EXPECT_EQ(0, FSRemoveFileAtomic(path.c_str()));
+            EXPECT_FALSE(Exists(path));
+            Remove(path);
+            Remove(path + ".new");
+        }
+    }
+    EXPECT_TRUE(Logged("FSWriteFileAtomic: cannot rename '" + Path("record") + "': Is a directory\n"));
+}
+
+TEST_F(FileMutationTest, SmallFileLimitsAndMissingFolders)
+{
+    std::string read;
+    WriteFile(Path("big"), std::string(100, 'b'));
+    EXPECT_EQ(-2, FSReadSmallFile(Path("big").c_str(), 99, read));
+    EXPECT_EQ(std::string(99, 'b'), read);
+    EXPECT_EQ(0, FSReadSmallFile(Path("big").c_str(), 100, read));
+    EXPECT_EQ(0, FSWriteFileAtomic(Path("empty").c_str(), ""));
+    EXPECT_EQ(0, FSReadSmallFile(Path("empty").c_str(), 0, read));
+    EXPECT_EQ(-1, FSWriteFileAtomic(Path("missing/record").c_str(), "x"));
+    EXPECT_TRUE(Logged("FSWriteFileAtomic: cannot write '" + Path("missing/record") + "': No such file or directory\n"));
+    EXPECT_EQ(0, FSRemoveFileAtomic(Path("missing/record").c_str()));
+    EXPECT_EQ(0, FSRemoveFileAtomic(Path("big/below").c_str()));
+    EXPECT_EQ(0, FSSyncFolder(dir_.c_str()));
+    EXPECT_EQ(-1, FSSyncFolder(Path("missing").c_str()));
 }
 
 }  // namespace

@@ -13,6 +13,12 @@
 //   VELMORA_FILL_LEAVE=BYTES    leaving BYTES free: the disk fills up in the
 //                               middle of the run, as another program would
 //                               fill it
+//   VELMORA_OP_TRACE_FILE=PATH  append a line "N call path" there for each
+//                               counted call, path the full path it acts on
+//                               (a descriptor's as the system names it), so
+//                               that a test can pick the calls of one step
+//   VELMORA_FLOCK_ERRNO=E       every flock() fails with errno E, as on a
+//                               network home (not counted)
 //
 // The calls are those an installation makes (the C library's own calls
 // inside fopen and the like are not seen). Only calls on files and folders
@@ -28,6 +34,7 @@
 #include <stdarg.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -36,6 +43,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <initializer_list>
+#include <string>
 
 namespace {
 
@@ -51,6 +59,9 @@ char fill_on_mkdir[4096] = "";
 char fill_file[4096] = "";
 long long fill_leave = 0;
 std::atomic<bool> filled{false};
+char trace_file[4096] = "";
+std::atomic<int> trace_fd{-1};
+int flock_errno = 0;
 
 void Setting(const char* name, char (&value)[4096])
 {
@@ -73,9 +84,11 @@ __attribute__((constructor)) void ReadSettings()
     Setting("VELMORA_FILL_ON_MKDIR", fill_on_mkdir);
     Setting("VELMORA_FILL_FILE", fill_file);
     fill_leave = NumberFrom("VELMORA_FILL_LEAVE", 0);
+    Setting("VELMORA_OP_TRACE_FILE", trace_file);
+    flock_errno = static_cast<int>(NumberFrom("VELMORA_FLOCK_ERRNO", 0));
     for (const char* name : {"VELMORA_KILL_AT_OP", "VELMORA_KILL_AFTER_ENOSPC", "VELMORA_OP_COUNT_FILE",
                              "VELMORA_FILL_ON_MKDIR", "VELMORA_FILL_FILE", "VELMORA_FILL_LEAVE",
-                             "LD_PRELOAD"}) {
+                             "VELMORA_OP_TRACE_FILE", "VELMORA_FLOCK_ERRNO", "LD_PRELOAD"}) {
         unsetenv(name);
     }
 }
@@ -93,10 +106,40 @@ __attribute__((destructor)) void WriteCount()
     }
 }
 
+// The name the system gives the object open on fd.
+std::string PathOf(int fd)
+{
+    char target[4096];
+    const ssize_t n = readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), target, sizeof(target) - 1);
+    return n > 0 ? std::string(target, static_cast<size_t>(n)) : "?";
+}
+
+// What a call acts on: a path as given, one relative to a folder
+// descriptor, or a descriptor.
+std::string Where(int dir, const char* path)
+{
+    if (path == nullptr)
+        return PathOf(dir);
+    return path[0] == '/' || dir == AT_FDCWD ? std::string(path) : PathOf(dir) + "/" + path;
+}
+
+// Written straight to the system, neither counted nor through a lock a
+// killed thread may hold.
+void Trace(long n, const char* call, const std::string& where)
+{
+    if (trace_file[0] == '\0')
+        return;
+    if (trace_fd.load() < 0)
+        trace_fd = static_cast<int>(syscall(SYS_openat, AT_FDCWD, trace_file, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600));
+    const std::string line = std::to_string(n) + " " + call + " " + where + "\n";
+    syscall(SYS_write, trace_fd.load(), line.data(), line.size());
+}
+
 // Called before each counted call.
-void Count()
+void Count(const char* call, int dir, const char* path)
 {
     const long n = ++calls;
+    Trace(n, call, trace_file[0] == '\0' ? std::string() : Where(dir, path));
     if (n == kill_at.load()) {
         kill(getpid(), SIGKILL);
     }
@@ -164,13 +207,15 @@ mode_t ModeOf(int flags, va_list args)
 
 }  // namespace
 
-// Each interposed call: look up the next definition once, count, call it.
-#define FORWARD(name, type, counted, ...)                                   \
+// Each interposed call: look up the next definition once, count (with what
+// it acts on: a folder descriptor or AT_FDCWD, and a path or nullptr for
+// the descriptor itself), call it.
+#define FORWARD(name, type, counted, dir, path, ...)                        \
     static const auto next = Next<type>(name);                              \
     if (!(counted)) {                                                       \
         return next(__VA_ARGS__);                                           \
     }                                                                       \
-    Count();                                                                \
+    Count(name, dir, path);                                                 \
     return Seen(next(__VA_ARGS__))
 
 // The opening calls take a mode only with O_CREAT or O_TMPFILE.
@@ -193,36 +238,36 @@ void _exit(int status)
 int open(const char* path, int flags, ...)
 {
     TAKE_MODE(flags);
-    FORWARD("open", OpenFn, Writes(flags), path, flags, mode);
+    FORWARD("open", OpenFn, Writes(flags), AT_FDCWD, path, path, flags, mode);
 }
 
 int open64(const char* path, int flags, ...)
 {
     TAKE_MODE(flags);
-    FORWARD("open64", OpenFn, Writes(flags), path, flags, mode);
+    FORWARD("open64", OpenFn, Writes(flags), AT_FDCWD, path, path, flags, mode);
 }
 
 int openat(int dir, const char* path, int flags, ...)
 {
     TAKE_MODE(flags);
-    FORWARD("openat", OpenAtFn, Writes(flags), dir, path, flags, mode);
+    FORWARD("openat", OpenAtFn, Writes(flags), dir, path, dir, path, flags, mode);
 }
 
 ssize_t write(int fd, const void* data, size_t size)
 {
-    FORWARD("write", ssize_t (*)(int, const void*, size_t), OnFileOrFolder(fd), fd, data, size);
+    FORWARD("write", ssize_t (*)(int, const void*, size_t), OnFileOrFolder(fd), fd, nullptr, fd, data, size);
 }
 
-int ftruncate(int fd, off_t size) { FORWARD("ftruncate", int (*)(int, off_t), true, fd, size); }
-int fsync(int fd) { FORWARD("fsync", int (*)(int), true, fd); }
-int syncfs(int fd) { FORWARD("syncfs", int (*)(int), true, fd); }
-int fchmod(int fd, mode_t mode) { FORWARD("fchmod", int (*)(int, mode_t), true, fd, mode); }
+int ftruncate(int fd, off_t size) { FORWARD("ftruncate", int (*)(int, off_t), true, fd, nullptr, fd, size); }
+int fsync(int fd) { FORWARD("fsync", int (*)(int), true, fd, nullptr, fd); }
+int syncfs(int fd) { FORWARD("syncfs", int (*)(int), true, fd, nullptr, fd); }
+int fchmod(int fd, mode_t mode) { FORWARD("fchmod", int (*)(int, mode_t), true, fd, nullptr, fd, mode); }
 
 int mkdir(const char* path, mode_t mode)
 {
     static const auto next = Next<int (*)(const char*, mode_t)>("mkdir");
     static const auto open_next = Next<OpenFn>("open");
-    Count();
+    Count("mkdir", AT_FDCWD, path);
     const int result = Seen(next(path, mode));
     if (result == 0) {
         FillIfAsked(path, open_next);
@@ -230,25 +275,38 @@ int mkdir(const char* path, mode_t mode)
     return result;
 }
 
-int rename(const char* from, const char* to) { FORWARD("rename", int (*)(const char*, const char*), true, from, to); }
-int unlink(const char* path) { FORWARD("unlink", int (*)(const char*), true, path); }
+int rename(const char* from, const char* to)
+{
+    FORWARD("rename", int (*)(const char*, const char*), true, AT_FDCWD, from, from, to);
+}
+int unlink(const char* path) { FORWARD("unlink", int (*)(const char*), true, AT_FDCWD, path, path); }
 
 int unlinkat(int dir, const char* path, int flags)
 {
-    FORWARD("unlinkat", int (*)(int, const char*, int), true, dir, path, flags);
+    FORWARD("unlinkat", int (*)(int, const char*, int), true, dir, path, dir, path, flags);
 }
 
-int rmdir(const char* path) { FORWARD("rmdir", int (*)(const char*), true, path); }
-int remove(const char* path) { FORWARD("remove", int (*)(const char*), true, path); }
+int rmdir(const char* path) { FORWARD("rmdir", int (*)(const char*), true, AT_FDCWD, path, path); }
+int remove(const char* path) { FORWARD("remove", int (*)(const char*), true, AT_FDCWD, path, path); }
 
 int symlink(const char* target, const char* path)
 {
-    FORWARD("symlink", int (*)(const char*, const char*), true, target, path);
+    FORWARD("symlink", int (*)(const char*, const char*), true, AT_FDCWD, path, target, path);
 }
 
 int link(const char* target, const char* path)
 {
-    FORWARD("link", int (*)(const char*, const char*), true, target, path);
+    FORWARD("link", int (*)(const char*, const char*), true, AT_FDCWD, path, target, path);
+}
+
+int flock(int fd, int operation)
+{
+    static const auto next = Next<int (*)(int, int)>("flock");
+    if (flock_errno != 0) {
+        errno = flock_errno;
+        return -1;
+    }
+    return next(fd, operation);
 }
 
 }  // extern "C"

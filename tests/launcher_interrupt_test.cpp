@@ -1,5 +1,6 @@
 // Upgrades cut short by SIGKILL at spread-out points, on a roomy disk and
-// on a full one. After each, plain runs must leave a bundle identical to a
+// on a full one, and first installations cut short in each step of the
+// move of the older product's data. After each, plain runs must leave a bundle identical to a
 // clean install, start its client, keep the user's data as it was, and
 // leave nothing beside the bundle.
 //
@@ -13,6 +14,7 @@
 
 #include <sys/statvfs.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <set>
@@ -95,14 +97,32 @@ std::string Differences(const Tree &actual, const Tree &expected)
 // What a run cut short left beside the bundle.
 enum class Left { Nothing, Marker, BackupOnly };
 
-class InterruptTest : public LauncherE2ETest {
+// Runs of the launcher with the interruption library.
+class CutShortRuns : public LauncherE2ETest {
+protected:
+    static void Shell(const std::string &command) { ASSERT_EQ(system(command.c_str()), 0) << command; }
+
+    // A run of the bundle's launcher with the interruption library; its
+    // exit status.
+    int RunWithLibrary(const std::string &bundle, const std::string &run, std::vector<std::string> settings)
+    {
+        settings.push_back("LD_PRELOAD=" KILL_AT_OP_LIBRARY);
+        // A sanitizer's run-time wants to come first; the library may.
+        const char *asan = getenv("ASAN_OPTIONS");
+        settings.push_back("ASAN_OPTIONS=" + (asan != nullptr ? std::string(asan) + ":" : std::string()) +
+                           "verify_asan_link_order=0");
+        return Wait(StartLauncher(bundle, home, run, std::string(), settings));
+    }
+};
+
+class InterruptTest : public CutShortRuns {
 protected:
     // Bundles of builds 100 and 101, a clean install of each as the
     // reference, and a home with 100 installed and the user's data, from
     // which every trial starts.
     void SetUp() override
     {
-        LauncherE2ETest::SetUp();
+        CutShortRuns::SetUp();
         // A tmpfs of our own keeps the trials off the shared disk: there a
         // flushed bundle of thousands of files can take seconds to remove.
         // A full disk is only ever made there.
@@ -119,8 +139,6 @@ protected:
         unlink((Drive() + "/ui.pid").c_str());
         Shell("cp -a '" + home + "' '" + root + "/template'");
     }
-
-    static void Shell(const std::string &command) { ASSERT_EQ(system(command.c_str()), 0) << command; }
 
     // The tree a plain run leaves in an empty home.
     Tree CleanInstall(const std::string &bundle)
@@ -139,18 +157,6 @@ protected:
         Shell("find '" + home + "' -mindepth 1 -delete");
         if (!from.empty())
             Shell("cp -a '" + from + "/.' '" + home + "'");
-    }
-
-    // A run of the bundle's launcher with the interruption library; its
-    // exit status.
-    int RunWithLibrary(const std::string &bundle, const std::string &run, std::vector<std::string> settings)
-    {
-        settings.push_back("LD_PRELOAD=" KILL_AT_OP_LIBRARY);
-        // A sanitizer's run-time wants to come first; the library may.
-        const char *asan = getenv("ASAN_OPTIONS");
-        settings.push_back("ASAN_OPTIONS=" + (asan != nullptr ? std::string(asan) + ":" : std::string()) +
-                           "verify_asan_link_order=0");
-        return Wait(StartLauncher(bundle, home, run, std::string(), settings));
     }
 
     // The number of counted calls of an upgrade from the template that runs
@@ -300,6 +306,114 @@ TEST_F(InterruptTest, CutShortOnAFullDiskKeepsTheOldBundleUntilThereIsRoom)
         if (HasFailure())
             break;
     }
+}
+
+// A first installation that moves the older product's data to another
+// volume, cut short by SIGKILL in the middle of each step of the move: the
+// copy, the renames into place, each removal of the older product's files.
+// A plain run after each must leave the bundle of a clean install, the
+// data as it was, nothing of the older product and nothing beside.
+class MigrationInterruptTest : public CutShortRuns {
+protected:
+    void SetUp() override
+    {
+        CutShortRuns::SetUp();
+        bundle = MakeBundle(101, kVerbose, 20);
+        ASSERT_FALSE(bundle.empty());
+        const std::string older = root + "/larkspan";
+        Shell("mkdir -p '" + older + "/data/sync' '" + older + "/app'");
+        WriteFile(older + "/data/notes.txt", "the user's notes");
+        WriteFile(older + "/data/sync/state.db", std::string(100000, 'd'));
+        ASSERT_EQ(symlink("sync/state.db", (older + "/data/latest").c_str()), 0);
+        WriteFile(older + "/app/bin", "the older client");
+        WriteFile(older + "/settings.ini", "x=1");
+        data = Snapshot(older + "/data");
+        ResetHome();
+        if (!ownVolume)
+            GTEST_SKIP() << "cannot mount a tmpfs of our own here for the per-user folder";
+        ASSERT_EQ(RunLauncher(bundle, "clean"), 0);
+        ASSERT_GT(WaitForClient(), 0);
+        StopClients();
+        appTree = Snapshot(App());
+        ASSERT_EQ(Differences(Snapshot(Drive() + "/data"), data), "");
+    }
+
+    void TearDown() override
+    {
+        umount2(Drive().c_str(), MNT_DETACH);
+        CutShortRuns::TearDown();
+    }
+
+    // The older product's folder in the home folder, and an empty per-user
+    // folder on a tmpfs of its own: the data moves across volumes.
+    void ResetHome()
+    {
+        StopClients();
+        umount2(Drive().c_str(), MNT_DETACH);
+        Shell("find '" + home + "' -mindepth 1 -delete");
+        ASSERT_EQ(mkdir(Drive().c_str(), 0700), 0);
+        ownVolume = mount("tmpfs", Drive().c_str(), "tmpfs", 0, "size=64m,mode=0700") == 0;
+        Shell("cp -a '" + root + "/larkspan' '" + home + "/.Larkspan'");
+    }
+
+    // The calls of the move, from the trace of a whole run: a few of the
+    // copy, every rename into place and write of the mark, every removal of
+    // the older product's files.
+    std::vector<long> MovePoints()
+    {
+        ResetHome();
+        const std::string trace = root + "/trace";
+        EXPECT_EQ(RunWithLibrary(bundle, "trace", {"VELMORA_OP_TRACE_FILE=" + trace}), 0);
+        StopClients();
+        std::istringstream lines(ReadFile(trace));
+        std::vector<long> copy, points;
+        long n = 0;
+        std::string call, path;
+        while (lines >> n >> call && std::getline(lines, path)) {
+            const bool older = path.find("/.Larkspan") != std::string::npos;
+            const bool removal = call == "unlinkat" || call == "unlink" || call == "rmdir" || call == "remove";
+            if (path.find("/.data_migrated.") != std::string::npos)
+                copy.push_back(n);
+            else if (path.find("/data_migrat") != std::string::npos || (older && removal))
+                points.push_back(n);
+        }
+        EXPECT_GT(copy.size(), 10u);
+        EXPECT_GT(points.size(), 10u);
+        if (!copy.empty())
+            points.insert(points.end(), {copy.front(), copy[copy.size() / 2], copy.back()});
+        std::sort(points.begin(), points.end());
+        return points;
+    }
+
+    std::string bundle;
+    bool ownVolume = false;
+    Tree data, appTree;
+};
+
+TEST_F(MigrationInterruptTest, MoveCutShortAnywhereIsFinishedByTheNextRun)
+{
+    const std::vector<long> points = MovePoints();
+    for (const long point : points) {
+        SCOPED_TRACE("cut short before call " + std::to_string(point));
+        ResetHome();
+        ASSERT_EQ(RunWithLibrary(bundle, "cut", {"VELMORA_KILL_AT_OP=" + std::to_string(point)}), kKilled);
+        StopClients();
+        ASSERT_EQ(RunLauncher(bundle, "after"), 0) << Output("after", "err");
+        EXPECT_EQ(Differences(Snapshot(App()), appTree), "") << Log();
+        EXPECT_EQ(Differences(Snapshot(Drive() + "/data"), data), "") << Log();
+        EXPECT_FALSE(Exists(home + "/.Larkspan"));
+        for (const auto &entry : std::filesystem::directory_iterator(Drive())) {
+            const std::string name = entry.path().filename().string();
+            EXPECT_TRUE(name == "VelmoraDrive.app" || name == "data" || name == "log" || name == "ui.pid" ||
+                        name == "install.lock")
+                << name;
+        }
+        EXPECT_GT(WaitForClient(), 0);
+        StopClients();
+        if (HasFailure())
+            break;
+    }
+    printf("%zu points in the move of the older product's data\n", points.size());
 }
 
 }  // namespace

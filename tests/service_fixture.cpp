@@ -198,7 +198,7 @@ Tree ServiceFixture::Snapshot(const std::string& folder)
     Tree tree;
     std::error_code ignored;
     for (const auto& entry : fs::recursive_directory_iterator(folder, ignored)) {
-        std::string name = fs::relative(entry.path(), folder).string();
+        std::string name = entry.path().lexically_relative(folder).string();
         tree[name] = entry.is_directory() ? "<dir>" : ReadFile(entry.path().string());
     }
     return tree;

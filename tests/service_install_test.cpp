@@ -7,6 +7,7 @@
 #include <set>
 #include <tuple>
 
+#include "file_kinds.h"
 #include "file_op_test_util.h"
 #include "mac-service.h"
 #include "uipathmanager.h"
@@ -92,59 +93,70 @@ public:
 
 struct BackupNames {
     const char* name;
+    bool road;  // the whole run, which settles first; else PrepareUserEnv() alone
     bool old_bundle;
     int stale;  // removable leftovers at the first backup names
     int stuck;  // mount points at the first backup names: cannot be removed or used
     const char* marked;  // what the marker says during extraction; nullptr: no extraction
     int failed_backups;  // "failed to backup" lines, the closing one included
+    int leftovers;  // leftover backups the run tried to remove before its backup
 };
 
 void PrintTo(const BackupNames& row, std::ostream* out) { *out << row.name; }
 
 class BackupNamesTest : public InstallTest, public ::testing::WithParamInterface<BackupNames> {};
 
-// Leftovers under the backup names never block an upgrade; names that
-// cannot be used are passed over; the marker names the backup in use.
+// A taken backup name gets its ERROR line and the next one is tried; a run
+// removes leftovers once, before its backup, so removable ones never block
+// an upgrade; what cannot be removed is said at NOTE; the marker names the
+// backup in use. No other line at ERROR or WARNING.
 TEST_P(BackupNamesTest, MarkerNamesTheFirstFreeBackup)
 {
     const BackupNames& row = GetParam();
     if (row.old_bundle) {
         InstallClient("1");
     }
-    for (int n = 0; n < row.stale; ++n) {
-        WriteFile(app + "_tmp" + (n ? std::to_string(n) : "") + "/stale", "stale");
-    }
-    for (int n = 0; n < row.stuck; ++n) {
-        if (!Mount(app + "_tmp" + (n ? std::to_string(n) : ""), "64k")) {
+    std::set<std::string> left = {"VelmoraDrive.app", "log"};
+    for (int n = 0; n < row.stale + row.stuck; ++n) {
+        const std::string name = "VelmoraDrive.app_tmp" + (n ? std::to_string(n) : "");
+        if (n >= row.stale && !Mount(velmora + "/" + name, "64k")) {
             GTEST_SKIP() << "tmpfs cannot be mounted here";
         }
+        WriteFile(velmora + "/" + name + "/stale", "stale");
+        if (n >= row.stale || (!row.road && !row.marked)) {
+            left.insert(name);
+        }
     }
+    WriteFile(launcher_info, Info("2"));
     WritePackage("2");
     Tree before = Snapshot(app);
     MarkWatchingService service(app + "_installing");
-    EXPECT_EQ(service.PrepareUserEnv(), row.marked ? 0 : -1);
+    EXPECT_EQ(row.road ? RunRoad(service) : service.PrepareUserEnv(), row.marked ? 0 : -1);
     EXPECT_EQ(service.seen, row.marked ? row.marked : "");
     EXPECT_EQ(service.extractions, row.marked ? 1 : 0);
     EXPECT_EQ(ReadFile(ui), row.marked ? "new client 2" : "old client 1");
     EXPECT_EQ(LogCount("failed to backup app from"), row.failed_backups);
-    EXPECT_EQ(LogCount("removing leftover backup"), row.stale + row.stuck);
     EXPECT_EQ(LogCount("VelmoraDrive.app_tmp9' at max retries, exiting"), row.marked ? 0 : 1);
-    EXPECT_FALSE(Exists(app + "_installing"));
-    for (int n = row.stuck; n <= 9; ++n) {
-        EXPECT_FALSE(Exists(app + "_tmp" + (n ? std::to_string(n) : ""))) << n;
-    }
+    EXPECT_EQ(LogCount("[ERROR]"), row.failed_backups);
+    EXPECT_EQ(LogCount("[WARNING]"), 0);
+    EXPECT_EQ(LogCount("removing leftover backup"), row.leftovers);
+    EXPECT_EQ(LogCount("[NOTE] cloud-service(") , row.road ? row.stuck : 0);
+    EXPECT_EQ(TopLevel(velmora), left);
     if (!row.marked) {
         EXPECT_EQ(Snapshot(app), before);
     }
+    EXPECT_EQ(recorder.started.size(), row.road ? 1u : 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Leftovers, BackupNamesTest,
-    ::testing::Values(BackupNames{"upgrade", true, 0, 0, "backup=VelmoraDrive.app_tmp\n", 0},
-                      BackupNames{"first_install", false, 0, 0, "backup=\n", 0},
-                      BackupNames{"ten_stale", true, 10, 0, "backup=VelmoraDrive.app_tmp\n", 0},
-                      BackupNames{"first_stuck", true, 0, 1, "backup=VelmoraDrive.app_tmp1\n", 1},
-                      BackupNames{"all_stuck", true, 0, 10, nullptr, 11}),
+    ::testing::Values(BackupNames{"upgrade", false, true, 0, 0, "backup=VelmoraDrive.app_tmp\n", 0, 0},
+                      BackupNames{"first_install", false, false, 0, 0, "backup=\n", 0, 0},
+                      BackupNames{"first_taken", false, true, 1, 0, "backup=VelmoraDrive.app_tmp1\n", 1, 0},
+                      BackupNames{"all_taken", false, true, 10, 0, nullptr, 11, 0},
+                      BackupNames{"ten_stale_run", true, true, 10, 0, "backup=VelmoraDrive.app_tmp\n", 0, 10},
+                      BackupNames{"first_stuck_run", true, true, 0, 1, "backup=VelmoraDrive.app_tmp1\n", 1, 1},
+                      BackupNames{"all_stuck_run", true, true, 0, 10, nullptr, 11, 10}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(InstallTest, StaleBackupRemovedAfterFirstInstall)
@@ -258,15 +270,19 @@ INSTANTIATE_TEST_SUITE_P(Installs, StuckPartialTest,
                          [](const auto& info) { return std::string(info.param.name); });
 
 // What a run finds after earlier runs were cut short: the marker, the last
-// complete bundle (build 120) under one name, and partial bundles (build
-// 121, with a client executable) under others. Names are suffixes of the
-// bundle's: "" is the bundle itself, "_tmp1" backup number 1.
+// complete bundle (build 120) under one name, partial bundles (build 121,
+// with a client executable) under others, and bundles without their client
+// executable. Names are suffixes of the bundle's: "" is the bundle itself,
+// "_tmp1" backup number 1.
 struct Unsettled {
     const char* name;
     const char* marker;  // its content; nullptr: no marker
     const char* complete;  // nullptr: no complete bundle
     std::vector<std::string> partial;
+    std::vector<std::string> without_client;
+    const char* older;  // a complete bundle of build 119; nullptr: none
     bool draft;  // a half-written marker
+    bool settles;  // the run says at WARNING what it puts back
 };
 
 void PrintTo(const Unsettled& row, std::ostream* out) { *out << row.name; }
@@ -275,11 +291,16 @@ class UnsettledTest : public InstallTest,
                       public ::testing::WithParamInterface<std::tuple<Unsettled, bool>> {};
 
 // Whether the retry succeeds or fails, it never keeps or starts a partial
-// bundle, and it leaves nothing beside the bundle.
+// bundle, never removes the last complete one, and it leaves nothing beside
+// the bundle.
 TEST_P(UnsettledTest, NextRunEndsWithACompleteBundle)
 {
     const Unsettled& row = std::get<0>(GetParam());
     const bool good_package = std::get<1>(GetParam());
+    if (row.older) {
+        WriteFile(app + row.older + "/Contents/Resources/INFO", Info("119"));
+        WriteFile(app + row.older + "/Contents/MacOS/cloud-drive-ui", "old client 119");
+    }
     if (row.complete) {
         WriteFile(app + row.complete + "/Contents/Resources/INFO", Info("120"));
         WriteFile(app + row.complete + "/Contents/MacOS/cloud-drive-ui", "old client 120");
@@ -287,6 +308,9 @@ TEST_P(UnsettledTest, NextRunEndsWithACompleteBundle)
     for (const std::string& name : row.partial) {
         WriteFile(app + name + "/Contents/Resources/INFO", Info("121"));
         WriteFile(app + name + "/Contents/MacOS/cloud-drive-ui", "partial");
+    }
+    for (const std::string& name : row.without_client) {
+        WriteFile(app + name + "/Contents/Resources/INFO", Info("121"));
     }
     if (row.marker) {
         WriteFile(app + "_installing", row.marker);
@@ -312,7 +336,17 @@ TEST_P(UnsettledTest, NextRunEndsWithACompleteBundle)
     } else {
         EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"log"}));
     }
-    EXPECT_EQ(LogCount("[NOTE] cloud-service"), row.marker ? 1 : 0);
+    std::string said = "kept no complete bundle, removing what it left\n";
+    if (row.complete && *row.complete) {
+        said = "did not finish, putting back build 120 from '" + app + row.complete + "'\n";
+    } else if (row.complete) {
+        said = "did not finish, keeping build 120 in place\n";
+    }
+    // A package that is no archive adds the pre-flight's own WARNING.
+    const int unreadable = good_package ? 0 : 1;
+    EXPECT_EQ(LogCount("its extraction is tried as it is"), unreadable);
+    EXPECT_EQ(LogCount("[WARNING] cloud-service("), (row.settles ? 1 : 0) + unreadable);
+    EXPECT_EQ(LogCount(said), row.settles ? 1 : 0) << said;
 }
 
 const std::vector<std::string> kTenBackups = {"_tmp",  "_tmp1", "_tmp2", "_tmp3", "_tmp4",
@@ -322,20 +356,40 @@ INSTANTIATE_TEST_SUITE_P(
     States, UnsettledTest,
     ::testing::Combine(
         ::testing::Values(
-            Unsettled{"extracting", "backup=VelmoraDrive.app_tmp\n", "_tmp", {""}, false},
-            Unsettled{"named_over_lowest", "backup=VelmoraDrive.app_tmp1\n", "_tmp1", {"", "_tmp"}, false},
-            Unsettled{"backed_up", "backup=VelmoraDrive.app_tmp\n", "_tmp", {}, false},
-            Unsettled{"marked_before_backup", "backup=VelmoraDrive.app_tmp\n", "", {}, false},
-            Unsettled{"first_install", "backup=\n", nullptr, {""}, false},
-            Unsettled{"older_marker", "", "_tmp", {"", "_tmp1", "_tmp2"}, false},
-            Unsettled{"older_marker_first_install", "", nullptr, {""}, false},
-            Unsettled{"foreign_name", "backup=../../elsewhere\n", "_tmp", {""}, false},
-            Unsettled{"ten_leftovers", nullptr, "", kTenBackups, false},
-            Unsettled{"marker_half_written", nullptr, "", {}, true}),
+            Unsettled{"extracting", "backup=VelmoraDrive.app_tmp\n", "_tmp", {""}, {}, nullptr, false, true},
+            Unsettled{"named_over_lowest", "backup=VelmoraDrive.app_tmp1\n", "_tmp1", {"", "_tmp"}, {}, nullptr,
+                      false, true},
+            Unsettled{"backed_up", "backup=VelmoraDrive.app_tmp\n", "_tmp", {}, {}, nullptr, false, true},
+            Unsettled{"marked_before_backup", "backup=VelmoraDrive.app_tmp\n", "", {}, {}, nullptr, false, true},
+            Unsettled{"first_install", "backup=\n", nullptr, {""}, {}, nullptr, false, true},
+            Unsettled{"older_marker", "", "_tmp", {"", "_tmp1", "_tmp2"}, {}, nullptr, false, true},
+            Unsettled{"older_marker_first_install", "", nullptr, {""}, {}, nullptr, false, true},
+            Unsettled{"foreign_name", "backup=../../elsewhere\n", "_tmp", {""}, {}, nullptr, false, true},
+            Unsettled{"ten_leftovers", nullptr, "", kTenBackups, {}, nullptr, false, false},
+            Unsettled{"marker_half_written", nullptr, "", {}, {}, nullptr, true, false},
+            // Left by a launcher that keeps no marker, cut short after its
+            // backup or in its extraction: the only complete bundle is a backup.
+            Unsettled{"unmarked_backed_up", nullptr, "_tmp", {}, {}, nullptr, false, true},
+            Unsettled{"unmarked_extracting", nullptr, "_tmp", {}, {""}, nullptr, false, true},
+            Unsettled{"unmarked_newest_of_two", nullptr, "_tmp1", {}, {"", "_tmp2"}, "_tmp", false, true}),
         ::testing::Bool()),
     [](const auto& info) {
         return std::string(std::get<0>(info.param).name) + (std::get<1>(info.param) ? "_good" : "_bad");
     });
+
+// A marker that is a named pipe is read as one of unknown content, never
+// waited on: the run that holds the install lock must not hang on it.
+TEST_F(InstallTest, MarkerThatIsANamedPipeIsSettled)
+{
+    InstallClient("120");
+    WriteFile(app + "_tmp/Contents/MacOS/cloud-drive-ui", "old client 119");
+    ASSERT_EQ(mkfifo((app + "_installing").c_str(), 0644), 0);
+    MacService service;
+    EXPECT_EQ(file_kinds::ReturnsInTime<int>("a run", [&service] { return RunRoad(service); }), 1);
+    EXPECT_EQ(ReadFile(ui), "old client 119");
+    EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"VelmoraDrive.app", "log"}));
+    EXPECT_EQ(recorder.started.size(), 1u);
+}
 
 // A marker that cannot be written would let a run cut short leave a
 // partial bundle unmarked: the installation does not begin.
@@ -349,6 +403,7 @@ TEST_F(InstallTest, UncreatableBundleFolderFailsBeforeExtracting)
     EXPECT_EQ(service.PrepareUserEnv(), -1);
     EXPECT_EQ(LogCount("cannot write the installation marker '" + root + "/file/VelmoraDrive.app_installing'"), 1);
     EXPECT_EQ(LogCount("extract package:"), 0);
+    EXPECT_EQ(LogCount("cannot remove the installation marker"), 0);
 }
 
 TEST_F(InstallTest, CopyPathCopiesTreeAndRefusesBadInput)

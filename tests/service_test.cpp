@@ -553,7 +553,8 @@ TEST_F(CutShortTest, NextRunInstallsAgain)
     EXPECT_EQ(RunRoad(service), 0);
     EXPECT_EQ(ReadFile(ui), "new client 121");
     EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"VelmoraDrive.app", "log"}));
-    EXPECT_EQ(LogCount("did not finish, the last complete bundle is '" + app + "_tmp'"), 1);
+    EXPECT_EQ(LogCount("[WARNING] cloud-service("), 1);
+    EXPECT_EQ(LogCount("did not finish, putting back build 120 from '" + app + "_tmp'"), 1);
 }
 
 // Each run cut short first puts the complete bundle back, so its backup

@@ -52,9 +52,12 @@ private:
 
 struct Run {
     const char* name;
-    const char* in_the_way;  // "lock": another holder; "folder": a folder at the lock's name
+    // "lock": another holder; "folder": a folder at the lock's name; "file":
+    // a file in place of the per-user folder
+    const char* in_the_way;
     QStringList calls;
-    const char* line;  // the launcher's line that says why, nullptr: no warning or error
+    const char* line;  // the line that says why, nullptr: no warning or error from the launcher
+    const char* said;  // on standard error, nullptr: nothing
 };
 
 class WorkerFixture : public temp_folder::TempFolderTest {
@@ -95,9 +98,26 @@ TEST_P(WorkerLockTest, StepsUnderTheLock)
         ASSERT_EQ(other.Acquire(), InstallLock::kHeld);
     } else if (GetParam().in_the_way == std::string("folder")) {
         ASSERT_EQ(mkdir(lock_file.c_str(), 0700), 0);
+    } else if (GetParam().in_the_way == std::string("file")) {
+        temp_folder::WriteFile(Path("home-file"), "in the way");
     }
+    const std::string folder = GetParam().in_the_way == std::string("file") ? Path("home-file") : dir_;
     QStringList calls;
-    RunWorker(new Worker(new RecordingService(lock_file, &calls), new InstallLock(dir_, milliseconds(100))));
+    fflush(stderr);
+    const int saved_stderr = dup(2);
+    const int said = open(Path("stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    dup2(said, 2);
+    RunWorker(new Worker(new RecordingService(lock_file, &calls), new InstallLock(folder, milliseconds(100))));
+    fflush(stderr);
+    dup2(saved_stderr, 2);
+    close(saved_stderr);
+    close(said);
+    const std::string stderr_text = temp_folder::ReadFile(Path("stderr"));
+    if (GetParam().said != nullptr) {
+        EXPECT_NE(stderr_text.find(GetParam().said), std::string::npos) << stderr_text;
+    } else {
+        EXPECT_EQ(stderr_text.find("velmora-launcher:"), std::string::npos) << stderr_text;
+    }
 
     EXPECT_EQ(calls, GetParam().calls);
     const std::string log = temp_folder::ReadFile(Path("launcher.log"));
@@ -116,15 +136,22 @@ TEST_P(WorkerLockTest, StepsUnderTheLock)
 INSTANTIATE_TEST_SUITE_P(
     Runs, WorkerLockTest,
     ::testing::Values(
-        Run{"free", "", {"pre locked", "decide locked", "upgrade locked", "post locked"}, nullptr},
+        Run{"free", "", {"pre locked", "decide locked", "upgrade locked", "post locked"}, nullptr, nullptr},
         Run{"kept_by_another_launcher",
             "lock",
             {"post locked"},
-            "): another launcher still holds the install lock, not installing; starting the client\n"},
-        Run{"unusable",
+            "): another launcher still holds the install lock, not installing; starting the client\n",
+            nullptr},
+        Run{"folder_in_the_way",
             "folder",
-            {"pre", "decide", "upgrade", "post"},
-            "): going on without the install lock\n"}),
+            {"pre locked", "decide locked", "upgrade locked", "post locked"},
+            "' is not a regular file, moved aside to '",
+            nullptr},
+        Run{"no_lock_at_all",
+            "file",
+            {"post"},
+            "): no install lock can be had (no per-user folder '",
+            "velmora-launcher: nothing installed: no install lock can be had (no per-user folder '"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct Outcome {

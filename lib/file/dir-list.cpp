@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -104,4 +105,40 @@ void FSCloseDir(DIR_HANDLE& handle)
         closedir(handle.dir);
     handle.dir = nullptr;
     handle.path.clear();
+}
+
+int VisitEntries(const ustring& folder, const std::function<int(const DIR_ENTRY&)>& visit)
+{
+    DIR_HANDLE handle;
+    if (FSOpenDir(folder, 0, handle) != 0)
+        return -1;
+    int result = 0;
+    int read = 0;
+    DIR_ENTRY entry;
+    while (result == 0 && (read = FSReadDir(handle, entry)) == 1) {
+        if (!IsDotOrDotDot(entry.name.c_str()))
+            result = visit(entry);
+    }
+    FSCloseDir(handle);
+    return result == 0 && read == 0 ? 0 : -1;
+}
+
+// Empty when the listing ends, without a read error, before any name but
+// "." and "..". A link to a folder is no folder here.
+bool FSIsEmptyFolder(const ustring& path)
+{
+    const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    DIR* dir = fdopendir(fd);
+    if (dir == nullptr) {
+        close(fd);
+        return false;
+    }
+    int read = 0;
+    const dirent* entry = nullptr;
+    while ((read = ReadNextEntry(dir, entry)) > 0 && IsDotOrDotDot(entry->d_name)) {
+    }
+    closedir(dir);
+    return read == 0;
 }

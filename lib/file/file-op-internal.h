@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 
+#include <functional>
 #include <string>
 
 #include "file-op.h"
@@ -49,13 +50,24 @@ int ResolveCanonicalPath(const char* path, bool followFinal, std::string& out);
 int CopyFileBytes(const ustring& src, const ustring& dst, bool removeSource, bool keepAttributes);
 
 // The fallback of FSRename for a source of the given type on another
-// volume than dst: 0, or -3 with dst and src as they were.
-int MoveAcrossVolumes(const ustring& src, const ustring& dst, int type);
+// volume than dst (move-across.cpp): 0, or -3.
+int MoveAcrossVolumes(const ustring& src, const ustring& dst, int type, bool exact);
 
 // Gives the object open on fd the permission bits (never the set-id bits,
 // which would be granted by whoever copies) and the times of from. Best
 // effort: a volume without Unix modes refuses, which is logged.
 void KeepAttributes(int fd, const struct stat& from, const ustring& path);
+
+// Calls visit for every entry of folder but "." and "..", in listing
+// order, until one returns non-zero. 0 when every entry was visited and the
+// listing ended cleanly; -1 when the folder could not be opened or read to
+// its end or a visit failed.
+int VisitEntries(const ustring& folder, const std::function<int(const DIR_ENTRY&)>& visit);
+
+// Syncs a folder; with from, it first gets the mode and times of from (a
+// folder copied to another volume gets them once it is filled). 0, or -1
+// with errno set.
+int SyncFolder(const ustring& folder, const struct stat* from);
 
 inline bool IsDotOrDotDot(const char* name)
 {

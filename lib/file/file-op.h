@@ -6,7 +6,9 @@
 
 #include <dirent.h>
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "ustring.h"
 
@@ -107,16 +109,55 @@ int FSMKDirFromRoot(const ustring& target, const ustring& root);  // 0, -1
 // bytes only; a symbolic link at dst is refused, never written through.
 int FSCopy(const ustring& src, const ustring& dst, bool removeSource);
 // 0; -1 empty path; -2 source absent or lookup failed; -3 move failed;
-// -100 name too long. Across volumes, all or nothing: the object is copied
-// beside dst (keeping permission bits and times, every file synced),
-// renamed into place, and only then is src removed; on failure dst and src
-// stay as they were. As with rename(2), an existing dst is replaced when it
-// is a file or an empty folder; a symbolic link in the tree fails the move.
+// -100 name too long. Across volumes (move-across.cpp): onto a name that
+// holds no folder with entries, all or nothing, by FSCopyWhole and then
+// FSRemoveMoved; on failure dst and src stay as they were. As with
+// rename(2), an existing dst is replaced when it is a file or an empty
+// folder. A folder moved onto a folder with entries is merged into it,
+// entry by entry by the same rule; a merge that fails half-way leaves what
+// was moved at dst and the rest at src, every file whole.
 int FSRename(const ustring& src, const ustring& dst, bool exact);
 // 0 removed or nothing to remove; -1 bad path or lookup failure;
 // -3 removal failed. Never follows a symbolic link. flag has no effect.
 int FSRemove(const ustring& path, bool flag = false);
+// FSRename's move to another volume in its two halves, for a caller that
+// records between them that the object has arrived. FSCopyWhole copies src
+// (a file, link, named pipe or folder tree) to dst whole or not at all:
+// beside dst under a temporary name, every file synced, renamed into place,
+// the folder synced; src stays. Links are copied as links, never followed;
+// sockets and devices inside a tree are left out (a WARNING line each).
+// 0, or -3 with dst as it was.
+int FSCopyWhole(const ustring& src, const ustring& dst);
+// Removes the source of a move whose copy has arrived. The root folder of a
+// volume mounted there cannot go: emptied, it stays, and the move counts as
+// done (a WARNING line says so). 0, or -3.
+int FSRemoveMoved(const ustring& src);
+// True when moving src into folder is a rename, not a copy: both lie on one
+// volume and src is not the root folder of a volume mounted there.
+bool FSMovesByRename(const ustring& src, const ustring& folder);
+// True for a folder, not a link to one, that lists nothing but "." and "..".
+bool FSIsEmptyFolder(const ustring& path);
 int FSMktemp(const ustring& dir, ustring& out);         // 0, -1
 int FSCreateTempPath(const ustring& dir, ustring& out);  // 0, -1
+
+// Small files that carry state between runs.
+// Replaces path with content as a whole: written to path + ".new", synced,
+// renamed over path, the folder synced. After a crash path holds the old
+// content or the new one; a draft left by a run cut short is replaced by
+// the next write. 0, or -1 with errno set; path is then as it was, unless
+// only the folder's sync failed.
+int FSWriteFileAtomic(const ustring& path, const std::string& content);
+// Removes what FSWriteFileAtomic made at path: the file and a draft that a
+// run cut short left. 0 when neither is there (also when there was none),
+// or -1 with errno set.
+int FSRemoveFileAtomic(const ustring& path);
+// Writes the folder's entries (new names, renames, removals) to the device.
+// 0, or -1 with errno set.
+int FSSyncFolder(const ustring& folder);
+// Reads a small file through the regular-file opener: a named pipe, a
+// device, a folder or a link at path is refused, never waited on. 0; -1
+// with errno set when it cannot be opened or read; -2 when it holds more
+// than limit bytes (content then holds the first limit).
+int FSReadSmallFile(const ustring& path, size_t limit, std::string& content);
 
 #endif  // VELMORA_FILE_OP_H

@@ -18,5 +18,5 @@ int FSRename(const ustring& src, const ustring& dst, bool exact)
         return 0;
     if (errno == ENAMETOOLONG)
         return -100;
-    return errno == EXDEV ? MoveAcrossVolumes(src, dst, info.type) : -3;
+    return errno == EXDEV ? MoveAcrossVolumes(src, dst, info.type, exact) : -3;
 }

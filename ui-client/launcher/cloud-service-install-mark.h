@@ -27,15 +27,8 @@ int WriteInstallMark(const ustring& app, const ustring& backup);
 // What the marker says; name receives the base name of the backup it names.
 InstallMarkKind ReadInstallMark(const ustring& app, ustring& name);
 
-// Removes the marker and any half-written copy of it; 0, or -1 after an
-// ERROR line.
+// Removes the marker and any half-written copy of it; 0 (also when there
+// was none), or -1 after an ERROR line.
 int ClearInstallMark(const ustring& app);
-
-// Removes a half-written copy of the marker that a run cut short left.
-void RemoveInstallMarkDraft(const ustring& app);
-
-// Writes the folder's entries to the disk, so that the renames and removals
-// made in it so far are not undone by a power loss; 0, or -1.
-int SyncFolder(const ustring& folder);
 
 #endif  // VELMORA_LAUNCHER_CLOUD_SERVICE_INSTALL_MARK_H

@@ -12,8 +12,12 @@
 //
 //   M                | on disk                          | the next run
 //   -----------------+----------------------------------+-------------------
-//   none             | B complete or absent; every K a  | keeps B, removes
-//                    | leftover                         | every K
+//   none             | B complete, or no K complete;    | keeps B, removes
+//                    | every K a leftover               | every K
+//   none             | B absent or without its client   | writes "backup=K"
+//                    | executable, a K complete (left   | for the K of the
+//                    | by a launcher that keeps no M)   | highest build, then
+//                    |                                  | as that row
 //   "backup=K"       | K complete; B partial, absent,   | removes B, renames
 //                    | or complete but not committed    | K to B, removes M
 //   "backup=K"       | no K (cut short before the       | keeps B, removes M
@@ -27,15 +31,65 @@
 //   launchers        | partial B of a resumed run to a  | else as "backup="
 //                    | later one                        |
 //
-// A B that cannot be removed is renamed to a free K other than the one M
-// names, and is a leftover from then on. Settling only renames and removes,
-// so it works on a full disk and whatever the upgrade decision. While M
-// stands (settling failed) nothing is installed and no client is started.
+// Complete means holding the client executable, as the upgrade decision
+// sees it. A B that cannot be removed is renamed to a free K other than the
+// one M names, and is a leftover from then on. Settling only renames and
+// removes, so it works on a full disk and whatever the upgrade decision; it
+// says at WARNING which build it puts back. Leftovers are removed once per
+// run, when it first settles; one that cannot be removed is named at NOTE.
+// While M stands (settling failed) nothing is installed and no client is
+// started.
 //
 // An installation (PrepareUserEnv) passes through the same rows: M names a
 // free K before B is renamed to it; the package is extracted into B; on
 // success the volume is flushed and M removed (the commit), then K; on
 // failure it settles as the table says.
+//
+// The first installation also moves the older product's data O
+// ("~/.Larkspan/data") to the new data D ("~/.VelmoraDrive/data"), under
+// the mark G ("data_migrating", cloud-service-migrate-mark.h), across
+// volumes through the staging name S ("data_migrated"); the older folder L
+// goes once D has arrived (cloud-service-migrate.cpp). A later run with the
+// client installed (RetryPendingMigration, after settling) goes on:
+//
+//   G                | on disk                          | the later run
+//   -----------------+----------------------------------+-------------------
+//   none             | O whole, or no O                 | nothing (an older
+//                    |                                  | product in use)
+//   "state=copying", | O whole; D absent or an empty    | stops the clients,
+//   no "failed="     | folder; S maybe partial          | removes S, moves O
+//   "state=copying", | as above; the move failed then,  | the same, only once
+//   "failed=..."     | with that room and that O        | the room grew to
+//                    |                                  | hold O, O changed
+//                    |                                  | or a day passed
+//   "state=copying"  | O whole; D holds other data      | nothing: O is kept
+//   "state=copying"  | no O (renamed on one volume)     | removes G, then L
+//   "state=arrived"  | S whole, or D whole; O whole or  | puts S in place as
+//                    | partly removed                   | D (clients stopped;
+//                    |                                  | S waits while D
+//                    |                                  | holds other data),
+//                    |                                  | removes O, G, L
+//
+// All of it happens under the install lock of the per-user folder
+// (install-lock.h), held from before settling to the client's start:
+//
+//   on disk          | means                            | the next run
+//   -----------------+----------------------------------+-------------------
+//   "install.lock",  | nothing: the lock is flock()'s,  | locks it, waiting
+//   a regular file   | dropped with its holder          | while a live
+//                    |                                  | launcher holds it
+//   "install.lock" or| in the way of any lock           | moves it aside
+//   ".owner" not a   |                                  | ("<name>.<random>
+//   regular file     |                                  | .aside"), locks
+//   "install.lock.   | held where flock() fails, by the | waits while that
+//   owner": host,    | launcher named (a network home)  | holder lives;
+//   pid, start time  |                                  | takes it over once
+//                    |                                  | it is gone
+//
+// A run that gets no lock at all installs and settles nothing, and starts
+// the client only if a complete one is in place.
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -47,6 +101,7 @@
 #include "file-op.h"
 #include "log.h"
 #include "service-registry.h"
+#include "version-file.h"
 #include "volume-flush.h"
 
 namespace {
@@ -75,6 +130,48 @@ ustring GetAppBackupDir(const ustring& app, int n)
 bool BackupExists(const ustring& app, int n)
 {
     return n != kNoBackup && IsFileExist(GetAppBackupDir(app, n), false);
+}
+
+// The path in the bundle folder `bundle` (the bundle itself or a backup)
+// of what the registry names inside the bundle under key.
+ustring InBundle(const ustring& app, const ustring& bundle, const char* key)
+{
+    const ustring inside = RegistryPath(key);
+    return FSIsParentFolder(app, inside) ? bundle + inside.substr(app.length()) : ustring();
+}
+
+// Complete as the upgrade decision sees it: the client executable is there.
+bool HoldsClientExecutable(const ustring& app, const ustring& bundle)
+{
+    const ustring client = InBundle(app, bundle, "user_velmora_drive_ui_path");
+    return !client.empty() && access(client.c_str(), F_OK) == 0;
+}
+
+ustring BuildOf(const ustring& app, const ustring& bundle)
+{
+    VerInfo version;
+    ReadVersionFile(InBundle(app, bundle, "user_velmora_drive_resource_path") + "/INFO", version);
+    return version.build_version.empty() ? ustring("(none)") : version.build_version;
+}
+
+// The backup holding the complete bundle of the highest build (of equal
+// builds the later backup), or kNoBackup.
+int NewestCompleteBackup(const ustring& app)
+{
+    int newest = kNoBackup;
+    int newest_build = 0;
+    for (int i = 0; i < kBackupNames; ++i) {
+        const ustring backup = GetAppBackupDir(app, i);
+        if (!HoldsClientExecutable(app, backup)) {
+            continue;
+        }
+        const int build = BuildNumber(BuildOf(app, backup));
+        if (newest == kNoBackup || build >= newest_build) {
+            newest = i;
+            newest_build = build;
+        }
+    }
+    return newest;
 }
 
 // The backup that the marker says holds the last complete bundle (see the
@@ -140,7 +237,7 @@ int RestoreBackup(const ustring& app, int kept)
         return -1;
     }
     // On the disk before the marker goes, or a power loss could undo it.
-    SyncFolder(FSParentPath(app));
+    FSSyncFolder(FSParentPath(app));
     return 0;
 }
 
@@ -161,25 +258,49 @@ int Settle(const ustring& app, int kept)
 void LogUnfinished(const ustring& app, int kept)
 {
     if (kept == kNoBackup) {
-        VLOG(5, kComponent, __LINE__,
-             "(%5d:%5d) [NOTE] cloud-service(%d): the installation into '%s' did not finish and "
+        VLOG(4, kComponent, __LINE__,
+             "(%5d:%5d) [WARNING] cloud-service(%d): the installation into '%s' did not finish and "
              "kept no complete bundle, removing what it left\n",
              app.c_str());
-        return;
+    } else if (BackupExists(app, kept)) {
+        const ustring backup = GetAppBackupDir(app, kept);
+        VLOG(4, kComponent, __LINE__,
+             "(%5d:%5d) [WARNING] cloud-service(%d): the installation into '%s' did not finish, "
+             "putting back build %s from '%s'\n",
+             app.c_str(), BuildOf(app, backup).c_str(), backup.c_str());
+    } else {
+        VLOG(4, kComponent, __LINE__,
+             "(%5d:%5d) [WARNING] cloud-service(%d): the installation into '%s' did not finish, "
+             "keeping build %s in place\n",
+             app.c_str(), BuildOf(app, app).c_str());
     }
-    const ustring complete = BackupExists(app, kept) ? GetAppBackupDir(app, kept) : app;
-    VLOG(5, kComponent, __LINE__,
-         "(%5d:%5d) [NOTE] cloud-service(%d): the installation into '%s' did not finish, the "
-         "last complete bundle is '%s'\n",
-         app.c_str(), complete.c_str());
 }
 
-// With no installation unsettled no backup is needed: what sits under a
-// backup name was left by a run that could not remove it or was cut short
-// after its commit. Ten of them would block every later backup.
+// A launcher that kept no marker, cut short after its backup or in its
+// extraction, leaves the last complete bundle under a backup name and none,
+// or a partial one, in place. Marked as an installation of ours would be,
+// settling puts it back instead of taking it for a leftover.
+void MarkLostBundle(const ustring& app)
+{
+    if (IsFileExist(InstallMarkPath(app), false) || HoldsClientExecutable(app, app)) {
+        return;
+    }
+    const int newest = NewestCompleteBackup(app);
+    if (newest != kNoBackup) {
+        WriteInstallMark(app, GetAppBackupDir(app, newest));
+    }
+}
+
+// What sits under a backup name is a leftover only while a complete bundle
+// is in place, or when none of them is complete: left by a run that could
+// not remove it, or cut short after its commit. Ten of them would block
+// every later backup.
 void RemoveLeftovers(const ustring& app)
 {
-    RemoveInstallMarkDraft(app);
+    ClearInstallMark(app);
+    if (!HoldsClientExecutable(app, app) && NewestCompleteBackup(app) != kNoBackup) {
+        return;
+    }
     for (int i = 0; i < kBackupNames; ++i) {
         ustring backup = GetAppBackupDir(app, i);
         if (!IsFileExist(backup, false)) {
@@ -188,8 +309,8 @@ void RemoveLeftovers(const ustring& app)
         VLOG(6, kComponent, __LINE__,
              "(%5d:%5d) [INFO] cloud-service(%d): removing leftover backup '%s'\n", backup.c_str());
         if (FSRemove(backup, false) != 0) {
-            VLOG(4, kComponent, __LINE__,
-                 "(%5d:%5d) [WARNING] cloud-service(%d): cannot remove leftover backup '%s'\n",
+            VLOG(5, kComponent, __LINE__,
+                 "(%5d:%5d) [NOTE] cloud-service(%d): cannot remove leftover backup '%s'\n",
                  backup.c_str());
         }
     }
@@ -279,9 +400,10 @@ int Service::PrepareUserEnv()
              "installed\n");
         return -1;
     }
-    // Only a complete bundle may be backed up.
+    // Only a complete bundle may be backed up; a run settles at its start,
+    // so this settles only when the installation is begun on its own.
     int used = kNoBackup;
-    if (SettleUnfinishedInstall() != 0 || BeginInstall(app, used) != 0) {
+    if ((IsInstallUnfinished() && SettleUnfinishedInstall() != 0) || BeginInstall(app, used) != 0) {
         return -1;
     }
     int extracted = -1;
@@ -318,6 +440,7 @@ int Service::SettleUnfinishedInstall()
     if (app.empty()) {
         return 0;
     }
+    MarkLostBundle(app);
     if (IsInstallUnfinished()) {
         const int kept = MarkedBackup(app);
         LogUnfinished(app, kept);
@@ -329,7 +452,11 @@ int Service::SettleUnfinishedInstall()
             return -1;
         }
     }
-    RemoveLeftovers(app);
+    // Once per run: a leftover that cannot be removed now cannot a moment later.
+    if (!leftovers_checked) {
+        leftovers_checked = true;
+        RemoveLeftovers(app);
+    }
     return 0;
 }
 

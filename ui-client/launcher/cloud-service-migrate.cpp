@@ -2,22 +2,25 @@
 // clean-up of its aged application folder. Log lines carry the tag of the
 // service class, "cloud-service".
 //
-// The data arrives whole or not at all (FSRename across volumes copies
-// beside the target and renames into place). A move that failed (no room
-// on the new folder's volume) leaves the old data whole where it was, and
-// the older product's folder is removed only once its data has arrived; a
-// later run sees the migration pending and tries again.
+// The data arrives whole or not at all. On one volume the move is a
+// rename. Across volumes it is copied whole to a staging name beside the
+// new data ("data_migrated"), the mark says it has arrived, it is renamed
+// into place, and only then is the old data removed: a run cut short in
+// any step leaves the mark telling the next run whether to copy again or
+// to finish (cloud-service-migrate-mark.h). A move that failed (no room)
+// leaves the old data whole where it was, and the older product's folder is
+// removed only once its data has arrived.
 //
-// Pending means a migration began and its data has not arrived: the mark
+// Pending means a migration began and has not finished: the mark
 // "data_migrating" in the per-user folder says it began. Old data beside an
 // installed client without the mark belongs to an older product the user
 // still runs, and is left alone.
-#include <fcntl.h>
-#include <unistd.h>
+#include <ctime>
 
 #include <QDir>
 
 #include "cloud-service.h"
+#include "cloud-service-migrate-mark.h"
 #include "file-op.h"
 #include "log.h"
 #include "service-registry.h"
@@ -25,6 +28,8 @@
 namespace {
 
 const char kComponent[] = "service_debug";
+// The source must be reached by its own name, not through a link.
+const bool kExactName = true;
 
 struct MigrationPaths {
     ustring old_folder;
@@ -32,7 +37,13 @@ struct MigrationPaths {
     ustring old_data;
     ustring new_data;
     ustring mark;
+    ustring staged;
 };
+
+ustring Native(const QString& folder, const char* name)
+{
+    return ToUstring(QDir::toNativeSeparators(folder + QString::fromLatin1(name)));
+}
 
 // False when the per-user folders are not registered: empty values would
 // turn the paths into "/data".
@@ -45,72 +56,115 @@ bool GetMigrationPaths(MigrationPaths& paths)
     }
     paths.old_folder = ToUstring(old_folder);
     paths.new_folder = ToUstring(new_folder);
-    paths.old_data = ToUstring(QDir::toNativeSeparators(old_folder + QStringLiteral("/data")));
-    paths.new_data = ToUstring(QDir::toNativeSeparators(new_folder + QStringLiteral("/data")));
-    paths.mark = ToUstring(QDir::toNativeSeparators(new_folder + QStringLiteral("/data_migrating")));
+    paths.old_data = Native(old_folder, "/data");
+    paths.new_data = Native(new_folder, "/data");
+    paths.mark = Native(new_folder, "/data_migrating");
+    paths.staged = Native(new_folder, "/data_migrated");
     return true;
-}
-
-bool IsEmptyFolder(const ustring& path)
-{
-    _FILE_INFO_tag info;
-    if (GetFileInfo(path, info) != 0 || !info.exists || info.type != FS_TYPE_DIR) {
-        return false;
-    }
-    DIR_HANDLE handle;
-    if (FSOpenDir(path, 0, handle) != 0) {
-        return false;
-    }
-    // Empty when the listing ends, without a read error, before any name
-    // but "." and "..".
-    int read = 0;
-    DIR_ENTRY entry;
-    while ((read = FSReadDir(handle, entry)) > 0 &&
-           (entry.name == ustring(".") || entry.name == ustring(".."))) {
-    }
-    FSCloseDir(handle);
-    return read == 0;
 }
 
 // The old data may move only onto nothing or an empty folder: anything
 // else would mix it with data already there.
 bool HasRoomForOldData(const ustring& new_data)
 {
-    return !IsFileExist(new_data, false) || IsEmptyFolder(new_data);
+    return !IsFileExist(new_data, false) || FSIsEmptyFolder(new_data);
 }
 
-void MoveData(const ustring& old_data, const ustring& new_data)
+void LogMoveFailed()
 {
-    if (!HasRoomForOldData(new_data)) {
+    VLOG(3, kComponent, __LINE__,
+         "(%5d:%5d) [ERROR] cloud-service(%d): Failed to move data to Velmora Drive folder\n");
+}
+
+// Across volumes: whole at the staging name and marked as arrived, or
+// nothing.
+int CopyAcrossVolumes(const MigrationPaths& paths)
+{
+    MigrationMark arrived;
+    arrived.arrived = true;
+    if (FSCopyWhole(paths.old_data, paths.staged) != 0) {
+        return -1;
+    }
+    if (WriteMigrationMark(paths.mark, arrived) != 0) {
+        FSRemove(paths.staged, false);
+        return -1;
+    }
+    return 0;
+}
+
+// Remembers what the failed move met, so that later runs try again only
+// once something changed (ReasonToRetry).
+void RecordFailure(const MigrationPaths& paths)
+{
+    MigrationMark failed;
+    failed.failed = time(nullptr);
+    failed.room = FreeRoom(paths.new_folder);
+    failed.tree = ShapeOf(paths.old_data).Text();
+    WriteMigrationMark(paths.mark, failed);
+}
+
+// 0 when the data has arrived (maybe still at the staging name), -1 after
+// an ERROR line with the old data whole where it was.
+int MoveData(const MigrationPaths& paths)
+{
+    if (!HasRoomForOldData(paths.new_data)) {
+        LogMoveFailed();
         VLOG(3, kComponent, __LINE__,
              "(%5d:%5d) [ERROR] cloud-service(%d): '%s' already exists, keeping the old data at "
              "'%s'\n",
-             new_data.c_str(), old_data.c_str());
-        return;
+             paths.new_data.c_str(), paths.old_data.c_str());
+        return -1;
     }
-    if (FSRename(old_data, new_data, true) < 0) {
-        VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): Failed to move data to Velmora Drive folder\n");
-        return;
+    // Written before the move starts, so that a run cut short mid-move also
+    // leaves it. A staged copy not marked as arrived may be partial.
+    WriteMigrationMark(paths.mark, MigrationMark());
+    FSRemove(paths.staged, false);
+    const int moved = FSMovesByRename(paths.old_data, paths.new_folder)
+                          ? FSRename(paths.old_data, paths.new_data, kExactName)
+                          : CopyAcrossVolumes(paths);
+    if (moved != 0) {
+        LogMoveFailed();
+        RecordFailure(paths);
+        return -1;
     }
     VLOG(6, kComponent, __LINE__,
          "(%5d:%5d) [INFO] cloud-service(%d): moved the older product's data '%s' -> '%s'\n",
-         old_data.c_str(), new_data.c_str());
+         paths.old_data.c_str(), paths.new_data.c_str());
+    return 0;
 }
 
-// Written before the move starts, so that a run cut short mid-move also
-// leaves it; removed once the data has arrived.
-void MarkMigrationStarted(const ustring& mark)
+// The data has arrived: the staged copy goes into place, what is left of
+// the old data goes, then the mark. -1 when a step failed; the mark stays
+// and a later run goes on from there.
+int FinishMove(const MigrationPaths& paths)
 {
-    int fd = open(mark.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0600);
-    if (fd < 0) {
-        VLOG(4, kComponent, __LINE__,
-             "(%5d:%5d) [WARNING] cloud-service(%d): cannot create '%s', a failed move will not be "
-             "tried again\n",
-             mark.c_str());
+    if (IsFileExist(paths.staged, false) && FSRename(paths.staged, paths.new_data, false) != 0) {
+        LogMoveFailed();
+        return -1;
+    }
+    if (IsFileExist(paths.old_data, false) && FSRemoveMoved(paths.old_data) != 0) {
+        VLOG(3, kComponent, __LINE__,
+             "(%5d:%5d) [ERROR] cloud-service(%d): the data has arrived at '%s', but '%s' could not "
+             "be removed\n",
+             paths.new_data.c_str(), paths.old_data.c_str());
+        return -1;
+    }
+    return FSRemoveFileAtomic(paths.mark) == 0 ? 0 : -1;
+}
+
+void RemoveOldFolder(const MigrationPaths& paths)
+{
+    if (!IsFileExist(paths.old_folder, true)) {
         return;
     }
-    close(fd);
+    if (FSRemove(paths.old_folder, false) < 0) {
+        VLOG(3, kComponent, __LINE__,
+             "(%5d:%5d) [ERROR] cloud-service(%d): Failed to remove old .Larkspan folder\n");
+        return;
+    }
+    VLOG(6, kComponent, __LINE__,
+         "(%5d:%5d) [INFO] cloud-service(%d): removed the older product's folder '%s'\n",
+         paths.old_folder.c_str());
 }
 
 }  // namespace
@@ -129,49 +183,63 @@ void Service::MigrateService()
              "(%5d:%5d) [ERROR] cloud-service(%d): Failed to create Velmora Drive folder\n");
         return;
     }
-    if (IsFileExist(paths.old_data, true)) {
-        MarkMigrationStarted(paths.mark);
-        MoveData(paths.old_data, paths.new_data);
-    }
-    if (IsFileExist(paths.old_data, false)) {
+    MigrationMark mark;
+    ReadMigrationMark(paths.mark, mark);
+    if (!mark.arrived && IsFileExist(paths.old_data, kExactName) && MoveData(paths) != 0) {
         return;
     }
-    FSRemove(paths.mark, false);
-    if (!IsFileExist(paths.old_folder, true)) {
+    if (IsFileExist(paths.mark, false) && FinishMove(paths) != 0) {
         return;
     }
-    if (FSRemove(paths.old_folder, false) < 0) {
-        VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): Failed to remove old .Larkspan folder\n");
-        return;
-    }
-    VLOG(6, kComponent, __LINE__,
-         "(%5d:%5d) [INFO] cloud-service(%d): removed the older product's folder '%s'\n",
-         paths.old_folder.c_str());
+    RemoveOldFolder(paths);
 }
 
 ustring Service::DataToMigrate()
 {
     MigrationPaths paths;
-    if (!GetMigrationPaths(paths) || !IsFileExist(paths.old_folder, true) ||
-        !IsFileExist(paths.old_data, true) || !HasRoomForOldData(paths.new_data)) {
+    if (!GetMigrationPaths(paths) || !IsFileExist(paths.old_folder, kExactName) ||
+        !IsFileExist(paths.old_data, kExactName) || !HasRoomForOldData(paths.new_data)) {
         return ustring();
     }
     return paths.old_data;
 }
 
-bool Service::IsMigrationPending()
+Service::MigrationStep Service::PendingMigration()
 {
     MigrationPaths paths;
-    if (!GetMigrationPaths(paths) || !IsFileExist(paths.mark, false) ||
-        !IsFileExist(paths.old_data, true) || !HasRoomForOldData(paths.new_data)) {
-        return false;
+    MigrationMark mark;
+    if (!GetMigrationPaths(paths) || !ReadMigrationMark(paths.mark, mark)) {
+        return kNoMigration;
+    }
+    // Nothing is moved onto data that is already there: the old data, or
+    // its arrived copy, then stays where it is.
+    const bool staged = mark.arrived && IsFileExist(paths.staged, false);
+    const bool waiting = !mark.arrived && IsFileExist(paths.old_data, kExactName);
+    if ((staged || waiting) && !HasRoomForOldData(paths.new_data)) {
+        return kNoMigration;
+    }
+    if (!waiting) {
+        VLOG(5, kComponent, __LINE__,
+             "(%5d:%5d) [NOTE] cloud-service(%d): the older product's data has arrived at '%s'; "
+             "finishing its move\n",
+             paths.new_data.c_str());
+        return staged ? kMoveData : kFinishMigration;
+    }
+    const time_t now = time(nullptr);
+    const char* reason = ReasonToRetry(mark, paths.old_data, paths.new_folder, now);
+    if (reason == nullptr) {
+        VLOG(5, kComponent, __LINE__,
+             "(%5d:%5d) [NOTE] cloud-service(%d): the older product's data '%s' has not been moved "
+             "to '%s' yet; nothing changed since the move failed, it is tried again once the "
+             "data or the room changes, or after %s\n",
+             paths.old_data.c_str(), paths.new_data.c_str(), UtcText(RetryAnyway(mark.failed)).c_str());
+        return kNoMigration;
     }
     VLOG(5, kComponent, __LINE__,
-         "(%5d:%5d) [NOTE] cloud-service(%d): the older product's data '%s' has not been moved "
-         "to '%s' yet, moving it again\n",
-         paths.old_data.c_str(), paths.new_data.c_str());
-    return true;
+         "(%5d:%5d) [NOTE] cloud-service(%d): the older product's data '%s' has not been moved to "
+         "'%s' yet, moving it again: %s\n",
+         paths.old_data.c_str(), paths.new_data.c_str(), reason);
+    return kMoveData;
 }
 
 void Service::RemoveAgedFolders()

@@ -51,14 +51,19 @@ public:
     int FSCopyPath(const ustring& src, const ustring& dst);
     // Removes the older product's aged "app" folder; runs on every launch.
     void RemoveAgedFolders();
-    // True, with a NOTE line, while the older product's data waits to be
-    // moved: its "data" is there and the new "data" is absent or an empty
-    // folder (an earlier migration failed, e.g. for lack of room). The
-    // caller then stops the older client and calls MigrateService() again.
-    bool IsMigrationPending();
     // The older product's data folder that a first installation moves
     // (MigrateService) before the package is extracted; empty when none.
     ustring DataToMigrate();
+    // What a migration that an earlier run began still needs, with a NOTE
+    // line: kMoveData when the older product's data still waits for a move
+    // that may now succeed (one cut short, or one that failed, e.g. for lack
+    // of room, once something changed or a day passed) and the new "data" is
+    // absent or an empty folder, or when its arrived copy is still to be put
+    // in place; kFinishMigration when only the old data's remains and the
+    // older folder are left to remove. The caller stops the clients as the
+    // step needs and calls MigrateService() again.
+    enum MigrationStep { kNoMigration, kFinishMigration, kMoveData };
+    MigrationStep PendingMigration();
     // Runs first in every run, before the versions are read: puts back the
     // last complete bundle of an installation that an earlier run left
     // unfinished and removes leftover backups (the table at the top of
@@ -104,6 +109,8 @@ protected:
     // reads in turn; null when it did not run or could not open it.
     std::unique_ptr<PackageSource> package_source;
     bool client_started = false;
+    // Leftover backups are looked at once per run, when it first settles.
+    bool leftovers_checked = false;
 };
 
 #endif  // VELMORA_LAUNCHER_CLOUD_SERVICE_H

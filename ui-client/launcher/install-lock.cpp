@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include "file-op.h"
 #include "log.h"
 #include "regular_file.h"
+#include "tmp_name_gen.h"
 
 namespace {
 
@@ -24,19 +26,19 @@ const char kComponent[] = "launcher_debug";
 // one system call.
 const milliseconds kRetryInterval{50};
 
-enum TryResult { kTaken, kBusy, kFailed };
+using TryResult = InstallLock::TryResult;
 
 TryResult TryLock(int fd)
 {
     while (flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if (errno == EWOULDBLOCK) {
-            return kBusy;
+            return InstallLock::kBusy;
         }
         if (errno != EINTR) {
-            return kFailed;
+            return InstallLock::kFailed;
         }
     }
-    return kTaken;
+    return InstallLock::kTaken;
 }
 
 long Millis(steady_clock::duration span)
@@ -47,10 +49,11 @@ long Millis(steady_clock::duration span)
 }  // namespace
 
 const char InstallLock::kFileName[] = "install.lock";
+const char InstallLock::kOwnerName[] = "install.lock.owner";
 const milliseconds InstallLock::kWaitBound = std::chrono::minutes(10);
 
 InstallLock::InstallLock(const ustring& folder, milliseconds bound)
-    : folder(folder), path(folder + "/" + kFileName), bound(bound)
+    : folder(folder), path(folder + "/" + kFileName), owner(folder + "/" + kOwnerName), bound(bound)
 {
 }
 
@@ -58,20 +61,36 @@ InstallLock::~InstallLock() { Release(); }
 
 InstallLock::Result InstallLock::Acquire()
 {
-    if (held >= 0) {
+    if (held >= 0 || owns_record) {
         return kHeld;
     }
-    int fd = OpenLockFile();
+    problem.clear();
+    // FSMKDir gives -2 with errno when the creation failed, -1 when
+    // something other than a folder is in the way.
+    const int made = folder.empty() ? -1 : FSMKDir(folder, true);
+    if (made != 0) {
+        SetProblem("no per-user folder", folder, made == -2 ? errno : ENOTDIR);
+        return kUnusable;
+    }
+    const int fd = OpenLockFile();
     if (fd < 0) {
         return kUnusable;
     }
-    Result result = WaitForHolder(fd);
+    int error = 0;
+    const Result result = WaitForHolder([fd] { return TryLock(fd); }, error);
     if (result == kHeld) {
         held = fd;
-    } else {
-        close(fd);
+        return kHeld;
     }
-    return result;
+    close(fd);
+    if (result != kUnusable) {
+        return result;
+    }
+    VLOG(4, kComponent, __LINE__,
+         "(%5d:%5d) [WARNING] install-lock(%d): flock '%s': %s (%d); locking by the owner record "
+         "'%s' instead\n",
+         path.c_str(), strerror(error), error, owner.c_str());
+    return AcquireOwnerRecord();
 }
 
 // Closing the descriptor drops the lock.
@@ -81,6 +100,24 @@ void InstallLock::Release()
         close(held);
         held = -1;
     }
+    if (owns_record) {
+        RemoveOwnerRecord(owner);
+        owns_record = false;
+    }
+}
+
+InstallLock::Result InstallLock::AcquireOwnerRecord()
+{
+    if (!ClearName(owner)) {
+        return kUnusable;
+    }
+    int error = 0;
+    const Result result = WaitForHolder([this] { return CreateOwnerRecord(owner); }, error);
+    owns_record = result == kHeld;
+    if (result == kUnusable) {
+        SetProblem("cannot create", owner, error);
+    }
+    return result;
 }
 
 // Only a regular file, opened without blocking, so a FIFO or a device at the
@@ -89,27 +126,52 @@ void InstallLock::Release()
 // the lock is held does not keep it.
 int InstallLock::OpenLockFile()
 {
-    if (folder.empty() || FSMKDir(folder, true) != 0) {
-        VLOG(4, kComponent, __LINE__,
-             "(%5d:%5d) [WARNING] install-lock(%d): no per-user folder '%s'\n", folder.c_str());
+    if (!ClearName(path)) {
         return -1;
     }
-    int fd = OpenRegularFile(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW, 0600);
-    if (fd < 0 && (errno == EISDIR || errno == EINVAL)) {
-        VLOG(4, kComponent, __LINE__,
-             "(%5d:%5d) [WARNING] install-lock(%d): '%s' is not a regular file\n", path.c_str());
-    } else if (fd < 0) {
-        int error = errno;
-        VLOG(4, kComponent, __LINE__,
-             "(%5d:%5d) [WARNING] install-lock(%d): cannot open '%s': %s (%d)\n", path.c_str(),
-             strerror(error), error);
+    const int fd = OpenRegularFile(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW, 0600);
+    if (fd < 0) {
+        SetProblem("cannot open", path, errno);
     }
     return fd;
 }
 
-InstallLock::Result InstallLock::WaitForHolder(int fd)
+// Something other than a regular file at a lock's name (a folder, a named
+// pipe, a link) would keep every launcher from locking, and so from
+// installing, for good; it is moved aside, never removed: it is not ours.
+bool InstallLock::ClearName(const ustring& name)
 {
-    TryResult state = TryLock(fd);
+    struct stat st;
+    if (lstat(name.c_str(), &st) != 0 || S_ISREG(st.st_mode)) {
+        return true;
+    }
+    const ustring aside = name + "." + TmpNameGen::getInstance()->getTmpName() + ".aside";
+    // Another launcher may have moved it first.
+    if (rename(name.c_str(), aside.c_str()) != 0 && errno != ENOENT) {
+        SetProblem("cannot move aside what is not a regular file", name, errno);
+        return false;
+    }
+    VLOG(4, kComponent, __LINE__,
+         "(%5d:%5d) [WARNING] install-lock(%d): '%s' is not a regular file, moved aside to '%s'\n",
+         name.c_str(), aside.c_str());
+    return true;
+}
+
+void InstallLock::SetProblem(const char* what, const ustring& name, int error)
+{
+    problem = std::string(what) + " '" + name.c_str() + "': " + strerror(error);
+    VLOG(4, kComponent, __LINE__, "(%5d:%5d) [WARNING] install-lock(%d): %s\n", problem.c_str());
+}
+
+// error receives the errno of an attempt that failed.
+InstallLock::Result InstallLock::WaitForHolder(const std::function<TryResult()>& attempt, int& error)
+{
+    const auto try_once = [&attempt, &error] {
+        const TryResult tried = attempt();
+        error = tried == kFailed ? errno : 0;
+        return tried;
+    };
+    TryResult state = try_once();
     if (state == kBusy) {
         VLOG(5, kComponent, __LINE__,
              "(%5d:%5d) [NOTE] install-lock(%d): '%s' is held by another launcher, waiting up "
@@ -119,7 +181,7 @@ InstallLock::Result InstallLock::WaitForHolder(int fd)
         const steady_clock::time_point deadline = start + bound;
         for (auto now = start; state == kBusy && now < deadline; now = steady_clock::now()) {
             std::this_thread::sleep_for(std::min<steady_clock::duration>(kRetryInterval, deadline - now));
-            state = TryLock(fd);
+            state = try_once();
         }
         if (state == kTaken) {
             VLOG(5, kComponent, __LINE__,
@@ -128,9 +190,6 @@ InstallLock::Result InstallLock::WaitForHolder(int fd)
         }
     }
     if (state == kFailed) {
-        int error = errno;
-        VLOG(4, kComponent, __LINE__, "(%5d:%5d) [WARNING] install-lock(%d): flock '%s': %s (%d)\n",
-             path.c_str(), strerror(error), error);
         return kUnusable;
     }
     return state == kTaken ? kHeld : kTimedOut;

@@ -2,6 +2,8 @@
 #define VELMORA_LAUNCHER_INSTALL_LOCK_H
 
 #include <chrono>
+#include <functional>
+#include <string>
 
 #include "ustring.h"
 
@@ -10,10 +12,19 @@
 // flock() goes by the file, not by the path or the session that reached it.
 // The system drops it when its holder ends, even by SIGKILL. The file stays
 // when released: removing it would race with a launcher that just opened it.
+//
+// Where flock() cannot be had (a network home answers ENOLCK or
+// EOPNOTSUPP), the lock is the exclusive creation of the owner record
+// beside it (install-lock-owner.cpp), which works on network volumes too;
+// it is removed when released, and one whose holder is gone is recognised
+// by its host name, pid and process start time. Whatever is at either name
+// that is not a regular file is moved aside and the file made again.
 class InstallLock {
 public:
-    // The lock file's name inside the per-user folder.
+    // The lock file's name inside the per-user folder, and the owner
+    // record's beside it.
     static const char kFileName[];
+    static const char kOwnerName[];
 
     // The longest a launcher waits for another one. A holder is a live
     // launcher, so the wait lasts only while another launcher works; that work
@@ -27,7 +38,7 @@ public:
     enum Result {
         kHeld,      // ours until Release() or the end of the process
         kTimedOut,  // another launcher still held it when the bound ran out
-        kUnusable,  // the lock file could not be opened or locked
+        kUnusable,  // no lock could be had at all (Problem() says why)
     };
 
     // folder: the per-user folder, created by Acquire() when missing.
@@ -37,18 +48,37 @@ public:
     // Takes the lock, waiting up to the bound while another process holds it.
     Result Acquire();
     void Release();
+    // Why the last Acquire() found no usable lock, in a few words.
+    const std::string& Problem() const { return problem; }
 
     InstallLock(const InstallLock&) = delete;
     InstallLock& operator=(const InstallLock&) = delete;
 
+    // One try to take a lock.
+    enum TryResult { kTaken, kBusy, kFailed };
+
 private:
     int OpenLockFile();
-    Result WaitForHolder(int fd);
+    bool ClearName(const ustring& name);
+    Result WaitForHolder(const std::function<TryResult()>& attempt, int& error);
+    Result AcquireOwnerRecord();
+    void SetProblem(const char* what, const ustring& name, int error);
 
     ustring folder;
     ustring path;
+    ustring owner;
     std::chrono::milliseconds bound;
     int held = -1;
+    bool owns_record = false;
+    std::string problem;
 };
+
+// The owner record (install-lock-owner.cpp). Creates it exclusively with
+// this process's host name, pid and start time: kTaken, kBusy while a live
+// holder's record is there (a stale one is removed and the creation tried
+// again), or kFailed with errno set.
+InstallLock::TryResult CreateOwnerRecord(const ustring& owner);
+// Removes the record if it is still ours.
+void RemoveOwnerRecord(const ustring& owner);
 
 #endif  // VELMORA_LAUNCHER_INSTALL_LOCK_H

@@ -7,7 +7,9 @@
 #include "service-registry.h"
 #include "strtable.h"
 
+#include <cstdio>
 #include <exception>
+#include <string>
 
 namespace {
 
@@ -100,11 +102,11 @@ void Worker::HandleServicce()
     emit sigServiceDone();
 }
 
-// False when another launcher kept the lock past the bound. Installing then
-// could mix two builds in one bundle, so this run installs nothing and only
-// starts the client. A lock that cannot be used at all (something other than
-// a file at its name, a volume without flock) must not stop every install for
-// good: the run goes on unguarded.
+// False when another launcher kept the lock past the bound, or when no lock
+// can be had at all (the per-user folder cannot be made, neither flock nor
+// the owner record works). Installing then could mix two builds in one
+// bundle, so this run installs nothing and only starts the client, if there
+// is a complete one.
 bool Worker::TakeInstallLock()
 {
     if (installLock == nullptr) {
@@ -114,9 +116,8 @@ bool Worker::TakeInstallLock()
     case InstallLock::kHeld:
         return true;
     case InstallLock::kUnusable:
-        VLOG(4, kComponent, __LINE__,
-             "(%5d:%5d) [WARNING] launcher(%d): going on without the install lock\n");
-        return true;
+        ReportNoLock();
+        return false;
     case InstallLock::kTimedOut:
         break;
     }
@@ -124,6 +125,20 @@ bool Worker::TakeInstallLock()
          "(%5d:%5d) [ERROR] launcher(%d): another launcher still holds the install lock, not installing; "
          "starting the client\n");
     return false;
+}
+
+// Without a client to start the user sees nothing happen: a first
+// installation also says why on standard error.
+void Worker::ReportNoLock()
+{
+    const std::string &problem = installLock->Problem();
+    VLOG(3, kComponent, __LINE__,
+         "(%5d:%5d) [ERROR] launcher(%d): no install lock can be had (%s), not installing; starting the "
+         "client\n",
+         problem.c_str());
+    if (!ClientExecutableExists()) {
+        fprintf(stderr, "velmora-launcher: nothing installed: no install lock can be had (%s)\n", problem.c_str());
+    }
 }
 
 // False when an upgrade was needed and did not succeed.

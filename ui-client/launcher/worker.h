@@ -48,6 +48,7 @@ private slots:
 
 private:
     bool TakeInstallLock();
+    void ReportNoLock();
     bool UpgradeIfNeeded();
     void ReportFailedUpgrade();
 

@@ -43,15 +43,23 @@ void MacService::PreUpgrade()
 }
 
 // A first install whose data move stopped (no room on the new volume) left
-// the older product's data where it was; every later run tries again, so the
-// data arrives as soon as there is room. The client then runs without its
-// data, so it is stopped for the move; PostUpgrade starts it again.
+// the older product's data where it was; later runs try again once the move
+// may succeed, so the data arrives as soon as there is room. The client then
+// runs without its data, so it is stopped for the move; PostUpgrade starts
+// it again. What is left of the older product goes without the new client
+// being stopped.
 void MacService::RetryPendingMigration()
 {
-    if (!PerUserBinPathExist() || !IsMigrationPending()) {
+    if (!PerUserBinPathExist()) {
         return;
     }
-    StopService();
+    const MigrationStep step = PendingMigration();
+    if (step == kNoMigration) {
+        return;
+    }
+    if (step == kMoveData) {
+        StopService();
+    }
     StopServiceByPath(NativeRegistryPath("user_larkspan_path"));
     MigrateService();
 }

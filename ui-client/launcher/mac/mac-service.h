@@ -31,8 +31,8 @@ public:
     // that reused a stale pid): SIGTERM, probes for up to 15 seconds, then
     // SIGKILL.
     void StopServiceByPath(const QString& folder);
-    // Moves the older product's data again when an earlier move did not
-    // complete and the per-user client is installed.
+    // Goes on with a move of the older product's data that an earlier run
+    // began, when the per-user client is installed (Service::PendingMigration).
     void RetryPendingMigration();
     // Starts the per-user client; 0 when started, -1 otherwise.
     int LaunchPerUserBin();
