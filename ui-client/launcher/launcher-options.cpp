@@ -4,9 +4,9 @@
 
 #include <cstdio>
 #include <cstring>
-#include <string>
 
 #include "home-folder.h"
+#include "launcher-status.h"
 #include "startup-paths.h"
 #include "version-probe.h"
 
@@ -21,8 +21,9 @@ const char kHelp[] =
     "\n"
     "  -h, --help   print this help\n"
     "  --version    print the version this bundle carries (major.minor.build, overlay)\n"
-    "  --status     print the packaged and installed builds, the per-user paths, the\n"
-    "               log file and whether a start would install\n"
+    "  --status     print the packaged build, the build a start would find once it\n"
+    "               has settled an unfinished installation, whether a start would\n"
+    "               install, the per-user paths and the log file\n"
     "\n"
     "The options change nothing on disk and start nothing.\n"
     "Log: ~/.VelmoraDrive/log/launcher.log\n"
@@ -42,31 +43,6 @@ void PrintVersion(VersionProbe &probe)
     printf("velmora-launcher %s.%s.%s (overlay %s)\n", OrUnknown(version.major_version),
            OrUnknown(version.minor_version), OrUnknown(version.build_version),
            OrUnknown(version.icon_overlay_version));
-}
-
-void PrintStatus(VersionProbe &probe)
-{
-    const ustring &packaged = probe.Packaged().build_version;
-    const ustring &installed = probe.Installed().build_version;
-    printf("packaged build:      %s\n", packaged.empty() ? "none" : packaged.c_str());
-    printf("installed build:     %s\n", installed.empty() ? "none" : installed.c_str());
-    const struct {
-        const char *label;
-        const char *key;
-    } rows[] = {
-        {"per-user folder:    ", "user_velmora_drive_path"},
-        {"client bundle:      ", "user_velmora_drive_app_path"},
-        {"client executable:  ", "user_velmora_drive_ui_path"},
-        {"data folder:        ", "user_velmora_drive_data_path"},
-        {"older product:      ", "user_larkspan_path"},
-        {"launcher resources: ", "root_resource_path"},
-    };
-    for (const auto &row : rows)
-        printf("%s %s\n", row.label, PathOf(row.key).c_str());
-    printf("log file:            %s\n", LogFilePath().c_str());
-    printf("level file:          %s\n", LevelFilePath().c_str());
-    printf("unfinished install:   %s\n", probe.IsInstallUnfinished() ? "yes (a start settles it first)" : "no");
-    printf("start would install:  %s\n", probe.WouldInstall() ? "yes" : "no");
 }
 
 }  // namespace

@@ -71,12 +71,9 @@ bool MacService::IsNeedUpgrade()
     VLOG(7, kComponent, __LINE__,
          "(%5d:%5d) [DEBUG] mac/mac-service(%d): source version = %d, target version = %d\n",
          source, target);
-    bool newer = target > source;
-    bool present = PerUserBinPathExist();
-    // An installation that could not be settled is not built upon; a
-    // launcher INFO that cannot be read pins no build, so it replaces no
-    // client that is in place.
-    return (!present || (newer && target_info_readable)) && !IsInstallUnfinished();
+    const Decision decision = Decide(PerUserBinPathExist(), source, target);
+    // An installation that could not be settled is not built upon.
+    return decision.install && !IsInstallUnfinished();
 }
 
 int MacService::HandlePackageUpgrade()
