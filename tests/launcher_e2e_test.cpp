@@ -452,7 +452,8 @@ protected:
         EXPECT_EQ(files, kRaceFiles);
         for (const auto &entry : std::filesystem::directory_iterator(Drive())) {
             const std::string name = entry.path().filename().string();
-            EXPECT_TRUE(name == "VelmoraDrive.app" || name == "log" || name == "ui.pid" || name == "install.lock")
+            EXPECT_TRUE(name == "VelmoraDrive.app" || name == "log" || name == "ui.pid" || name == "install.lock" ||
+                        name == "last-run")
                 << name;
         }
     }

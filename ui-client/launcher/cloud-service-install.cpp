@@ -246,6 +246,7 @@ int Service::PrepareUserEnv()
         VLOG(3, kComponent, __LINE__,
              "(%5d:%5d) [ERROR] cloud-service(%d): no per-user application path, nothing "
              "installed\n");
+        NoteProblem("no per-user application path");
         return -1;
     }
     // Only a complete bundle may be backed up; a run settles at its start,
@@ -255,6 +256,7 @@ int Service::PrepareUserEnv()
     }
     int used = kNoBackup;
     if (BeginInstall(app, used) != 0) {
+        NoteProblem("the installation marker could not be written or the old bundle moved aside");
         return -1;
     }
     int extracted = -1;
@@ -273,6 +275,7 @@ int Service::PrepareUserEnv()
         }
         return 0;
     }
+    NoteProblem(failed);
     if (used != kNoBackup) {
         VLOG(3, kComponent, __LINE__,
              "(%5d:%5d) [ERROR] cloud-service(%d): Failed to extract package, rollback to old "
@@ -300,6 +303,7 @@ int Service::SettleUnfinishedInstall()
              "(%5d:%5d) [ERROR] cloud-service(%d): the installation into '%s' could not be "
              "settled; no client is started until a later run settles it\n",
              app.c_str());
+        NoteProblem("an installation that did not finish could not be settled");
         return -1;
     }
     // Once per run: a leftover that cannot be removed now cannot a moment later.

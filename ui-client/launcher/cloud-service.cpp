@@ -75,3 +75,10 @@ Service::Decision Service::Decide(bool client_present, int source, int target) c
     }
     return {true, "the packaged build is newer"};
 }
+
+void Service::NoteProblem(const std::string& what)
+{
+    if (problem.empty()) {
+        problem = what;
+    }
+}

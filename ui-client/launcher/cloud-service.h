@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <memory>
+#include <string>
 
 #include "install-state.h"
 #include "ustring.h"
@@ -114,6 +115,14 @@ public:
     StartForecast ForecastStart();
 
     const VerInfo& TargetVersion() const { return target_version; }
+    const VerInfo& SourceVersion() const { return source_version; }
+    // For the record a run leaves: why the decision went as it did, why
+    // the run fell short (the first problem noted, in one line; empty when
+    // none), and whether the package was refused before anything was
+    // stopped or moved.
+    const char* DecisionReason() const { return decision_why; }
+    const std::string& Problem() const { return problem; }
+    bool PackageRefused() const { return package_refused; }
 
     Service(const Service&) = delete;
     Service& operator=(const Service&) = delete;
@@ -136,6 +145,11 @@ protected:
     // reads in turn; null when it did not run or could not open it.
     std::unique_ptr<PackageSource> package_source;
     bool client_started = false;
+    const char* decision_why = "";
+    std::string problem;
+    bool package_refused = false;
+    // Keeps what stands first: the cause, not what followed from it.
+    void NoteProblem(const std::string& what);
     // Leftover backups are looked at once per run, when it first settles.
     bool leftovers_checked = false;
 };

@@ -108,7 +108,8 @@ const int kInstallStates = 5;
 //                    |                                  | it is gone
 //
 // A run that gets no lock at all installs and settles nothing, and starts
-// the client only if a complete one is in place.
+// the client only if a complete one is in place. At its end every run that
+// decided anything leaves its record, "last-run" (last-run.h).
 
 const int kBackupNames = 10;
 // No backup holds a complete bundle: a first installation.

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "last-run.h"
 #include "startup-paths.h"
 #include "version-probe.h"
 
@@ -51,6 +52,18 @@ void PrintPaths()
     printf("level file:          %s\n", LevelFilePath().c_str());
 }
 
+void PrintLastRun()
+{
+    LastRun last;
+    if (!ReadLastRun(LastRunPath(), last)) {
+        printf("last run:             none\n");
+        return;
+    }
+    printf("last run:             %s, %s\n", last.result.c_str(), last.time.c_str());
+    printf("last run builds:      %s -> %s\n", OrNone(last.from_build), OrNone(last.to_build));
+    printf("last run reason:      %s\n", last.reason.c_str());
+}
+
 }  // namespace
 
 void PrintStatus(VersionProbe &probe)
@@ -65,4 +78,5 @@ void PrintStatus(VersionProbe &probe)
         printf("settling:             %s\n", SettlingText(forecast).c_str());
     printf("start would install:  %s\n", forecast.would_install ? "yes" : "no");
     printf("pending data move:    %s\n", MigrationText(forecast.migration));
+    PrintLastRun();
 }

@@ -3,8 +3,9 @@
 
 class VersionProbe;
 
-// The launcher's status on standard output: the builds and what a start
-// would do, settling included, from the same code as a start. Reads only.
+// The launcher's status on standard output: the builds, what a start would
+// do (settling included, from the same code as a start) and the record of
+// the last run (last-run.h). Reads only.
 void PrintStatus(VersionProbe &probe);
 
 
