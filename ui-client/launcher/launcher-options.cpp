@@ -19,12 +19,13 @@ const char kHelp[] =
     "(~/.VelmoraDrive/VelmoraDrive.app) from the package this bundle carries, then\n"
     "starts it. Other arguments are ignored.\n"
     "\n"
-    "  -h, --help   print this help\n"
-    "  --version    print the version this bundle carries (major.minor.build, overlay)\n"
-    "  --status     print the packaged build, the build a start would find once it\n"
-    "               has settled an unfinished installation, whether a start would\n"
-    "               install, the per-user paths, the log file and the last run's\n"
-    "               record (~/.VelmoraDrive/last-run)\n"
+    "  -h, --help       print this help\n"
+    "  --version        print the version this bundle carries (major.minor.build, overlay)\n"
+    "  --status         print the packaged build, the build a start would find once it\n"
+    "                   has settled an unfinished installation, whether a start would\n"
+    "                   install, the per-user paths, the log file and the last run's\n"
+    "                   record (~/.VelmoraDrive/last-run)\n"
+    "  --status --json  the same as one JSON object on one line\n"
     "\n"
     "The options change nothing on disk and start nothing.\n"
     "Log: ~/.VelmoraDrive/log/launcher.log\n"
@@ -59,13 +60,18 @@ LauncherOption FindLauncherOption(int argc, char **argv)
         {"--version", LauncherOption::Version},
         {"--status", LauncherOption::Status},
     };
-    for (int i = 1; i < argc; ++i) {
+    LauncherOption found = LauncherOption::None;
+    for (int i = 1; i < argc && found == LauncherOption::None; ++i) {
         for (const auto &row : rows) {
             if (strcmp(argv[i], row.name) == 0)
-                return row.option;
+                found = row.option;
         }
     }
-    return LauncherOption::None;
+    for (int i = 1; i < argc && found == LauncherOption::Status; ++i) {
+        if (strcmp(argv[i], "--json") == 0)
+            found = LauncherOption::StatusJson;
+    }
+    return found;
 }
 
 // Only a core application object: no display, no instance lock. The
@@ -76,13 +82,15 @@ int RunLauncherOption(LauncherOption option, int argc, char **argv)
         fputs(kHelp, stdout);
         return kExitDone;
     }
-    if (option == LauncherOption::Status && !EnsureHome())
+    if (option != LauncherOption::Version && !EnsureHome())
         return kExitHomeUnusable;
     QCoreApplication app(argc, argv);
     RegisterPaths();
     VersionProbe probe;
     if (option == LauncherOption::Version)
         PrintVersion(probe);
+    else if (option == LauncherOption::StatusJson)
+        PrintStatusJson(probe);
     else
         PrintStatus(probe);
     return kExitDone;

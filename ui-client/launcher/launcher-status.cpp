@@ -1,5 +1,8 @@
 #include "launcher-status.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <cstdio>
 #include <string>
 
@@ -64,6 +67,30 @@ void PrintLastRun()
     printf("last run reason:      %s\n", last.reason.c_str());
 }
 
+QJsonValue Build(const ustring &build)
+{
+    return build.empty() ? QJsonValue() : QJsonValue(BuildNumber(build));
+}
+
+QJsonValue Text(const std::string &text)
+{
+    return QJsonValue(QString::fromStdString(text));
+}
+
+QJsonValue LastRunJson()
+{
+    LastRun last;
+    if (!ReadLastRun(LastRunPath(), last))
+        return QJsonValue();
+    QJsonObject record;
+    record["time"] = Text(last.time);
+    record["result"] = Text(last.result);
+    record["from_build"] = Text(last.from_build);
+    record["to_build"] = Text(last.to_build);
+    record["reason"] = Text(last.reason);
+    return record;
+}
+
 }  // namespace
 
 void PrintStatus(VersionProbe &probe)
@@ -79,4 +106,16 @@ void PrintStatus(VersionProbe &probe)
     printf("start would install:  %s\n", forecast.would_install ? "yes" : "no");
     printf("pending data move:    %s\n", MigrationText(forecast.migration));
     PrintLastRun();
+}
+
+void PrintStatusJson(VersionProbe &probe)
+{
+    const Service::StartForecast &forecast = probe.Forecast();
+    QJsonObject status;
+    status["packaged_build"] = Build(probe.Packaged().build_version);
+    status["installed_build"] = Build(forecast.installed.build_version);
+    status["would_install"] = forecast.would_install;
+    status["unfinished_install"] = forecast.state != InstallState::kSettled;
+    status["last_run"] = LastRunJson();
+    printf("%s\n", QJsonDocument(status).toJson(QJsonDocument::Compact).constData());
 }
