@@ -235,6 +235,23 @@ const char* CompleteInstall(const ustring& app)
     return CommitInstall(app) == 0 ? nullptr : "the new bundle could not be written to the disk";
 }
 
+// Undoes a begun installation whose new bundle did not become the
+// installation: the backup it made goes back, or what it extracted goes.
+void RollBack(const ustring& app, int used)
+{
+    if (used != kNoBackup) {
+        VLOG(3, kComponent, __LINE__,
+             "(%5d:%5d) [ERROR] cloud-service(%d): Failed to extract package, rollback to old "
+             "installation\n");
+        PutBack(app, used);
+    } else {
+        VLOG(3, kComponent, __LINE__,
+             "(%5d:%5d) [ERROR] cloud-service(%d): Failed to extract package, and no old "
+             "installation to rollback\n");
+        RemovePartial(app);
+    }
+}
+
 }  // namespace
 
 int Service::PrepareUserEnv()
@@ -276,22 +293,13 @@ int Service::PrepareUserEnv()
         return 0;
     }
     NoteProblem(failed);
-    if (used != kNoBackup) {
-        VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): Failed to extract package, rollback to old "
-             "installation\n");
-        PutBack(app, used);
-    } else {
-        VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): Failed to extract package, and no old "
-             "installation to rollback\n");
-        RemovePartial(app);
-    }
+    RollBack(app, used);
     return -1;
 }
 
-// Settling is called first in every run (and again only by the exit guard,
-// when the process ends in the middle of the installation).
+// Called first in every run; again only by the exit guard, when the process
+// ends in the middle of the installation, and by PrepareUserEnv run on its
+// own with a marker standing.
 int Service::SettleUnfinishedInstall()
 {
     const ustring app = user_app_path;

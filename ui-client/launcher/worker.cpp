@@ -115,7 +115,7 @@ bool Worker::TakeInstallLock(LastRun &run)
     if (installLock == nullptr) {
         return true;
     }
-    run.result = kRunFailed;
+    run.result = kRunFailed;  // unless the lock is had
     switch (installLock->Acquire()) {
     case InstallLock::kHeld:
         return true;
