@@ -109,11 +109,12 @@ protected:
     }
 
     // Starts the bundle's launcher with HOME set to homeValue, in the session
-    // of the given runtime folder (ours by default) and with the further
-    // variables given; its output goes to files under the temp folder, named
-    // by run.
+    // of the given runtime folder (ours by default), with the further
+    // variables and the arguments given; its output goes to files under the
+    // temp folder, named by run.
     pid_t StartLauncher(const std::string &bundle, const std::string &homeValue, const std::string &run,
-                        const std::string &runtime = std::string(), const std::vector<std::string> &moreEnv = {})
+                        const std::string &runtime = std::string(), const std::vector<std::string> &moreEnv = {},
+                        const std::vector<std::string> &args = {})
     {
         std::vector<std::string> env = {"HOME=" + homeValue, "QT_QPA_PLATFORM=offscreen",
                                         "XDG_RUNTIME_DIR=" + (runtime.empty() ? root + "/run" : runtime),
@@ -128,8 +129,8 @@ protected:
             if (getenv(name) != nullptr && !given)
                 env.push_back(prefix + getenv(name));
         }
-        return child_process::Start(bundle + "/Contents/MacOS/velmora-launcher", env, root + "/" + run + ".out",
-                                    root + "/" + run + ".err");
+        return child_process::Start(bundle + "/Contents/MacOS/velmora-launcher", args, env,
+                                    root + "/" + run + ".out", root + "/" + run + ".err");
     }
 
     int Wait(pid_t pid) { return child_process::Wait(pid); }

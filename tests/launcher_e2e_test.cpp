@@ -2,8 +2,12 @@
 // lands on disk, what the log says, and which client it leaves running.
 #include "launcher_e2e_fixture.h"
 
+#include "tree_snapshot.h"
+
 #include <fcntl.h>
 #include <sys/statvfs.h>
+
+#include <regex>
 
 namespace {
 
@@ -383,6 +387,176 @@ TEST_F(LauncherE2ETest, UpgradeOnAFullDiskKeepsTheOldClient)
     EXPECT_GT(WaitForClient(old), 0);
 }
 
+// What --status says a start would do, and the record that start leaves.
+// Each row installs a build with a run of its own launcher (0: none),
+// arranges the per-user folder as an earlier run could have left it, and
+// changes the launcher bundle of build 120 that then runs. The status before
+// that run and after it are the objects written here, the record's time
+// aside; the status changes nothing.
+struct StatusRow {
+    const char *name;
+    int installed;
+    const char *arrange;   // shell commands in the per-user folder
+    const char *change;    // shell commands in the 120 bundle's resources
+    const char *line;      // a line of the text status ({drive}: the per-user folder)
+    std::string before;    // --status --json before the run
+    std::string after;     // the same after it, the record's time written "T"
+};
+
+void PrintTo(const StatusRow &row, std::ostream *out) { *out << row.name; }
+
+class StatusTest : public LauncherE2ETest, public ::testing::WithParamInterface<StatusRow> {
+protected:
+    static void Shell(const std::string &folder, const std::string &commands)
+    {
+        ASSERT_EQ(system(("cd '" + folder + "' && " + commands).c_str()), 0) << commands;
+    }
+
+    std::string Status(const std::string &bundle, const std::vector<std::string> &args)
+    {
+        EXPECT_EQ(Wait(StartLauncher(bundle, home, "status", std::string(), {}, args)), 0);
+        EXPECT_EQ(Output("status", "err"), "");
+        return Output("status", "out");
+    }
+
+    // The JSON status with the record's time, when it is one, written "T".
+    std::string StatusJson(const std::string &bundle, const std::vector<std::string> &args)
+    {
+        const std::regex utc("\"time\":\"[0-9]{4}-[0-9]{2}-[0-9]{2}T[0-9]{2}:[0-9]{2}:[0-9]{2}Z\"");
+        return std::regex_replace(Status(bundle, args), utc, "\"time\":\"T\"");
+    }
+
+    tree_snapshot::Tree Home() const
+    {
+        tree_snapshot::Tree tree;
+        tree_snapshot::Add(home, "", tree_snapshot::kTimes, tree);
+        return tree;
+    }
+};
+
+TEST_P(StatusTest, StatusSaysWhatAStartDoesAndTheRecordWhatItDid)
+{
+    const StatusRow &row = GetParam();
+    if (row.installed != 0) {
+        ASSERT_EQ(RunLauncher(MakeBundle(row.installed, {}), "install"), 0);
+        StopClients();
+    }
+    if (*row.arrange != '\0')
+        Shell(Drive(), row.arrange);
+    const std::string bundle = MakeBundle(120, {});
+    if (*row.change != '\0')
+        Shell(bundle + "/Contents/Resources", row.change);
+
+    const tree_snapshot::Tree before = Home();
+    EXPECT_EQ(StatusJson(bundle, {"--status", "--json"}), row.before + "\n");
+    std::string line = std::string(row.line) + "\n";
+    if (line.find("{drive}") != std::string::npos)
+        line.replace(line.find("{drive}"), 7, Drive());
+    const std::string text = Status(bundle, {"--status"});
+    EXPECT_NE(text.find(line), std::string::npos) << line << text;
+    EXPECT_EQ(Home(), before);
+
+    ASSERT_EQ(RunLauncher(bundle, "run"), 0) << Output("run", "err");
+    StopClients();
+    EXPECT_EQ(StatusJson(bundle, {"--json", "--status"}), row.after + "\n") << Log();
+}
+
+const char kInterruptedUpgrade[] =
+    "mv VelmoraDrive.app VelmoraDrive.app_tmp && cp -a VelmoraDrive.app_tmp VelmoraDrive.app && "
+    "sed -i s/=119/=120/ VelmoraDrive.app/Contents/Resources/INFO && "
+    "echo backup=VelmoraDrive.app_tmp > VelmoraDrive.app_installing";
+const char kDamagedWithoutDigest[] = "sed -i /^package_sha256=/d INFO && echo damaged > package/larkspan.vpk";
+
+// The status after the runs of several rows.
+const std::string kInstalledFirst =
+    R"({"installed_build":120,"last_run":{"from_build":"","reason":"no complete client was in place",)"
+    R"("result":"installed","time":"T","to_build":"120"},"packaged_build":120,"unfinished_install":false,)"
+    R"("would_install":false})";
+const std::string kUpToDate =
+    R"({"installed_build":120,"last_run":{"from_build":"120","reason":"the installed build is as new as the )"
+    R"(packaged one","result":"up-to-date","time":"T","to_build":"120"},"packaged_build":120,)"
+    R"("unfinished_install":false,"would_install":false})";
+const std::string kUpgradedFrom119 =
+    R"({"installed_build":120,"last_run":{"from_build":"119","reason":"the packaged build is newer",)"
+    R"("result":"installed","time":"T","to_build":"120"},"packaged_build":120,"unfinished_install":false,)"
+    R"("would_install":false})";
+
+INSTANTIATE_TEST_SUITE_P(
+    States, StatusTest,
+    ::testing::Values(
+        StatusRow{"first_install", 0, "", "", "unfinished install:   no",
+                  R"({"installed_build":null,"last_run":null,"packaged_build":120,"unfinished_install":false,)"
+                  R"("would_install":true})",
+                  kInstalledFirst},
+        StatusRow{"up_to_date", 120, "", "", "installed build:     120", kInstalledFirst, kUpToDate},
+        // The build a start finds is the one settling puts back, not the
+        // partial bundle's.
+        StatusRow{"interrupted_upgrade", 119, kInterruptedUpgrade, "",
+                  "settling:             puts back build 119 from '{drive}/VelmoraDrive.app_tmp'",
+                  R"({"installed_build":119,"last_run":{"from_build":"","reason":"no complete client was in place",)"
+                  R"("result":"installed","time":"T","to_build":"119"},"packaged_build":120,)"
+                  R"("unfinished_install":true,"would_install":true})",
+                  kUpgradedFrom119},
+        // An empty marker, as earlier launchers wrote, with no backup: the
+        // bundle in place may be partial, so it goes.
+        StatusRow{"marker_of_earlier_launchers", 120, ": > VelmoraDrive.app_installing && rm last-run", "",
+                  "settling:             removes what an installation without a complete bundle left",
+                  R"({"installed_build":null,"last_run":null,"packaged_build":120,"unfinished_install":true,)"
+                  R"("would_install":true})", kInstalledFirst},
+        // Left by a launcher that keeps no marker.
+        StatusRow{"bundle_left_in_a_backup", 120, "mv VelmoraDrive.app VelmoraDrive.app_tmp2 && rm last-run", "",
+                  "settling:             puts back build 120 from '{drive}/VelmoraDrive.app_tmp2'",
+                  R"({"installed_build":120,"last_run":null,"packaged_build":120,"unfinished_install":true,)"
+                  R"("would_install":false})",
+                  kUpToDate},
+        // The marker names a backup that is gone: the bundle stays.
+        StatusRow{"backup_gone", 119, "echo backup=VelmoraDrive.app_tmp3 > VelmoraDrive.app_installing", "",
+                  "settling:             keeps build 119 in place",
+                  R"({"installed_build":119,"last_run":{"from_build":"","reason":"no complete client was in place",)"
+                  R"("result":"installed","time":"T","to_build":"119"},"packaged_build":120,)"
+                  R"("unfinished_install":true,"would_install":true})",
+                  kUpgradedFrom119},
+        // A data move an earlier run began goes on beside the client.
+        StatusRow{"data_move_pending", 120,
+                  "mkdir -p ../.Larkspan/data && echo notes > ../.Larkspan/data/notes && "
+                  "echo state=copying > data_migrating && rm last-run",
+                  "", "pending data move:    yes (a start stops the client and moves the older product's data)",
+                  R"({"installed_build":120,"last_run":null,"packaged_build":120,"unfinished_install":false,)"
+                  R"("would_install":false})",
+                  kUpToDate},
+        // The record's text as it is, escaped: a quote, backslashes, control
+        // bytes, a byte that is not UTF-8 (U+FFFD) and one that is.
+        StatusRow{"record_of_any_bytes", 120,
+                  R"(printf 'time=yesterday\nresult=failed\nfrom_build=1"2\nto_build=a\\b\n)"
+                  R"(reason=tab\there \001 \377 \303\251 \\ end\n' > last-run)",
+                  "", R"(last run builds:      1"2 -> a\b)",
+                  R"({"installed_build":120,"last_run":{"from_build":"1\"2",)"
+                  R"("reason":"tab\there \u0001 )" "\xef\xbf\xbd \xc3\xa9" R"( \\ end","result":"failed",)"
+                  R"("time":"yesterday","to_build":"a\\b"},"packaged_build":120,"unfinished_install":false,)"
+                  R"("would_install":false})",
+                  kUpToDate},
+        StatusRow{"refused", 119, "rm last-run", "sed -i s/build_version=120/build_version=121/ INFO",
+                  "packaged build:      121",
+                  R"({"installed_build":119,"last_run":null,"packaged_build":121,"unfinished_install":false,)"
+                  R"("would_install":true})",
+                  R"({"installed_build":119,"last_run":{"from_build":"119",)"
+                  R"("reason":"the INFO 'Contents/Resources/INFO' states build 120, not the expected build 121",)"
+                  R"("result":"refused","time":"T","to_build":"121"},"packaged_build":121,)"
+                  R"("unfinished_install":false,"would_install":true})"},
+        StatusRow{"failed", 119, "rm last-run", kDamagedWithoutDigest, "start would install:  yes",
+                  R"({"installed_build":119,"last_run":null,"packaged_build":120,"unfinished_install":false,)"
+                  R"("would_install":true})",
+                  R"({"installed_build":119,"last_run":{"from_build":"119",)"
+                  R"("reason":"the package could not be extracted","result":"failed","time":"T",)"
+                  R"("to_build":"120"},"packaged_build":120,"unfinished_install":false,"would_install":true})"},
+        StatusRow{"no_client", 0, "", kDamagedWithoutDigest, "last run:             none",
+                  R"({"installed_build":null,"last_run":null,"packaged_build":120,"unfinished_install":false,)"
+                  R"("would_install":true})",
+                  R"({"installed_build":null,"last_run":{"from_build":"",)"
+                  R"("reason":"the package could not be extracted","result":"no-client","time":"T",)"
+                  R"("to_build":"120"},"packaged_build":120,"unfinished_install":false,"would_install":true})"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
 // Two launchers of one user, one home: from two sessions, through a linked
 // HOME, or both. Each row is the second launcher's session and HOME.
 struct OtherLauncher {
@@ -452,7 +626,8 @@ protected:
         EXPECT_EQ(files, kRaceFiles);
         for (const auto &entry : std::filesystem::directory_iterator(Drive())) {
             const std::string name = entry.path().filename().string();
-            EXPECT_TRUE(name == "VelmoraDrive.app" || name == "log" || name == "ui.pid" || name == "install.lock")
+            EXPECT_TRUE(name == "VelmoraDrive.app" || name == "log" || name == "ui.pid" || name == "install.lock" ||
+                        name == "last-run")
                 << name;
         }
     }

@@ -405,7 +405,7 @@ TEST_F(MigrationInterruptTest, MoveCutShortAnywhereIsFinishedByTheNextRun)
         for (const auto &entry : std::filesystem::directory_iterator(Drive())) {
             const std::string name = entry.path().filename().string();
             EXPECT_TRUE(name == "VelmoraDrive.app" || name == "data" || name == "log" || name == "ui.pid" ||
-                        name == "install.lock")
+                        name == "install.lock" || name == "last-run")
                 << name;
         }
         EXPECT_GT(WaitForClient(), 0);

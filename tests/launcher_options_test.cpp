@@ -87,7 +87,9 @@ TEST_F(LauncherOptionsTest, OptionsPrintAndChangeNothingInEveryState)
         {0, false, "installed build:     none\n", "start would install:  yes\n"},
         {120, false, "installed build:     120\n", "start would install:  no\n"},
         {119, false, "installed build:     119\n", "start would install:  yes\n"},
-        {120, true, "installed build:     120\n", "unfinished install:   yes (a start settles it first)\n"},
+        // A marker of earlier launchers with no backup: a start removes the
+        // bundle, which may be partial, and installs.
+        {120, true, "installed build:     none\n", "unfinished install:   yes (a start settles it first)\n"},
     };
     for (const auto &state : states) {
         if (state.installed != 0)

@@ -4,11 +4,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <set>
 #include <tuple>
 
 #include "file_kinds.h"
 #include "file_op_test_util.h"
+#include "install-state.h"
 #include "mac-service.h"
 #include "uipathmanager.h"
 #include "service_fixture.h"
@@ -283,6 +285,7 @@ struct Unsettled {
     const char* older;  // a complete bundle of build 119; nullptr: none
     bool draft;  // a half-written marker
     bool settles;  // the run says at WARNING what it puts back
+    InstallState state;  // how settling reads it
 };
 
 void PrintTo(const Unsettled& row, std::ostream* out) { *out << row.name; }
@@ -325,6 +328,16 @@ TEST_P(UnsettledTest, NextRunEndsWithACompleteBundle)
         WriteFile(package, "not an archive");
     }
 
+    // The status reads it as settling does, and changes nothing.
+    const Tree unsettled = Snapshot(velmora);
+    EXPECT_EQ(ClassifyInstall(app).state, row.state);
+    MacService status;
+    const Service::StartForecast forecast = status.ForecastStart();
+    EXPECT_EQ(forecast.state, row.state);
+    EXPECT_EQ(std::string(forecast.installed.build_version.c_str()), row.complete ? "120" : "");
+    EXPECT_TRUE(forecast.would_install);
+    EXPECT_EQ(Snapshot(velmora), unsettled);
+
     MacService service;
     EXPECT_EQ(RunRoad(service), good_package ? 0 : -1);
     const char* client = good_package ? "new client 121" : row.complete ? "old client 120" : nullptr;
@@ -352,27 +365,39 @@ TEST_P(UnsettledTest, NextRunEndsWithACompleteBundle)
 const std::vector<std::string> kTenBackups = {"_tmp",  "_tmp1", "_tmp2", "_tmp3", "_tmp4",
                                               "_tmp5", "_tmp6", "_tmp7", "_tmp8", "_tmp9"};
 
+const Unsettled kUnsettled[] = {
+    {"extracting", "backup=VelmoraDrive.app_tmp\n", "_tmp", {""}, {}, nullptr, false, true, InstallState::kBackupKept},
+    {"named_over_lowest", "backup=VelmoraDrive.app_tmp1\n", "_tmp1", {"", "_tmp"}, {}, nullptr, false, true,
+     InstallState::kBackupKept},
+    {"backed_up", "backup=VelmoraDrive.app_tmp\n", "_tmp", {}, {}, nullptr, false, true, InstallState::kBackupKept},
+    {"marked_before_backup", "backup=VelmoraDrive.app_tmp\n", "", {}, {}, nullptr, false, true,
+     InstallState::kBackupGone},
+    {"first_install", "backup=\n", nullptr, {""}, {}, nullptr, false, true, InstallState::kNoCompleteBundle},
+    {"older_marker", "", "_tmp", {"", "_tmp1", "_tmp2"}, {}, nullptr, false, true, InstallState::kBackupKept},
+    {"older_marker_first_install", "", nullptr, {""}, {}, nullptr, false, true, InstallState::kNoCompleteBundle},
+    {"foreign_name", "backup=../../elsewhere\n", "_tmp", {""}, {}, nullptr, false, true, InstallState::kBackupKept},
+    {"ten_leftovers", nullptr, "", kTenBackups, {}, nullptr, false, false, InstallState::kSettled},
+    {"marker_half_written", nullptr, "", {}, {}, nullptr, true, false, InstallState::kSettled},
+    // Left by a launcher that keeps no marker, cut short after its backup or
+    // in its extraction: the only complete bundle is a backup.
+    {"unmarked_backed_up", nullptr, "_tmp", {}, {}, nullptr, false, true, InstallState::kLostBundle},
+    {"unmarked_extracting", nullptr, "_tmp", {}, {""}, nullptr, false, true, InstallState::kLostBundle},
+    {"unmarked_newest_of_two", nullptr, "_tmp1", {}, {"", "_tmp2"}, "_tmp", false, true, InstallState::kLostBundle},
+};
+
+// Every state settling knows has its rows.
+TEST(UnsettledStates, EveryStateHasARow)
+{
+    for (int state = 0; state < kInstallStates; ++state) {
+        EXPECT_TRUE(std::any_of(std::begin(kUnsettled), std::end(kUnsettled),
+                                [state](const Unsettled& row) { return static_cast<int>(row.state) == state; }))
+            << "no row for state " << state;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     States, UnsettledTest,
-    ::testing::Combine(
-        ::testing::Values(
-            Unsettled{"extracting", "backup=VelmoraDrive.app_tmp\n", "_tmp", {""}, {}, nullptr, false, true},
-            Unsettled{"named_over_lowest", "backup=VelmoraDrive.app_tmp1\n", "_tmp1", {"", "_tmp"}, {}, nullptr,
-                      false, true},
-            Unsettled{"backed_up", "backup=VelmoraDrive.app_tmp\n", "_tmp", {}, {}, nullptr, false, true},
-            Unsettled{"marked_before_backup", "backup=VelmoraDrive.app_tmp\n", "", {}, {}, nullptr, false, true},
-            Unsettled{"first_install", "backup=\n", nullptr, {""}, {}, nullptr, false, true},
-            Unsettled{"older_marker", "", "_tmp", {"", "_tmp1", "_tmp2"}, {}, nullptr, false, true},
-            Unsettled{"older_marker_first_install", "", nullptr, {""}, {}, nullptr, false, true},
-            Unsettled{"foreign_name", "backup=../../elsewhere\n", "_tmp", {""}, {}, nullptr, false, true},
-            Unsettled{"ten_leftovers", nullptr, "", kTenBackups, {}, nullptr, false, false},
-            Unsettled{"marker_half_written", nullptr, "", {}, {}, nullptr, true, false},
-            // Left by a launcher that keeps no marker, cut short after its
-            // backup or in its extraction: the only complete bundle is a backup.
-            Unsettled{"unmarked_backed_up", nullptr, "_tmp", {}, {}, nullptr, false, true},
-            Unsettled{"unmarked_extracting", nullptr, "_tmp", {}, {""}, nullptr, false, true},
-            Unsettled{"unmarked_newest_of_two", nullptr, "_tmp1", {}, {"", "_tmp2"}, "_tmp", false, true}),
-        ::testing::Bool()),
+    ::testing::Combine(::testing::ValuesIn(kUnsettled), ::testing::Bool()),
     [](const auto& info) {
         return std::string(std::get<0>(info.param).name) + (std::get<1>(info.param) ? "_good" : "_bad");
     });

@@ -263,6 +263,9 @@ TEST_F(MigrateTest, MigrationIsPendingWhileTheOldDataWaits)
         {"arrived, not in place", "state=arrived\n", true, nullptr, true, Service::kMoveData},
         {"arrived, new data in the way", "state=arrived\n", true, "db", true, Service::kNoMigration},
     };
+    // A start goes on with the move beside a complete client, so the
+    // status says the same.
+    InstallClient("120");
     for (const auto& row : rows) {
         fs::remove_all(larkspan);
         fs::remove_all(velmora + "/data");
@@ -287,6 +290,8 @@ TEST_F(MigrateTest, MigrationIsPendingWhileTheOldDataWaits)
         MacService service;
         EXPECT_EQ(service.PendingMigration(), row.step) << row.name;
         EXPECT_EQ(LogCount("[NOTE]") - notes, row.step != Service::kNoMigration ? 1 : 0) << row.name;
+        MacService status;
+        EXPECT_EQ(status.ForecastStart().migration, row.step) << row.name;
     }
 }
 

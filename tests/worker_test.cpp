@@ -8,6 +8,7 @@
 #include <cstring>
 #include <future>
 #include <memory>
+#include <regex>
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -23,18 +24,47 @@ namespace {
 
 using std::chrono::milliseconds;
 
-// Records each step, marked when the lock file is locked at that moment.
+// Records each step, marked when the lock file is locked at that moment;
+// installed build 119, packaged 120.
 class RecordingService : public Service {
 public:
     RecordingService(const std::string& lock_file, QStringList* calls) : lock_file(lock_file), calls(calls) {}
 
     void StopService() override {}
-    void PreUpgrade() override { Record("pre"); }
-    bool IsNeedUpgrade() override { return Record("decide"), true; }
-    int HandlePackageUpgrade() override { return Record("upgrade"), upgrade_result; }
-    void PostUpgrade() override { Record("post"), client_started = starts_client; }
+    void PreUpgrade() override
+    {
+        Record("pre");
+        source_version.build_version = "119";
+        target_version.build_version = "120";
+    }
+    bool IsNeedUpgrade() override
+    {
+        Record("decide");
+        decision_why = need ? "the packaged build is newer" : "the installed build is as new as the packaged one";
+        return need;
+    }
+    int HandlePackageUpgrade() override
+    {
+        Record("upgrade");
+        if (upgrade_result != 0) {
+            NoteProblem(problem_seen);
+            package_refused = refused;
+        }
+        return upgrade_result;
+    }
+    void PostUpgrade() override
+    {
+        Record("post");
+        client_started = starts_client;
+        if (!starts_client) {
+            NoteProblem("the client could not be started");
+        }
+    }
 
+    bool need = true;
     int upgrade_result = 0;
+    bool refused = false;
+    std::string problem_seen = "the package could not be extracted";
     bool starts_client = true;
 
 private:
@@ -58,7 +88,21 @@ struct Run {
     QStringList calls;
     const char* line;  // the line that says why, nullptr: no warning or error from the launcher
     const char* said;  // on standard error, nullptr: nothing
+    const char* record;  // the run's record without its time; "(none)": none written
 };
+
+// The record a run left in folder, its time checked and left out.
+std::string RecordIn(const std::string& folder)
+{
+    const std::string text = temp_folder::ReadFile(folder + "/last-run");
+    if (text.empty()) {
+        return "(none)";
+    }
+    const std::regex time("time=[0-9]{4}-[0-9]{2}-[0-9]{2}T[0-9]{2}:[0-9]{2}:[0-9]{2}Z\n");
+    std::smatch found;
+    EXPECT_TRUE(std::regex_search(text, found, time) && found.position(0) == 0) << text;
+    return text.substr(text.find('\n') + 1);
+}
 
 class WorkerFixture : public temp_folder::TempFolderTest {
 protected:
@@ -107,7 +151,8 @@ TEST_P(WorkerLockTest, StepsUnderTheLock)
     const int saved_stderr = dup(2);
     const int said = open(Path("stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     dup2(said, 2);
-    RunWorker(new Worker(new RecordingService(lock_file, &calls), new InstallLock(folder, milliseconds(100))));
+    RunWorker(new Worker(new RecordingService(lock_file, &calls), new InstallLock(folder, milliseconds(100)),
+                         (folder + "/last-run").c_str()));
     fflush(stderr);
     dup2(saved_stderr, 2);
     close(saved_stderr);
@@ -120,6 +165,7 @@ TEST_P(WorkerLockTest, StepsUnderTheLock)
     }
 
     EXPECT_EQ(calls, GetParam().calls);
+    EXPECT_EQ(RecordIn(folder), GetParam().record);
     const std::string log = temp_folder::ReadFile(Path("launcher.log"));
     if (GetParam().line != nullptr) {
         EXPECT_NE(log.find(GetParam().line), std::string::npos) << log;
@@ -136,30 +182,40 @@ TEST_P(WorkerLockTest, StepsUnderTheLock)
 INSTANTIATE_TEST_SUITE_P(
     Runs, WorkerLockTest,
     ::testing::Values(
-        Run{"free", "", {"pre locked", "decide locked", "upgrade locked", "post locked"}, nullptr, nullptr},
+        Run{"free", "", {"pre locked", "decide locked", "upgrade locked", "post locked"}, nullptr, nullptr,
+            "result=installed\nfrom_build=119\nto_build=120\nreason=the packaged build is newer\n"},
         Run{"kept_by_another_launcher",
             "lock",
             {"post locked"},
             "): another launcher still holds the install lock, not installing; starting the client\n",
-            nullptr},
+            nullptr,
+            "result=failed\nfrom_build=\nto_build=\n"
+            "reason=another launcher still held the install lock; nothing was installed\n"},
         Run{"folder_in_the_way",
             "folder",
             {"pre locked", "decide locked", "upgrade locked", "post locked"},
             "' is not a regular file, moved aside to '",
-            nullptr},
+            nullptr,
+            "result=installed\nfrom_build=119\nto_build=120\nreason=the packaged build is newer\n"},
+        // Nowhere to write the record either.
         Run{"no_lock_at_all",
             "file",
             {"post"},
             "): no install lock can be had (no per-user folder '",
-            "velmora-launcher: nothing installed: no install lock can be had (no per-user folder '"}),
+            "velmora-launcher: nothing installed: no install lock can be had (no per-user folder '",
+            "(none)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct Outcome {
     const char* name;
+    bool need;
     int upgrade_result;
+    bool refused;
+    const char* problem;  // what the failed upgrade noted
     bool starts_client;
     const char* level;      // the last line's level and tag, nullptr: no such line
     const char* last_line;  // the last line's end, after its source line number
+    const char* record;     // the run's record without its time
 };
 
 class WorkerOutcomeTest : public WorkerFixture, public ::testing::WithParamInterface<Outcome> {};
@@ -168,10 +224,14 @@ TEST_P(WorkerOutcomeTest, LastLineSaysWhatTheUserWasLeftWith)
 {
     QStringList calls;
     auto* service = new RecordingService(Path(InstallLock::kFileName), &calls);
+    service->need = GetParam().need;
     service->upgrade_result = GetParam().upgrade_result;
+    service->refused = GetParam().refused;
+    service->problem_seen = GetParam().problem;
     service->starts_client = GetParam().starts_client;
-    RunWorker(new Worker(service, new InstallLock(dir_)));
+    RunWorker(new Worker(service, new InstallLock(dir_), Path("last-run").c_str()));
 
+    EXPECT_EQ(RecordIn(dir_), GetParam().record);
     const std::string log = temp_folder::ReadFile(Path("launcher.log"));
     if (GetParam().level == nullptr) {
         EXPECT_EQ(log.find("upgrade failed"), std::string::npos) << log;
@@ -186,11 +246,25 @@ TEST_P(WorkerOutcomeTest, LastLineSaysWhatTheUserWasLeftWith)
 INSTANTIATE_TEST_SUITE_P(
     Outcomes, WorkerOutcomeTest,
     ::testing::Values(
-        Outcome{"failed_old_client_started", -1, true,
-                "[WARNING] launcher(", "): upgrade failed; the old client was kept and started again\n"},
-        Outcome{"failed_no_client", -1, false,
-                "[ERROR] launcher(", "): upgrade failed and no client could be started\n"},
-        Outcome{"succeeded", 0, true, nullptr, nullptr}),
+        Outcome{"failed_old_client_started", true, -1, false, "the package could not be extracted", true,
+                "[WARNING] launcher(", "): upgrade failed; the old client was kept and started again\n",
+                "result=failed\nfrom_build=119\nto_build=120\nreason=the package could not be extracted\n"},
+        Outcome{"failed_no_client", true, -1, false, "the package could not be extracted", false,
+                "[ERROR] launcher(", "): upgrade failed and no client could be started\n",
+                "result=no-client\nfrom_build=119\nto_build=120\nreason=the package could not be extracted\n"},
+        Outcome{"succeeded", true, 0, false, "", true, nullptr, nullptr,
+                "result=installed\nfrom_build=119\nto_build=120\nreason=the packaged build is newer\n"},
+        // A reason of more than one line is kept on one.
+        Outcome{"refused", true, -1, true, "entry 'a\nb' is\r\nrefused", true,
+                "[WARNING] launcher(", "): upgrade failed; the old client was kept and started again\n",
+                "result=refused\nfrom_build=119\nto_build=120\nreason=entry 'a b' is  refused\n"},
+        Outcome{"up_to_date", false, 0, false, "", true, nullptr, nullptr,
+                "result=up-to-date\nfrom_build=119\nto_build=119\n"
+                "reason=the installed build is as new as the packaged one\n"},
+        Outcome{"installed_not_started", true, 0, false, "", false, nullptr, nullptr,
+                "result=no-client\nfrom_build=119\nto_build=120\nreason=the client could not be started\n"},
+        Outcome{"up_to_date_not_started", false, 0, false, "", false, nullptr, nullptr,
+                "result=no-client\nfrom_build=119\nto_build=119\nreason=the client could not be started\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

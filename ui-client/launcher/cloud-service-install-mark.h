@@ -4,8 +4,8 @@
 // a partial one, or "backup=" when there is no complete bundle (a first
 // installation). It is replaced as a whole (written beside, synced, renamed
 // over), so a run cut short leaves the old content or the new, never a torn
-// one. What the install code does with each state is tabled at the top of
-// cloud-service-install.cpp.
+// one. What the install code does with each state is tabled in
+// install-state.h.
 #ifndef VELMORA_LAUNCHER_CLOUD_SERVICE_INSTALL_MARK_H
 #define VELMORA_LAUNCHER_CLOUD_SERVICE_INSTALL_MARK_H
 

@@ -11,8 +11,7 @@
 //   tree=<shape>    and the old data of that shape (TreeShape::Text)
 //
 // An empty mark (earlier launchers) reads as "state=copying". What the
-// migration does with each state is tabled at the top of
-// cloud-service-install.cpp.
+// migration does with each state is tabled in install-state.h.
 #ifndef VELMORA_LAUNCHER_CLOUD_SERVICE_MIGRATE_MARK_H
 #define VELMORA_LAUNCHER_CLOUD_SERVICE_MIGRATE_MARK_H
 

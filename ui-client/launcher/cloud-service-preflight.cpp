@@ -21,15 +21,20 @@ ustring InsideBundle(const ustring& bundle, const ustring& path)
     return ToUstring(folder.relativeFilePath(QString::fromUtf8(path.c_str())));
 }
 
-// One line for an operator: the builds at stake and the first problem.
-void LogRefusal(const PackageCheck& check, const std::string& installed, const std::vector<std::string>& problems)
+// The first problem, and how many follow.
+std::string FirstProblem(const std::vector<std::string>& problems)
 {
     const std::string more = problems.size() > 1 ? " (and " + std::to_string(problems.size() - 1) + " more)" : "";
+    return problems[0] + more;
+}
+
+// One line for an operator: the builds at stake and the first problem.
+void LogRefusal(const PackageCheck& check, const std::string& installed, const std::string& problem)
+{
     VLOG(3, kComponent, __LINE__,
          "(%5d:%5d) [ERROR] cloud-service(%d): package '%s' (build %d; installed build %s) refused "
-         "before anything is stopped or moved: %s%s\n",
-         check.archive_path.c_str(), BuildNumber(check.expected_build), installed.c_str(),
-         problems[0].c_str(), more.c_str());
+         "before anything is stopped or moved: %s\n",
+         check.archive_path.c_str(), BuildNumber(check.expected_build), installed.c_str(), problem.c_str());
 }
 
 }  // namespace
@@ -83,7 +88,10 @@ int Service::PreflightPackage()
         package_source.reset();
         const std::string installed =
             complete_client ? std::to_string(BuildNumber(source_version.build_version)) : "none";
-        LogRefusal(check, installed, survey.problems);
+        const std::string problem = FirstProblem(survey.problems);
+        LogRefusal(check, installed, problem);
+        NoteProblem(problem);
+        package_refused = true;
         return -1;
     }
     for (const std::string& warning : survey.warnings) {

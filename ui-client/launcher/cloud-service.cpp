@@ -61,3 +61,24 @@ void Service::LoadSourceVersion()
          source_version.major_version.c_str(), source_version.minor_version.c_str(),
          source_version.build_version.c_str(), source_version.icon_overlay_version.c_str());
 }
+
+Service::Decision Service::Decide(bool client_present, int source, int target) const
+{
+    if (!client_present) {
+        return {true, "no complete client was in place"};
+    }
+    if (target <= source) {
+        return {false, "the installed build is as new as the packaged one"};
+    }
+    if (!target_info_readable) {
+        return {false, "the launcher's INFO cannot be read"};
+    }
+    return {true, "the packaged build is newer"};
+}
+
+void Service::NoteProblem(const std::string& what)
+{
+    if (problem.empty()) {
+        problem = what;
+    }
+}

@@ -4,7 +4,9 @@
 #include <QString>
 
 #include <memory>
+#include <string>
 
+#include "install-state.h"
 #include "ustring.h"
 #include "version-file.h"
 
@@ -66,10 +68,10 @@ public:
     MigrationStep PendingMigration();
     // Runs first in every run, before the versions are read: puts back the
     // last complete bundle of an installation that an earlier run left
-    // unfinished and removes leftover backups (the table at the top of
-    // cloud-service-install.cpp). Renames and removals only, so it needs no
-    // free space. 0 when no installation is unsettled; -1 when the marker
-    // stays and the bundle in place may be partial.
+    // unfinished and removes leftover backups (InstallState says how).
+    // Renames and removals only, so it needs no free space. 0 when no
+    // installation is unsettled; -1 when the marker stays and the bundle in
+    // place may be partial.
     int SettleUnfinishedInstall();
     // True while the installation marker stands: the bundle in place may be
     // partial, so nothing may be installed over it or started from it.
@@ -87,6 +89,40 @@ public:
     PackageCheck PackageCheckFor(bool complete_client);
     // True when the last PostUpgrade() started the client.
     bool ClientStarted() const { return client_started; }
+
+    // The upgrade decision on the numbers it compares: install when no
+    // complete client is in place, or when the package's build is greater
+    // and the launcher's INFO could be read (one that cannot be read pins
+    // no build, so it replaces no client that is in place). why says which,
+    // in a few words.
+    struct Decision {
+        bool install;
+        const char* why;
+    };
+    Decision Decide(bool client_present, int source, int target) const;
+
+    // What a start would do, asked without doing anything: what settling
+    // would leave in place and what the decision and the retry of a data
+    // move make of it. Reads only; settling is taken to succeed.
+    struct StartForecast {
+        InstallState state = InstallState::kSettled;
+        ustring backup;  // the backup the state concerns; empty: none
+        VerInfo installed;  // the version in place once settled; empty fields: none
+        bool client_present = false;
+        bool would_install = false;
+        MigrationStep migration = kNoMigration;
+    };
+    StartForecast ForecastStart();
+
+    const VerInfo& TargetVersion() const { return target_version; }
+    const VerInfo& SourceVersion() const { return source_version; }
+    // For the record a run leaves: why the decision went as it did, why
+    // the run fell short (the first problem noted, in one line; empty when
+    // none), and whether the package was refused before anything was
+    // stopped or moved.
+    const char* DecisionReason() const { return decision_why; }
+    const std::string& Problem() const { return problem; }
+    bool PackageRefused() const { return package_refused; }
 
     Service(const Service&) = delete;
     Service& operator=(const Service&) = delete;
@@ -109,6 +145,11 @@ protected:
     // reads in turn; null when it did not run or could not open it.
     std::unique_ptr<PackageSource> package_source;
     bool client_started = false;
+    const char* decision_why = "";
+    std::string problem;
+    bool package_refused = false;
+    // Keeps what stands first: the cause, not what followed from it.
+    void NoteProblem(const std::string& what);
     // Leftover backups are looked at once per run, when it first settles.
     bool leftovers_checked = false;
 };

@@ -4,9 +4,9 @@
 
 #include <cstdio>
 #include <cstring>
-#include <string>
 
 #include "home-folder.h"
+#include "launcher-status.h"
 #include "startup-paths.h"
 #include "version-probe.h"
 
@@ -19,10 +19,13 @@ const char kHelp[] =
     "(~/.VelmoraDrive/VelmoraDrive.app) from the package this bundle carries, then\n"
     "starts it. Other arguments are ignored.\n"
     "\n"
-    "  -h, --help   print this help\n"
-    "  --version    print the version this bundle carries (major.minor.build, overlay)\n"
-    "  --status     print the packaged and installed builds, the per-user paths, the\n"
-    "               log file and whether a start would install\n"
+    "  -h, --help       print this help\n"
+    "  --version        print the version this bundle carries (major.minor.build, overlay)\n"
+    "  --status         print the packaged build, the build a start would find once it\n"
+    "                   has settled an unfinished installation, whether a start would\n"
+    "                   install, the per-user paths, the log file and the last run's\n"
+    "                   record (~/.VelmoraDrive/last-run)\n"
+    "  --status --json  the same as one JSON object on one line\n"
     "\n"
     "The options change nothing on disk and start nothing.\n"
     "Log: ~/.VelmoraDrive/log/launcher.log\n"
@@ -44,31 +47,6 @@ void PrintVersion(VersionProbe &probe)
            OrUnknown(version.icon_overlay_version));
 }
 
-void PrintStatus(VersionProbe &probe)
-{
-    const ustring &packaged = probe.Packaged().build_version;
-    const ustring &installed = probe.Installed().build_version;
-    printf("packaged build:      %s\n", packaged.empty() ? "none" : packaged.c_str());
-    printf("installed build:     %s\n", installed.empty() ? "none" : installed.c_str());
-    const struct {
-        const char *label;
-        const char *key;
-    } rows[] = {
-        {"per-user folder:    ", "user_velmora_drive_path"},
-        {"client bundle:      ", "user_velmora_drive_app_path"},
-        {"client executable:  ", "user_velmora_drive_ui_path"},
-        {"data folder:        ", "user_velmora_drive_data_path"},
-        {"older product:      ", "user_larkspan_path"},
-        {"launcher resources: ", "root_resource_path"},
-    };
-    for (const auto &row : rows)
-        printf("%s %s\n", row.label, PathOf(row.key).c_str());
-    printf("log file:            %s\n", LogFilePath().c_str());
-    printf("level file:          %s\n", LevelFilePath().c_str());
-    printf("unfinished install:   %s\n", probe.IsInstallUnfinished() ? "yes (a start settles it first)" : "no");
-    printf("start would install:  %s\n", probe.WouldInstall() ? "yes" : "no");
-}
-
 }  // namespace
 
 LauncherOption FindLauncherOption(int argc, char **argv)
@@ -82,13 +60,18 @@ LauncherOption FindLauncherOption(int argc, char **argv)
         {"--version", LauncherOption::Version},
         {"--status", LauncherOption::Status},
     };
-    for (int i = 1; i < argc; ++i) {
+    LauncherOption found = LauncherOption::None;
+    for (int i = 1; i < argc && found == LauncherOption::None; ++i) {
         for (const auto &row : rows) {
             if (strcmp(argv[i], row.name) == 0)
-                return row.option;
+                found = row.option;
         }
     }
-    return LauncherOption::None;
+    for (int i = 1; i < argc && found == LauncherOption::Status; ++i) {
+        if (strcmp(argv[i], "--json") == 0)
+            found = LauncherOption::StatusJson;
+    }
+    return found;
 }
 
 // Only a core application object: no display, no instance lock. The
@@ -99,13 +82,15 @@ int RunLauncherOption(LauncherOption option, int argc, char **argv)
         fputs(kHelp, stdout);
         return kExitDone;
     }
-    if (option == LauncherOption::Status && !EnsureHome())
+    if (option != LauncherOption::Version && !EnsureHome())
         return kExitHomeUnusable;
     QCoreApplication app(argc, argv);
     RegisterPaths();
     VersionProbe probe;
     if (option == LauncherOption::Version)
         PrintVersion(probe);
+    else if (option == LauncherOption::StatusJson)
+        PrintStatusJson(probe);
     else
         PrintStatus(probe);
     return kExitDone;

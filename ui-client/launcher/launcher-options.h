@@ -4,7 +4,8 @@
 // The launcher's own options. Each prints to standard output and ends the
 // process with status 0 before anything is started, locked or created.
 // Every other argument is left alone: the system may pass its own.
-enum class LauncherOption { None, Help, Version, Status };
+// "--json" beside "--status" asks for StatusJson.
+enum class LauncherOption { None, Help, Version, Status, StatusJson };
 
 // The first of the launcher's options on the command line, or None.
 LauncherOption FindLauncherOption(int argc, char **argv);

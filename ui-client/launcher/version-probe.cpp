@@ -3,22 +3,16 @@
 const VerInfo& VersionProbe::Packaged()
 {
     if (!packaged_loaded)
-        LoadTargetVersion();
+        service.LoadTargetVersion();
     packaged_loaded = true;
-    return target_version;
+    return service.TargetVersion();
 }
 
-const VerInfo& VersionProbe::Installed()
+const Service::StartForecast& VersionProbe::Forecast()
 {
-    if (!installed_loaded)
-        LoadSourceVersion();
-    installed_loaded = true;
-    return source_version;
-}
-
-bool VersionProbe::WouldInstall()
-{
-    Packaged();
-    Installed();
-    return IsNeedUpgrade();
+    if (!forecast_made)
+        forecast = service.ForecastStart();
+    forecast_made = true;
+    packaged_loaded = true;
+    return forecast;
 }

@@ -2,6 +2,7 @@
 
 #include "cloud-service.h"
 #include "install-lock.h"
+#include "last-run.h"
 #include "log.h"
 #include "mac/mac-service.h"
 #include "service-registry.h"
@@ -38,12 +39,12 @@ void HandlerThread::run()
 }
 
 Worker::Worker()
-    : Worker(new MacService(), new InstallLock(RegistryPath("user_velmora_drive_path")))
+    : Worker(new MacService(), new InstallLock(RegistryPath("user_velmora_drive_path")), LastRunPath())
 {
 }
 
-Worker::Worker(Service *service, InstallLock *installLock)
-    : QObject(nullptr), thread(nullptr), service(service), installLock(installLock)
+Worker::Worker(Service *service, InstallLock *installLock, const ustring &lastRunPath)
+    : QObject(nullptr), thread(nullptr), service(service), installLock(installLock), lastRunPath(lastRunPath)
 {
     thread = new HandlerThread();
     moveToThread(thread);
@@ -86,12 +87,14 @@ void Worker::JoinThread()
 void Worker::HandleServicce()
 {
     VLOG(7, kComponent, 89, "(%5d:%5d) [DEBUG] launcher(%d): running\n");
+    LastRun run;
     bool upgradeFailed = false;
-    if (TakeInstallLock()) {
-        upgradeFailed = !UpgradeIfNeeded();
+    if (TakeInstallLock(run)) {
+        upgradeFailed = !UpgradeIfNeeded(run);
     }
     Guarded("RemoveAgedFolders", [this] { service->RemoveAgedFolders(); });
     Guarded("PostUpgrade", [this] { service->PostUpgrade(); });
+    Guarded("RecordRun", [this, &run] { RecordRun(run); });
     if (upgradeFailed) {
         ReportFailedUpgrade();
     }
@@ -107,16 +110,18 @@ void Worker::HandleServicce()
 // the owner record works). Installing then could mix two builds in one
 // bundle, so this run installs nothing and only starts the client, if there
 // is a complete one.
-bool Worker::TakeInstallLock()
+bool Worker::TakeInstallLock(LastRun &run)
 {
     if (installLock == nullptr) {
         return true;
     }
+    run.result = kRunFailed;  // unless the lock is had
     switch (installLock->Acquire()) {
     case InstallLock::kHeld:
         return true;
     case InstallLock::kUnusable:
         ReportNoLock();
+        run.reason = "no install lock can be had (" + installLock->Problem() + "); nothing was installed";
         return false;
     case InstallLock::kTimedOut:
         break;
@@ -124,6 +129,7 @@ bool Worker::TakeInstallLock()
     VLOG(3, kComponent, __LINE__,
          "(%5d:%5d) [ERROR] launcher(%d): another launcher still holds the install lock, not installing; "
          "starting the client\n");
+    run.reason = "another launcher still held the install lock; nothing was installed";
     return false;
 }
 
@@ -141,26 +147,48 @@ void Worker::ReportNoLock()
     }
 }
 
-// False when an upgrade was needed and did not succeed.
-bool Worker::UpgradeIfNeeded()
+// False when an upgrade was needed and did not succeed. run receives what
+// was decided and done.
+bool Worker::UpgradeIfNeeded(LastRun &run)
 {
     Guarded("PreUpgrade", [this] { service->PreUpgrade(); });
     bool needUpgrade = false;
     Guarded("IsNeedUpgrade", [this, &needUpgrade] { needUpgrade = service->IsNeedUpgrade(); });
+    run.from_build = service->SourceVersion().build_version.c_str();
+    run.reason = service->DecisionReason();
     if (!needUpgrade) {
         VLOG(7, kComponent, 94, "(%5d:%5d) [DEBUG] launcher(%d): no need to upgrade\n");
+        run.result = kRunUpToDate;
+        run.to_build = run.from_build;
         return true;
     }
+    run.to_build = service->TargetVersion().build_version.c_str();
     emit sigShowMsg();
     int result = -1;
     Guarded("HandlePackageUpgrade", [this, &result] { result = service->HandlePackageUpgrade(); });
     if (result != 0) {
         VLOG(3, kComponent, 101, "(%5d:%5d) [ERROR] launcher(%d): Failed to upgrade package\n");
+        run.result = service->PackageRefused() ? kRunRefused : kRunFailed;
+        run.reason = service->Problem().empty() ? "the installation failed" : service->Problem();
     } else {
         emit sigUpdateProgress(100, 100);
         emit sigSetLabelText(LoadStrWithAppName(kStrReadyId));
+        run.result = kRunInstalled;
     }
     return result == 0;
+}
+
+// Without a client started the run is no-client, whatever it did before;
+// after a failure its reason already names the cause.
+void Worker::RecordRun(LastRun run)
+{
+    if (!service->ClientStarted()) {
+        if (run.result == kRunInstalled || run.result == kRunUpToDate) {
+            run.reason = service->Problem().empty() ? "no client was started" : service->Problem();
+        }
+        run.result = kRunNoClient;
+    }
+    WriteLastRun(lastRunPath, run);
 }
 
 // The last word of a failed run tells an operator what the user was left with.

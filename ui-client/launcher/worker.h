@@ -5,7 +5,10 @@
 #include <QString>
 #include <QThread>
 
+#include "ustring.h"
+
 class InstallLock;
+struct LastRun;
 class Service;
 
 // The thread the upgrade service runs on: it only runs its event loop, so
@@ -29,8 +32,10 @@ public:
     // folder; the path registry must be filled.
     Worker();
     // Takes ownership of both (tests use fakes); without a lock the run is
-    // not guarded against another launcher of the same home.
-    explicit Worker(Service *service, InstallLock *installLock = nullptr);
+    // not guarded against another launcher of the same home. The run's
+    // record goes to lastRunPath (last-run.h); empty: none is written.
+    explicit Worker(Service *service, InstallLock *installLock = nullptr,
+                    const ustring &lastRunPath = ustring());
     ~Worker() override;
 
     void StartThread();
@@ -47,14 +52,16 @@ private slots:
     void HandleServicce();
 
 private:
-    bool TakeInstallLock();
+    bool TakeInstallLock(LastRun &run);
     void ReportNoLock();
-    bool UpgradeIfNeeded();
+    bool UpgradeIfNeeded(LastRun &run);
+    void RecordRun(LastRun run);
     void ReportFailedUpgrade();
 
     HandlerThread *thread;
     Service *service;
     InstallLock *installLock;
+    ustring lastRunPath;
 };
 
 #endif // WORKER_H

@@ -71,12 +71,10 @@ bool MacService::IsNeedUpgrade()
     VLOG(7, kComponent, __LINE__,
          "(%5d:%5d) [DEBUG] mac/mac-service(%d): source version = %d, target version = %d\n",
          source, target);
-    bool newer = target > source;
-    bool present = PerUserBinPathExist();
-    // An installation that could not be settled is not built upon; a
-    // launcher INFO that cannot be read pins no build, so it replaces no
-    // client that is in place.
-    return (!present || (newer && target_info_readable)) && !IsInstallUnfinished();
+    const Decision decision = Decide(PerUserBinPathExist(), source, target);
+    decision_why = decision.why;
+    // An installation that could not be settled is not built upon.
+    return decision.install && !IsInstallUnfinished();
 }
 
 int MacService::HandlePackageUpgrade()
@@ -103,11 +101,13 @@ void MacService::PostUpgrade()
 {
     // The bundle in place may be partial while the marker stands.
     if (IsInstallUnfinished()) {
+        NoteProblem("an installation did not finish and could not be settled");
         return;
     }
     client_started = LaunchPerUserBin() == 0;
     if (!client_started) {
         VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] mac/mac-service(%d): Failed to launch Larkspan UI\n");
+        NoteProblem("the client could not be started");
     }
 }
 
