@@ -154,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
               "the data changed since it failed", true},
         Retry{"a_day_passed", [](MigrateTest& test) { static_cast<RetryTest&>(test).ShiftFailure(-86400); },
               "a day has passed since it failed", false},
-        Retry{"clock_set_back", [](MigrateTest& test) { static_cast<RetryTest&>(test).ShiftFailure(86400); },
+        Retry{"clock_set_back", [](MigrateTest& test) { static_cast<RetryTest&>(test).ShiftFailure(2 * 86400); },
               "a day has passed since it failed", false},
         Retry{"cut_short", [](MigrateTest& test) { ServiceFixture::WriteFile(test.Velmora() + "/data_migrating", ""); },
               "the last move was cut short", false}),
