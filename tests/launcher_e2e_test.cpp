@@ -33,58 +33,6 @@ TEST_F(LauncherE2ETest, FirstInstallCreatesTheUserBundleAndStartsIt)
     EXPECT_GT(WaitForClient(), 0);
 }
 
-TEST_F(LauncherE2ETest, NewerBuildReplacesTheClientAndRestartsIt)
-{
-    ASSERT_EQ(RunLauncher(MakeBundle(100, kVerbose), "first"), 0);
-    const pid_t old = WaitForClient();
-    ASSERT_GT(old, 0);
-
-    ASSERT_EQ(RunLauncher(MakeBundle(101, kVerbose), "second"), 0) << Output("second", "err");
-    EXPECT_TRUE(Ended(old));
-    EXPECT_NE(InstalledInfo().find("build_version=101"), std::string::npos);
-    EXPECT_FALSE(Exists(App() + "_tmp"));
-    EXPECT_NE(Log().find("local appdata exist"), std::string::npos);
-    EXPECT_GT(WaitForClient(old), 0);
-}
-
-// A client that is a shell script runs as the shell, with the script as its
-// argument. It is stopped before the upgrade, also when its pid file was
-// written long before (as a step of the clock can make it seem).
-TEST_F(LauncherE2ETest, ScriptClientIsStoppedBeforeTheUpgrade)
-{
-    ASSERT_EQ(RunLauncher(MakeBundle(100, kVerbose), "install"), 0);
-    ASSERT_GT(WaitForClient(), 0);
-    StopClients();
-    const std::string ui = App() + "/Contents/MacOS/cloud-drive-ui";
-    const std::string pidFile = Drive() + "/ui.pid";
-    int build = 101;
-    for (const bool stale : {false, true}) {
-        SCOPED_TRACE(stale ? "pid file written an hour before" : "pid file just written");
-        WriteFile(ui, "#!/bin/sh\necho pid=$$ > \"$HOME/.VelmoraDrive/ui.pid\"\nwhile :; do sleep 1; done\n");
-        ASSERT_EQ(chmod(ui.c_str(), 0755), 0);
-        unlink(pidFile.c_str());
-        const pid_t script = child_process::Start(ui, {"HOME=" + home, "PATH=/usr/bin:/bin"}, "", "");
-        Reap(script);
-        const std::string named = "pid=" + std::to_string(script) + "\n";
-        for (int i = 0; i < 600 && ReadFile(pidFile) != named; ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        ASSERT_EQ(ReadFile(pidFile), named);
-        if (stale) {
-            const struct timespec hourBefore[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
-            ASSERT_EQ(utimensat(AT_FDCWD, pidFile.c_str(), hourBefore, 0), 0);
-        }
-
-        ASSERT_EQ(RunLauncher(MakeBundle(build, kVerbose), "upgrade"), 0) << Output("upgrade", "err");
-        EXPECT_TRUE(Ended(script));
-        const std::string log = Log();
-        EXPECT_NE(log.find("stopping pid " + std::to_string(script) + " ("), std::string::npos) << log;
-        EXPECT_NE(log.find("pid " + std::to_string(script) + " ended after SIGTERM"), std::string::npos) << log;
-        EXPECT_NE(InstalledInfo().find("build_version=" + std::to_string(build++)), std::string::npos);
-        EXPECT_GT(WaitForClient(script), 0);
-        StopClients();
-    }
-}
-
 TEST_F(LauncherE2ETest, SameBuildLeavesTheInstallationAloneAndStartsTheClient)
 {
     const std::string bundle = MakeBundle(100, kVerbose);
