@@ -644,7 +644,7 @@ const Row kStopRows[] = {
      },
      "true, false, MacOS Resources"},
     {"MissingRegistrationToolIsLoggedAndTheOpenerStillStarts",
-     [](auto& t) {
+     []([[maybe_unused]] auto& t) {
 #if defined(__APPLE__)
          t.recorder.execute_result = -2;
          MacService service;
@@ -715,7 +715,8 @@ public:
     pid_t StartScriptClient(bool aged)
     {
         const std::string ui = App() + "/Contents/MacOS/cloud-drive-ui";
-        launcher_e2e::WriteFile(ui, "#!/bin/sh\necho pid=$$ > \"$HOME/.VelmoraDrive/ui.pid\"\nwhile :; do sleep 1; done\n");
+        launcher_e2e::WriteFile(ui, "#!/bin/sh\necho pid=$$ > \"$HOME/.VelmoraDrive/ui.pid\"\n"
+                                    "while :; do sleep 1; done\n");
         chmod(ui.c_str(), 0755);
         unlink((Drive() + "/ui.pid").c_str());
         const pid_t script = child_process::Start(ui, {"HOME=" + home, "PATH=/usr/bin:/bin"}, "", "");

@@ -89,17 +89,18 @@ inline std::string Replaced(std::string text, const std::string& from, const std
     return text;
 }
 
-// The lines of a log whose level is at most most (3 ERROR to 7 DEBUG), each
-// from its level tag on and without its source line ("[ERROR] extractor:
-// Invalid Argument"), joined by " | "; "no line" when there is none.
-inline std::string LogLines(const std::string& log, int most)
+// The lines of a log whose level is at most most (3 ERROR to 7 DEBUG), and
+// whose source is tag when one is given, each from its level tag on and
+// without its source line ("[ERROR] extractor: Invalid Argument"), joined
+// by " | "; "no line" when there is none.
+inline std::string LogLines(const std::string& log, int most, const std::string& tag = "")
 {
     static const std::regex line("\\[(ERROR|WARNING|NOTE|INFO|DEBUG)\\] ([a-z/-]+)\\(\\d+\\): ([^\n]*)");
     static const std::string levels[] = {"ERROR", "WARNING", "NOTE", "INFO", "DEBUG"};
     std::string seen;
     for (std::sregex_iterator it(log.begin(), log.end(), line), end; it != end; ++it) {
         const int level = 3 + static_cast<int>(std::find(levels, levels + 5, (*it)[1].str()) - levels);
-        if (level <= most)
+        if (level <= most && (tag.empty() || (*it)[2].str() == tag))
             seen += (seen.empty() ? "[" : " | [") + (*it)[1].str() + "] " + (*it)[2].str() + ": " + (*it)[3].str();
     }
     return seen.empty() ? "no line" : seen;

@@ -33,86 +33,6 @@ TEST_F(LauncherE2ETest, FirstInstallCreatesTheUserBundleAndStartsIt)
     EXPECT_GT(WaitForClient(), 0);
 }
 
-TEST_F(LauncherE2ETest, SameBuildLeavesTheInstallationAloneAndStartsTheClient)
-{
-    const std::string bundle = MakeBundle(100, kVerbose);
-    ASSERT_EQ(RunLauncher(bundle, "first"), 0);
-    const pid_t first = WaitForClient();
-    ASSERT_GT(first, 0);
-    WriteFile(App() + "/Contents/Resources/marker", "kept");
-
-    ASSERT_EQ(RunLauncher(bundle, "second"), 0);
-    EXPECT_EQ(ReadFile(App() + "/Contents/Resources/marker"), "kept");
-    EXPECT_FALSE(Ended(first));
-    EXPECT_NE(Log().find("launcher(94): no need to upgrade"), std::string::npos);
-    EXPECT_GT(WaitForClient(first), 0);
-}
-
-TEST_F(LauncherE2ETest, FailedUpgradeRollsBackAndStillStartsTheClient)
-{
-    ASSERT_EQ(RunLauncher(MakeBundle(100, kVerbose), "first"), 0);
-    const pid_t old = WaitForClient();
-    ASSERT_GT(old, 0);
-    const std::string broken = MakeBundle(101, kVerbose);
-    WriteFile(broken + "/Contents/Resources/package/larkspan.vpk", "not an archive");
-
-    ASSERT_EQ(RunLauncher(broken, "second"), 0);
-    EXPECT_NE(InstalledInfo().find("build_version=100"), std::string::npos);
-    EXPECT_FALSE(Exists(App() + "_tmp"));
-    const std::string log = Log();
-    EXPECT_NE(log.find("[ERROR] launcher(101): Failed to upgrade package\n"), std::string::npos) << log;
-    EXPECT_NE(log.find("launcher(117): done"), std::string::npos);
-    EXPECT_GT(WaitForClient(old), 0);
-}
-
-// The first launcher is frozen while it holds the instance lock, so the
-// second meets it for certain: it is caught waiting for a stopped client
-// (SIGSTOP holds the client's SIGTERM pending), then stopped itself.
-TEST_F(LauncherE2ETest, SecondInstanceReturnsAtOnceAndDoesNothing)
-{
-    ASSERT_EQ(RunLauncher(MakeBundle(100, kVerbose), "install"), 0);
-    const pid_t client = WaitForClient();
-    ASSERT_GT(client, 0);
-    ASSERT_EQ(kill(client, SIGSTOP), 0);
-    const std::string bundle = MakeBundle(101, kVerbose);
-
-    const pid_t first = StartLauncher(bundle, home, "first");
-    for (int i = 0; i < 600 && Log().find("local appdata exist") == std::string::npos; ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    ASSERT_NE(Log().find("local appdata exist"), std::string::npos) << Log();
-    ASSERT_EQ(kill(first, SIGSTOP), 0);
-
-    const pid_t second = StartLauncher(bundle, home, "second");
-    EXPECT_EQ(Wait(second), 0);
-    const std::string lines = LinesOfPid(Log(), second);
-    EXPECT_EQ(CountOf(lines, "\n"), 8) << lines;
-    EXPECT_NE(lines.find("[DEBUG] main(154): app has already launched, return\n"), std::string::npos) << lines;
-    EXPECT_NE(InstalledInfo().find("build_version=100"), std::string::npos);
-    EXPECT_FALSE(Ended(client));
-
-    kill(client, SIGCONT);
-    kill(first, SIGCONT);
-    EXPECT_EQ(Wait(first), 0);
-    EXPECT_TRUE(Ended(client));
-    EXPECT_NE(InstalledInfo().find("build_version=101"), std::string::npos);
-}
-
-TEST_F(LauncherE2ETest, FileInPlaceOfTheUserFolderStillRunsWithoutLogFile)
-{
-    WriteFile(Drive(), "in the way");
-    ASSERT_EQ(RunLauncher(MakeBundle(100, kVerbose)), 0);
-    EXPECT_EQ(ReadFile(Drive()), "in the way");
-    const std::string err = Output("launcher", "err");
-    EXPECT_TRUE(err.find("[ERROR]") != std::string::npos || err.find("[WARNING]") != std::string::npos) << err;
-    // Without a log file the logger keeps its initial threshold: no INFO or DEBUG.
-    EXPECT_EQ(err.find("[INFO]"), std::string::npos) << err;
-    EXPECT_EQ(err.find("[DEBUG]"), std::string::npos) << err;
-    // Without the per-user folder there is no install lock: nothing is installed.
-    EXPECT_NE(err.find("velmora-launcher: nothing installed: no install lock can be had (no per-user folder '"),
-              std::string::npos)
-        << err;
-}
-
 // A log reached through a link lands wherever the link leads: a log folder
 // that is a link is no log folder, a log file that is a link is not opened,
 // and the launcher still installs and starts the client.
@@ -193,43 +113,6 @@ TEST_F(LauncherE2ETest, NamesOutsideAsciiInstallWithoutAUtf8Locale)
         << Log();
     EXPECT_EQ(Log().find("[ERROR]"), std::string::npos) << Log();
     EXPECT_GT(WaitForClient(), 0);
-}
-
-TEST_F(LauncherE2ETest, UntidyHomePathGivesCleanRegistryValues)
-{
-    const std::string bundle = MakeBundle(100, {"launcher_debug=6"});
-    ASSERT_EQ(mkdir((root + "/elsewhere").c_str(), 0700), 0);
-    // HOME relative to the working folder the launcher inherits from us.
-    char cwd[4096];
-    ASSERT_NE(getcwd(cwd, sizeof(cwd)), nullptr);
-    std::string relative;
-    for (const char *c = cwd; *c != '\0'; ++c)
-        relative += *c == '/' && c[1] != '\0' ? "../" : "";
-    relative += home.substr(1);
-    const std::string rows[] = {
-        root + "/elsewhere/../home",
-        root + "//home",
-        root + "/home/",
-        root + "/./home//./",
-        relative,
-    };
-    for (const std::string &messy : rows) {
-        SCOPED_TRACE(messy);
-        unlink((Drive() + "/log/launcher.log").c_str());
-        ASSERT_EQ(Wait(StartLauncher(bundle, messy, "messy")), 0);
-        const std::string log = Log();
-        EXPECT_NE(log.find(">>> user_larkspan_path = " + home + "/.Larkspan\n"), std::string::npos) << log;
-        EXPECT_NE(log.find(">>> user_larkspan_resource_path = " + home +
-                           "/.Larkspan/Larkspan.app/Contents/Resources\n"),
-                  std::string::npos)
-            << log;
-        EXPECT_EQ(log.find("//"), std::string::npos) << log;
-        EXPECT_EQ(log.find("/./"), std::string::npos) << log;
-        EXPECT_EQ(log.find("/../"), std::string::npos) << log;
-        EXPECT_TRUE(Exists(App() + "/Contents/MacOS/cloud-drive-ui"));
-        EXPECT_GT(WaitForClient(), 0) << log;
-        StopClients();
-    }
 }
 
 // Without HOME the launcher installs into the account's home folder, never

@@ -31,6 +31,10 @@ public:
         }
         argv.push_back(nullptr);
         pid = fork();
+        // A failed fork leaves nothing to wait for, and no id to signal.
+        if (pid < 0) {
+            return;
+        }
         if (pid == 0) {
             if (ignore_term) {
                 signal(SIGTERM, SIG_IGN);
@@ -62,13 +66,13 @@ public:
     // one, 0 when it still runs.
     int Wait()
     {
-        if (ended.wait_for(std::chrono::seconds(30)) != std::future_status::ready) {
+        if (!ended.valid() || ended.wait_for(std::chrono::seconds(30)) != std::future_status::ready) {
             return 0;
         }
         const int status = ended.get();
         return WIFSIGNALED(status) ? WTERMSIG(status) : -1;
     }
-    bool Running() { return ended.wait_for(std::chrono::seconds(0)) != std::future_status::ready; }
+    bool Running() { return ended.valid() && ended.wait_for(std::chrono::seconds(0)) != std::future_status::ready; }
 
     pid_t pid = -1;
 
