@@ -10,7 +10,9 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <future>
 #include <regex>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -153,7 +155,7 @@ const char kStartupLines[] =
     "user_larkspan_drive_ui_path =  | [INFO] main: >>> root_resource_path = <bundle>/Contents/Resources";
 
 const LauncherRow kStartupRows[] = {
-    {"SecondStartShowsNothingAndReturnsZero_AfterItsStartupLinesAndTheAlreadyLaunchedLine", SecondStart,
+    {"SecondStartShowsNothingAndReturnsZeroAfterItsStartupLinesAndTheAlreadyLaunchedLine", SecondStart,
      std::string("0, ") + kStartupLines +
          " | [DEBUG] main: app has already launched, return, main(106 107 108 109 110 111 112 154), build 100, "
          "client running, then the first 0, client ended, build 101"},
@@ -408,7 +410,7 @@ const Row kInProcessRows[] = {
      },
      "empty translator, Velmora Drive Client is ready."},
     // The launch driver.
-    {"NoUpgradeNeededNeverShowsTheDialogAndStillCleansUpAndStartsTheClient_TheDialogNotEvenBuilt",
+    {"NoUpgradeNeededNeverShowsTheDialogAndStillCleansUpAndStartsTheClient_NorBuildsItLestSuchARunPayForFonts",
      [](auto& t) {
          t.InstallClient("121");
          t.WriteFile(t.launcher_info, ServiceFixture::Info("121"));
@@ -454,18 +456,15 @@ const Row kInProcessRows[] = {
      std::string("0, ") + kInitializing},
     {"RelayIsOneObjectFromEveryThreadAndEveryCall",
      [](auto&) {
-         std::vector<Notify_Adapter*> seen(8, nullptr);
-         std::vector<std::thread> threads;
-         for (size_t i = 0; i < seen.size(); ++i)
-             threads.emplace_back([&seen, i] { seen[i] = Notify_Adapter::GetInstance(); });
-         for (std::thread& thread : threads)
-             thread.join();
-         seen.push_back(Notify_Adapter::GetInstance());
-         seen.push_back(Notify_Adapter::GetInstance());
-         const bool one = seen.front() != nullptr && std::count(seen.begin(), seen.end(), seen.front()) == 10;
-         return std::string(one ? "one object" : "several objects");
+         std::vector<std::future<Notify_Adapter*>> asked;
+         for (int thread = 0; thread < 8; ++thread)
+             asked.push_back(std::async(std::launch::async, &Notify_Adapter::GetInstance));
+         std::set<Notify_Adapter*> seen = {Notify_Adapter::GetInstance(), Notify_Adapter::GetInstance()};
+         for (auto& answer : asked)
+             seen.insert(answer.get());
+         return std::to_string(seen.size()) + (seen.count(nullptr) ? " of them null" : " object");
      },
-     "one object"},
+     "1 object"},
     {"RelayProgressOf5In5EndsWithTheDialogAt100", [](auto&) { return ValuesAfter({{5, 5}}); }, "100"},
     {"MissingIconFileLeavesTheWindowWithoutAnIconAndNothingElseChanges",
      [](auto& t) {

@@ -241,7 +241,7 @@ const Row kInstallationRows[] = {
      std::string("0, 1 extraction with VelmoraDrive.app_installing VelmoraDrive.app_tmp log, marker "
                  "'backup=VelmoraDrive.app_tmp\n', then VelmoraDrive.app log, client 'new client 2', 0 starts, ") +
          kExtractedAndReady},
-    {"BackupZeroTakenGoesToOneWithOneErrorLineAndBothGoAfterSuccess",
+    {"BackupZeroTakenGoesToOneWithOneErrorLineAndBothGoAfterSuccess_MarkedSoARunCutShortPutsItBack",
      [](auto& t) {
          TakeBackupNames(t, 1);
          return Installed(t);
@@ -279,7 +279,7 @@ const Row kInstallationRows[] = {
      std::string("-1, bundle as before, then VelmoraDrive.app log, [ERROR] cloud-service: the package holds no "
                  "client executable '<app>/Contents/MacOS/cloud-drive-ui' | ") +
          kRolledBack},
-    {"NoOldBundleAndASuccessRemoveAStaleBackupZero",
+    {"NoOldBundleAndASuccessRemoveAStaleBackupZero_MarkedSoARunCutShortRemovesWhatItLeft",
      [](auto& t) {
          TakeBackupNames(t, 1);
          return Installed(t, false);
@@ -347,20 +347,20 @@ const char kMoved[] =
     "[INFO] cloud-service: removed the older product's folder '~/.Larkspan'";
 
 const Row kMigrationRows[] = {
-    {"OlderFolderWithDataAndMoreAndNoNewFolder",
+    {"OlderFolderWithDataAndMoreAndNoNewFolder_AndInfoLinesSayWhatMovedAndWhatWent",
      [](auto& t) {
          fs::remove_all(t.velmora);
          OlderProduct(t);
          return Migrated(t);
      },
      std::string("new data, data db=records sub/ sub/notes=notes, older gone, ") + kMoved},
-    {"OlderFolderWithoutDataGoesWithNoMoveTried",
+    {"OlderFolderWithoutDataGoesWithNoMoveTried_AndAnInfoLineSaysItWent",
      [](auto& t) {
          t.WriteFile(t.larkspan + "/settings.ini", "x=1");
          return Migrated(t);
      },
      "new log, data nothing, older gone, [INFO] cloud-service: removed the older product's folder '~/.Larkspan'"},
-    {"NewFolderAlreadyThereIsKeptAndTheMoveGoesAhead",
+    {"NewFolderAlreadyThereIsKeptAndTheMoveGoesAhead_AndInfoLinesSayWhatMovedAndWhatWent",
      [](auto& t) {
          t.WriteFile(t.velmora + "/log/launcher.log", "kept");
          OlderProduct(t);
@@ -517,13 +517,28 @@ const Row kUpgradeControlRows[] = {
 
 INSTANTIATE_TEST_SUITE_P(UpgradeControl, ServiceCases, testing::ValuesIn(kUpgradeControlRows), conformance::RowName());
 
-// StopServiceByPath on the new folder, whose pid file names 4242, with the
-// seam answering as set: the signals, the pauses, and the lines at NOTE and
-// above.
-std::string Stopped(ServiceCases& t, const std::function<void(RecordingProcess&)>& answers)
+// What the seam answers about 4242: its start in seconds from when the pid
+// file was written ("GONE": no such process), its program ("" may not be
+// inspected), the error of SIGTERM (0: none), whether a signal of ours
+// reaches it, and the probes that find it alive before it has ended.
+struct Answers {
+    const char* start;
+    std::string program;
+    int term_errno;
+    bool reachable;
+    int probes_alive;
+};
+
+// StopServiceByPath on the new folder, whose pid file names 4242: the
+// signals, the pauses, and the lines at NOTE and above.
+std::string Stopped(ServiceCases& t, const Answers& answers)
 {
     t.PidFile(t.velmora);
-    answers(t.recorder);
+    t.recorder.start_answers = {answers.start};
+    t.recorder.exe_answers = {answers.program.empty() ? "?" : answers.program};
+    t.recorder.term_errno = answers.term_errno;
+    t.recorder.reachable = answers.reachable;
+    t.recorder.probes_alive = answers.probes_alive;
     MacService service;
     service.StopServiceByPath(QString::fromStdString(t.velmora));
     return InOrder({t.Signals(), "slept " + std::to_string(t.recorder.slept.count()) + " ms in " +
@@ -554,24 +569,13 @@ const char kKilled[] =
 
 const Row kStopRows[] = {
     {"ProcessEndingOnSigtermGetsOneSigtermAndOneProbeAndNoSigkill_AndNotesSayWhatIsStopped",
-     [](auto& t) {
-         return Stopped(t, [](RecordingProcess& process) {
-             process.start_answers = {"-60"};
-             process.exe_answers = {"/usr/bin/other"};
-             process.probes_alive = 0;
-         });
-     },
+     [](auto& t) { return Stopped(t, {"-60", "/usr/bin/other", 0, true, 0}); },
      "SIGTERM, 1 probe, slept 0 ms in 0, [NOTE] mac/mac-service: stopping pid 4242 (/usr/bin/other): it was "
      "running when '~/.VelmoraDrive/ui.pid' was written | [NOTE] mac/mac-service: pid 4242 ended after SIGTERM"},
     {"ProcessIgnoringSigtermIsKilledAfterFifteenSecondsOfProbes_ProbedEvery20msToSeeAnEndAtOnce_AndAWarningSaysSo",
-     [](auto& t) {
-         return Stopped(t, [&t](RecordingProcess& process) {
-             process.start_answers = {"-60"};
-             process.exe_answers = {t.ui};
-         });
-     },
+     [](auto& t) { return Stopped(t, {"-60", t.ui, 0, true, 1000}); },
      std::string("SIGTERM, 750 probes, SIGKILL, slept 15000 ms in 750, ") + kStopping + " | " + kKilled},
-    {"RealProcessIgnoringSigtermIsKilled",
+    {"RealProcessIgnoringSigtermIsKilled_AndAWarningSaysSo",
      [](auto& t) {
          fs::create_directories(fs::path(t.ui).parent_path());
          fs::copy_file("/bin/sleep", t.ui);
@@ -584,30 +588,13 @@ const Row kStopRows[] = {
      "killed, 1"},
     // A pid whose process ended may already name a later one.
     {"PidOfAProcessThatNoLongerExistsReturnsAtOnceSayingNothing_LookedUpBeforeAnySignal",
-     [](auto& t) {
-         return Stopped(t, [&t](RecordingProcess& process) {
-             process.start_answers = {"GONE"};
-             process.exe_answers = {t.ui};
-         });
-     },
+     [](auto& t) { return Stopped(t, {"GONE", t.ui, 0, true, 1000}); },
      "nothing signalled, slept 0 ms in 0, no line"},
     {"ProcessEndingJustBeforeSigtermReturnsAtOnceSayingNothing_BeyondTheNoteOfWhatIsStopped",
-     [](auto& t) {
-         return Stopped(t, [&t](RecordingProcess& process) {
-             process.start_answers = {"-60"};
-             process.exe_answers = {t.ui};
-             process.term_errno = ESRCH;
-         });
-     },
+     [](auto& t) { return Stopped(t, {"-60", t.ui, ESRCH, true, 1000}); },
      std::string("SIGTERM, slept 0 ms in 0, ") + kStopping},
     {"OtherUsersProcessGetsTheEpermLineFifteenSecondsOfProbesAndASigkill_AndAWarningSaysSo",
-     [](auto& t) {
-         return Stopped(t, [](RecordingProcess& process) {
-             process.start_answers = {"-60"};
-             process.reachable = false;
-             process.term_errno = EPERM;
-         });
-     },
+     [](auto& t) { return Stopped(t, {"-60", "", EPERM, false, 1000}); },
      "SIGTERM, 750 probes, SIGKILL, slept 15000 ms in 750, [NOTE] mac/mac-service: stopping pid 4242 (a program "
      "that cannot be inspected): it was running when '~/.VelmoraDrive/ui.pid' was written | [ERROR] "
      "mac/mac-service: kill: Operation not permitted (1) | " + std::string(kKilled)},
@@ -702,16 +689,9 @@ public:
                         Replaced(lines, home, "~")});
     }
 
-    // The client's pid file, as the client writes it, made an hour older.
-    void Age()
-    {
-        const std::string pid_file = Drive() + "/ui.pid";
-        const struct timespec hour_before[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
-        utimensat(AT_FDCWD, pid_file.c_str(), hour_before, 0);
-    }
-
     // A client that is a shell script writing its pid file, started with
-    // our HOME; it runs as the shell, with the script as its argument.
+    // our HOME; it runs as the shell, with the script as its argument. An
+    // aged pid file is made an hour older once written.
     pid_t StartScriptClient(bool aged)
     {
         const std::string ui = App() + "/Contents/MacOS/cloud-drive-ui";
@@ -723,8 +703,9 @@ public:
         const std::string named = "pid=" + std::to_string(script) + "\n";
         for (int i = 0; i < 600 && launcher_e2e::ReadFile(Drive() + "/ui.pid") != named; ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        const struct timespec hour_before[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
         if (aged)
-            Age();
+            utimensat(AT_FDCWD, (Drive() + "/ui.pid").c_str(), hour_before, 0);
         return script;
     }
 };
@@ -737,9 +718,9 @@ const char kEnded[] = " | [NOTE] mac/mac-service: pid <pid> ended after SIGTERM"
 const char kWasRunning[] = "it was running when '~/.VelmoraDrive/ui.pid' was written";
 
 const LauncherRow kStopThroughTheLauncherRows[] = {
-    {"CompiledClientIsStoppedBeforeTheUpgrade", [](auto& t) { return t.Upgraded(false); },
+    {"CompiledClientIsStoppedBeforeTheUpgrade_AndNotesSayWhatIsStopped", [](auto& t) { return t.Upgraded(false); },
      std::string(kStopped) + kWasRunning + kEnded},
-    {"ShellScriptClientIsStoppedBeforeTheUpgrade", [](auto& t) { return t.Upgraded(true); },
+    {"ShellScriptClientIsStoppedBeforeTheUpgrade_AndNotesSayWhatIsStopped", [](auto& t) { return t.Upgraded(true); },
      std::string(kStopped) + kWasRunning + kEnded},
     // A clock stepped back makes a pid file seem older than the client.
     {"ShellScriptClientStartedAfterItsPidFileIsStopped_ByTheScriptItRunsFromTheFolder",
