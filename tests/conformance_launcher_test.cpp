@@ -4,7 +4,6 @@
 // a home of the case's own (shown as ~); the rest runs the real driver,
 // service and dialog in this process, the client's start recorded.
 #include <signal.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
