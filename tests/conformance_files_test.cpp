@@ -321,13 +321,15 @@ std::string ChainStop(FileCases& t, const std::string& path)
     return std::to_string(status) + ", " + t.Rel(before) + " | " + stop;
 }
 
-// The tree kTree, with add's entries, moved to another volume: the result,
-// what the source still holds and what has arrived.
-std::string MovedTree(FileCases& t, const std::string& add)
+// The tree kTree, with add's entries, moved to another volume (mounted at
+// "other", where there is made first): the result, what the source still
+// holds and what has arrived.
+std::string MovedTree(FileCases& t, const std::string& add, const std::string& there = "")
 {
     fop_test::OtherVolume other(t.At("other"), "4m", true);
     if (!other.OtherDeviceThan(t.Dir()))
         return Skipped("no second volume (a tmpfs of our own needs root; /dev/shm missing or the same device)");
+    t.Make(there);
     t.Make(kTree + (" " + add));
     const int status = FSRename(t.At("tree"), other.Path("tree"), false);
     return WithTree(status, t.At("tree")) + ", moved " + TreeText(other.Path("tree"));
@@ -432,6 +434,14 @@ const Row kFileMutationRows[] = {
      "-1, source 262144, copy 65536; then 0, source false, copy 262144"},
     {"TreeMovesAcrossVolumesAndItsSourceFoldersGo", [](auto& t) { return MovedTree(t, ""); },
      std::string("0, nothing, moved ") + kTreeText},
+    // What only the destination holds stays; a file of both is replaced by
+    // the source's.
+    {"TreeMovesAcrossVolumesOntoAFolderWithEntriesAndMergesIntoIt",
+     [](auto& t) {
+         return MovedTree(t, "tree/empty/",
+                          "other/tree/ other/tree/sub/ other/tree/kept=k other/tree/top=older other/tree/sub/kept=k2");
+     },
+     "0, nothing, moved empty/ kept=k sub/ sub/deeper/ sub/deeper/low=l sub/kept=k2 sub/mid=m top=t"},
     // A half-moved tree would leave neither place whole.
     {"TreeHoldingALinkMovesAcrossVolumes_ButTheLinkComesAsALinkSoDataWithLinksArrives",
      [](auto& t) { return MovedTree(t, "tree/sub/link->/etc"); },

@@ -20,6 +20,7 @@
 
 namespace {
 
+using conformance::InOrder;
 using conformance::Show;
 using temp_folder::ReadFile;
 using temp_folder::WriteFile;
@@ -38,6 +39,19 @@ std::string Read(const std::string& dir, const std::string& content, bool keep_q
     for (const auto& entry : config.entries)
         seen += (seen.back() == '{' ? "" : ", ") + entry.first + "=" + entry.second;
     return seen + "}";
+}
+
+// text with each run of a hundred or more of one character written as
+// "<count character>".
+std::string Counted(const std::string& text)
+{
+    std::string shown;
+    for (size_t at = 0, end; at < text.size(); at = end) {
+        end = text.find_first_not_of(text[at], at);
+        end = end == std::string::npos ? text.size() : end;
+        shown += end - at < 100 ? text.substr(at, end - at) : "<" + std::to_string(end - at) + " " + text[at] + ">";
+    }
+    return shown;
 }
 
 std::string GetInt(const char* value)
@@ -85,6 +99,13 @@ const Row kConfigRows[] = {
      },
      "0, entry ''"},
     {"TabInsideAQuotedValue", [](auto& dir) { return Read(dir, "k='a\tb'\n"); }, "read -1 {}"},
+    // A line is what one read of at most 8191 bytes takes; these fill the
+    // buffer exactly, the line end coming as a blank line of its own.
+    {"LongestLineFillingTheBuffer",
+     [](auto& dir) { return Counted(Read(dir, "k=" + std::string(Config::kMaxLine - 2, 'a') + "\n")); },
+     "read 0 {k=<8189 a>}"},
+    {"LongestKeyAloneFillingTheBufferIsSkippedLikeAKeyAloneWithoutALineEnd",
+     [](auto& dir) { return Counted(Read(dir, std::string(Config::kMaxLine, 'k') + "\n")); }, "read 0 {}"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rows, KeyValueCases, testing::ValuesIn(kConfigRows), conformance::RowName());
@@ -181,6 +202,31 @@ std::string SystemLogLines(const std::string& dir)
     return seen;
 }
 
+// A link at the log's path, to a file or to nothing, put there before the
+// start or in place of the live file before it is opened again: the result
+// of the start, and what the link leads to after a line.
+std::string ThroughALink(const std::string& dir, bool target_exists, bool at_start)
+{
+    const std::string log = dir + "/launcher.log";
+    const std::string target = dir + "/elsewhere";
+    std::filesystem::remove(log);
+    std::filesystem::remove(target);
+    if (target_exists)
+        WriteFile(target, "theirs\n");
+    if (at_start)
+        symlink(target.c_str(), log.c_str());
+    testing::internal::CaptureStderr();
+    const int status = Logger::Initialize(Logger::TYPE_FILE, log, "", 50, Logger::SCOPE_LOCK);
+    testing::internal::GetCapturedStderr();
+    if (!at_start) {
+        std::filesystem::remove(log);
+        symlink(target.c_str(), log.c_str());
+        Logger::ReloadLogFile();
+    }
+    LogFortyCharacterLine("after");
+    return std::to_string(status) + " " + (std::filesystem::exists(target) ? "'" + ReadFile(target) + "'" : "no file");
+}
+
 // The logger's state is the whole process's and its thresholds only ever
 // grow, so every row runs in a new process of its own.
 class LoggerCases : public temp_folder::TempFolderTest, public testing::WithParamInterface<Row> {};
@@ -269,6 +315,14 @@ const Row kLoggerRows[] = {
                 TimesAsWords(ReadFile(dir + "/launcher.log_0"));
      },
      "0: 0, 2 files, _0 <time> line live          \n"},
+    // Root running the launcher with a user's home would write wherever a
+    // link there leads.
+    {"LogFileIsNeverOpenedThroughALink_LestRootWithAUsersHomeWriteWhereItLeads",
+     [](auto& dir) {
+         return InOrder({ThroughALink(dir, true, true), ThroughALink(dir, false, true), ThroughALink(dir, true, false),
+                         ThroughALink(dir, false, false)});
+     },
+     "-1 'theirs\n', -1 no file, 0 'theirs\n', 0 no file"},
     {"SystemLogGetsEveryPassingLineAtPriorityThreeDebugIncluded", [](auto& dir) { return SystemLogLines(dir); },
      "0, <11> a debug line\n, <11> an error line\n, nothing"},
 };

@@ -11,9 +11,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <initializer_list>
 #include <ostream>
+#include <regex>
 #include <string>
 
 #include "temp_folder_test.h"
@@ -65,6 +68,42 @@ inline std::string Show(size_t position)
 inline std::string Show(bool answer)
 {
     return answer ? "true" : "false";
+}
+
+// The parts joined by ", ". The parts of a braced list are evaluated in
+// order, unlike the operands of +, so a part may observe what the parts
+// before it did.
+inline std::string InOrder(std::initializer_list<std::string> parts)
+{
+    std::string text;
+    for (const std::string& part : parts)
+        text += (text.empty() ? "" : ", ") + part;
+    return text;
+}
+
+// text with every from written as to.
+inline std::string Replaced(std::string text, const std::string& from, const std::string& to)
+{
+    for (size_t at = text.find(from); !from.empty() && at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+// The lines of a log whose level is at most most (3 ERROR to 7 DEBUG), and
+// whose source is tag when one is given, each from its level tag on and
+// without its source line ("[ERROR] extractor: Invalid Argument"), joined
+// by " | "; "no line" when there is none.
+inline std::string LogLines(const std::string& log, int most, const std::string& tag = "")
+{
+    static const std::regex line("\\[(ERROR|WARNING|NOTE|INFO|DEBUG)\\] ([a-z/-]+)\\(\\d+\\): ([^\n]*)");
+    static const std::string levels[] = {"ERROR", "WARNING", "NOTE", "INFO", "DEBUG"};
+    std::string seen;
+    for (std::sregex_iterator it(log.begin(), log.end(), line), end; it != end; ++it) {
+        const int level = 3 + static_cast<int>(std::find(levels, levels + 5, (*it)[1].str()) - levels);
+        if (level <= most && (tag.empty() || (*it)[2].str() == tag))
+            seen += (seen.empty() ? "[" : " | [") + (*it)[1].str() + "] " + (*it)[2].str() + ": " + (*it)[3].str();
+    }
+    return seen.empty() ? "no line" : seen;
 }
 
 // Set in a new process of this program that runs one case again: the file

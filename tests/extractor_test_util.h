@@ -2,7 +2,8 @@
 #define VELMORA_TESTS_EXTRACTOR_TEST_UTIL_H
 
 // Helpers shared by the extractor tests: a private temp folder, a walk of
-// what ended up on disk, and reading back the log file.
+// what ended up on disk, reading back the log file, and the layout every
+// case starts from.
 
 #include <dirent.h>
 #include <ftw.h>
@@ -20,10 +21,12 @@
 #include <QObject>
 #include <gtest/gtest.h>
 
+#include "extractor.h"
 #include "log.h"
 #include "notify-adapter.h"
 #include "strtable.h"
 #include "temp_folder_test.h"
+#include "test_archive_writer.h"
 
 // A fresh folder from mkdtemp, removed with everything in it.
 class TempDir {
@@ -136,6 +139,62 @@ public:
 private:
     QMetaObject::Connection progress_conn_;
     QMetaObject::Connection text_conn_;
+};
+
+// Layout of every case: <tmp>/sentinel/bundle is the destination, nothing
+// else may ever appear in <tmp>/sentinel; <tmp>/outside holds a file that
+// hostile entries aim at.
+class ExtractorFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NO_FATAL_FAILURE(PrepareExtraction(tmp, sentinel, dest));
+        ASSERT_EQ(0, mkdir(outside.c_str(), 0755));
+        std::ofstream(outside + "/victim") << "precious";
+    }
+
+    int Extract(const std::string& kind, const std::vector<TestEntry>& entries)
+    {
+        if (WriteTestArchive(archive, kind, entries) != 0)
+            ADD_FAILURE() << "could not write the " << kind << " archive";
+        return Run();
+    }
+
+    int Run()
+    {
+        Extractor ex;
+        ex.archive_path = archive.c_str();
+        ex.dest_dir = dest.c_str();
+        return ex.Extract();
+    }
+
+    std::string Log() const { return ReadFile(tmp / "test.log"); }
+
+    // What an extraction did outside the bundle, "" when nothing.
+    std::string WrittenOutside() const
+    {
+        std::string seen;
+        for (const std::string& found : TreeBelow(sentinel)) {
+            if (found != "bundle" && found.rfind("bundle/", 0) != 0)
+                seen += "written outside the bundle: " + found + "; ";
+        }
+        struct stat st;
+        if (TreeBelow(outside) != std::set<std::string>{"victim"} || ReadFile(outside + "/victim") != "precious" ||
+            stat((outside + "/victim").c_str(), &st) != 0)
+            seen += "the outside file changed; ";
+        else if (st.st_nlink != 1)
+            seen += "a hard link to the outside file was made; ";
+        return seen;
+    }
+
+    void ExpectOutsideUntouched() { EXPECT_EQ("", WrittenOutside()); }
+
+    TempDir tmp;
+    const std::string sentinel = tmp / "sentinel";
+    const std::string dest = sentinel + "/bundle";
+    const std::string outside = tmp / "outside";
+    const std::string archive = tmp / "package.vpk";
+    RelayRecorder relay;
 };
 
 #endif

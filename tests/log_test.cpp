@@ -190,44 +190,6 @@ TEST_F(LogTest, OnlyARegularFileIsTheLog) {
     }
 }
 
-// A link at the log's path, put there before the start or in place of the
-// live file before it is opened again, leads nowhere: the file it names is
-// neither created nor written.
-TEST_F(LogTest, LinksAreNeverFollowed) {
-    const struct {
-        const char* name;
-        bool target_exists;
-        bool before_start;
-    } cases[] = {
-        {"link to a file, at the start", true, true},
-        {"dangling link, at the start", false, true},
-        {"link to a file, at a reopening", true, false},
-        {"dangling link, at a reopening", false, false},
-    };
-    for (const auto& c : cases) {
-        const std::string target = Path(std::string("elsewhere ") + c.name);
-        if (c.target_exists) WriteFile(std::string("elsewhere ") + c.name, "theirs\n");
-        std::filesystem::remove(log_);
-        if (c.before_start) {
-            ASSERT_EQ(symlink(target.c_str(), log_.c_str()), 0) << c.name;
-        }
-        testing::internal::CaptureStderr();
-        const int result = InitFile(50);
-        testing::internal::GetCapturedStderr();
-        EXPECT_EQ(result, c.before_start ? -1 : 0) << c.name;
-        if (!c.before_start) {
-            std::filesystem::remove(log_);
-            ASSERT_EQ(symlink(target.c_str(), log_.c_str()), 0) << c.name;
-            Logger::ReloadLogFile();
-        }
-        LogFortyCharacterLine("after");
-        EXPECT_EQ(std::filesystem::exists(target), c.target_exists) << c.name;
-        if (c.target_exists) {
-            EXPECT_EQ(ReadFile(target), "theirs\n") << c.name;
-        }
-    }
-}
-
 // A level file that is there but cannot be used is named once, with the
 // line that does not parse, and sets no level; a named pipe must not block
 // the start. No level file at all is the normal case.

@@ -50,28 +50,10 @@ class NotifyAdapterTest : public QObject
     Q_OBJECT
 
 private slots:
-    void sameInstanceFromEveryThread();
     void signalsCarryArgumentsUnchanged();
     void everyReportFromAWorkerThreadIsPassedOn();
     void signalsArriveOnReceiverThread();
 };
-
-void NotifyAdapterTest::sameInstanceFromEveryThread()
-{
-    const int threadCount = 8;
-    std::vector<Notify_Adapter *> seen(threadCount, nullptr);
-    std::vector<std::thread> threads;
-    for (int i = 0; i < threadCount; ++i)
-        threads.emplace_back([&seen, i] { seen[i] = Notify_Adapter::GetInstance(); });
-    for (std::thread &thread : threads)
-        thread.join();
-
-    Notify_Adapter *mine = Notify_Adapter::GetInstance();
-    QVERIFY(mine != nullptr);
-    QCOMPARE(Notify_Adapter::GetInstance(), mine);
-    for (Notify_Adapter *other : seen)
-        QCOMPARE(other, mine);
-}
 
 void NotifyAdapterTest::signalsCarryArgumentsUnchanged()
 {

@@ -21,12 +21,14 @@ namespace fs = std::filesystem;
 namespace {
 
 // QSettings and QProcess want an application object, and the extractor its
-// texts; both are made once per process.
+// texts; both are made once per process, the application object unless the
+// test program made its own (a QApplication for widgets).
 class QtApp : public ::testing::Environment {
 public:
     void SetUp() override
     {
-        app = new QCoreApplication(argc, argv);
+        if (QCoreApplication::instance() == nullptr)
+            app = new QCoreApplication(argc, argv);
         StrTable::InitStrTable();
     }
     void TearDown() override { delete app; }

@@ -41,6 +41,7 @@ public:
     std::vector<std::string> arguments;  // empty: they may not be read
     bool reachable = true;               // whether a signal of ours reaches it
     bool start_result = true;
+    int execute_result = 0;  // of the registration tool
     std::vector<QStringList> started;  // program, working folder, arguments...
 
     int Signal(pid_t pid, int sig) override;
@@ -53,7 +54,7 @@ public:
     int StartTime(pid_t pid, struct timespec& started) override;
     int Arguments(pid_t pid, std::vector<std::string>& args) override;
     bool CanSignal(pid_t) override { return reachable; }
-    int Execute(const QString&, const QStringList&) override { return 0; }
+    int Execute(const QString&, const QStringList&) override { return execute_result; }
     bool StartDetached(const QString& program, const QStringList& args,
                        const QString& working_dir) override;
 

@@ -33,27 +33,6 @@ public:
     const std::string& Larkspan() const { return larkspan; }
 };
 
-TEST_F(MigrateTest, DataMovesAndOldFolderGoesWhenNewFolderIsMissing)
-{
-    fs::remove_all(velmora);
-    OldProduct();
-    Migrate();
-    EXPECT_EQ(Snapshot(velmora + "/data"), old_data);
-    EXPECT_FALSE(Exists(larkspan));
-    EXPECT_FALSE(Exists(velmora + "/data_migrating"));
-    EXPECT_EQ(LogCount("[INFO] cloud-service(" ), 2);
-    EXPECT_EQ(LogCount("moved the older product's data '" + larkspan + "/data' -> '" + velmora + "/data'\n"), 1);
-    EXPECT_EQ(LogCount("removed the older product's folder '" + larkspan + "'\n"), 1);
-}
-
-TEST_F(MigrateTest, OldFolderWithoutDataIsRemoved)
-{
-    WriteFile(larkspan + "/settings.ini", "x=1");
-    Migrate();
-    EXPECT_FALSE(Exists(larkspan));
-    EXPECT_FALSE(Exists(velmora + "/data"));
-}
-
 TEST_F(MigrateTest, EmptyNewDataFolderIsReplaced)
 {
     OldProduct();
@@ -61,20 +40,6 @@ TEST_F(MigrateTest, EmptyNewDataFolderIsReplaced)
     Migrate();
     EXPECT_EQ(Snapshot(velmora + "/data"), old_data);
     EXPECT_FALSE(Exists(larkspan));
-}
-
-TEST_F(MigrateTest, ExistingNewDataKeepsBothCopies)
-{
-    OldProduct();
-    WriteFile(velmora + "/data/db", "newer records");
-    Migrate();
-    EXPECT_EQ(Snapshot(velmora + "/data"), (Tree{{"db", "newer records"}}));
-    EXPECT_EQ(Snapshot(larkspan + "/data"), old_data);
-    EXPECT_TRUE(Exists(larkspan + "/settings.ini"));
-    EXPECT_EQ(LogCount("[ERROR] cloud-service("), 2);
-    EXPECT_EQ(LogCount("Failed to move data to Velmora Drive folder\n"), 1);
-    EXPECT_EQ(LogCount("already exists, keeping the old data at"), 1);
-    EXPECT_FALSE(Exists(velmora + "/data_migrating"));
 }
 
 // What a later run does after a first install whose move failed for lack

@@ -51,18 +51,6 @@ TEST_F(ServiceTest, FirstInstallLoadsTargetOnlyAndInstalls)
               (QStringList{QString::fromStdString(ui), QString::fromStdString(app + "/Contents/MacOS")}));
 }
 
-TEST_F(ServiceTest, IniReaderTakesOnlyTheVersionGroup)
-{
-    WriteFile(launcher_info, "build_version=1\n[Other]\nbuild_version=2\nminor_version=9\n"
-                               "[Version]\nbuild_version=\"7, 8\"\nmajor_version = 4 \n");
-    InspectedService service;
-    service.target_version.minor_version = "kept";
-    service.LoadTargetVersion();
-    EXPECT_EQ(std::string(service.target_version.major_version.c_str()), "4");
-    EXPECT_EQ(std::string(service.target_version.minor_version.c_str()), "kept");
-    EXPECT_EQ(std::string(service.target_version.build_version.c_str()), "7, 8");
-}
-
 // Both INFO files and "ui.pid" are read so that a named pipe cannot block
 // the run; anything but a regular file reads as an unreadable file.
 TEST_F(ServiceTest, OnlyRegularFilesAreRead)
@@ -122,22 +110,11 @@ TEST_P(DecisionTest, ComparesBuildsAndClientPresence)
     EXPECT_EQ(service.IsNeedUpgrade(), d.upgrade);
 }
 
+// The decisions by the builds alone are rows of conformance_service_test.
 INSTANTIATE_TEST_SUITE_P(Builds, DecisionTest,
-                         ::testing::Values(Decision{true, "120", "121", true},
-                                           Decision{true, "121", "121", false},
-                                           Decision{true, "121", "119", false},
-                                           Decision{false, "500", "100", true},
-                                           Decision{true, nullptr, "1", true},
-                                           Decision{true, "1", nullptr, false},
-                                           Decision{false, "1", nullptr, true},
-                                           Decision{true, "12", "12a", false},
-                                           Decision{true, "0", "a12", false},
-                                           Decision{true, "6", " 7", true},
-                                           Decision{true, "-3", "", true},
-                                           Decision{true, "", "-3", false},
-                                           // An unreadable launcher INFO pins nothing: it replaces no
-                                           // client in place, whatever the installed build says.
-                                           Decision{true, "-5", nullptr, false, true},
+                         // An unreadable launcher INFO pins nothing: it replaces no
+                         // client in place, whatever the installed build says.
+                         ::testing::Values(Decision{true, "-5", nullptr, false, true},
                                            Decision{false, "1", nullptr, true, true}));
 
 TEST_F(ServiceTest, UpgradeReplacesBundleAndRemovesBackup)
@@ -165,31 +142,6 @@ TEST_F(ServiceTest, CurrentClientIsLeftAloneAndStarted)
     EXPECT_EQ(RunRoad(service), 1);
     EXPECT_EQ(Snapshot(app), before);
     EXPECT_EQ(recorder.started.size(), 1u);
-}
-
-TEST_F(ServiceTest, MissingClientInstallsLowerBuild)
-{
-    WriteFile(app + "/Contents/Resources/INFO", Info("500"));
-    WriteFile(launcher_info, Info("100"));
-    WritePackage("100");
-    MacService service;
-    EXPECT_EQ(RunRoad(service), 0);
-    EXPECT_EQ(ReadFile(ui), "new client 100");
-}
-
-TEST_F(ServiceTest, FailedUpgradeStillStartsClient)
-{
-    InstallClient("120");
-    WriteFile(launcher_info, Info("121"));
-    WriteFile(package, "not an archive");
-    recorder.start_result = false;
-    MacService service;
-    EXPECT_EQ(RunRoad(service), -1);
-    EXPECT_EQ(ReadFile(ui), "old client 120");
-    EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"VelmoraDrive.app", "log"}));
-    EXPECT_EQ(recorder.started.size(), 1u);
-    EXPECT_EQ(LogCount("[ERROR] mac/mac-service"), 1);
-    EXPECT_EQ(LogCount("Failed to launch Larkspan UI"), 1);
 }
 
 // A package the pre-flight refuses: the running client is not stopped, the
@@ -656,34 +608,6 @@ int CutShortService::ExtractPackage()
     ServiceFixture::WriteFile(test->app + "/Contents/Resources/INFO", ServiceFixture::Info("121"));
     ServiceFixture::WriteFile(test->ui, "partial");
     _exit(0);
-}
-
-TEST_F(ServiceTest, FirstInstallStopsOlderClientThenMigrates)
-{
-    WriteFile(larkspan + "/ui.pid", "pid=4242\n");
-    WriteFile(larkspan + "/data/db", "user data");
-    WriteFile(launcher_info, Info("5"));
-    WritePackage("5");
-    recorder.probes_alive = 0;
-    recorder.exe_answers = {larkspan + "/Larkspan.app/Contents/MacOS/cloud-drive-ui"};
-    MacService service;
-    EXPECT_EQ(RunRoad(service), 0);
-    EXPECT_EQ(recorder.sent, (std::vector<std::pair<pid_t, int>>{{4242, SIGTERM}, {4242, 0}}));
-    EXPECT_EQ(ReadFile(velmora + "/data/db"), "user data");
-    EXPECT_FALSE(Exists(larkspan));
-}
-
-TEST_F(ServiceTest, UpgradeLeavesOlderProductAlone)
-{
-    InstallClient("1");
-    WriteFile(larkspan + "/ui.pid", "pid=4242\n");
-    WriteFile(larkspan + "/data/db", "user data");
-    WriteFile(launcher_info, Info("2"));
-    WritePackage("2");
-    MacService service;
-    EXPECT_EQ(RunRoad(service), 0);
-    EXPECT_TRUE(recorder.sent.empty());
-    EXPECT_EQ(ReadFile(larkspan + "/data/db"), "user data");
 }
 
 }  // namespace
