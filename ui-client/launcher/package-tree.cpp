@@ -118,10 +118,10 @@ std::string PackageTree::Place(std::string_view name, std::string_view key, Kind
     }
     if (NameOf(*earlier) == name && earlier->kind == kind)
         return std::string();
-    const std::string shown(name);
     if (NameOf(*earlier) != name)
         return "collides with '" + std::string(NameOf(*earlier))
                + "' on a volume that ignores case and Unicode normalization";
+    const std::string shown(name);
     if (on_the_way)
         return "lies below '" + shown + "', which the package stores as " + KindText(earlier->kind);
     return "turns '" + shown + "', stored earlier as " + KindText(earlier->kind) + ", into " + KindText(kind);
