@@ -152,7 +152,6 @@ bool PackageSource::VerifyReads()
 PackageSource::Checked PackageSource::CheckChunk(int64_t chunk, std::vector<char>& into) const
 {
     Checked checked;
-    checked.chunk = chunk;
     checked.error = ReadChunk(chunk, into, checked.size);
     if (checked.error != 0)
         return checked;

@@ -56,7 +56,6 @@ public:
 private:
     // A chunk read and checked against the digest.
     struct Checked {
-        int64_t chunk = -1;
         size_t size = 0;
         int error = 0;         // errno of the read
         bool changed = false;  // it no longer hashes as it did for the digest
