@@ -1,8 +1,12 @@
-#include "digest_speed.h"
-
-#include <sys/wait.h>
+// The speed of SHA-256 through every implementation at hand, a line the
+// install comparison prints first: the platform library as the launcher
+// uses it, Qt's (the peer the launcher no longer uses) and OpenSSL's
+// libcrypto where its headers were found when the project was configured.
+// Each hashes the same bytes in memory, one thread, in alternating rounds;
+// a program of its own, so that the libraries it loads do not raise the
+// comparison's own resident set, which the children it spawns inherit as
+// the floor of their peaks.
 #include <time.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <functional>
@@ -18,8 +22,6 @@
 
 #include "bench_support.h"
 #include "sha256.h"
-
-namespace bench {
 
 namespace {
 
@@ -77,9 +79,9 @@ double Seconds()
     return now.tv_sec + now.tv_nsec / 1e9;
 }
 
-// In a child of its own: the bytes hashed would raise this process's
-// resident set, which a child started by posix_spawn reports as its own peak.
-void MeasureDigestSpeeds()
+}  // namespace
+
+int main()
 {
     std::string bytes(kBytes, '\0');
     std::mt19937 random(11);
@@ -97,28 +99,12 @@ void MeasureDigestSpeeds()
     }
     printf("SHA-256 of %zu MiB in memory, MB/s:", kBytes >> 20);
     for (size_t i = 0; i < all.size(); ++i) {
-        const Spread speed = SpreadOf(speeds[i]);
+        const bench::Spread speed = bench::SpreadOf(speeds[i]);
         printf("  %s %.0f [%.0f-%.0f]", all[i].name, speed.median, speed.low, speed.high);
     }
     bool agree = true;
     for (const std::string& digest : digests)
         agree = agree && digest == digests[0];
     printf("%s\n", agree ? "" : "  (the digests differ!)");
+    return 0;
 }
-
-}  // namespace
-
-void PrintDigestSpeeds()
-{
-    fflush(stdout);
-    const pid_t child = fork();
-    if (child == 0) {
-        MeasureDigestSpeeds();
-        fflush(stdout);
-        _exit(0);
-    }
-    if (child > 0)
-        waitpid(child, nullptr, 0);
-}
-
-}  // namespace bench

@@ -15,7 +15,6 @@
 
 #include "bench_bundle.h"
 #include "bench_support.h"
-#include "digest_speed.h"
 
 namespace {
 
@@ -126,7 +125,7 @@ int main(int argc, char** argv)
         {"big mixed bundle", 5, bench::SystemCopies(kMixedSources)},
         {"incompressible bundle", 9, bench::Together(bench::SmallFiles(3000, 4096), bench::RandomFiles(12, 4 << 20))},
     };
-    bench::PrintDigestSpeeds();
+    printf("%s\n", bench::Output(std::string(VELMORA_BIN_DIR) + "/digest_speed").c_str());
     printf("install, in %s\n", scratch.c_str());
     const BarePeaks bare = BareQtPeaks(env);
     for (const Workload& workload : workloads)
