@@ -47,7 +47,7 @@ struct Implementation {
 std::vector<Implementation> Implementations()
 {
     std::vector<Implementation> all = {
-        {"launcher (Sha256)",
+        {"nettle (the launcher's Sha256)",
          [](const std::string& bytes) {
              Sha256 hash;
              hash.Add(bytes.data(), bytes.size());
