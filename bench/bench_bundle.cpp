@@ -2,8 +2,11 @@
 
 #include <sys/stat.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
+#include <random>
 
 #include "bench_support.h"
 
@@ -113,8 +116,34 @@ Payload SystemCopies(const std::string& sources)
 {
     return [sources](const std::string& folder) {
         return Shell("cp -a --parents " + sources + " " + Quoted(folder) + " 2>/dev/null; test -n \"$(ls -A " +
-                     Quoted(folder) + ")\"");
+                     Quoted(folder) + ")\"") &&
+               Shell("cd " + Quoted(folder) + " && find . | LC_ALL=C sort | awk '{ if (tolower($0) in seen) print;"
+                     " else seen[tolower($0)] = 1 }' | while IFS= read -r name; do rm -rf \"$name\"; done");
     };
+}
+
+Payload RandomFiles(int count, int size)
+{
+    return [count, size](const std::string& folder) {
+        std::mt19937_64 random(7);
+        std::string bytes(size, '\0');
+        if (mkdir((folder + "/bin").c_str(), 0755) != 0)
+            return false;
+        for (int i = 0; i < count; ++i) {
+            for (size_t at = 0; at + sizeof(uint64_t) <= bytes.size(); at += sizeof(uint64_t)) {
+                const uint64_t word = random();
+                memcpy(&bytes[at], &word, sizeof word);
+            }
+            if (!WriteFile(folder + "/bin/lib" + std::to_string(i) + ".so", bytes))
+                return false;
+        }
+        return true;
+    };
+}
+
+Payload Together(const Payload& first, const Payload& second)
+{
+    return [first, second](const std::string& folder) { return first(folder) && second(folder); };
 }
 
 }  // namespace bench

@@ -32,8 +32,17 @@ Bundle TwinWithoutDigest(const std::string& scratch, const std::string& name);
 Payload SmallFiles(int count, int size);
 
 // Copies of the given system folders and files: thousands of small text
-// files beside large binaries, links included.
+// files beside large binaries, links included. Of names that differ only in
+// case the first is kept: the client's volume would take them for one, and
+// the launcher refuses such a package.
 Payload SystemCopies(const std::string& sources);
+
+// count files of size random bytes each, in a folder "bin": incompressible,
+// as program binaries nearly are.
+Payload RandomFiles(int count, int size);
+
+// Both payloads in the same folder.
+Payload Together(const Payload& first, const Payload& second);
 
 }  // namespace bench
 

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -88,18 +89,6 @@ double Median(std::vector<double> values)
     std::sort(values.begin(), values.end());
     const size_t middle = values.size() / 2;
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
-struct Spread {
-    double median, low, high;
-};
-
-Spread SpreadOf(const std::vector<double>& values)
-{
-    if (values.empty())
-        return {0, 0, 0};
-    return {Median(values), *std::min_element(values.begin(), values.end()),
-            *std::max_element(values.begin(), values.end())};
 }
 
 template <typename Field>
@@ -210,6 +199,28 @@ bool Shell(const std::string& command)
     return false;
 }
 
+std::string Output(const std::string& command)
+{
+    std::string text;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[256];
+        while (fgets(buffer, sizeof buffer, pipe) != nullptr)
+            text += buffer;
+        pclose(pipe);
+    }
+    while (!text.empty() && text.back() == '\n')
+        text.pop_back();
+    return text;
+}
+
+Spread SpreadOf(const std::vector<double>& values)
+{
+    if (values.empty())
+        return {0, 0, 0};
+    return {Median(values), *std::min_element(values.begin(), values.end()),
+            *std::max_element(values.begin(), values.end())};
+}
+
 Run RunChild(const std::vector<std::string>& argv, const std::vector<std::string>& env)
 {
     Run run;
@@ -294,12 +305,16 @@ void PrintPeaks(const Rounds& rounds, const std::vector<Peer>& peers)
     printf("\n");
 }
 
-uint64_t Instructions(const std::vector<std::string>& argv, const std::vector<std::string>& env,
-                      const std::string& scratch)
+namespace {
+
+// Runs argv under callgrind with the options; what it collected in all, 0
+// when that failed.
+uint64_t Callgrind(const std::vector<std::string>& argv, const std::vector<std::string>& env,
+                   const std::string& scratch, const std::vector<std::string>& options)
 {
     const std::string log = scratch + "/callgrind.log";
-    std::vector<std::string> command = {"valgrind", "--tool=callgrind", "--callgrind-out-file=/dev/null",
-                                        "--log-file=" + log + ".%p"};
+    std::vector<std::string> command = {"valgrind", "--tool=callgrind", "--log-file=" + log + ".%p"};
+    command.insert(command.end(), options.begin(), options.end());
     command.insert(command.end(), argv.begin(), argv.end());
     const double start = NowMs();
     const pid_t pid = Spawn(command, env);
@@ -311,6 +326,40 @@ uint64_t Instructions(const std::vector<std::string>& argv, const std::vector<st
     Shell("rm -f '" + log + "'.*");
     fprintf(stderr, "bench: callgrind %s: %.0f s\n", argv[0].c_str(), (NowMs() - start) / 1e3);
     return count;
+}
+
+// The inclusive count of a function in a callgrind profile, as
+// callgrind_annotate gives it ("1,234 (5.6%)  ???:name [library]").
+uint64_t InclusiveCount(const std::string& profile, const std::string& function)
+{
+    const std::string line = Output("callgrind_annotate --inclusive=yes '" + profile + "' 2>/dev/null | grep -m1 -F ':" +
+                                    function + " ['");
+    std::string digits;
+    for (char c : line.substr(0, line.find('(')))
+        if (isdigit(static_cast<unsigned char>(c)))
+            digits += c;
+    return digits.empty() ? 0 : std::stoull(digits);
+}
+
+}  // namespace
+
+uint64_t Instructions(const std::vector<std::string>& argv, const std::vector<std::string>& env,
+                      const std::string& scratch)
+{
+    return Callgrind(argv, env, scratch, {"--callgrind-out-file=/dev/null"});
+}
+
+FunctionCost InstructionsIn(const std::vector<std::string>& argv, const std::vector<std::string>& env,
+                            const std::string& scratch, const std::string& function, const std::string& part)
+{
+    const std::string profile = scratch + "/callgrind.out";
+    FunctionCost cost;
+    cost.whole = Callgrind(argv, env, scratch,
+                           {"--callgrind-out-file=" + profile, "--collect-atstart=no", "--toggle-collect=" + function});
+    if (cost.whole > 0)
+        cost.part = InclusiveCount(profile, part);
+    Shell("rm -f '" + profile + "'");
+    return cost;
 }
 
 void PrintInstructionRatio(const std::string& a, uint64_t a_count, const std::string& b, uint64_t b_count)

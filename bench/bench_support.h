@@ -33,6 +33,14 @@ void RemoveScratchFolder(const Options& options, const std::string& folder);
 
 // Runs a shell command; false (with a message) when it fails.
 bool Shell(const std::string& command);
+// Its standard output, without the last line break.
+std::string Output(const std::string& command);
+
+// The median of some figures, with their minimum and maximum.
+struct Spread {
+    double median, low, high;
+};
+Spread SpreadOf(const std::vector<double>& values);
 
 struct Run {
     bool ok = false;
@@ -78,6 +86,16 @@ void PrintAnonymousPeaks(const std::vector<Peer>& peers, const std::vector<std::
 // each is enough where wall time moves with the machine's load.
 uint64_t Instructions(const std::vector<std::string>& argv, const std::vector<std::string>& env,
                       const std::string& scratch);
+// The instructions executed inside one function (by the name callgrind
+// gives it, "Name(Type const&)"), counted only on the thread that runs it
+// and while it runs; and of them those inside `part`, a function it calls.
+// Zeros when that failed.
+struct FunctionCost {
+    uint64_t whole = 0;
+    uint64_t part = 0;
+};
+FunctionCost InstructionsIn(const std::vector<std::string>& argv, const std::vector<std::string>& env,
+                            const std::string& scratch, const std::string& function, const std::string& part);
 void PrintInstructionRatio(const std::string& a, uint64_t a_count, const std::string& b, uint64_t b_count);
 
 }  // namespace bench

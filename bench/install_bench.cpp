@@ -2,12 +2,14 @@
 // offscreen) against Extractor::Extract() alone (extract_only) and against
 // `bsdtar -xf`, and the same install from a twin bundle that records no
 // package digest, which shows the launcher's cost apart from the digest; on
-// zip packages of 1,000, 10,000 and 50,000 files of 4 KiB and on a big mixed
-// bundle, in rounds of one run each: wall and CPU time as ratios, peak
-// resident sets and own memory beside the bare Qt program's, and with
-// --callgrind the instructions of each.
+// zip packages of 1,000, 10,000 and 50,000 files of 4 KiB, on a big mixed
+// bundle and on one of incompressible binaries, in rounds of one run each:
+// wall and CPU time as ratios, peak resident sets and own memory beside the
+// bare Qt program's, and with --callgrind the instructions of each and the
+// survey's per entry. First the digest's speed through each implementation.
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -27,20 +29,6 @@ const char kMixedSources[] =
     "/usr/share/doc /usr/share/fonts /usr/share/zoneinfo /usr/lib/python3 /usr/lib/x86_64-linux-gnu/qt5 "
     "/usr/lib/x86_64-linux-gnu/libQt5*.so* /usr/lib/x86_64-linux-gnu/libicudata.so*";
 
-std::string Output(const std::string& command)
-{
-    std::string text;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[256];
-        while (fgets(buffer, sizeof buffer, pipe) != nullptr)
-            text += buffer;
-        pclose(pipe);
-    }
-    while (!text.empty() && text.back() == '\n')
-        text.pop_back();
-    return text;
-}
-
 struct BarePeaks {
     double resident;   // median of five runs
     double anonymous;  // sampled, one run
@@ -55,6 +43,19 @@ BarePeaks BareQtPeaks(const std::vector<std::string>& env)
         peaks.push_back(round[0].peakMiB);
     std::sort(peaks.begin(), peaks.end());
     return {peaks[peaks.size() / 2], bench::AnonymousPeakMiB(bare[0].argv, env)};
+}
+
+// The survey's instructions per entry: counted inside SurveyPackage only,
+// on the thread that runs it (the digest has a thread of its own), and of
+// them those of the archive library's reading of the headers.
+void PrintSurveyShare(const std::string& launcher, const std::vector<std::string>& env, const std::string& scratch,
+                      int entries)
+{
+    const bench::FunctionCost survey = bench::InstructionsIn(
+        {launcher}, env, scratch, "SurveyPackage(PackageCheck const&, PackageSource&)", "archive_read_next_header");
+    if (entries > 0 && survey.whole > 0)
+        printf("  survey: %.1f k instructions per entry, %.1f k of them in the archive library's header reading\n",
+               survey.whole / 1e3 / entries, survey.part / 1e3 / entries);
 }
 
 void Measure(const Workload& workload, const bench::Options& options, const std::string& scratch,
@@ -78,9 +79,9 @@ void Measure(const Workload& workload, const bench::Options& options, const std:
     reset();
     const int rounds = options.rounds ? options.rounds : workload.rounds;
     const bench::Rounds result = bench::RunRounds(peers, env, rounds, reset);
-    printf("%s: %s entries, %s zip, %d rounds\n", workload.name.c_str(),
-           Output("bsdtar -tf '" + bundle.package + "' | wc -l").c_str(),
-           Output("du -h '" + bundle.package + "' | cut -f1").c_str(), rounds);
+    const int entries = atoi(bench::Output("bsdtar -tf '" + bundle.package + "' | wc -l").c_str());
+    printf("%s: %d entries, %s zip, %d rounds\n", workload.name.c_str(), entries,
+           bench::Output("du -h '" + bundle.package + "' | cut -f1").c_str(), rounds);
     bench::PrintRatio(result, peers, 0, 1);
     bench::PrintRatio(result, peers, 0, 2);
     bench::PrintRatio(result, peers, 1, 2);
@@ -99,6 +100,8 @@ void Measure(const Workload& workload, const bench::Options& options, const std:
         bench::PrintInstructionRatio(peers[0].name, counts[0], peers[2].name, counts[2]);
         bench::PrintInstructionRatio(peers[1].name, counts[1], peers[2].name, counts[2]);
         bench::PrintInstructionRatio(peers[3].name, counts[3], peers[1].name, counts[1]);
+        PrintSurveyShare(bundle.launcher, env, scratch, entries);
+        reset();
     }
     fflush(stdout);
     bench::Shell("rm -rf '" + scratch + "/bundles'");
@@ -120,7 +123,9 @@ int main(int argc, char** argv)
         {"10,000 files of 4 KiB", 9, bench::SmallFiles(10000, 4096)},
         {"50,000 files of 4 KiB", 5, bench::SmallFiles(50000, 4096)},
         {"big mixed bundle", 5, bench::SystemCopies(kMixedSources)},
+        {"incompressible bundle", 9, bench::Together(bench::SmallFiles(3000, 4096), bench::RandomFiles(12, 4 << 20))},
     };
+    printf("%s\n", bench::Output(std::string(VELMORA_BIN_DIR) + "/digest_speed").c_str());
     printf("install, in %s\n", scratch.c_str());
     const BarePeaks bare = BareQtPeaks(env);
     for (const Workload& workload : workloads)

@@ -86,6 +86,16 @@ std::vector<TestEntry> ManyPipes()
     return entries;
 }
 
+// Enough entries that the survey's tables grow several times before the
+// last one comes.
+std::vector<TestEntry> ManyFiles(std::vector<TestEntry> entries, const TestEntry& last)
+{
+    for (int i = 0; i < 300; ++i)
+        entries.push_back(FileEntry("Contents/Resources/d" + std::to_string(i % 7) + "/f" + std::to_string(i), "x"));
+    entries.push_back(last);
+    return entries;
+}
+
 struct BadPackage {
     const char* what;
     std::vector<TestEntry> entries;  // written as a tar; none: `raw` is the file, null: no file
@@ -155,6 +165,18 @@ const BadPackage kBadPackages[] = {
     {"names_equal_but_for_case_outside_ascii",
      With(With(GoodEntries(), FileEntry("Contents/CAF\xc3\x89", "x")), FileEntry("Contents/caf\xc3\xa9", "y")),
      nullptr, 0, {"entry 'Contents/caf\xc3\xa9' collides with 'Contents/CAF\xc3\x89' on a volume"}},
+    // A folder on the way is compared as a name of its own, whatever
+    // follows it in the entry's name.
+    {"folder_names_equal_but_for_case_outside_ascii",
+     With(With(GoodEntries(), FileEntry("Contents/CAF\xc3\x89/a", "x")), FileEntry("Contents/caf\xc3\xa9/b", "y")),
+     nullptr, 0, {"entry 'Contents/caf\xc3\xa9/b' collides with 'Contents/CAF\xc3\x89' on a volume"}},
+    {"names_equal_but_for_case_after_many_entries",
+     ManyFiles(GoodEntries(), FileEntry("Contents/Resources/d3/F3", "y")), nullptr, 0,
+     {"entry 'Contents/Resources/d3/F3' collides with 'Contents/Resources/d3/f3' on a volume"}},
+    {"file_below_a_file_after_many_entries",
+     ManyFiles(GoodEntries(), FileEntry("Contents/Resources/d2/f2/below", "y")), nullptr, 0,
+     {"entry 'Contents/Resources/d2/f2/below' lies below 'Contents/Resources/d2/f2', which the package stores as a "
+      "file"}},
     // Installed so, every later start would read no build and install again.
     {"info_unreadable_by_its_owner", With(Without(kInfo), FileEntry(kInfo, Info("121"), 0244)), nullptr, 0,
      {"the INFO 'Contents/Resources/INFO' has no read permission for its owner (mode 0244)"}},

@@ -5,26 +5,34 @@
 #include <string.h>
 #include <sys/stat.h>
 
-#include <vector>
+#include <string_view>
 
 namespace {
 
-// Components of an archive name, without empty and "." ones.
-std::vector<std::string> SplitName(const char* name)
-{
-    std::vector<std::string> parts;
-    const char* p = name;
-    while (*p) {
-        const char* end = strchr(p, '/');
-        std::string part = end ? std::string(p, end - p) : std::string(p);
-        if (!part.empty() && part != ".")
-            parts.push_back(part);
-        if (!end)
-            break;
-        p = end + 1;
+// The components of an archive name, without empty and "." ones, read in
+// place: a package holds tens of thousands of names, each checked as it
+// comes.
+class NameParts {
+public:
+    explicit NameParts(const char* name) : next_(name) {}
+    // The next component; empty at the end.
+    std::string_view Next()
+    {
+        for (;;) {
+            while (*next_ == '/')
+                ++next_;
+            const char* start = next_;
+            while (*next_ && *next_ != '/')
+                ++next_;
+            const std::string_view part(start, next_ - start);
+            if (part != ".")
+                return part;
+        }
     }
-    return parts;
-}
+
+private:
+    const char* next_;
+};
 
 // What an entry of this type is called in a refusal; null for the kinds a
 // bundle holds.
@@ -52,11 +60,12 @@ std::string NameRefusal(const char* name, bool strict)
 {
     if (!name)
         return "has no readable name";
-    const std::vector<std::string> parts = SplitName(name);
-    if (parts.empty())
+    NameParts parts(name);
+    std::string_view part = parts.Next();
+    if (part.empty())
         return "names the destination folder itself";
-    for (size_t i = 0; strict && i < parts.size(); ++i) {
-        if (parts[i] == "..")
+    for (; strict && !part.empty(); part = parts.Next()) {
+        if (part == "..")
             return "has a '..' component";
     }
     return "";
@@ -64,11 +73,31 @@ std::string NameRefusal(const char* name, bool strict)
 
 } // namespace
 
+void CleanEntryName(const char* name, std::string& into)
+{
+    into.clear();
+    NameParts parts(name);
+    // Most names are clean already: their components are copied at once.
+    const char* run = nullptr;
+    const char* run_end = nullptr;
+    for (std::string_view part = parts.Next(); !part.empty(); part = parts.Next()) {
+        if (run && part.data() == run_end + 1) {
+            run_end = part.data() + part.size();
+            continue;
+        }
+        if (run)
+            into.append(run, run_end).append(1, '/');
+        run = part.data();
+        run_end = part.data() + part.size();
+    }
+    if (run)
+        into.append(run, run_end);
+}
+
 std::string CleanEntryName(const char* name)
 {
     std::string clean;
-    for (const std::string& part : SplitName(name))
-        clean += (clean.empty() ? "" : "/") + part;
+    CleanEntryName(name, clean);
     return clean;
 }
 
@@ -98,38 +127,35 @@ bool IsDestinationFolder(archive_entry* entry)
 {
     const char* name = archive_entry_pathname(entry);
     return name && !archive_entry_hardlink(entry) && archive_entry_filetype(entry) == AE_IFDIR
-           && SplitName(name).empty();
+           && NameParts(name).Next().empty();
 }
 
 int CheckNoLinkOnPath(const ustring& dest_dir, const char* name, bool include_last,
                       std::string& reason)
 {
-    std::vector<std::string> parts = SplitName(name);
-    // Nothing from the first ".." on: the writer refuses such a name itself.
-    for (size_t i = 0; i < parts.size(); ++i) {
-        if (parts[i] == "..") {
-            parts.resize(i);
-            break;
-        }
-    }
-    const size_t checked = include_last ? parts.size() : (parts.empty() ? 0 : parts.size() - 1);
     std::string path = dest_dir.c_str();
-    std::string shown;
-    for (size_t i = 0; i < checked; ++i) {
-        path += "/" + parts[i];
-        shown += (i ? "/" : "") + parts[i];
+    const size_t below = path.size() + 1;
+    NameParts parts(name);
+    // Nothing from the first ".." on: the writer refuses such a name itself.
+    for (std::string_view part = parts.Next(); !part.empty() && part != "..";) {
+        const std::string_view next = parts.Next();
+        if (!include_last && (next.empty() || next == ".."))
+            return 0;
+        path += '/';
+        path.append(part);
         struct stat st;
         if (lstat(path.c_str(), &st) != 0) {
             // Nothing exists below a missing component or below a file.
             if (errno == ENOENT || errno == ENOTDIR)
                 return 0;
-            reason = "Cannot check '" + shown + "': " + strerror(errno);
+            reason = "Cannot check '" + path.substr(below) + "': " + strerror(errno);
             return -1;
         }
         if (S_ISLNK(st.st_mode)) {
-            reason = "Cannot extract through symbolic link '" + shown + "'";
+            reason = "Cannot extract through symbolic link '" + path.substr(below) + "'";
             return -1;
         }
+        part = next;
     }
     return 0;
 }

@@ -15,6 +15,8 @@ struct archive_entry;
 // empty and "." components: "./a//b/" is "a/b"; "", ".", "/" and "//" are
 // all "" (the destination itself).
 std::string CleanEntryName(const char* name);
+// The same into `into`, whose room is kept from one name to the next.
+void CleanEntryName(const char* name, std::string& into);
 
 // Why an entry may not be extracted, or an empty text when it may. Refused:
 // a kind other than a folder, a regular file, a symbolic link or a hard

@@ -124,27 +124,31 @@ int RefuseLinkedPath(const ustring& dest_dir, const char* name, bool include_las
     return Refuse(name, reason);
 }
 
-// The folder of the last plain file whose path was found free of links.
-// Only a symbolic link or a hard link entry can put a link on a checked
-// path (folders and plain files cannot), so until one comes the next plain
-// file in the same folder needs no second look: in a package most entries
-// follow a sibling, and the look costs a lstat per folder level.
-struct CheckedFolder {
-    bool valid = false;
-    std::string folder;
+// What the extraction keeps from one entry to the next: the folder of the
+// last plain file whose path was found free of links, and the room for the
+// names placed below dest_dir. Only a symbolic link or a hard link entry can
+// put a link on a checked path (folders and plain files cannot), so until
+// one comes the next plain file in the same folder needs no second look: in
+// a package most entries follow a sibling, and the look costs a lstat per
+// folder level.
+struct Placement {
+    bool checked = false;
+    std::string checked_folder;
+    std::string placed;
 };
 
-std::string FolderOf(const char* name)
+// dest_dir + "/" + name, in `into`.
+const char* PlacedName(std::string& into, const ustring& dest_dir, const char* name)
 {
-    const char* slash = strrchr(name, '/');
-    return slash ? std::string(name, slash - name) : std::string();
+    into.assign(dest_dir.c_str()).append(1, '/').append(name);
+    return into.c_str();
 }
 
 // Moves the entry, and the file a hard link names, below dest_dir. Both go
 // through the same checks: the writer refuses ".." in either, neither may
 // name dest_dir itself (the writer would replace that folder), and no
 // existing symbolic link below dest_dir may be on the way.
-int PlaceEntry(archive_entry* entry, const ustring& dest_dir, CheckedFolder& checked)
+int PlaceEntry(archive_entry* entry, const ustring& dest_dir, Placement& placement)
 {
     const char* name = archive_entry_pathname(entry);
     if (!name) {
@@ -158,22 +162,24 @@ int PlaceEntry(archive_entry* entry, const ustring& dest_dir, CheckedFolder& che
     const mode_t type = archive_entry_filetype(entry);
     const char* target = archive_entry_hardlink(entry);
     const bool plain_file = type == AE_IFREG && !target;
-    const std::string folder = FolderOf(name);
-    const bool known_free = plain_file && checked.valid && checked.folder == folder;
+    const char* slash = strrchr(name, '/');
+    const size_t folder_size = slash ? static_cast<size_t>(slash - name) : 0;
+    const bool known_free =
+        plain_file && placement.checked && placement.checked_folder.compare(0, std::string::npos, name, folder_size) == 0;
     if (!known_free && RefuseLinkedPath(dest_dir, name, type == AE_IFDIR) != 0)
         return -1;
     if (target && RefuseLinkedPath(dest_dir, target, true) != 0)
         return -1;
-    if (plain_file)
-        checked = CheckedFolder{true, folder};
-    else if (type != AE_IFDIR)
-        checked.valid = false;
-    const ustring placed = dest_dir + "/" + name;
-    if (target) {
-        const ustring placed_target = dest_dir + "/" + target;
-        archive_entry_set_hardlink(entry, placed_target.c_str());
+    if (plain_file) {
+        placement.checked = true;
+        placement.checked_folder.assign(name, folder_size);
+    } else if (type != AE_IFDIR) {
+        placement.checked = false;
     }
-    archive_entry_set_pathname(entry, placed.c_str());
+    // The library copies both names: the room serves them in turn.
+    if (target)
+        archive_entry_set_hardlink(entry, PlacedName(placement.placed, dest_dir, target));
+    archive_entry_set_pathname(entry, PlacedName(placement.placed, dest_dir, name));
     return 0;
 }
 
@@ -238,7 +244,7 @@ struct Stop {
 
 int ExtractEntries(Handles& h, const ustring& dest_dir, int total, Stop& stop)
 {
-    CheckedFolder checked;
+    Placement placement;
     for (int n = 1;; ++n) {
         stop = Stop{n, "(its header)"};
         archive_entry* entry = nullptr;
@@ -268,7 +274,7 @@ int ExtractEntries(Handles& h, const ustring& dest_dir, int total, Stop& stop)
             Notify_Adapter::GetInstance()->UpdateProgress(total, n);
             continue;
         }
-        if (PlaceEntry(entry, dest_dir, checked) != 0 || ExtractEntry(h, entry, total, n) != 0)
+        if (PlaceEntry(entry, dest_dir, placement) != 0 || ExtractEntry(h, entry, total, n) != 0)
             return -1;
     }
 }

@@ -41,6 +41,10 @@ struct Pass {
     bool info_seen = false;
     unsigned int info_perm = 0;
     int refused = 0;
+    // The entry's name and hard-link target, cleaned; their room is kept
+    // from one entry to the next.
+    std::string name;
+    std::string target;
 };
 
 std::string Quoted(const char* text) { return std::string("'") + (text ? text : "") + "'"; }
@@ -80,19 +84,21 @@ void Unreadable(PackageSurvey& survey, const std::string& problem)
 }
 
 // Where the entry goes in the tree it leaves; empty, or why it is refused.
-std::string TreeRefusal(archive_entry* entry, PackageTree& tree)
+// Leaves the cleaned name in p.name.
+std::string TreeRefusal(archive_entry* entry, Pass& p)
 {
-    const std::string name = CleanEntryName(archive_entry_pathname(entry));
+    CleanEntryName(archive_entry_pathname(entry), p.name);
     const char* target = archive_entry_hardlink(entry);
     if (target) {
-        const std::string why = tree.LinkRefusal(name, CleanEntryName(target));
+        CleanEntryName(target, p.target);
+        const std::string why = p.survey.tree.LinkRefusal(p.name, p.target);
         if (!why.empty())
             return why;
     }
     const unsigned int type = archive_entry_filetype(entry);
-    return tree.Add(name, target || type == AE_IFREG ? PackageTree::kFile
-                          : type == AE_IFDIR         ? PackageTree::kFolder
-                                                     : PackageTree::kLink);
+    return p.survey.tree.Add(p.name, target || type == AE_IFREG ? PackageTree::kFile
+                                     : type == AE_IFDIR         ? PackageTree::kFolder
+                                                                : PackageTree::kLink);
 }
 
 // A total past the largest figure stays there: no package has that much
@@ -111,21 +117,20 @@ int NoteEntry(archive* reader, archive_entry* entry, Pass& p)
         return 0;
     std::string refusal = EntryRefusal(entry, true);
     if (refusal.empty())
-        refusal = TreeRefusal(entry, p.survey.tree);
+        refusal = TreeRefusal(entry, p);
     if (!refusal.empty()) {
         Refuse(p, name, refusal);
         return 0;
     }
     // A hard link carries no bytes of its own; what the survey reads must.
     const bool regular = archive_entry_filetype(entry) == AE_IFREG && !archive_entry_hardlink(entry);
-    const std::string clean = CleanEntryName(name);
     // A later entry of the same name replaces an earlier one on disk.
-    if (clean == p.client) {
+    if (p.name == p.client) {
         p.client_seen = true;
         p.client_regular = regular;
         p.client_perm = archive_entry_perm(entry);
     }
-    const bool is_info = clean == p.info;
+    const bool is_info = p.name == p.info;
     if (is_info) {
         p.info_seen = true;
         p.info_perm = archive_entry_perm(entry);

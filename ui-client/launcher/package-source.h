@@ -4,6 +4,8 @@
 #include <sys/types.h>
 
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -26,7 +28,9 @@ struct archive;
 // (VerifyReads) each chunk a reader is given is hashed again from that
 // state and must end in the state the checked digest went through: a byte
 // rewritten or cut off after the check fails the read, in whatever order
-// the library reads.
+// the library reads. Another thread reads and checks the chunk after the
+// one the reader was last given while the reader works through that one,
+// so the second hashing no longer adds to the extraction's time either.
 class PackageSource {
 public:
     PackageSource();
@@ -50,14 +54,26 @@ public:
     bool VerifyReads();
 
 private:
+    // A chunk read and checked against the digest.
+    struct Checked {
+        size_t size = 0;
+        int error = 0;         // errno of the read
+        bool changed = false;  // it no longer hashes as it did for the digest
+    };
+
     static ssize_t Read(archive* reader, void* self, const void** buffer);
     static int64_t Skip(archive* reader, void* self, int64_t request);
     static int64_t Seek(archive* reader, void* self, int64_t offset, int whence);
     ssize_t ReadVerified(archive* reader, const void** buffer);
     int LoadChunk(archive* reader, int64_t chunk);
+    Checked CheckChunk(int64_t chunk, std::vector<char>& into) const;
     int ReadChunk(int64_t chunk, std::vector<char>& into, size_t& got) const;
     void HashFile();
     void StopHashing();
+    void ReadAhead();
+    void StopReadingAhead();
+    void AskAhead(int64_t chunk);
+    bool TakeAhead(int64_t chunk, Checked& checked);
 
     int fd_ = -1;
     int64_t size_ = 0;
@@ -73,6 +89,15 @@ private:
     bool verify_ = false;
     int64_t loaded_chunk_ = -1;  // the verified chunk block_ holds
     size_t loaded_size_ = 0;
+    // The chunk read ahead of verified reads, on a thread of its own.
+    std::thread reading_ahead_;
+    std::mutex ahead_mutex_;
+    std::condition_variable ahead_changed_;
+    bool stop_reading_ahead_ = false;
+    int64_t ahead_wanted_ = -1;  // the chunk asked for; -1: none
+    bool ahead_ready_ = false;   // ahead_ and ahead_block_ hold it
+    Checked ahead_;
+    std::vector<char> ahead_block_;
 };
 
 #endif  // VELMORA_LAUNCHER_PACKAGE_SOURCE_H

@@ -1,13 +1,20 @@
 #ifndef VELMORA_LAUNCHER_PACKAGE_TREE_H
 #define VELMORA_LAUNCHER_PACKAGE_TREE_H
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <unordered_map>
+#include <vector>
 
 // The tree a package's entries leave below the destination, as the
 // client's volume compares names: without regard to case or Unicode
 // normalization, as that platform formats its volumes by default. The
 // package is made for that platform, so the rule holds here too.
+//
+// A package holds tens of thousands of entries: the tree keeps every name
+// and its folded form in one buffer, found through a table of its own, so
+// adding an entry allocates nothing once the buffers have grown.
 class PackageTree {
 public:
     enum Kind : char { kFolder = 'd', kFile = 'f', kLink = 'l' };
@@ -25,13 +32,39 @@ public:
     // Empty, or why a hard link to target (cleaned) is refused: it must
     // name an earlier file of the package, not the link itself.
     std::string LinkRefusal(const std::string& name, const std::string& target) const;
-    // Every folder, file and link, by folded name.
-    const std::unordered_map<std::string, Node>& Nodes() const { return nodes_; }
+    // Every folder, file and link, by folded name; made on request.
+    std::unordered_map<std::string, Node> Nodes() const;
 
 private:
-    std::string Place(const std::string& name, Kind kind, bool on_the_way);
+    // A node's name followed by its folded name, in text_.
+    struct Record {
+        size_t at;
+        uint32_t name_size;
+        uint32_t key_size;
+        size_t hash;  // of the folded name
+        Kind kind;
+    };
 
-    std::unordered_map<std::string, Node> nodes_;
+    std::string_view NameOf(const Record& record) const { return {text_.data() + record.at, record.name_size}; }
+    std::string_view KeyOf(const Record& record) const
+    {
+        return {text_.data() + record.at + record.name_size, record.key_size};
+    }
+    const Record* Find(std::string_view key, size_t hash) const;
+    void Insert(std::string_view name, std::string_view key, size_t hash, Kind kind);
+    uint32_t& FreeSlot(size_t hash);
+    std::string Place(std::string_view name, std::string_view key, Kind kind, bool on_the_way);
+    std::string PlaceFolders(const std::string& name);
+
+    std::string text_;
+    std::vector<Record> records_;
+    std::vector<uint32_t> slots_;  // by hash, open addressing: a record's number + 1, 0 when free
+    std::string key_;              // the folded name of the entry being added
+    std::string prefix_key_;       // ... and of a folder on its way, where it is not ASCII
+    // The folder of the last entry added whose folders were all in place:
+    // most entries follow a sibling, whose folders need no second look
+    // (a node, once placed, never changes).
+    std::string placed_folder_;
 };
 
 // A name as such a volume compares it: case folded and decomposed.
