@@ -293,6 +293,20 @@ TEST_F(PreflightTest, HugeDeclaredSizesSaturate)
         << survey.problems.back();
 }
 
+// A name the archive library cannot convert, read while errno still says
+// ENOMEM from an earlier, handled failure: the package is refused and the
+// process goes on (the library would otherwise end it).
+TEST_F(PreflightTest, UnconvertibleNameAfterAnEarlierOutOfMemoryIsRefused)
+{
+    temp_folder::WriteFile(package, QByteArray::fromBase64(
+        "UmFyIRoHAQA9PN7lAgEA/yAgRD76VwICAwsAICAggCIACf8gICD///8gICAgICAgICAgICAgU4Aq9AMC5yIDEIEgYCAgAAEgICAggcsQ"
+        "ICAgIPn5+fn5+fn5+fn5+fn5+fn5+SAgICAgICAgICAgICCsj0qhAwEFAiAgASBTgCr0AwLnIgMgICAg/wMBBiAgIP///yAgIIHLECAv"
+        "4SAg7Ozs7Oz/ICAgICAgICAg").toStdString());
+    errno = ENOMEM;
+    const PackageSurvey survey = SurveyPackage(Check());
+    EXPECT_FALSE(survey.problems.empty());
+}
+
 // The wrong digest is stated with the file's real one, as sha256sum gives it.
 TEST_F(PreflightTest, WrongDigestNamesBothDigests)
 {

@@ -51,7 +51,7 @@ PackEntries ReadPackageEntries(PackageSource &source, Problems &problems)
     archive_read_support_format_all(reader);
     archive_entry *header = nullptr;
     if (source.Attach(reader) == ARCHIVE_OK) {
-        while (archive_read_next_header(reader, &header) == ARCHIVE_OK) {
+        while (ReadNextHeader(reader, &header) == ARCHIVE_OK) {
             if (EntryRefusal(header, true).empty())
                 entries.push_back(Describe(header));
             const std::string error = DataError(reader);

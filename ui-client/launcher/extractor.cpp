@@ -248,7 +248,7 @@ int ExtractEntries(Handles& h, const ustring& dest_dir, int total, Stop& stop)
     for (int n = 1;; ++n) {
         stop = Stop{n, "(its header)"};
         archive_entry* entry = nullptr;
-        const int r = archive_read_next_header(h.reader, &entry);
+        const int r = ReadNextHeader(h.reader, &entry);
         if (r == ARCHIVE_EOF)
             return n - 1 == total ? CloseWriter(h) : RefuseShortPackage(n - 1, total);
         if (r != ARCHIVE_OK) {
@@ -335,7 +335,7 @@ int Extractor::Count()
         return -1;
     int count = 0;
     archive_entry* entry = nullptr;
-    while (archive_read_next_header(reader, &entry) == ARCHIVE_OK) {
+    while (ReadNextHeader(reader, &entry) == ARCHIVE_OK) {
         ++count;
         archive_read_data_skip(reader);
     }
@@ -349,7 +349,7 @@ int Extractor::List()
     if (!reader)
         return -1;
     archive_entry* entry = nullptr;
-    while (archive_read_next_header(reader, &entry) == ARCHIVE_OK) {
+    while (ReadNextHeader(reader, &entry) == ARCHIVE_OK) {
         const char* name = archive_entry_pathname(entry);
         printf("%s\n", name ? name : "");
         fflush(stdout);

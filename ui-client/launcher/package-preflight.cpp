@@ -158,7 +158,7 @@ int ReadEntryList(archive* reader, Pass& p)
 {
     for (;;) {
         archive_entry* entry = nullptr;
-        const int r = archive_read_next_header(reader, &entry);
+        const int r = ReadNextHeader(reader, &entry);
         if (r == ARCHIVE_EOF)
             return 0;
         if (r != ARCHIVE_OK) {

@@ -291,3 +291,9 @@ int64_t PackageSource::Seek(archive*, void* self, int64_t offset, int whence)
     source->position_ = base + offset;
     return source->position_;
 }
+
+int ReadNextHeader(archive* reader, archive_entry** entry)
+{
+    errno = 0;
+    return archive_read_next_header(reader, entry);
+}

@@ -14,6 +14,14 @@
 #include "ustring.h"
 
 struct archive;
+struct archive_entry;
+
+// archive_read_next_header from a cleared errno. Where the library cannot
+// convert an entry's name it ends the whole process when errno says ENOMEM,
+// even an ENOMEM left over from an earlier, handled failure (a package that
+// asked it for a huge buffer): a hostile package must fail, not end the
+// launcher.
+int ReadNextHeader(archive* reader, archive_entry** entry);
 
 // The package file, opened once and read by every reader of it (the
 // survey, the extraction, the packaging tool's checks) through callbacks
