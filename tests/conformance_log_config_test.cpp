@@ -29,16 +29,23 @@ using Row = conformance::Row<std::function<std::string(const std::string& dir)>>
 class KeyValueCases : public temp_folder::TempFolderTest, public testing::WithParamInterface<Row> {};
 TEST_P(KeyValueCases, Holds) { EXPECT_ROW(GetParam(), GetParam().observe(dir_)); }
 
+// Every entry, as "{a=1, b=2}".
+std::string EntriesOf(const Config& config)
+{
+    std::string seen = "{";
+    for (const auto& entry : config.entries)
+        seen += (seen.back() == '{' ? "" : ", ") + entry.first + "=" + entry.second;
+    return seen + "}";
+}
+
 // What read gives for a file of content: its result and the entries.
 std::string Read(const std::string& dir, const std::string& content, bool keep_quotes = false)
 {
     WriteFile(dir + "/file.conf", content);
     Config config;
     config.keep_quotes = keep_quotes;
-    std::string seen = "read " + std::to_string(config.read(dir + "/file.conf")) + " {";
-    for (const auto& entry : config.entries)
-        seen += (seen.back() == '{' ? "" : ", ") + entry.first + "=" + entry.second;
-    return seen + "}";
+    const std::string status = std::to_string(config.read(dir + "/file.conf"));
+    return "read " + status + " " + EntriesOf(config);
 }
 
 // text with each run of a hundred or more of one character written as
@@ -94,10 +101,9 @@ const Row kConfigRows[] = {
      [](auto&) {
          Config config;
          const std::string number = std::to_string(config.get_int("missing"));
-         const auto entry = config.entries.find("missing");
-         return number + ", " + (entry == config.entries.end() ? "no entry" : "entry '" + entry->second + "'");
+         return number + ", " + EntriesOf(config);
      },
-     "0, entry ''"},
+     "0, {missing=}"},
     {"TabInsideAQuotedValue", [](auto& dir) { return Read(dir, "k='a\tb'\n"); }, "read -1 {}"},
     // A line is what one read of at most 8191 bytes takes; these fill the
     // buffer exactly, the line end coming as a blank line of its own.
