@@ -364,10 +364,17 @@ const Row kFileMutationRows[] = {
     {"MakeDirOnALinkToAFolder",
      [](auto& t) { t.Make("dir/ link->dir"); return t.WithLastLine(FSMKDir(t.At("link"), true)); },
      std::string("-1, ") + kNotAFolder + "'<dir>/link' (3)\n"},
-    {"MakeDirWithoutItsParent", [](auto& t) { return WithTree(FSMKDir(t.At("a/b"), false), t.At("a")); },
-     "-2, nothing"},
-    {"MakeDirRecursiveCreatesEveryLevel", [](auto& t) { return WithTree(FSMKDir(t.At("a/b/c"), true), t.At("a")); },
-     "0, b/ b/c/"},
+    {"MakeDirWithoutItsParent",
+     [](auto& t) { return t.WithLastLine(FSMKDir(t.At("a/b"), false)) + ", " + TreeText(t.At("a")); },
+     "-2, [ERROR] file-op(N): path = <dir>/a/b errno : No such file or directory\n, nothing"},
+    {"MakeDirRecursiveCreatesEveryLevelWithTheModeTheUmaskLeaves",
+     [](auto& t) {
+         const mode_t saved = umask(027);
+         const int status = FSMKDir(t.At("a/b/c"), true);
+         umask(saved);
+         return WithTree(status, t.At("a")) + ", " + Octal(ModeOf(t.At("a/b/c")));
+     },
+     "0, b/ b/c/, 0750"},
     {"ChainWithAModeGetsExactlyThatModeWhateverTheUmask",
      [](auto& t) {
          const mode_t saved = umask(027);
@@ -406,8 +413,11 @@ const Row kFileMutationRows[] = {
      [](auto& t) { t.Make("root/"); return WithTree(FSMKDirFromRoot(t.At("root"), t.At("root")), t.At("root")); },
      "0, nothing"},
     {"FromARootWithATrailingSlash",
-     [](auto& t) { t.Make("a/"); return t.WithLastLine(FSMKDirFromRoot(t.At("a/b"), t.At("a/"))); },
-     "-1, [ERROR] file-op(N): root '<dir>/a/' is not a parent folder of target '<dir>/a/b'\n"},
+     [](auto& t) {
+         t.Make("a/");
+         return t.WithLastLine(FSMKDirFromRoot(t.At("a/b"), t.At("a/"))) + ", " + TreeText(t.At("a"));
+     },
+     "-1, [ERROR] file-op(N): root '<dir>/a/' is not a parent folder of target '<dir>/a/b'\n, nothing"},
     {"CopyOfAnEmptyFile",
      [](auto& t) {
          t.Make("empty=");
@@ -421,9 +431,10 @@ const Row kFileMutationRows[] = {
          if (!small.OtherDeviceThan(t.Dir()))
              return Skipped("no tmpfs of our own to fill (needs root)");
          WriteFile(t.At("src"), std::string(256 * 1024, 'z'));
-         return t.WithLastLine(FSCopy(t.At("src"), small.Path("dst"), false));
+         const std::string seen = t.WithLastLine(FSCopy(t.At("src"), small.Path("dst"), true));
+         return seen + ", source " + Show(Exists(t.At("src")));
      },
-     "-2, [ERROR] file-op(N): CopyFile: write: No space left on device (28)\n"},
+     "-2, [ERROR] file-op(N): CopyFile: write: No space left on device (28)\n, source true"},
     {"CopyRemovesItsSourceOnlyOnceTheWholeContentIsWritten",
      [](auto& t) {
          const std::string cut = CopyCutShort(t);

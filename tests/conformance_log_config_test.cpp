@@ -29,16 +29,23 @@ using Row = conformance::Row<std::function<std::string(const std::string& dir)>>
 class KeyValueCases : public temp_folder::TempFolderTest, public testing::WithParamInterface<Row> {};
 TEST_P(KeyValueCases, Holds) { EXPECT_ROW(GetParam(), GetParam().observe(dir_)); }
 
+// Every entry, as "{a=1, b=2}".
+std::string EntriesOf(const Config& config)
+{
+    std::string seen = "{";
+    for (const auto& entry : config.entries)
+        seen += (seen.back() == '{' ? "" : ", ") + entry.first + "=" + entry.second;
+    return seen + "}";
+}
+
 // What read gives for a file of content: its result and the entries.
 std::string Read(const std::string& dir, const std::string& content, bool keep_quotes = false)
 {
     WriteFile(dir + "/file.conf", content);
     Config config;
     config.keep_quotes = keep_quotes;
-    std::string seen = "read " + std::to_string(config.read(dir + "/file.conf")) + " {";
-    for (const auto& entry : config.entries)
-        seen += (seen.back() == '{' ? "" : ", ") + entry.first + "=" + entry.second;
-    return seen + "}";
+    const std::string status = std::to_string(config.read(dir + "/file.conf"));
+    return "read " + status + " " + EntriesOf(config);
 }
 
 // text with each run of a hundred or more of one character written as
@@ -94,10 +101,9 @@ const Row kConfigRows[] = {
      [](auto&) {
          Config config;
          const std::string number = std::to_string(config.get_int("missing"));
-         const auto entry = config.entries.find("missing");
-         return number + ", " + (entry == config.entries.end() ? "no entry" : "entry '" + entry->second + "'");
+         return number + ", " + EntriesOf(config);
      },
-     "0, entry ''"},
+     "0, {missing=}"},
     {"TabInsideAQuotedValue", [](auto& dir) { return Read(dir, "k='a\tb'\n"); }, "read -1 {}"},
     // A line is what one read of at most 8191 bytes takes; these fill the
     // buffer exactly, the line end coming as a blank line of its own.
@@ -285,13 +291,13 @@ const Row kLoggerRows[] = {
          const std::string next = TimesAsWords(ReadFile(log));
          // The count is now the 40 bytes of that line: one byte short of the
          // limit, nothing rotates; at the limit, it does.
-         Logger::RotateIfFileBig(Logger::kRotateSize - 41);
-         const std::string short_of_limit = "_1 " + std::to_string(SizeOf(log + "_1"));
-         Logger::RotateIfFileBig(1);
-         return status + rotated + ", then " + next + short_of_limit + ", then _0 " +
+         const std::string short_of_limit = std::to_string(Logger::RotateIfFileBig(Logger::kRotateSize - 41)) +
+                                            ", _1 " + std::to_string(SizeOf(log + "_1"));
+         const std::string at_limit = std::to_string(Logger::RotateIfFileBig(1));
+         return status + rotated + ", then " + next + short_of_limit + ", then " + at_limit + ", _0 " +
                 std::to_string(SizeOf(log + "_0"));
      },
-     "0: _0 5242910, live 0, then <time> line next          \n_1 -1, then _0 40"},
+     "0: _0 5242910, live 0, then <time> line next          \n0, _1 -1, then 0, _0 40"},
     {"RotationWithCountFiftyNeverLeavesNumberFortyNine",
      [](auto& dir) {
          for (int i = 0; i <= 48; ++i)
@@ -299,22 +305,26 @@ const Row kLoggerRows[] = {
          const std::string log = dir + "/launcher.log";
          const std::string status = InitializeIn(dir, "");
          LogFortyCharacterLine("live");
-         const std::string rotated = status + std::to_string(Logger::Rotate());
-         return rotated + ", " + std::to_string(FilesIn(dir)) + " files, _49 " + Show(SizeOf(log + "_49") >= 0) +
-                ", _48 '" + ReadFile(log + "_48") + "', _1 '" + ReadFile(log + "_1") + "', live " +
-                std::to_string(SizeOf(log));
+         std::string rotated = status + std::to_string(Logger::Rotate()) + ", " + std::to_string(FilesIn(dir)) +
+                               " files, _49 " + Show(SizeOf(log + "_49") >= 0) + ", _1 to _48";
+         for (int i = 1; i <= 48; ++i)
+             rotated += " " + ReadFile(log + "_" + std::to_string(i));
+         return rotated + ", _0 " + TimesAsWords(ReadFile(log + "_0")) + "live " + std::to_string(SizeOf(log));
      },
-     "0: 0, 50 files, _49 false, _48 '47', _1 '0', live 0"},
+     "0: 0, 50 files, _49 false, _1 to _48 0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27 "
+     "28 29 30 31 32 33 34 35 36 37 38 39 40 41 42 43 44 45 46 47, _0 <time> line live          \nlive 0"},
     {"RotationWithCountOneKeepsTwoFiles",
      [](auto& dir) {
          WriteFile(dir + "/launcher.log_0", "old");
          const std::string status = InitializeIn(dir, "", 1);
          LogFortyCharacterLine("live");
          const std::string rotated = status + std::to_string(Logger::Rotate());
+         LogFortyCharacterLine("next");
          return rotated + ", " + std::to_string(FilesIn(dir)) + " files, _0 " +
-                TimesAsWords(ReadFile(dir + "/launcher.log_0"));
+                TimesAsWords(ReadFile(dir + "/launcher.log_0")) + "then " +
+                TimesAsWords(ReadFile(dir + "/launcher.log"));
      },
-     "0: 0, 2 files, _0 <time> line live          \n"},
+     "0: 0, 2 files, _0 <time> line live          \nthen <time> line next          \n"},
     // Root running the launcher with a user's home would write wherever a
     // link there leads.
     {"LogFileIsNeverOpenedThroughALink_LestRootWithAUsersHomeWriteWhereItLeads",

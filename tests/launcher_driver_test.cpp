@@ -107,8 +107,8 @@ private slots:
     void slowNoUpgradeRunNeverShowsTheDialog();
     void reportsBeforeTheDialogExistsAreKept_data();
     void reportsBeforeTheDialogExistsAreKept();
-    void successfulUpgradeEndsAtHundredAndReady();
-    void everyEntryReportedEndsAtTheLastCount();
+    void dialogShowsTheLastCountThenHundred_data();
+    void dialogShowsTheLastCountThenHundred();
     void throttlePassesTheNewestCountOnceToItsThread();
     void throttlePassesAtMostOneCountPerFrameAndTheLast();
     void progressIsStepsTimesHundredOverTotal_data();
@@ -224,33 +224,31 @@ void LauncherDriverTest::reportsBeforeTheDialogExistsAreKept()
     QVERIFY(!outcome.visibleAtEnd);
 }
 
-void LauncherDriverTest::successfulUpgradeEndsAtHundredAndReady()
+void LauncherDriverTest::dialogShowsTheLastCountThenHundred_data()
 {
-    const Outcome outcome = RunDriver(true, 0);
-    QCOMPARE(outcome.calls, QStringList({"pre", "decide", "upgrade", "post"}));
-    QCOMPARE(outcome.shown, 1);
-    // The relay may pass 33 on or let 66 replace it; 66 always shows before
-    // the worker's own 100.
-    QVERIFY2(RisesTo(outcome.values, {66, 100}), qPrintable(QTest::toString(outcome.values)));
-    QVERIFY(!outcome.offGuiThread);
-    QCOMPARE(outcome.finalLabel, QString("Velmora Drive Client is ready."));
-    QVERIFY(!outcome.visibleAtEnd);
-    QVERIFY(!QDir(home.path() + "/.Larkspan/app").exists());
-    QVERIFY(!LogText().contains("no need to upgrade"));
+    QTest::addColumn<int>("entries");
+    QTest::addColumn<int>("upgradeResult");
+    QTest::addColumn<int>("lastCount");
+    // The relay may pass 33 on or let 66 replace it; 66 always shows.
+    QTest::newRow("succeeding upgrade of 3 entries") << 3 << 0 << 66;
+    QTest::newRow("failing upgrade of 100000 entries") << 100000 << -1 << 99;
 }
 
 // The extractor reports once per entry from the worker thread; the dialog
 // is changed on the GUI thread only, and shows the last count before the
-// run closes it with 100.
-void LauncherDriverTest::everyEntryReportedEndsAtTheLastCount()
+// run closes it with 100, whether the upgrade succeeds or fails.
+void LauncherDriverTest::dialogShowsTheLastCountThenHundred()
 {
+    QFETCH(int, entries);
+    QFETCH(int, upgradeResult);
+    QFETCH(int, lastCount);
     Script script;
     script.needUpgrade = true;
-    script.upgradeResult = -1;
-    script.entries = 100000;
+    script.upgradeResult = upgradeResult;
+    script.entries = entries;
     const Outcome outcome = RunDriver(script);
     QCOMPARE(outcome.shown, 1);
-    QVERIFY2(RisesTo(outcome.values, {99, 100}), qPrintable(QTest::toString(outcome.values)));
+    QVERIFY2(RisesTo(outcome.values, {lastCount, 100}), qPrintable(QTest::toString(outcome.values)));
     QVERIFY(!outcome.offGuiThread);
 }
 

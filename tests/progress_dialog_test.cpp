@@ -156,7 +156,6 @@ void ProgressDialogTest::startsHiddenWithItsFixedLook()
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.minimum(), 0);
     QCOMPARE(dialog.maximum(), 100);
-    QCOMPARE(dialog.windowTitle(), QString("Velmora Drive Client"));
     QCOMPARE(int(dialog.windowFlags() & ~Qt::WindowType_Mask), 0x3000);
     QCOMPARE(dialog.windowModality(), Qt::WindowModal);
     QCOMPARE(dialog.styleSheet(),
