@@ -3,9 +3,9 @@
 
 class Service;
 
-// The archive library ends the whole process with exit(1) on some damaged
-// archives (an allocation it cannot make while reading a header), and only
-// the extraction reaches such a header, not the counting pass. That happens
+// The archive library ends the whole process with exit(1) where an
+// allocation it needs fails (some damaged archives ask for huge ones), and
+// the extraction may meet what the counting pass did not. That happens
 // with the old bundle moved aside: no client would start, in this run or any
 // later one, since every run tries the same package again. While a guard
 // lives, an exit puts the last complete bundle back and starts its client.
