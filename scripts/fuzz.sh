@@ -28,7 +28,9 @@ CC=clang CXX=clang++ cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInf
 cmake --build "$build_dir" -j"$(nproc)" --target "${targets[@]}"
 
 export ASAN_OPTIONS="abort_on_error=1:detect_stack_use_after_return=1:allocator_may_return_null=1"
-export LSAN_OPTIONS="suppressions=$root/scripts/sanitize.supp:print_suppressions=0"
+leaks=$(cd "$build_dir" && pwd)/leaks.supp
+cat scripts/sanitize.supp fuzz/library-leaks.supp > "$leaks"
+export LSAN_OPTIONS="suppressions=$leaks:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
 # Options of one target. The extractor's inputs are archives of up to 128 KB
