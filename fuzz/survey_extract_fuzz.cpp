@@ -55,9 +55,13 @@ char KindOf(const std::string& path)
 }
 
 // Every object below root by its name relative to root, with its kind.
+// A folder may come without its owner's read or search bit; it is opened
+// up first, so that what it holds is seen all the same.
 void OnDisk(const std::string& root, const std::string& rel, std::map<std::string, char>& out)
 {
-    for (const std::string& name : fuzz::Names(rel.empty() ? root : root + "/" + rel)) {
+    const std::string folder = rel.empty() ? root : root + "/" + rel;
+    chmod(folder.c_str(), 0700);
+    for (const std::string& name : fuzz::Names(folder)) {
         const std::string child = rel.empty() ? name : rel + "/" + name;
         out[child] = KindOf(root + "/" + child);
         if (out[child] == 'd')
