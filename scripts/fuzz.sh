@@ -27,7 +27,7 @@ CC=clang CXX=clang++ cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInf
   -DVELMORA_FUZZ=ON -DVELMORA_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build_dir" -j"$(nproc)" --target "${targets[@]}"
 
-export ASAN_OPTIONS="abort_on_error=1:detect_stack_use_after_return=1:allocator_may_return_null=1"
+export ASAN_OPTIONS="abort_on_error=1:detect_stack_use_after_return=1:allocator_may_return_null=1:max_allocation_size_mb=4500"
 leaks=$(cd "$build_dir" && pwd)/leaks.supp
 cat scripts/sanitize.supp fuzz/library-leaks.supp > "$leaks"
 export LSAN_OPTIONS="suppressions=$leaks:print_suppressions=0"
@@ -35,13 +35,17 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
 # Options of one target. The extractor's inputs are archives of up to 128 KB
 # (larger seeds are cut); a file it writes past its size limit fails with
-# EFBIG rather than ending the run; and the decompressors may reserve what
-# an archive asks for (an LZMA dictionary of 4 GB), which is the library's
-# business: only untouched address space, or null where the system refuses.
+# EFBIG rather than ending the run; and the library may reserve what an
+# archive asks for (an LZMA dictionary of 4 GB, a read-ahead of 16 GB for a
+# RAR5 header), which is its own business: only untouched address space, or
+# null where the system refuses. The sanitizer would touch an eighth of such
+# a block (its shadow) and hit the resident-set limit, so it refuses any
+# block above 4.5 GB instead (max_allocation_size_mb, null as a system may
+# give), and libFuzzer's own per-allocation limit is out of the way.
 # Config lines may be longer than the 8191-byte limit.
 options() {
   case $1 in
-    extract_fuzz|survey_extract_fuzz) echo "-max_len=131072 -timeout=60 -handle_xfsz=0 -malloc_limit_mb=4500" ;;
+    extract_fuzz|survey_extract_fuzz) echo "-max_len=131072 -timeout=60 -handle_xfsz=0 -malloc_limit_mb=1048576" ;;
     config_fuzz) echo "-max_len=20000 -timeout=10" ;;
     *) echo "-max_len=4096 -timeout=10" ;;
   esac
