@@ -70,6 +70,9 @@ void OnDisk(const std::string& root, const std::string& rel, std::map<std::strin
 }
 
 // The data of the last entry named `name`, as a reader of its own sees it.
+// Where the library's data ends short of the size the header declares
+// (a damaged zip entry may end cleanly after no bytes), the disk writer
+// fills the file up to that size with zeros, and so does this.
 std::string EntryData(const std::string& archive_path, const std::string& name)
 {
     PackageSource source;
@@ -88,6 +91,9 @@ std::string EntryData(const std::string& archive_path, const std::string& name)
             la_ssize_t got = 0;
             while ((got = archive_read_data(reader, buffer, sizeof buffer)) > 0)
                 data.append(buffer, got);
+            const la_int64_t declared = archive_entry_size_is_set(entry) ? archive_entry_size(entry) : 0;
+            if (got == 0 && declared > static_cast<la_int64_t>(data.size()))
+                data.resize(static_cast<size_t>(declared), '\0');
         }
     }
     archive_read_free(reader);
