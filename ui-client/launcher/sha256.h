@@ -6,9 +6,9 @@
 #include <string>
 
 // SHA-256 through the platform's own library, which uses the CPU's SHA
-// instructions where it has them (sha256_linux.cpp, sha256_mac.cpp). A value:
-// a copy carries the bytes added so far, so a digest of a prefix can be
-// taken and the hashing go on.
+// instructions where it has them (platform/sha256_linux.cpp and
+// platform/sha256_mac.cpp). A value: a copy carries the bytes added so far,
+// so a digest of a prefix can be taken and the hashing go on.
 class Sha256 {
 public:
     Sha256();

@@ -53,15 +53,15 @@ public:
     static void Install(ClientProcess* replacement);
 };
 
-// Platform part of ClientProcess::ExecutablePath (process-path_*.cpp).
+// Platform part of ClientProcess::ExecutablePath (platform/process-path_*.cpp).
 int ReadProcessExecutable(pid_t pid, std::string& path);
-// Platform part of ClientProcess::StartTime (process-path_*.cpp). Tells a
-// pid's owner apart from a later process that reused the pid.
+// Platform part of ClientProcess::StartTime (platform/process-path_*.cpp).
+// Tells a pid's owner apart from a later process that reused the pid.
 int ReadProcessStartTime(pid_t pid, struct timespec& started);
-// Platform part of ClientProcess::Arguments (process-path_*.cpp): a script
-// run by an interpreter shows only there.
+// Platform part of ClientProcess::Arguments (platform/process-path_*.cpp): a
+// script run by an interpreter shows only there.
 int ReadProcessArguments(pid_t pid, std::vector<std::string>& args);
-// Platform part of ClientProcess::StartDetached (mac-service-launch_*.cpp).
+// Platform part of ClientProcess::StartDetached (platform/start-detached_*.cpp).
 bool StartDetachedProcess(const QString& program, const QStringList& args,
                           const QString& working_dir);
 

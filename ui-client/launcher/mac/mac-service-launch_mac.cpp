@@ -1,8 +1,6 @@
 // Starting the per-user client on macOS: the bundle is unregistered from
 // Launch Services, then opened as a new instance. Log lines carry the tag of
 // the class, "mac/mac-service".
-#include <QProcess>
-
 #include "client-process.h"
 #include "log.h"
 #include "mac-service.h"
@@ -18,13 +16,6 @@ const char kRegisterTool[] =
 const char kOpener[] = "/usr/bin/open";
 
 }  // namespace
-
-// The opener returns at once and the client is started by the system, so
-// the toolkit's own detached start is kept here.
-bool StartDetachedProcess(const QString& program, const QStringList& args, const QString& working_dir)
-{
-    return QProcess::startDetached(program, args, working_dir);
-}
 
 int MacService::LaunchPerUserBin()
 {
