@@ -97,7 +97,6 @@ void Launcher::LaunchDone()
         dialog->setValue(100);
         dialog->hide();
     }
-    worker->QuitThread();
-    worker->JoinThread();
+    worker->FinishThread();
     QCoreApplication::quit();
 }

@@ -104,6 +104,14 @@ void InstallTranslator(const QString &language)
 
 }  // namespace
 
+// How the launcher ends, written down here only. A return before the run
+// (an option, an unusable home, another launcher already running) leaves
+// main the ordinary way: the application object, if there is one yet, is
+// torn down, which costs little before a window or font has been loaded,
+// and the functions registered with atexit run. After the run the process
+// ends through EndProcess (process-end.h) instead: by then the dialog has
+// loaded the font configuration, whose teardown would cost more than the
+// rest of the start, and the run has left nothing for exit handlers to do.
 int main(int argc, char **argv)
 {
     // The options come before anything that could create a file, take the

@@ -55,8 +55,7 @@ Worker::Worker(Service *service, InstallLock *installLock, const ustring &lastRu
 // running thread aborts the process in the middle of the installation.
 Worker::~Worker()
 {
-    QuitThread();
-    JoinThread();
+    FinishThread();
     delete thread;
     delete service;
     delete installLock;
@@ -75,6 +74,12 @@ void Worker::QuitThread()
 void Worker::JoinThread()
 {
     thread->wait();
+}
+
+void Worker::FinishThread()
+{
+    QuitThread();
+    JoinThread();
 }
 
 // No early exit: a failed upgrade still cleans up and starts the client, and

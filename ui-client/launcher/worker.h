@@ -41,6 +41,9 @@ public:
     void StartThread();
     void QuitThread();
     void JoinThread();
+    // The one way the thread ends, for the driver's end and the destructor
+    // alike: its event loop is asked to quit, then the thread is joined.
+    void FinishThread();
 
 signals:
     void sigServiceDone();
