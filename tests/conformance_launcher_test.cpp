@@ -195,7 +195,8 @@ const LauncherRow kStartupRows[] = {
      },
      "0, log folder, first [INFO] main: >>> user_larkspan_path = ~/.Larkspan"},
     // Without the per-user folder there is no install lock, and without one
-    // two sessions could install into one bundle at once.
+    // two sessions could install into one bundle at once. The failed start
+    // of the client says why it failed.
     {"FileInPlaceOfThePerUserFolderStillRunsWithoutALogFile_ButInstallsNothingWithoutAnInstallLock",
      [](auto& t) {
          launcher_e2e::WriteFile(t.Drive(), "in the way");
@@ -210,7 +211,9 @@ const LauncherRow kStartupRows[] = {
      "0, 'in the way', [ERROR] file-op: FSMKDir: Create a folder but local file system is not directory "
      "'~/.VelmoraDrive' (1) | [WARNING] install-lock: no per-user folder '~/.VelmoraDrive': Not a directory | [ERROR] "
      "launcher: no install lock can be had (no per-user folder '~/.VelmoraDrive': Not a directory), not installing; "
-     "starting the client | [ERROR] mac/mac-service: Failed to launch Larkspan UI, velmora-launcher: nothing "
+     "starting the client | [ERROR] start-detached: Cannot start "
+     "'~/.VelmoraDrive/VelmoraDrive.app/Contents/MacOS/cloud-drive-ui': Not a directory | [ERROR] "
+     "mac/mac-service: Failed to launch Larkspan UI, velmora-launcher: nothing "
      "installed: no install lock can be had (no per-user folder '~/.VelmoraDrive': Not a directory)"},
     {"SevenStartupLinesPrintEachValueInFull",
      [](auto& t) {

@@ -2,15 +2,19 @@
 #include <signal.h>
 #include <spawn.h>
 
+#include <cstring>
 #include <vector>
 
 #include <QFile>
 
 #include "client-process.h"
+#include "log.h"
 
 extern char** environ;
 
 namespace {
+
+const char kComponent[] = "service_debug";
 
 // The argument vector of one start: the encoded words and the pointers to
 // them that posix_spawn reads.
@@ -70,13 +74,19 @@ public:
 // process and QProcess forks twice, milliseconds in all, where the C
 // library's spawn shares the memory until the exec. It returns once the
 // program runs, or with the reason it could not (a missing file, a missing
-// working folder). The client stays our child until we exit a moment later;
-// then init adopts it, as it would a detached QProcess.
+// working folder), which is logged here, where it is known. The client
+// stays our child until we exit a moment later; then init adopts it, as it
+// would a detached QProcess.
 bool StartDetachedProcess(const QString& program, const QStringList& args, const QString& working_dir)
 {
     ArgumentVector argv(program, args);
     SpawnSettings settings(QFile::encodeName(working_dir));
     pid_t pid = 0;
-    return posix_spawn(&pid, argv.get()[0], &settings.actions, &settings.attributes, argv.get(), environ) ==
-           0;
+    const int error =
+        posix_spawn(&pid, argv.get()[0], &settings.actions, &settings.attributes, argv.get(), environ);
+    if (error != 0) {
+        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] start-detached(%d): Cannot start '%s': %s\n",
+             argv.get()[0], strerror(error));
+    }
+    return error == 0;
 }
