@@ -1,6 +1,7 @@
 #ifndef VELMORA_LAUNCHER_VERSION_PROBE_H
 #define VELMORA_LAUNCHER_VERSION_PROBE_H
 
+#include "client-process.h"
 #include "mac-service.h"
 
 // The service's own version loader, settling's reading of the per-user
@@ -15,7 +16,7 @@ public:
     const Service::StartForecast& Forecast();
 
 private:
-    MacService service;
+    MacService service{ClientProcess::System()};
     bool packaged_loaded = false;
     bool forecast_made = false;
     Service::StartForecast forecast;

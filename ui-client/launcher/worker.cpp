@@ -1,5 +1,6 @@
 #include "worker.h"
 
+#include "client-process.h"
 #include "cloud-service.h"
 #include "install-lock.h"
 #include "last-run.h"
@@ -39,7 +40,7 @@ void HandlerThread::run()
 }
 
 Worker::Worker()
-    : Worker(new MacService(), new InstallLock(RegistryPath("user_velmora_drive_path")), LastRunPath())
+    : Worker(new MacService(ClientProcess::System()), new InstallLock(RegistryPath("user_velmora_drive_path")), LastRunPath())
 {
 }
 

@@ -2,15 +2,10 @@
 
 #include <signal.h>
 
-#include <atomic>
 #include <cerrno>
 #include <thread>
 
 #include <QProcess>
-
-namespace {
-std::atomic<ClientProcess*> installed{nullptr};
-}
 
 int ClientProcess::Signal(pid_t pid, int sig) { return kill(pid, sig); }
 
@@ -45,11 +40,8 @@ bool ClientProcess::StartDetached(const QString& program, const QStringList& arg
     return StartDetachedProcess(program, args, working_dir);
 }
 
-ClientProcess& ClientProcess::Current()
+ClientProcess& ClientProcess::System()
 {
     static ClientProcess real;
-    ClientProcess* replacement = installed.load();
-    return replacement ? *replacement : real;
+    return real;
 }
-
-void ClientProcess::Install(ClientProcess* replacement) { installed.store(replacement); }

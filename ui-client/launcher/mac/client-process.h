@@ -12,10 +12,10 @@
 #include <QString>
 #include <QStringList>
 
-// The operating-system calls that stop and start the client. The service
-// reaches them only through Current(), so that tests can record signals
-// addressed to hostile pids instead of sending them, skip the waits, and see
-// which program would be started.
+// The operating-system calls that stop and start the client. The service is
+// given the one it uses (MacService's constructor), so that tests can record
+// signals addressed to hostile pids instead of sending them, skip the waits,
+// and see which program would be started.
 class ClientProcess {
 public:
     virtual ~ClientProcess() = default;
@@ -47,10 +47,8 @@ public:
     virtual bool StartDetached(const QString& program, const QStringList& args,
                                const QString& working_dir);
 
-    static ClientProcess& Current();
-    // Replaces the calls for the rest of the process; nullptr restores the
-    // real ones. The object stays owned by the caller.
-    static void Install(ClientProcess* replacement);
+    // The real calls.
+    static ClientProcess& System();
 };
 
 // Platform part of ClientProcess::ExecutablePath (platform/process-path_*.cpp).

@@ -13,5 +13,5 @@ int MacService::LaunchPerUserBin()
     if (program.isEmpty()) {
         return -1;
     }
-    return ClientProcess::Current().StartDetached(program, QStringList(), working_dir) ? 0 : -1;
+    return client_process.StartDetached(program, QStringList(), working_dir) ? 0 : -1;
 }

@@ -20,13 +20,12 @@ const char kOpener[] = "/usr/bin/open";
 int MacService::LaunchPerUserBin()
 {
     QString bundle = UIPathManager::getInstance()->getPath(QStringLiteral("user_velmora_drive_app_path"));
-    ClientProcess& process = ClientProcess::Current();
-    if (process.Execute(QString::fromLatin1(kRegisterTool), {QStringLiteral("-u"), bundle}) != 0) {
+    if (client_process.Execute(QString::fromLatin1(kRegisterTool), {QStringLiteral("-u"), bundle}) != 0) {
         VLOG(3, kComponent, __LINE__,
              "(%5d:%5d) [ERROR] mac/mac-service(%d): Cannot unregister bundle, %s",
              ToUstring(bundle).c_str());
     }
     bool started =
-        process.StartDetached(QString::fromLatin1(kOpener), {QStringLiteral("-n"), bundle}, QString());
+        client_process.StartDetached(QString::fromLatin1(kOpener), {QStringLiteral("-n"), bundle}, QString());
     return started ? 0 : -1;
 }

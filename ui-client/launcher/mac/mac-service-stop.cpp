@@ -72,9 +72,9 @@ const char* ProgramOf(const PidFileProcess& process)
 
 // The client may have ended during the wait and its pid been taken by a
 // later process, which must not be killed.
-bool IsStillTheClient(pid_t pid, const PidFile& file, const PidFileProcess& named)
+bool IsStillTheClient(ClientProcess& process, pid_t pid, const PidFile& file, const PidFileProcess& named)
 {
-    const PidFileProcess now = PidFileProcess::Judge(pid, file);
+    const PidFileProcess now = PidFileProcess::Judge(process, pid, file);
     if (now.kind == PidFileProcess::kGone) {
         return false;
     }
@@ -89,11 +89,10 @@ bool IsStillTheClient(pid_t pid, const PidFile& file, const PidFileProcess& name
 }
 
 // SIGTERM, then probes every 20 ms for up to 15 seconds, then SIGKILL.
-void Terminate(pid_t pid, const PidFile& file, const PidFileProcess& named)
+void Terminate(ClientProcess& process, pid_t pid, const PidFile& file, const PidFileProcess& named)
 {
     VLOG(5, kComponent, __LINE__, "(%5d:%5d) [NOTE] mac/mac-service(%d): stopping pid %d (%s): %s\n",
          static_cast<int>(pid), ProgramOf(named), named.reason.c_str());
-    ClientProcess& process = ClientProcess::Current();
     if (process.Signal(pid, SIGTERM) != 0) {
         if (errno == ESRCH) {
             return;
@@ -111,7 +110,7 @@ void Terminate(pid_t pid, const PidFile& file, const PidFileProcess& named)
         }
         process.Sleep(kProbeInterval);
     }
-    if (IsStillTheClient(pid, file, named)) {
+    if (IsStillTheClient(process, pid, file, named)) {
         VLOG(4, kComponent, __LINE__,
              "(%5d:%5d) [WARNING] mac/mac-service(%d): pid %d did not end within 15 seconds of "
              "SIGTERM, sending SIGKILL\n",
@@ -163,9 +162,9 @@ void MacService::StopServiceByPath(const QString& folder)
         return;
     }
     const PidFile file = PidFile::Of(ToUstring(folder).c_str());
-    const PidFileProcess named = PidFileProcess::Judge(pid, file);
+    const PidFileProcess named = PidFileProcess::Judge(client_process, pid, file);
     if (named.kind == PidFileProcess::kClient) {
-        Terminate(pid, file, named);
+        Terminate(client_process, pid, file, named);
     } else if (named.kind == PidFileProcess::kOther) {
         VLOG(5, kComponent, __LINE__,
              "(%5d:%5d) [NOTE] mac/mac-service(%d): pid %d (%s) is no client: it runs nothing from "

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include "client-process.h"
 #include "file-op.h"
 #include "log.h"
 #include "service-registry.h"
@@ -12,7 +13,7 @@ const char kComponent[] = "service_debug";
 
 }  // namespace
 
-MacService::MacService()
+MacService::MacService(ClientProcess& process) : client_process(process)
 {
     timeout = 10000;
     user_app_path = RegistryPath("user_velmora_drive_app_path");
@@ -22,7 +23,7 @@ MacService::~MacService() = default;
 
 MacService* MacService::GetInstace()
 {
-    static MacService instance;
+    static MacService instance(ClientProcess::System());
     return &instance;
 }
 

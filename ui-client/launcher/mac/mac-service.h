@@ -5,12 +5,15 @@
 
 #include "cloud-service.h"
 
+class ClientProcess;
+
 // The platform upgrade service: decides whether the per-user client must be
 // installed, runs the steps in order, and stops and starts the client.
-// Construct it only after the path registry has been filled.
+// Construct it only after the path registry has been filled. It stops and
+// starts the client through process, which must outlive it.
 class MacService : public Service {
 public:
-    MacService();
+    explicit MacService(ClientProcess& process);
     ~MacService() override;
 
     // A process-wide instance, made on first use.
@@ -36,6 +39,9 @@ public:
     void RetryPendingMigration();
     // Starts the per-user client; 0 when started, -1 otherwise.
     int LaunchPerUserBin();
+
+private:
+    ClientProcess& client_process;
 };
 
 #endif  // VELMORA_LAUNCHER_MAC_SERVICE_H

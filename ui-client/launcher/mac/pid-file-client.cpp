@@ -37,10 +37,10 @@ bool IsInside(const std::string& path, const std::string& prefix)
 // The script an interpreter runs is its first argument that is no option
 // ("/bin/sh -e /path/cloud-drive-ui"). It counts when it is an executable
 // file inside the folder; a log or pid file named there makes no client.
-std::string ScriptInside(pid_t pid, const std::string& prefix)
+std::string ScriptInside(ClientProcess& process, pid_t pid, const std::string& prefix)
 {
     std::vector<std::string> args;
-    if (ClientProcess::Current().Arguments(pid, args) != 0 || args.empty()) {
+    if (process.Arguments(pid, args) != 0 || args.empty()) {
         return std::string();
     }
     auto script = std::find_if(args.begin() + 1, args.end(),
@@ -79,9 +79,8 @@ PidFile PidFile::Of(const std::string& folder)
     return file;
 }
 
-PidFileProcess PidFileProcess::Judge(pid_t pid, const PidFile& file)
+PidFileProcess PidFileProcess::Judge(ClientProcess& process, pid_t pid, const PidFile& file)
 {
-    ClientProcess& process = ClientProcess::Current();
     PidFileProcess judged;
     const int start = process.StartTime(pid, judged.started);
     const int exe = process.ExecutablePath(pid, judged.program);
@@ -100,7 +99,7 @@ PidFileProcess PidFileProcess::Judge(pid_t pid, const PidFile& file)
         judged.reason = "it was running when '" + file.path + "' was written";
     } else if (exe == 0 && IsInside(judged.program, file.prefix)) {
         judged.reason = "its program lies in '" + file.folder + "'";
-    } else if (!(script = ScriptInside(pid, file.prefix)).empty()) {
+    } else if (!(script = ScriptInside(process, pid, file.prefix)).empty()) {
         judged.reason = "its script '" + script + "' lies in '" + file.folder + "'";
     } else if (!process.CanSignal(pid)) {
         judged.reason = "it is another user's process, which no signal of ours reaches";

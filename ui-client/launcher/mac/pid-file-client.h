@@ -6,6 +6,8 @@
 #include <ctime>
 #include <string>
 
+class ClientProcess;
+
 // A pid file ("ui.pid") as the stop reads it.
 struct PidFile {
     std::string path;
@@ -30,8 +32,8 @@ struct PidFileProcess {
     bool start_known = false;
     struct timespec started = {};
 
-    // Asks the process seam (ClientProcess::Current()) about pid.
-    static PidFileProcess Judge(pid_t pid, const PidFile& file);
+    // Asks process about pid.
+    static PidFileProcess Judge(ClientProcess& process, pid_t pid, const PidFile& file);
     // True unless the start times tell that later is another process: a
     // pid reused in the meantime belongs to a process started later.
     bool IsSameProcess(const PidFileProcess& later) const;
