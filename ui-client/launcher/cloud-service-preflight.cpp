@@ -3,6 +3,7 @@
 // service class, "cloud-service".
 #include <QDir>
 
+#include "bundle-layout.h"
 #include "cloud-service.h"
 #include "log.h"
 #include "package-preflight.h"
@@ -41,7 +42,7 @@ void LogRefusal(const PackageCheck& check, const std::string& installed, const s
 
 ustring Service::PackageArchivePath()
 {
-    return RegistryPath("root_resource_path") + "/package/larkspan.vpk";
+    return RegistryPath("root_resource_path") + "/" + kResourcePackage;
 }
 
 // The fields of a check that the service's state decides.
@@ -51,7 +52,7 @@ PackageCheck Service::PackageCheckFor(bool complete_client)
     check.archive_path = PackageArchivePath();
     check.client_path = InsideBundle(user_app_path, RegistryPath("user_velmora_drive_ui_path"));
     check.info_path =
-        InsideBundle(user_app_path, RegistryPath("user_velmora_drive_resource_path") + "/INFO");
+        InsideBundle(user_app_path, RegistryPath("user_velmora_drive_resource_path") + "/" + kResourceInfo);
     // The build the decision compared; a launcher INFO without one has
     // nothing to compare.
     check.expected_build = target_version.build_version;

@@ -1,8 +1,8 @@
 #include "cloud-service.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
+#include "bundle-layout.h"
 #include "file-op.h"
 #include "log.h"
 #include "package-source.h"
@@ -12,21 +12,7 @@ namespace {
 
 const char kComponent[] = "service_debug";
 
-ustring AppFolderPath(const char* suffix)
-{
-    return ToUstring(QCoreApplication::applicationDirPath() + QString::fromLatin1(suffix));
-}
-
 }  // namespace
-
-PackageInfo::PackageInfo()
-    : images_path(AppFolderPath("/images")),
-      log_path(ToUstring(QDir::homePath() + QStringLiteral("/.VelmoraDrive_log"))),
-      debug_flag_path(AppFolderPath("/log/launcher.debug")),
-      package_path(AppFolderPath("/package/larkspan.vpk")),
-      conf_path(AppFolderPath("/conf"))
-{
-}
 
 // timeout is read by no step; it starts at 0 so that it is never read
 // uninitialised.
@@ -41,7 +27,7 @@ QString Service::GetUserInstallPath() { return QDir::homePath(); }
 void Service::LoadTargetVersion()
 {
     target_info_readable =
-        ReadVersionFile(RegistryPath("root_resource_path") + "/INFO", target_version, &target_package_sha256) == 0;
+        ReadVersionFile(RegistryPath("root_resource_path") + "/" + kResourceInfo, target_version, &target_package_sha256) == 0;
     VLOG(6, kComponent, __LINE__,
          "(%5d:%5d) [INFO] cloud-service(%d): target_version = (%s, %s, %s, %s)\n",
          target_version.major_version.c_str(), target_version.minor_version.c_str(),
@@ -50,7 +36,7 @@ void Service::LoadTargetVersion()
 
 void Service::LoadSourceVersion()
 {
-    ustring path = RegistryPath("user_velmora_drive_resource_path") + "/INFO";
+    ustring path = RegistryPath("user_velmora_drive_resource_path") + "/" + kResourceInfo;
     if (!IsFileExist(path, false)) {
         VLOG(6, kComponent, __LINE__, "(%5d:%5d) [INFO] cloud-service(%d): source does not exist\n");
         return;

@@ -13,18 +13,6 @@
 class PackageSource;
 struct PackageCheck;
 
-// Paths inside the launcher bundle and the user's home folder. Nothing on
-// the upgrade road reads it: every step asks the path registry instead.
-struct PackageInfo {
-    PackageInfo();
-
-    ustring images_path;
-    ustring log_path;
-    ustring debug_flag_path;
-    ustring package_path;
-    ustring conf_path;
-};
-
 // The upgrade service. Installs or upgrades the per-user client bundle from
 // the package the launcher carries; platform steps (decision, order of the
 // steps, stopping and starting the client) belong to the derived class.

@@ -38,12 +38,6 @@ void SetAbsoluteHome()
 
 }  // namespace
 
-bool SurvivesPathRoundTrip(const QByteArray &bytes)
-{
-    const QString text = QFile::decodeName(bytes);
-    return text.toUtf8() == bytes && QFile::encodeName(text) == bytes;
-}
-
 bool EnsureHome()
 {
     SetAbsoluteHome();

@@ -1,7 +1,7 @@
 #ifndef VELMORA_LAUNCHER_HOME_FOLDER_H
 #define VELMORA_LAUNCHER_HOME_FOLDER_H
 
-#include <QByteArray>
+#include "path-round-trip.h"
 
 // Makes HOME an absolute path the registry can hold: set from the account
 // when missing, made absolute when relative. Returns false, after one line
@@ -16,9 +16,5 @@ bool EnsureHome();
 // running the launcher; nothing may then be created or changed. A missing
 // folder is the launcher's to make.
 bool IsPerUserFolderOwn();
-
-// True when bytes read as a path come back unchanged from the registry's
-// text and the UTF-8 form that the file layer receives.
-bool SurvivesPathRoundTrip(const QByteArray &bytes);
 
 #endif  // VELMORA_LAUNCHER_HOME_FOLDER_H

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 
+#include "bundle-layout.h"
 #include "cloud-service-install-mark.h"
 #include "file-op.h"
 #include "log.h"
@@ -96,7 +97,7 @@ VerInfo VersionOf(const ustring& app, const ustring& bundle)
     VerInfo version;
     const ustring resources = InBundle(app, bundle, "user_velmora_drive_resource_path");
     if (!resources.empty()) {
-        ReadVersionFile(resources + "/INFO", version);
+        ReadVersionFile(resources + "/" + kResourceInfo, version);
     }
     return version;
 }

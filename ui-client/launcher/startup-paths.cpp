@@ -7,11 +7,6 @@
 #include "service-registry.h"
 #include "uipathmanager.h"
 
-const char kBundleClientExecutable[] = "Contents/MacOS/cloud-drive-ui";
-const char kBundleInfo[] = "Contents/Resources/INFO";
-const char kResourcePackage[] = "package/larkspan.vpk";
-const char kResourceLevelFile[] = "log/launcher.debug";
-
 void RegisterPaths()
 {
     const QString user = Service::GetUserInstallPath();
