@@ -221,7 +221,7 @@ bool HoldsClient()
     }
     VLOG(3, kComponent, __LINE__,
          "(%5d:%5d) [ERROR] cloud-service(%d): the package holds no client executable '%s'\n",
-         RegistryPath("user_velmora_drive_ui_path").c_str());
+         RegistryPath(kUserUiPath).c_str());
     return false;
 }
 
@@ -330,7 +330,7 @@ bool Service::IsInstallUnfinished()
 int Service::ExtractPackage()
 {
     ustring archive = PackageArchivePath();
-    ustring destination = RegistryPath("user_velmora_drive_app_path");
+    const ustring destination = user_app_path;
     if (FSMKDir(destination, true) < 0) {
         VLOG(3, kComponent, __LINE__,
              "(%5d:%5d) [ERROR] cloud-service(%d): failed to create folder: '%s'\n",

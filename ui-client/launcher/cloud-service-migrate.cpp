@@ -49,8 +49,8 @@ ustring Native(const QString& folder, const char* name)
 // turn the paths into "/data".
 bool GetMigrationPaths(MigrationPaths& paths)
 {
-    QString old_folder = NativeRegistryPath("user_larkspan_path");
-    QString new_folder = NativeRegistryPath("user_velmora_drive_path");
+    QString old_folder = NativeRegistryPath(kOldProductPath);
+    QString new_folder = NativeRegistryPath(kUserDrivePath);
     if (old_folder.isEmpty() || new_folder.isEmpty()) {
         return false;
     }
@@ -244,7 +244,7 @@ Service::MigrationStep Service::PendingMigration()
 
 void Service::RemoveAgedFolders()
 {
-    ustring larkspan = RegistryPath("user_larkspan_path");
+    ustring larkspan = RegistryPath(kOldProductPath);
     if (larkspan.empty()) {
         VLOG(3, kComponent, __LINE__,
              "(%5d:%5d) [ERROR] cloud-service(%d): user_larkspan_path is not registered, no "

@@ -42,7 +42,7 @@ void LogRefusal(const PackageCheck& check, const std::string& installed, const s
 
 ustring Service::PackageArchivePath()
 {
-    return RegistryPath("root_resource_path") + "/" + kResourcePackage;
+    return RegistryPath(kRootResourcePath) + "/" + kResourcePackage;
 }
 
 // The fields of a check that the service's state decides.
@@ -50,9 +50,9 @@ PackageCheck Service::PackageCheckFor(bool complete_client)
 {
     PackageCheck check;
     check.archive_path = PackageArchivePath();
-    check.client_path = InsideBundle(user_app_path, RegistryPath("user_velmora_drive_ui_path"));
+    check.client_path = InsideBundle(user_app_path, RegistryPath(kUserUiPath));
     check.info_path =
-        InsideBundle(user_app_path, RegistryPath("user_velmora_drive_resource_path") + "/" + kResourceInfo);
+        InsideBundle(user_app_path, RegistryPath(kUserResourcePath) + "/" + kResourceInfo);
     // The build the decision compared; a launcher INFO without one has
     // nothing to compare.
     check.expected_build = target_version.build_version;

@@ -27,7 +27,7 @@ QString Service::GetUserInstallPath() { return QDir::homePath(); }
 void Service::LoadTargetVersion()
 {
     target_info_readable =
-        ReadVersionFile(RegistryPath("root_resource_path") + "/" + kResourceInfo, target_version, &target_package_sha256) == 0;
+        ReadVersionFile(RegistryPath(kRootResourcePath) + "/" + kResourceInfo, target_version, &target_package_sha256) == 0;
     VLOG(6, kComponent, __LINE__,
          "(%5d:%5d) [INFO] cloud-service(%d): target_version = (%s, %s, %s, %s)\n",
          target_version.major_version.c_str(), target_version.minor_version.c_str(),
@@ -36,7 +36,7 @@ void Service::LoadTargetVersion()
 
 void Service::LoadSourceVersion()
 {
-    ustring path = RegistryPath("user_velmora_drive_resource_path") + "/" + kResourceInfo;
+    ustring path = RegistryPath(kUserResourcePath) + "/" + kResourceInfo;
     if (!IsFileExist(path, false)) {
         VLOG(6, kComponent, __LINE__, "(%5d:%5d) [INFO] cloud-service(%d): source does not exist\n");
         return;

@@ -18,7 +18,7 @@ const char kComponent[] = "service_debug";
 
 // The path in the bundle folder `bundle` of what the registry names inside
 // the bundle under key; empty when the registry puts it elsewhere.
-ustring InBundle(const ustring& app, const ustring& bundle, const char* key)
+ustring InBundle(const ustring& app, const ustring& bundle, RegistryKey key)
 {
     const ustring inside = RegistryPath(key);
     return FSIsParentFolder(app, inside) ? bundle + inside.substr(app.length()) : ustring();
@@ -88,14 +88,14 @@ ustring GetAppBackupDir(const ustring& app, int n)
 
 bool HoldsClientExecutable(const ustring& app, const ustring& bundle)
 {
-    const ustring client = InBundle(app, bundle, "user_velmora_drive_ui_path");
+    const ustring client = InBundle(app, bundle, kUserUiPath);
     return !client.empty() && access(client.c_str(), F_OK) == 0;
 }
 
 VerInfo VersionOf(const ustring& app, const ustring& bundle)
 {
     VerInfo version;
-    const ustring resources = InBundle(app, bundle, "user_velmora_drive_resource_path");
+    const ustring resources = InBundle(app, bundle, kUserResourcePath);
     if (!resources.empty()) {
         ReadVersionFile(resources + "/" + kResourceInfo, version);
     }

@@ -50,7 +50,7 @@ bool IsFolder(const ustring& path)
 
 ustring LastRunPath()
 {
-    const ustring folder = RegistryPath("user_velmora_drive_path");
+    const ustring folder = RegistryPath(kUserDrivePath);
     return folder.empty() ? ustring() : folder + "/last-run";
 }
 

@@ -40,14 +40,14 @@ void PrintPaths()
 {
     const struct {
         const char *label;
-        const char *key;
+        RegistryKey key;
     } rows[] = {
-        {"per-user folder:    ", "user_velmora_drive_path"},
-        {"client bundle:      ", "user_velmora_drive_app_path"},
-        {"client executable:  ", "user_velmora_drive_ui_path"},
-        {"data folder:        ", "user_velmora_drive_data_path"},
-        {"older product:      ", "user_larkspan_path"},
-        {"launcher resources: ", "root_resource_path"},
+        {"per-user folder:    ", kUserDrivePath},
+        {"client bundle:      ", kUserAppPath},
+        {"client executable:  ", kUserUiPath},
+        {"data folder:        ", kUserDataPath},
+        {"older product:      ", kOldProductPath},
+        {"launcher resources: ", kRootResourcePath},
     };
     for (const auto &row : rows)
         printf("%s %s\n", row.label, PathOf(row.key).c_str());

@@ -55,19 +55,19 @@ void SetPluginPath(const char *argv0)
 void LogStartupPaths()
 {
     VLOG(6, kComponent, 106, "(%5d:%5d) [INFO] main(%d): >>> user_larkspan_path = %s\n",
-         PathOf("user_larkspan_path").c_str());
+         PathOf(kOldProductPath).c_str());
     VLOG(6, kComponent, 107, "(%5d:%5d) [INFO] main(%d): >>> user_larkspan_app_path = %s\n",
-         PathOf("user_larkspan_app_path").c_str());
+         PathOf(kOldAppPath).c_str());
     VLOG(6, kComponent, 108, "(%5d:%5d) [INFO] main(%d): >>> user_larkspan_resource_path = %s\n",
-         PathOf("user_larkspan_resource_path").c_str());
+         PathOf(kOldResourcePath).c_str());
     VLOG(6, kComponent, 109, "(%5d:%5d) [INFO] main(%d): >>> user_larkspan_data_path = %s\n",
-         PathOf("user_larkspan_data_path").c_str());
+         PathOf(kOldDataPath).c_str());
     VLOG(6, kComponent, 110, "(%5d:%5d) [INFO] main(%d): >>> user_larkspan_working_dir_path = %s\n",
-         PathOf("user_larkspan_working_dir_path").c_str());
+         PathOf(kOldWorkingDirPath).c_str());
     VLOG(6, kComponent, 111, "(%5d:%5d) [INFO] main(%d): >>> user_larkspan_drive_ui_path = %s\n",
-         PathOf("user_larkspan_drive_ui_path").c_str());
+         PathOf(kOldUiPath).c_str());
     VLOG(6, kComponent, 112, "(%5d:%5d) [INFO] main(%d): >>> root_resource_path = %s\n",
-         PathOf("root_resource_path").c_str());
+         PathOf(kRootResourcePath).c_str());
 }
 
 // A log folder that is a link is no log folder: lines would land wherever

@@ -1,8 +1,8 @@
 #include "progress-dialog.h"
 
 #include "dpiinfo.h"
+#include "service-registry.h"
 #include "strtable.h"
-#include "uipathmanager.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -24,7 +24,7 @@ ProcessingProgressDialog::ProcessingProgressDialog()
 {
     const QFont appFont = QApplication::font();
     const QString iconPath =
-        UIPathManager::getInstance()->getPath("root_resource_path") + "/images/ico_72_larkspan.png";
+        NativeRegistryPath(kRootResourcePath) + "/images/ico_72_larkspan.png";
 
     setWindowTitle(StrTable::LoadStr(kStrAppNameId));
     // A missing icon file gives an empty icon: the window simply has none.

@@ -13,18 +13,18 @@ ustring ToUstring(const QString& text)
     return ustring(std::string(utf8.constData(), static_cast<size_t>(utf8.size())));
 }
 
-ustring RegistryPath(const char* key)
+ustring RegistryPath(RegistryKey key)
 {
-    return ToUstring(UIPathManager::getInstance()->getPath(QString::fromLatin1(key)));
+    return ToUstring(UIPathManager::getInstance()->getPath(QString::fromLatin1(key.name)));
 }
 
 bool ClientExecutableExists()
 {
-    const ustring ui = RegistryPath("user_velmora_drive_ui_path");
+    const ustring ui = RegistryPath(kUserUiPath);
     return !ui.empty() && access(ui.c_str(), F_OK) == 0;
 }
 
-QString NativeRegistryPath(const char* key)
+QString NativeRegistryPath(RegistryKey key)
 {
-    return QDir::toNativeSeparators(UIPathManager::getInstance()->getPath(QString::fromLatin1(key)));
+    return QDir::toNativeSeparators(UIPathManager::getInstance()->getPath(QString::fromLatin1(key.name)));
 }

@@ -5,18 +5,41 @@
 
 #include "ustring.h"
 
+// A key of the path registry. The keys are the constants below and nothing
+// else: a misspelt key does not compile, where a string would quietly give
+// an empty path.
+struct RegistryKey {
+    const char* name;
+};
+
+// Registered at start-up (RegisterPaths).
+inline constexpr RegistryKey kUserDrivePath{"user_velmora_drive_path"};
+inline constexpr RegistryKey kUserAppPath{"user_velmora_drive_app_path"};
+inline constexpr RegistryKey kUserResourcePath{"user_velmora_drive_resource_path"};
+inline constexpr RegistryKey kUserDataPath{"user_velmora_drive_data_path"};
+inline constexpr RegistryKey kUserWorkingDirPath{"user_velmora_drive_working_dir_path"};
+inline constexpr RegistryKey kUserUiPath{"user_velmora_drive_ui_path"};
+inline constexpr RegistryKey kOldProductPath{"user_larkspan_path"};
+inline constexpr RegistryKey kOldResourcePath{"user_larkspan_resource_path"};
+inline constexpr RegistryKey kRootResourcePath{"root_resource_path"};
+// Printed among the start-up paths but never registered: always empty.
+inline constexpr RegistryKey kOldAppPath{"user_larkspan_app_path"};
+inline constexpr RegistryKey kOldDataPath{"user_larkspan_data_path"};
+inline constexpr RegistryKey kOldWorkingDirPath{"user_larkspan_working_dir_path"};
+inline constexpr RegistryKey kOldUiPath{"user_larkspan_drive_ui_path"};
+
 // UTF-8 form of a Qt text, as the file layer takes paths.
 ustring ToUstring(const QString& text);
 
 // The path registered under key, as UTF-8; empty when the key was never
 // registered.
-ustring RegistryPath(const char* key);
+ustring RegistryPath(RegistryKey key);
 
 // True when the client UI executable of the per-user bundle exists.
 bool ClientExecutableExists();
 
 // The path registered under key, with the platform's separators; empty when
 // the key was never registered.
-QString NativeRegistryPath(const char* key);
+QString NativeRegistryPath(RegistryKey key);
 
 #endif  // VELMORA_LAUNCHER_SERVICE_REGISTRY_H

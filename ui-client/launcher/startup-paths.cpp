@@ -14,32 +14,32 @@ void RegisterPaths()
     const QString drive = user + "/.VelmoraDrive";
     const QString app = drive + "/VelmoraDrive.app";
     const struct {
-        const char *key;
+        RegistryKey key;
         QString value;
     } rows[] = {
-        {"user_velmora_drive_path", drive},
-        {"user_velmora_drive_app_path", app},
-        {"user_velmora_drive_resource_path", app + "/Contents/Resources"},
-        {"user_velmora_drive_data_path", drive + "/data"},
-        {"user_velmora_drive_working_dir_path", app + "/Contents/MacOS"},
-        {"user_velmora_drive_ui_path", app + "/" + kBundleClientExecutable},
-        {"user_larkspan_path", user + "/.Larkspan"},
-        {"user_larkspan_resource_path", user + "/.Larkspan/Larkspan.app/Contents/Resources"},
-        {"root_resource_path", bundle + "/../Resources"},
+        {kUserDrivePath, drive},
+        {kUserAppPath, app},
+        {kUserResourcePath, app + "/Contents/Resources"},
+        {kUserDataPath, drive + "/data"},
+        {kUserWorkingDirPath, app + "/Contents/MacOS"},
+        {kUserUiPath, app + "/" + kBundleClientExecutable},
+        {kOldProductPath, user + "/.Larkspan"},
+        {kOldResourcePath, user + "/.Larkspan/Larkspan.app/Contents/Resources"},
+        {kRootResourcePath, bundle + "/../Resources"},
     };
     UIPathManager *registry = UIPathManager::getInstance();
     for (const auto &row : rows)
-        registry->setPath(row.key, QDir::cleanPath(row.value));
+        registry->setPath(row.key.name, QDir::cleanPath(row.value));
 }
 
-std::string PathOf(const char *key)
+std::string PathOf(RegistryKey key)
 {
     return RegistryPath(key).c_str();
 }
 
 std::string LogFolderPath()
 {
-    return PathOf("user_velmora_drive_path") + "/log";
+    return PathOf(kUserDrivePath) + "/log";
 }
 
 std::string LogFilePath()
@@ -49,5 +49,5 @@ std::string LogFilePath()
 
 std::string LevelFilePath()
 {
-    return PathOf("root_resource_path") + "/" + kResourceLevelFile;
+    return PathOf(kRootResourcePath) + "/" + kResourceLevelFile;
 }

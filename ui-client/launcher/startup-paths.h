@@ -4,13 +4,14 @@
 #include <string>
 
 #include "bundle-layout.h"
+#include "service-registry.h"
 
 // Fills the path registry from the home folder and the folder of the
 // running executable. Needs the application object.
 void RegisterPaths();
 
 // The registered path of key as UTF-8 bytes, as the file layer takes it.
-std::string PathOf(const char *key);
+std::string PathOf(RegistryKey key);
 
 std::string LogFolderPath();
 std::string LogFilePath();

@@ -40,7 +40,7 @@ void HandlerThread::run()
 }
 
 Worker::Worker()
-    : Worker(new MacService(ClientProcess::System()), new InstallLock(RegistryPath("user_velmora_drive_path")), LastRunPath())
+    : Worker(new MacService(ClientProcess::System()), new InstallLock(RegistryPath(kUserDrivePath)), LastRunPath())
 {
 }
 

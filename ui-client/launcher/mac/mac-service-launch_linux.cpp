@@ -3,13 +3,12 @@
 // working folder.
 #include "client-process.h"
 #include "mac-service.h"
-#include "uipathmanager.h"
+#include "service-registry.h"
 
 int MacService::LaunchPerUserBin()
 {
-    UIPathManager* registry = UIPathManager::getInstance();
-    QString program = registry->getPath(QStringLiteral("user_velmora_drive_ui_path"));
-    QString working_dir = registry->getPath(QStringLiteral("user_velmora_drive_working_dir_path"));
+    QString program = NativeRegistryPath(kUserUiPath);
+    QString working_dir = NativeRegistryPath(kUserWorkingDirPath);
     if (program.isEmpty()) {
         return -1;
     }

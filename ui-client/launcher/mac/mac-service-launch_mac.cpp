@@ -5,7 +5,6 @@
 #include "log.h"
 #include "mac-service.h"
 #include "service-registry.h"
-#include "uipathmanager.h"
 
 namespace {
 
@@ -19,7 +18,7 @@ const char kOpener[] = "/usr/bin/open";
 
 int MacService::LaunchPerUserBin()
 {
-    QString bundle = UIPathManager::getInstance()->getPath(QStringLiteral("user_velmora_drive_app_path"));
+    QString bundle = NativeRegistryPath(kUserAppPath);
     if (client_process.Execute(QString::fromLatin1(kRegisterTool), {QStringLiteral("-u"), bundle}) != 0) {
         VLOG(3, kComponent, __LINE__,
              "(%5d:%5d) [ERROR] mac/mac-service(%d): Cannot unregister bundle, %s",

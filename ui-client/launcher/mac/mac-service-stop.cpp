@@ -17,7 +17,6 @@
 #include "mac-service.h"
 #include "pid-file-client.h"
 #include "service-registry.h"
-#include "uipathmanager.h"
 
 namespace {
 
@@ -123,7 +122,7 @@ void Terminate(ClientProcess& process, pid_t pid, const PidFile& file, const Pid
 
 void MacService::StopService()
 {
-    StopServiceByPath(UIPathManager::getInstance()->getPath(QStringLiteral("user_velmora_drive_path")));
+    StopServiceByPath(NativeRegistryPath(kUserDrivePath));
 }
 
 void MacService::StopServiceByPath(const QString& folder)

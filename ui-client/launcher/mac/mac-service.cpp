@@ -16,7 +16,7 @@ const char kComponent[] = "service_debug";
 MacService::MacService(ClientProcess& process) : client_process(process)
 {
     timeout = 10000;
-    user_app_path = RegistryPath("user_velmora_drive_app_path");
+    user_app_path = RegistryPath(kUserAppPath);
 }
 
 MacService::~MacService() = default;
@@ -61,7 +61,7 @@ void MacService::RetryPendingMigration()
     if (step == kMoveData) {
         StopService();
     }
-    StopServiceByPath(NativeRegistryPath("user_larkspan_path"));
+    StopServiceByPath(NativeRegistryPath(kOldProductPath));
     MigrateService();
 }
 
@@ -89,7 +89,7 @@ int MacService::HandlePackageUpgrade()
         VLOG(7, kComponent, __LINE__, "(%5d:%5d) [DEBUG] mac/mac-service(%d): local appdata exist\n");
         StopService();
     } else {
-        QString larkspan = NativeRegistryPath("user_larkspan_path");
+        QString larkspan = NativeRegistryPath(kOldProductPath);
         if (!larkspan.isEmpty() && IsFileExist(ToUstring(larkspan), true)) {
             StopServiceByPath(larkspan);
             MigrateService();
