@@ -17,13 +17,10 @@
 // still runs, and is left alone.
 #include <ctime>
 
-#include <QDir>
-
 #include "cloud-service.h"
 #include "cloud-service-migrate-mark.h"
 #include "file-op.h"
 #include "log.h"
-#include "service-registry.h"
 
 namespace {
 
@@ -40,26 +37,19 @@ struct MigrationPaths {
     ustring staged;
 };
 
-ustring Native(const QString& folder, const char* name)
-{
-    return ToUstring(QDir::toNativeSeparators(folder + QString::fromLatin1(name)));
-}
-
 // False when the per-user folders are not registered: empty values would
 // turn the paths into "/data".
-bool GetMigrationPaths(MigrationPaths& paths)
+bool GetMigrationPaths(const InstallLayout& layout, MigrationPaths& paths)
 {
-    QString old_folder = NativeRegistryPath(kOldProductPath);
-    QString new_folder = NativeRegistryPath(kUserDrivePath);
-    if (old_folder.isEmpty() || new_folder.isEmpty()) {
+    if (layout.old_product.empty() || layout.drive.empty()) {
         return false;
     }
-    paths.old_folder = ToUstring(old_folder);
-    paths.new_folder = ToUstring(new_folder);
-    paths.old_data = Native(old_folder, "/data");
-    paths.new_data = Native(new_folder, "/data");
-    paths.mark = Native(new_folder, "/data_migrating");
-    paths.staged = Native(new_folder, "/data_migrated");
+    paths.old_folder = layout.old_product;
+    paths.new_folder = layout.drive;
+    paths.old_data = layout.old_product + "/data";
+    paths.new_data = layout.drive + "/data";
+    paths.mark = layout.drive + "/data_migrating";
+    paths.staged = layout.drive + "/data_migrated";
     return true;
 }
 
@@ -172,7 +162,7 @@ void RemoveOldFolder(const MigrationPaths& paths)
 void Service::MigrateService()
 {
     MigrationPaths paths;
-    if (!GetMigrationPaths(paths)) {
+    if (!GetMigrationPaths(layout, paths)) {
         VLOG(3, kComponent, __LINE__,
              "(%5d:%5d) [ERROR] cloud-service(%d): per-user folders are not registered, no "
              "migration\n");
@@ -197,7 +187,7 @@ void Service::MigrateService()
 ustring Service::DataToMigrate()
 {
     MigrationPaths paths;
-    if (!GetMigrationPaths(paths) || !IsFileExist(paths.old_folder, kExactName) ||
+    if (!GetMigrationPaths(layout, paths) || !IsFileExist(paths.old_folder, kExactName) ||
         !IsFileExist(paths.old_data, kExactName) || !HasRoomForOldData(paths.new_data)) {
         return ustring();
     }
@@ -208,7 +198,7 @@ Service::MigrationStep Service::PendingMigration()
 {
     MigrationPaths paths;
     MigrationMark mark;
-    if (!GetMigrationPaths(paths) || !ReadMigrationMark(paths.mark, mark)) {
+    if (!GetMigrationPaths(layout, paths) || !ReadMigrationMark(paths.mark, mark)) {
         return kNoMigration;
     }
     // Nothing is moved onto data that is already there: the old data, or
@@ -244,7 +234,7 @@ Service::MigrationStep Service::PendingMigration()
 
 void Service::RemoveAgedFolders()
 {
-    ustring larkspan = RegistryPath(kOldProductPath);
+    const ustring larkspan = layout.old_product;
     if (larkspan.empty()) {
         VLOG(3, kComponent, __LINE__,
              "(%5d:%5d) [ERROR] cloud-service(%d): user_larkspan_path is not registered, no "

@@ -40,9 +40,9 @@ void LogRefusal(const PackageCheck& check, const std::string& installed, const s
 
 }  // namespace
 
-ustring Service::PackageArchivePath()
+ustring Service::PackageArchivePath() const
 {
-    return RegistryPath(kRootResourcePath) + "/" + kResourcePackage;
+    return layout.launcher_resources + "/" + kResourcePackage;
 }
 
 // The fields of a check that the service's state decides.
@@ -50,9 +50,9 @@ PackageCheck Service::PackageCheckFor(bool complete_client)
 {
     PackageCheck check;
     check.archive_path = PackageArchivePath();
-    check.client_path = InsideBundle(user_app_path, RegistryPath(kUserUiPath));
+    check.client_path = InsideBundle(user_app_path, layout.client);
     check.info_path =
-        InsideBundle(user_app_path, RegistryPath(kUserResourcePath) + "/" + kResourceInfo);
+        InsideBundle(user_app_path, layout.resources + "/" + kResourceInfo);
     // The build the decision compared; a launcher INFO without one has
     // nothing to compare.
     check.expected_build = target_version.build_version;

@@ -14,9 +14,11 @@ const char kComponent[] = "service_debug";
 
 }  // namespace
 
+Service::Service() : Service(InstallLayout::FromRegistry()) {}
+
 // timeout is read by no step; it starts at 0 so that it is never read
 // uninitialised.
-Service::Service() : timeout(0) {}
+Service::Service(const InstallLayout& installation) : timeout(0), layout(installation) {}
 
 Service::~Service() = default;
 
@@ -27,7 +29,7 @@ QString Service::GetUserInstallPath() { return QDir::homePath(); }
 void Service::LoadTargetVersion()
 {
     target_info_readable =
-        ReadVersionFile(RegistryPath(kRootResourcePath) + "/" + kResourceInfo, target_version, &target_package_sha256) == 0;
+        ReadVersionFile(layout.launcher_resources + "/" + kResourceInfo, target_version, &target_package_sha256) == 0;
     VLOG(6, kComponent, __LINE__,
          "(%5d:%5d) [INFO] cloud-service(%d): target_version = (%s, %s, %s, %s)\n",
          target_version.major_version.c_str(), target_version.minor_version.c_str(),
@@ -36,7 +38,7 @@ void Service::LoadTargetVersion()
 
 void Service::LoadSourceVersion()
 {
-    ustring path = RegistryPath(kUserResourcePath) + "/" + kResourceInfo;
+    ustring path = layout.resources + "/" + kResourceInfo;
     if (!IsFileExist(path, false)) {
         VLOG(6, kComponent, __LINE__, "(%5d:%5d) [INFO] cloud-service(%d): source does not exist\n");
         return;

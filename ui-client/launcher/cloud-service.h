@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "install-layout.h"
 #include "install-state.h"
 #include "ustring.h"
 #include "version-file.h"
@@ -20,6 +21,7 @@ struct PackageCheck;
 // return nothing.
 class Service {
 public:
+    // Reads the installation's layout from the path registry.
     Service();
     // The declaration order fixes the slots of the virtual table; keep it.
     virtual ~Service();
@@ -71,7 +73,7 @@ public:
     // left to the extraction, which fails and puts the old bundle back.
     int PreflightPackage();
     // The package archive the launcher carries.
-    static ustring PackageArchivePath();
+    ustring PackageArchivePath() const;
     // How the pre-flight checks the package, with or without a complete
     // client in place.
     PackageCheck PackageCheckFor(bool complete_client);
@@ -116,8 +118,12 @@ public:
     Service& operator=(const Service&) = delete;
 
 protected:
+    explicit Service(const InstallLayout& installation);
+
     int timeout;
     ustring user_app_path;
+    // Where the installation lies, read from the registry once.
+    InstallLayout layout;
     VerInfo target_version;
     VerInfo source_version;
     // Read with target_version: the package digest the launcher's INFO

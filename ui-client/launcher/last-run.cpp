@@ -7,7 +7,7 @@
 
 #include "cloud-service-migrate-mark.h"
 #include "file-op.h"
-#include "service-registry.h"
+#include "install-layout.h"
 
 const char kRunInstalled[] = "installed";
 const char kRunUpToDate[] = "up-to-date";
@@ -50,8 +50,7 @@ bool IsFolder(const ustring& path)
 
 ustring LastRunPath()
 {
-    const ustring folder = RegistryPath(kUserDrivePath);
-    return folder.empty() ? ustring() : folder + "/last-run";
+    return InstallLayout::FromRegistry().LastRun();
 }
 
 int WriteLastRun(const ustring& path, LastRun record)

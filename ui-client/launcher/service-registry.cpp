@@ -13,6 +13,11 @@ ustring ToUstring(const QString& text)
     return ustring(std::string(utf8.constData(), static_cast<size_t>(utf8.size())));
 }
 
+QString ToQString(const ustring& path)
+{
+    return QDir::toNativeSeparators(QString::fromUtf8(path.c_str()));
+}
+
 ustring RegistryPath(RegistryKey key)
 {
     return ToUstring(UIPathManager::getInstance()->getPath(QString::fromLatin1(key.name)));

@@ -30,6 +30,8 @@ inline constexpr RegistryKey kOldUiPath{"user_larkspan_drive_ui_path"};
 
 // UTF-8 form of a Qt text, as the file layer takes paths.
 ustring ToUstring(const QString& text);
+// The Qt text of a path the file layer holds, with the platform's separators.
+QString ToQString(const ustring& path);
 
 // The path registered under key, as UTF-8; empty when the key was never
 // registered.

@@ -39,8 +39,10 @@ void HandlerThread::run()
     exec();
 }
 
-Worker::Worker()
-    : Worker(new MacService(ClientProcess::System()), new InstallLock(RegistryPath(kUserDrivePath)), LastRunPath())
+Worker::Worker() : Worker(InstallLayout::FromRegistry()) {}
+
+Worker::Worker(const InstallLayout &layout)
+    : Worker(new MacService(ClientProcess::System(), layout), new InstallLock(layout.drive), layout.LastRun())
 {
 }
 

@@ -8,6 +8,7 @@
 #include "ustring.h"
 
 class InstallLock;
+struct InstallLayout;
 struct LastRun;
 class Service;
 
@@ -55,6 +56,8 @@ private slots:
     void HandleServicce();
 
 private:
+    // The service, the lock and the record of one installation.
+    explicit Worker(const InstallLayout &layout);
     bool TakeInstallLock(LastRun &run);
     void ReportNoLock();
     bool UpgradeIfNeeded(LastRun &run);

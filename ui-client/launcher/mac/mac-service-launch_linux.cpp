@@ -7,8 +7,8 @@
 
 int MacService::LaunchPerUserBin()
 {
-    QString program = NativeRegistryPath(kUserUiPath);
-    QString working_dir = NativeRegistryPath(kUserWorkingDirPath);
+    QString program = ToQString(layout.client);
+    QString working_dir = ToQString(layout.working_dir);
     if (program.isEmpty()) {
         return -1;
     }

@@ -18,7 +18,7 @@ const char kOpener[] = "/usr/bin/open";
 
 int MacService::LaunchPerUserBin()
 {
-    QString bundle = NativeRegistryPath(kUserAppPath);
+    QString bundle = ToQString(layout.bundle);
     if (client_process.Execute(QString::fromLatin1(kRegisterTool), {QStringLiteral("-u"), bundle}) != 0) {
         VLOG(3, kComponent, __LINE__,
              "(%5d:%5d) [ERROR] mac/mac-service(%d): Cannot unregister bundle, %s",

@@ -122,7 +122,7 @@ void Terminate(ClientProcess& process, pid_t pid, const PidFile& file, const Pid
 
 void MacService::StopService()
 {
-    StopServiceByPath(NativeRegistryPath(kUserDrivePath));
+    StopServiceByPath(ToQString(layout.drive));
 }
 
 void MacService::StopServiceByPath(const QString& folder)

@@ -13,10 +13,13 @@ const char kComponent[] = "service_debug";
 
 }  // namespace
 
-MacService::MacService(ClientProcess& process) : client_process(process)
+MacService::MacService(ClientProcess& process) : MacService(process, InstallLayout::FromRegistry()) {}
+
+MacService::MacService(ClientProcess& process, const InstallLayout& installation)
+    : Service(installation), client_process(process)
 {
     timeout = 10000;
-    user_app_path = RegistryPath(kUserAppPath);
+    user_app_path = layout.bundle;
 }
 
 MacService::~MacService() = default;
@@ -61,7 +64,7 @@ void MacService::RetryPendingMigration()
     if (step == kMoveData) {
         StopService();
     }
-    StopServiceByPath(NativeRegistryPath(kOldProductPath));
+    StopServiceByPath(ToQString(layout.old_product));
     MigrateService();
 }
 
@@ -89,9 +92,9 @@ int MacService::HandlePackageUpgrade()
         VLOG(7, kComponent, __LINE__, "(%5d:%5d) [DEBUG] mac/mac-service(%d): local appdata exist\n");
         StopService();
     } else {
-        QString larkspan = NativeRegistryPath(kOldProductPath);
-        if (!larkspan.isEmpty() && IsFileExist(ToUstring(larkspan), true)) {
-            StopServiceByPath(larkspan);
+        const ustring& larkspan = layout.old_product;
+        if (!larkspan.empty() && IsFileExist(larkspan, true)) {
+            StopServiceByPath(ToQString(larkspan));
             MigrateService();
         }
     }

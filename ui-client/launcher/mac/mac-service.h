@@ -14,6 +14,7 @@ class ClientProcess;
 class MacService : public Service {
 public:
     explicit MacService(ClientProcess& process);
+    MacService(ClientProcess& process, const InstallLayout& layout);
     ~MacService() override;
 
     // A process-wide instance, made on first use.
