@@ -30,6 +30,12 @@ namespace {
 
 const char kComponent[] = "launcher_debug";
 
+// Printed among the start-up paths but never registered: always empty.
+constexpr RegistryKey kOldAppPath{"user_larkspan_app_path"};
+constexpr RegistryKey kOldDataPath{"user_larkspan_data_path"};
+constexpr RegistryKey kOldWorkingDirPath{"user_larkspan_working_dir_path"};
+constexpr RegistryKey kOldUiPath{"user_larkspan_drive_ui_path"};
+
 // The bundle's own plug-ins come first so that the bundle runs with the Qt
 // it carries. On Linux the system's plug-in folder follows, so a bundle
 // without plug-ins still starts; on macOS the bundle is self-contained.

@@ -12,7 +12,8 @@ struct RegistryKey {
     const char* name;
 };
 
-// Registered at start-up (RegisterPaths).
+// Registered at start-up (RegisterPaths). The start-up log also prints a
+// few keys that are never registered (main.cpp).
 inline constexpr RegistryKey kUserDrivePath{"user_velmora_drive_path"};
 inline constexpr RegistryKey kUserAppPath{"user_velmora_drive_app_path"};
 inline constexpr RegistryKey kUserResourcePath{"user_velmora_drive_resource_path"};
@@ -22,11 +23,6 @@ inline constexpr RegistryKey kUserUiPath{"user_velmora_drive_ui_path"};
 inline constexpr RegistryKey kOldProductPath{"user_larkspan_path"};
 inline constexpr RegistryKey kOldResourcePath{"user_larkspan_resource_path"};
 inline constexpr RegistryKey kRootResourcePath{"root_resource_path"};
-// Printed among the start-up paths but never registered: always empty.
-inline constexpr RegistryKey kOldAppPath{"user_larkspan_app_path"};
-inline constexpr RegistryKey kOldDataPath{"user_larkspan_data_path"};
-inline constexpr RegistryKey kOldWorkingDirPath{"user_larkspan_working_dir_path"};
-inline constexpr RegistryKey kOldUiPath{"user_larkspan_drive_ui_path"};
 
 // UTF-8 form of a Qt text, as the file layer takes paths.
 ustring ToUstring(const QString& text);
