@@ -5,7 +5,7 @@
 #include "install-lock.h"
 #include "last-run.h"
 #include "log.h"
-#include "mac/mac-service.h"
+#include "mac-service.h"
 #include "service-registry.h"
 #include "strtable.h"
 

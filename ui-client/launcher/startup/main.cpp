@@ -4,7 +4,7 @@
 #include "launcher-options.h"
 #include "launcher.h"
 #include "log.h"
-#include "mac/client-process.h"
+#include "client-process.h"
 #include "process-end.h"
 #include "qtsingleapplication.h"
 #include "startup-paths.h"
