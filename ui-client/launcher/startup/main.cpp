@@ -58,22 +58,14 @@ void SetPluginPath(const char *argv0)
     printf("lib path = '%s'\n", plugins.toLocal8Bit().constData());
 }
 
+// Lines 106 to 112 of the start-up log, one a key, in this order.
 void LogStartupPaths()
 {
-    VLOG(6, kComponent, 106, "(%5d:%5d) [INFO] main(%d): >>> user_larkspan_path = %s\n",
-         PathOf(kOldProductPath).c_str());
-    VLOG(6, kComponent, 107, "(%5d:%5d) [INFO] main(%d): >>> user_larkspan_app_path = %s\n",
-         PathOf(kOldAppPath).c_str());
-    VLOG(6, kComponent, 108, "(%5d:%5d) [INFO] main(%d): >>> user_larkspan_resource_path = %s\n",
-         PathOf(kOldResourcePath).c_str());
-    VLOG(6, kComponent, 109, "(%5d:%5d) [INFO] main(%d): >>> user_larkspan_data_path = %s\n",
-         PathOf(kOldDataPath).c_str());
-    VLOG(6, kComponent, 110, "(%5d:%5d) [INFO] main(%d): >>> user_larkspan_working_dir_path = %s\n",
-         PathOf(kOldWorkingDirPath).c_str());
-    VLOG(6, kComponent, 111, "(%5d:%5d) [INFO] main(%d): >>> user_larkspan_drive_ui_path = %s\n",
-         PathOf(kOldUiPath).c_str());
-    VLOG(6, kComponent, 112, "(%5d:%5d) [INFO] main(%d): >>> root_resource_path = %s\n",
-         PathOf(kRootResourcePath).c_str());
+    const RegistryKey keys[] = {kOldProductPath,    kOldAppPath, kOldResourcePath, kOldDataPath,
+                                kOldWorkingDirPath, kOldUiPath,  kRootResourcePath};
+    int line = 106;
+    for (const RegistryKey &key : keys)
+        VLOG(6, kComponent, line++, "(%5d:%5d) [INFO] main(%d): >>> %s = %s\n", key.name, PathOf(key).c_str());
 }
 
 // A log folder that is a link is no log folder: lines would land wherever
