@@ -197,8 +197,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Config reference;
     if (reference.read(pid_file) == 0 && reference.entries.count("pid"))
         process.expected_pid_ = AtolPid(reference.entries["pid"]);
-    ClientProcess::Install(&process);
-    MacService().StopServiceByPath(QString::fromStdString(g_folder));
-    ClientProcess::Install(nullptr);
+    MacService(process).StopServiceByPath(QString::fromStdString(g_folder));
     return 0;
 }

@@ -68,7 +68,7 @@ protected:
     bool StartScript(const std::string& script, const QStringList& args = {})
     {
         const QString body = QString::fromStdString("echo $$ > pid; " + script + "; : > done");
-        return ClientProcess::Current().StartDetached("/bin/sh", QStringList{"-c", body, "sh"} + args,
+        return ClientProcess::System().StartDetached("/bin/sh", QStringList{"-c", body, "sh"} + args,
                                                       QString::fromStdString(dir_));
     }
 
@@ -98,7 +98,7 @@ TEST_F(ClientStartTest, ChildGetsItsFolderItsOwnSessionAndOnlyStandardDescriptor
     sigaddset(&usr2, SIGUSR2);
     pthread_sigmask(SIG_BLOCK, &usr2, &old_mask);
     const bool started =
-        ClientProcess::Current().StartDetached("/bin/sleep", {"30"}, QString::fromStdString(dir_));
+        ClientProcess::System().StartDetached("/bin/sleep", {"30"}, QString::fromStdString(dir_));
     pthread_sigmask(SIG_SETMASK, &old_mask, nullptr);
     sigaction(SIGUSR1, &old_action, nullptr);
     close(inheritable);
@@ -147,7 +147,7 @@ TEST_F(ClientStartTest, ImpossibleStartsFail)
     };
     temp_folder::WriteFile(Path("plain-file"), "#!/bin/sh\n: > ran\n");
     for (const auto& row : rows) {
-        EXPECT_FALSE(ClientProcess::Current().StartDetached(QString::fromStdString(row.program),
+        EXPECT_FALSE(ClientProcess::System().StartDetached(QString::fromStdString(row.program),
                                                             {"-c", ": > ran"},
                                                             QString::fromStdString(row.folder)))
             << row.name;

@@ -195,7 +195,8 @@ const LauncherRow kStartupRows[] = {
      },
      "0, log folder, first [INFO] main: >>> user_larkspan_path = ~/.Larkspan"},
     // Without the per-user folder there is no install lock, and without one
-    // two sessions could install into one bundle at once.
+    // two sessions could install into one bundle at once. The failed start
+    // of the client says why it failed.
     {"FileInPlaceOfThePerUserFolderStillRunsWithoutALogFile_ButInstallsNothingWithoutAnInstallLock",
      [](auto& t) {
          launcher_e2e::WriteFile(t.Drive(), "in the way");
@@ -210,7 +211,9 @@ const LauncherRow kStartupRows[] = {
      "0, 'in the way', [ERROR] file-op: FSMKDir: Create a folder but local file system is not directory "
      "'~/.VelmoraDrive' (1) | [WARNING] install-lock: no per-user folder '~/.VelmoraDrive': Not a directory | [ERROR] "
      "launcher: no install lock can be had (no per-user folder '~/.VelmoraDrive': Not a directory), not installing; "
-     "starting the client | [ERROR] mac/mac-service: Failed to launch Larkspan UI, velmora-launcher: nothing "
+     "starting the client | [ERROR] start-detached: Cannot start "
+     "'~/.VelmoraDrive/VelmoraDrive.app/Contents/MacOS/cloud-drive-ui': Not a directory | [ERROR] "
+     "mac/mac-service: Failed to launch Larkspan UI, velmora-launcher: nothing "
      "installed: no install lock can be had (no per-user folder '~/.VelmoraDrive': Not a directory)"},
     {"SevenStartupLinesPrintEachValueInFull",
      [](auto& t) {
@@ -279,7 +282,7 @@ using Row = conformance::Row<std::function<std::string(InProcessCases&)>>;
 // Records the steps the driver asks of the real service.
 class RecordedService : public MacService {
 public:
-    explicit RecordedService(QStringList* calls) : calls(calls) {}
+    RecordedService(ClientProcess& process, QStringList* calls) : MacService(process), calls(calls) {}
     void PreUpgrade() override { *calls << "pre", MacService::PreUpgrade(); }
     bool IsNeedUpgrade() override { return *calls << "decide", MacService::IsNeedUpgrade(); }
     int HandlePackageUpgrade() override { return *calls << "upgrade", MacService::HandlePackageUpgrade(); }
@@ -295,6 +298,7 @@ public:
     using ServiceFixture::launcher_info;
     using ServiceFixture::larkspan;
     using ServiceFixture::package;
+    using ServiceFixture::client_process;
     using ServiceFixture::recorder;
     using ServiceFixture::root;
     using ServiceFixture::WritePackage;
@@ -322,7 +326,7 @@ public:
     {
         WriteFile(larkspan + "/app/Contents/bin", "aged");
         QStringList calls;
-        const driver_run::Outcome run = driver_run::Run(new RecordedService(&calls));
+        const driver_run::Outcome run = driver_run::Run(new RecordedService(*client_process, &calls));
         if (!run.finished)
             return "the run did not end";
         std::string dialog = run.built ? "built, never shown" : "never built";
@@ -367,9 +371,9 @@ void InstalledAndPinned(InProcessCases& t)
 }
 
 // The dialog's value after the relay reported each count to a driver.
-std::string ValuesAfter(const std::vector<std::pair<int, int>>& reports)
+std::string ValuesAfter(InProcessCases& t, const std::vector<std::pair<int, int>>& reports)
 {
-    Launcher launcher(new MacService);
+    Launcher launcher(new MacService(*t.client_process));
     std::string values;
     for (const auto& [total, current] : reports) {
         Notify_Adapter::GetInstance()->UpdateProgress(total, current);
@@ -442,7 +446,7 @@ const Row kInProcessRows[] = {
          kInitializing + "' at 100, hidden, pre decide upgrade post, aged folder gone, 1 client start, [DEBUG] "
          "launcher: running | [ERROR] launcher: Failed to upgrade package | [WARNING] launcher: upgrade failed; the "
          "old client was kept and started again | [DEBUG] launcher: done (89 101 117)"},
-    {"ProgressOf3In7Is42And100In100Is100", [](auto&) { return ValuesAfter({{7, 3}, {100, 100}}); }, "42, 100"},
+    {"ProgressOf3In7Is42And100In100Is100", [](auto& t) { return ValuesAfter(t, {{7, 3}, {100, 100}}); }, "42, 100"},
     // The progress dialog and the relay.
     {"ScaleOneGives400By80", [](auto&) { return SizeAt(1.0); }, "400 x 80, fixed"},
     {"ScaleOneAndAHalfGives600By120", [](auto&) { return SizeAt(1.5); }, "600 x 120, fixed"},
@@ -464,7 +468,7 @@ const Row kInProcessRows[] = {
          return std::to_string(seen.size()) + (seen.count(nullptr) ? " of them null" : " object");
      },
      "1 object"},
-    {"RelayProgressOf5In5EndsWithTheDialogAt100", [](auto&) { return ValuesAfter({{5, 5}}); }, "100"},
+    {"RelayProgressOf5In5EndsWithTheDialogAt100", [](auto& t) { return ValuesAfter(t, {{5, 5}}); }, "100"},
     {"MissingIconFileLeavesTheWindowWithoutAnIconAndNothingElseChanges",
      [](auto& t) {
          const auto seen = [] {

@@ -34,6 +34,7 @@ using Row = conformance::Row<std::function<std::string(ServiceCases&)>>;
 // per-user folder holds while the package is extracted.
 class WatchedService : public MacService {
 public:
+    using MacService::MacService;
     using MacService::source_version;
     using MacService::target_version;
     std::function<std::string()> watch = [] { return std::string(); };
@@ -58,6 +59,7 @@ public:
     using ServiceFixture::LogCount;
     using ServiceFixture::LogText;
     using ServiceFixture::package;
+    using ServiceFixture::client_process;
     using ServiceFixture::recorder;
     using ServiceFixture::root;
     using ServiceFixture::RunRoad;
@@ -115,7 +117,7 @@ std::string Fields(const VerInfo& version)
 std::string TargetOf(ServiceCases& t, const std::string& content, const char* kept = nullptr)
 {
     t.WriteFile(t.launcher_info, content);
-    WatchedService service;
+    WatchedService service(*t.client_process);
     if (kept)
         service.target_version.minor_version = kept;
     service.LoadTargetVersion();
@@ -126,7 +128,7 @@ const Row kVersionRecordRows[] = {
     {"TargetOf120WithoutAPerUserBundle",
      [](auto& t) {
          t.WriteFile(t.launcher_info, "[Version]\nbuild_version=120\n");
-         WatchedService service;
+         WatchedService service(*t.client_process);
          service.PreUpgrade();
          return t.Lines(6) + ", source " + Fields(service.source_version);
      },
@@ -153,7 +155,7 @@ const Row kVersionRecordRows[] = {
          t.PidFile(t.velmora);
          t.recorder.start_answers = {"-60"};
          t.recorder.probes_alive = 1;
-         WatchedService service;
+         WatchedService service(*t.client_process);
          service.SetTimeout(1);
          const int result = ServiceCases::RunRoad(service);
          return std::to_string(result) + ", " + t.Signals() + ", client '" + t.ReadFile(t.ui) + "', " +
@@ -181,7 +183,7 @@ std::string Installed(ServiceCases& t, bool old_bundle = true)
         t.InstallClient("1");
     t.WritePackage("2");
     const Tree before = ServiceFixture::Snapshot(t.app);
-    WatchedService service;
+    WatchedService service(*t.client_process);
     service.watch = [&t] {
         return t.Top(t.velmora) + ", marker '" + ServiceFixture::ReadFile(t.app + "_installing") + "'";
     };
@@ -204,7 +206,7 @@ std::string RolledBack(ServiceCases& t, const Entries& entries)
     else
         ServiceFixture::WriteArchive(t.package, entries);
     const Tree before = ServiceFixture::Snapshot(t.app);
-    MacService service;
+    MacService service(*t.client_process);
     const int result = service.PrepareUserEnv();
     const bool unchanged = ServiceFixture::Snapshot(t.app) == before;
     return std::to_string(result) + ", bundle " + (unchanged ? "as before" : "changed") + ", then " +
@@ -290,7 +292,7 @@ const Row kInstallationRows[] = {
     {"CopyPathOfAFileThatCannotBeCopiedFails",
      [](auto& t) {
          t.WriteFile(t.root + "/src/a.txt", "a");
-         MacService service;
+         MacService service(*t.client_process);
          return std::to_string(service.FSCopyPath((t.root + "/src/a.txt").c_str(), (t.root + "/no/dir/a").c_str()));
      },
      "-1"},
@@ -301,7 +303,7 @@ const Row kInstallationRows[] = {
          chmod((t.root + "/locked").c_str(), 0);
          chmod(t.root.c_str(), 0777);
          const int status = unprivileged::RunAsNobody([&t] {
-             MacService service;
+             MacService service(*t.client_process);
              return -service.FSCopyPath((t.root + "/locked").c_str(), (t.root + "/copy").c_str());
          });
          if (status == unprivileged::kCannotDrop)
@@ -336,7 +338,7 @@ std::string TreeText(const Tree& tree)
 // lines at INFO and above.
 std::string Migrated(ServiceCases& t)
 {
-    MacService service;
+    MacService service(*t.client_process);
     service.MigrateService();
     return "new " + t.Top(t.velmora) + ", data " + TreeText(ServiceFixture::Snapshot(t.velmora + "/data")) +
            ", older " + (ServiceFixture::Exists(t.larkspan) ? t.Top(t.larkspan) : "gone") + ", " + t.Lines(6);
@@ -379,7 +381,7 @@ const Row kMigrationRows[] = {
      "at '~/.Larkspan/data', older data db=records sub/ sub/notes=notes"},
     {"AgedFolderOfAMachineThatNeverHadTheOlderProduct",
      [](auto& t) {
-         MacService service;
+         MacService service(*t.client_process);
          service.RemoveAgedFolders();
          return t.Lines(7) + ", home " + t.Top(t.home);
      },
@@ -410,7 +412,7 @@ std::string Decision(ServiceCases& t, bool client, const char* source, const cha
         }
     }
     const size_t logged = t.LogText().size();
-    MacService service;
+    MacService service(*t.client_process);
     service.PreUpgrade();
     const bool upgrade = service.IsNeedUpgrade();
     const std::string line = t.Short(LogLines(t.LogText().substr(logged), 7));
@@ -430,7 +432,7 @@ std::string FirstInstall(ServiceCases& t)
     t.WritePackage("5");
     t.recorder.probes_alive = 0;
     t.recorder.start_answers = {"-60"};
-    WatchedService service;
+    WatchedService service(*t.client_process);
     service.watch = [&t] {
         return t.Signals() + ", data " + TreeText(ServiceFixture::Snapshot(t.velmora + "/data")) + ", older " +
                (ServiceFixture::Exists(t.larkspan) ? "there" : "gone");
@@ -451,7 +453,7 @@ const Row kUpgradeControlRows[] = {
      [](auto& t) {
          const std::string decided = Decision(t, false, "500", "100");
          t.WritePackage("100");
-         MacService service;
+         MacService service(*t.client_process);
          return InOrder({decided, "road " + std::to_string(ServiceCases::RunRoad(service)),
                          "client '" + t.ReadFile(t.ui) + "'"});
      },
@@ -491,7 +493,7 @@ const Row kUpgradeControlRows[] = {
          t.WriteFile(t.larkspan + "/data/db", "user data");
          t.WriteFile(t.launcher_info, ServiceFixture::Info("2"));
          t.WritePackage("2");
-         MacService service;
+         MacService service(*t.client_process);
          const int result = ServiceCases::RunRoad(service);
          return std::to_string(result) + ", " + t.Signals() + ", older data " +
                 TreeText(ServiceFixture::Snapshot(t.larkspan + "/data"));
@@ -503,7 +505,7 @@ const Row kUpgradeControlRows[] = {
          t.WriteFile(t.launcher_info, ServiceFixture::Info("121"));
          t.WriteFile(t.package, "not an archive");
          t.recorder.start_result = false;
-         MacService service;
+         MacService service(*t.client_process);
          const int result = ServiceCases::RunRoad(service);
          return std::to_string(result) + ", client '" + t.ReadFile(t.ui) + "', then " + t.Top(t.velmora) + ", " +
                 std::to_string(t.recorder.started.size()) + " start, " + t.Lines(3);
@@ -539,7 +541,7 @@ std::string Stopped(ServiceCases& t, const Answers& answers)
     t.recorder.term_errno = answers.term_errno;
     t.recorder.reachable = answers.reachable;
     t.recorder.probes_alive = answers.probes_alive;
-    MacService service;
+    MacService service(*t.client_process);
     service.StopServiceByPath(QString::fromStdString(t.velmora));
     return InOrder({t.Signals(), "slept " + std::to_string(t.recorder.slept.count()) + " ms in " +
                                      std::to_string(t.recorder.sleeps), t.Lines(5)});
@@ -553,12 +555,12 @@ void NamePid(ServiceCases& t, pid_t pid, bool stale)
     const time_t written = time(nullptr) - (stale ? 3600 : 0);
     const struct timespec times[2] = {{written, 0}, {written, 0}};
     utimensat(AT_FDCWD, (t.velmora + "/ui.pid").c_str(), times, 0);
-    ClientProcess::Install(nullptr);
+    t.client_process = &ClientProcess::System();
 }
 
 void StopNewClient(ServiceCases& t)
 {
-    MacService service;
+    MacService service(*t.client_process);
     service.StopServiceByPath(QString::fromStdString(t.velmora));
 }
 
@@ -624,7 +626,7 @@ const Row kStopRows[] = {
     {"ClientExecutableRemovedWhileTheRestOfTheBundleStays",
      [](auto& t) {
          t.InstallClient("120");
-         MacService service;
+         MacService service(*t.client_process);
          const bool before = service.PerUserBinPathExist();
          fs::remove(t.ui);
          return InOrder({Show(before), Show(service.PerUserBinPathExist()), t.Top(t.app + "/Contents")});
@@ -634,7 +636,7 @@ const Row kStopRows[] = {
      []([[maybe_unused]] auto& t) {
 #if defined(__APPLE__)
          t.recorder.execute_result = -2;
-         MacService service;
+         MacService service(*t.client_process);
          return InOrder({std::to_string(service.LaunchPerUserBin()),
                          t.Short(t.recorder.started.front().join(' ').toStdString()), t.Lines(4)});
 #else

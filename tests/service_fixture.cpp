@@ -141,12 +141,10 @@ void ServiceFixture::SetUp()
     WriteFile(root + "/launcher.debug", "service_debug=7\n");
     Logger::Initialize(Logger::TYPE_FILE, root + "/launcher.log", root + "/launcher.debug", 50,
                        Logger::SCOPE_LOCK);
-    ClientProcess::Install(&recorder);
 }
 
 void ServiceFixture::TearDown()
 {
-    ClientProcess::Install(nullptr);
     for (auto it = mounts.rbegin(); it != mounts.rend(); ++it) {
         umount(it->c_str());
     }

@@ -87,6 +87,9 @@ protected:
     std::string package;    // the carried package archive
     std::string launcher_info;  // the INFO of the launcher bundle: the target version
     RecordingProcess recorder;
+    // What the service stops and starts the client through: the recorder,
+    // or the real calls where a case runs real processes.
+    ClientProcess* client_process = &recorder;
 
     void InstallClient(const std::string& build);  // bundle with INFO and UI executable
     void WritePackage(const std::string& build);    // a good package of that build

@@ -22,7 +22,7 @@ class InstallTest : public ServiceFixture {};
 TEST_F(InstallTest, FailedFirstInstallReportsNothingToRollBack)
 {
     WriteFile(package, "not an archive");
-    MacService service;
+    MacService service(*client_process);
     EXPECT_EQ(service.PrepareUserEnv(), -1);
     EXPECT_EQ(LogCount("Failed to extract package, and no old installation to rollback"), 1);
 }
@@ -35,11 +35,11 @@ TEST_F(InstallTest, FailedFirstInstallLeavesNothingThatPassesForAClient)
     WriteArchive(package, {{"Contents/Resources/INFO", Info("5")},
                            {"Contents/MacOS/cloud-drive-ui", "new client 5"},
                            {"Contents/../../escape", "x"}});
-    MacService service;
+    MacService service(*client_process);
     EXPECT_EQ(service.PrepareUserEnv(), -1);
     EXPECT_FALSE(Exists(app));
 
-    MacService next_run;
+    MacService next_run(*client_process);
     next_run.PreUpgrade();
     EXPECT_TRUE(next_run.IsNeedUpgrade());
 }
@@ -47,7 +47,7 @@ TEST_F(InstallTest, FailedFirstInstallLeavesNothingThatPassesForAClient)
 // Records what the marker says while the package is extracted.
 class MarkWatchingService : public MacService {
 public:
-    explicit MarkWatchingService(std::string mark) : mark(std::move(mark)) {}
+    MarkWatchingService(ClientProcess& process, std::string mark) : MacService(process), mark(std::move(mark)) {}
     int ExtractPackage() override
     {
         ++extractions;
@@ -99,7 +99,7 @@ TEST_P(BackupNamesTest, MarkerNamesTheFirstFreeBackup)
     WriteFile(launcher_info, Info("2"));
     WritePackage("2");
     Tree before = Snapshot(app);
-    MarkWatchingService service(app + "_installing");
+    MarkWatchingService service(*client_process, app + "_installing");
     EXPECT_EQ(row.road ? RunRoad(service) : service.PrepareUserEnv(), row.marked ? 0 : -1);
     EXPECT_EQ(service.seen, row.marked ? row.marked : "");
     EXPECT_EQ(service.extractions, row.marked ? 1 : 0);
@@ -127,6 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 class StuckBundleTest : public InstallTest {
 public:
+    using ServiceFixture::client_process;
     bool MountAt(const std::string& path) { return Mount(path, "64k"); }
 };
 
@@ -134,7 +135,10 @@ public:
 // bundle cannot be removed, so the backup cannot be moved back.
 class StuckBundleService : public MacService {
 public:
-    StuckBundleService(StuckBundleTest* test, std::string path) : test(test), path(std::move(path)) {}
+    StuckBundleService(StuckBundleTest* test, std::string path)
+        : MacService(*test->client_process), test(test), path(std::move(path))
+    {
+    }
     int ExtractPackage() override
     {
         mounted = test->MountAt(path);
@@ -164,13 +168,13 @@ TEST_F(StuckBundleTest, OldBundleKeptWhenItCannotBeMovedBack)
     WriteFile(launcher_info, Info("121"));
     WritePackage("121");
     WriteFile(ui, "partial");
-    MacService stuck_run;
+    MacService stuck_run(*client_process);
     EXPECT_EQ(RunRoad(stuck_run), 1);
     EXPECT_TRUE(recorder.started.empty());
     EXPECT_EQ(LogCount("could not be settled; no client is started"), 1);
 
     ASSERT_EQ(umount(app.c_str()), 0);
-    MacService settled_run;
+    MacService settled_run(*client_process);
     EXPECT_EQ(RunRoad(settled_run), 0);
     EXPECT_EQ(ReadFile(ui), "new client 121");
     EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"VelmoraDrive.app", "log"}));
@@ -181,7 +185,10 @@ TEST_F(StuckBundleTest, OldBundleKeptWhenItCannotBeMovedBack)
 // cannot be removed, but it can be moved as a whole.
 class StuckPartialService : public MacService {
 public:
-    StuckPartialService(StuckBundleTest* test, std::string app) : test(test), app(std::move(app)) {}
+    StuckPartialService(StuckBundleTest* test, std::string app)
+        : MacService(*test->client_process), test(test), app(std::move(app))
+    {
+    }
     int ExtractPackage() override
     {
         ServiceFixture::WriteFile(app + "/Contents/MacOS/cloud-drive-ui", "partial");
@@ -286,14 +293,14 @@ TEST_P(UnsettledTest, NextRunEndsWithACompleteBundle)
     // The status reads it as settling does, and changes nothing.
     const Tree unsettled = Snapshot(velmora);
     EXPECT_EQ(ClassifyInstall(app).state, row.state);
-    MacService status;
+    MacService status(*client_process);
     const Service::StartForecast forecast = status.ForecastStart();
     EXPECT_EQ(forecast.state, row.state);
     EXPECT_EQ(std::string(forecast.installed.build_version.c_str()), row.complete ? "120" : "");
     EXPECT_TRUE(forecast.would_install);
     EXPECT_EQ(Snapshot(velmora), unsettled);
 
-    MacService service;
+    MacService service(*client_process);
     EXPECT_EQ(RunRoad(service), good_package ? 0 : -1);
     const char* client = good_package ? "new client 121" : row.complete ? "old client 120" : nullptr;
     if (client) {
@@ -364,7 +371,7 @@ TEST_F(InstallTest, MarkerThatIsANamedPipeIsSettled)
     InstallClient("120");
     WriteFile(app + "_tmp/Contents/MacOS/cloud-drive-ui", "old client 119");
     ASSERT_EQ(mkfifo((app + "_installing").c_str(), 0644), 0);
-    MacService service;
+    MacService service(*client_process);
     EXPECT_EQ(file_kinds::ReturnsInTime<int>("a run", [&service] { return RunRoad(service); }), 1);
     EXPECT_EQ(ReadFile(ui), "old client 119");
     EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"VelmoraDrive.app", "log"}));
@@ -379,7 +386,7 @@ TEST_F(InstallTest, UncreatableBundleFolderFailsBeforeExtracting)
     UIPathManager::getInstance()->setPath("user_velmora_drive_app_path",
                                           QString::fromStdString(root + "/file/VelmoraDrive.app"));
     WritePackage("2");
-    MacService service;
+    MacService service(*client_process);
     EXPECT_EQ(service.PrepareUserEnv(), -1);
     EXPECT_EQ(LogCount("cannot write the installation marker '" + root + "/file/VelmoraDrive.app_installing'"), 1);
     EXPECT_EQ(LogCount("extract package:"), 0);
@@ -390,7 +397,7 @@ TEST_F(InstallTest, CopyPathCopiesTreeAndRefusesBadInput)
 {
     WriteFile(root + "/src/a.txt", "a");
     WriteFile(root + "/src/sub/b.txt", "b");
-    MacService service;
+    MacService service(*client_process);
     EXPECT_EQ(service.FSCopyPath((root + "/src").c_str(), (root + "/dst").c_str()), 0);
     EXPECT_EQ(Snapshot(root + "/dst"), Snapshot(root + "/src"));
 
@@ -405,7 +412,7 @@ TEST_F(InstallTest, CopyPathOfFolderWithReadErrorFails)
     REQUIRE_ROOT();
     fop_test::CorruptFolder corrupt(root + "/image", root + "/mnt");
     REQUIRE_CORRUPT_FOLDER(corrupt);
-    MacService service;
+    MacService service(*client_process);
     EXPECT_EQ(service.FSCopyPath(corrupt.path().c_str(), (root + "/copy").c_str()), -1);
     EXPECT_EQ(LogCount("FSCopyPath: failed to list source folder '" + corrupt.path() + "'"), 1);
 }

@@ -23,7 +23,7 @@ protected:
     }
     void Migrate()
     {
-        MacService service;
+        MacService service(*client_process);
         service.MigrateService();
     }
     const Tree old_data{{"db", "records"}, {"sub", "<dir>"}, {"sub/notes", "notes"}};
@@ -82,7 +82,7 @@ TEST_P(RetryTest, TriedAgainOnlyWhenItMaySucceed)
     GetParam().change(*this);
     const Tree data = Snapshot(larkspan + "/data");
 
-    MacService service;
+    MacService service(*client_process);
     service.PreUpgrade();
     const std::string stop = "pid file '" + velmora + "/ui.pid' does not exist";
     const char* reason = GetParam().reason;
@@ -157,7 +157,7 @@ TEST_P(CutShortMoveTest, NextRunFinishesTheMove)
     }
     WriteFile(velmora + "/data_migrating", row.mark);
 
-    MacService service;
+    MacService service(*client_process);
     service.PreUpgrade();
     EXPECT_EQ(Snapshot(velmora + "/data"), old_data);
     EXPECT_FALSE(Exists(larkspan));
@@ -252,10 +252,10 @@ TEST_F(MigrateTest, MigrationIsPendingWhileTheOldDataWaits)
             WriteFile(velmora + "/data_migrated/db", "records");
         }
         const int notes = LogCount("[NOTE]");
-        MacService service;
+        MacService service(*client_process);
         EXPECT_EQ(service.PendingMigration(), row.step) << row.name;
         EXPECT_EQ(LogCount("[NOTE]") - notes, row.step != Service::kNoMigration ? 1 : 0) << row.name;
-        MacService status;
+        MacService status(*client_process);
         EXPECT_EQ(status.ForecastStart().migration, row.step) << row.name;
     }
 }
@@ -290,7 +290,7 @@ TEST_P(AgedTest, RemovesOnlyTheAppFolder)
     if (GetParam().app_link) {
         fs::create_directory_symlink(root + "/elsewhere", larkspan + "/app");
     }
-    MacService service;
+    MacService service(*client_process);
     service.RemoveAgedFolders();
     EXPECT_FALSE(Exists(larkspan + "/app"));
     EXPECT_EQ(ReadFile(larkspan + "/data/db"), "records");
@@ -308,7 +308,7 @@ INSTANTIATE_TEST_SUITE_P(Folders, AgedTest,
 TEST_F(MigrateTest, UnregisteredOlderFolderIsNeverGuessed)
 {
     UIPathManager::getInstance()->setPath("user_larkspan_path", QString());
-    MacService service;
+    MacService service(*client_process);
     service.MigrateService();
     service.RemoveAgedFolders();
     EXPECT_EQ(LogCount("are not registered, no migration"), 1);

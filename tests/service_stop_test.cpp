@@ -37,7 +37,7 @@ protected:
     }
     void Stop()
     {
-        MacService service;
+        MacService service(*client_process);
         service.StopServiceByPath(QString::fromStdString(velmora));
     }
 };
@@ -234,7 +234,7 @@ TEST_F(StopTest, StopServiceReadsTheNewProductFolder)
     PidFile("pid=4242\n");
     recorder.probes_alive = 0;
     recorder.exe_answers = {ui};
-    MacService service;
+    MacService service(*client_process);
     service.StopService();
     EXPECT_EQ(recorder.sent, (Sent{{4242, SIGTERM}, {4242, 0}}));
 }
@@ -244,7 +244,7 @@ protected:
     void SetUp() override
     {
         StopTest::SetUp();
-        ClientProcess::Install(nullptr);
+        client_process = &ClientProcess::System();
         fs::create_directories(fs::path(ui).parent_path());
     }
     void NamePid(pid_t pid, bool stale)
@@ -332,7 +332,7 @@ TEST_F(RealStopTest, NonDumpableProcessOfTheSameUserIsLeftRunning)
 
 TEST_F(RealStopTest, LaunchStartsClientInItsWorkingFolder)
 {
-    MacService service;
+    MacService service(*client_process);
     EXPECT_EQ(service.LaunchPerUserBin(), -1);
 
     WriteFile(ui, "#!/bin/sh\npwd > started.tmp && mv started.tmp started\n");

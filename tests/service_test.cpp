@@ -22,6 +22,7 @@ namespace {
 // Exposes the version records the loaders fill.
 class InspectedService : public MacService {
 public:
+    using MacService::MacService;
     using MacService::source_version;
     using MacService::target_version;
 };
@@ -29,6 +30,7 @@ public:
 class ServiceTest : public ServiceFixture {
 public:
     using ServiceFixture::app;
+    using ServiceFixture::client_process;
     using ServiceFixture::launcher_info;
     using ServiceFixture::package;
     using ServiceFixture::ui;
@@ -39,7 +41,7 @@ TEST_F(ServiceTest, FirstInstallLoadsTargetOnlyAndInstalls)
 {
     WriteFile(launcher_info, Info("120"));
     WritePackage("120");
-    InspectedService service;
+    InspectedService service(*client_process);
     EXPECT_EQ(RunRoad(service), 0);
 
     EXPECT_EQ(std::string(service.target_version.build_version.c_str()), "120");
@@ -66,7 +68,7 @@ TEST_F(ServiceTest, OnlyRegularFilesAreRead)
             ASSERT_TRUE(file_kinds::Make(row.kind, file, content)) << row.name;
         }
         const int unreadable_pid_files = LogCount("Failed to read pid file");
-        auto service = std::make_shared<InspectedService>();
+        auto service = std::make_shared<InspectedService>(*client_process);
         const std::string builds = file_kinds::ReturnsInTime<std::string>(
             std::string("reading the INFO files and ui.pid: ") + row.name, [service]() {
                 service->LoadTargetVersion();
@@ -107,7 +109,7 @@ TEST_P(DecisionTest, ComparesBuildsAndClientPresence)
     if (d.target_unreadable) {
         ASSERT_EQ(mkfifo(launcher_info.c_str(), 0644), 0);
     }
-    MacService service;
+    MacService service(*client_process);
     service.PreUpgrade();
     EXPECT_EQ(service.IsNeedUpgrade(), d.upgrade);
 }
@@ -125,7 +127,7 @@ TEST_F(ServiceTest, UpgradeReplacesBundleAndRemovesBackup)
     WriteFile(app + "/old-only.txt", "old");
     WriteFile(launcher_info, Info("121"));
     WritePackage("121");
-    MacService service;
+    MacService service(*client_process);
     EXPECT_EQ(RunRoad(service), 0);
     EXPECT_EQ(ReadFile(ui), "new client 121");
     EXPECT_FALSE(Exists(app + "/old-only.txt"));
@@ -140,7 +142,7 @@ TEST_F(ServiceTest, CurrentClientIsLeftAloneAndStarted)
     WriteFile(launcher_info, Info("121"));
     WritePackage("122");
     Tree before = Snapshot(app);
-    MacService service;
+    MacService service(*client_process);
     EXPECT_EQ(RunRoad(service), 1);
     EXPECT_EQ(Snapshot(app), before);
     EXPECT_EQ(recorder.started.size(), 1u);
@@ -169,7 +171,7 @@ TEST_P(RefusedPackageTest, StopsNothingMovesNothingTwice)
     const Tree before = Snapshot(home);
     for (int run = 1; run <= 2; ++run) {
         SCOPED_TRACE(run);
-        MacService service;
+        MacService service(*client_process);
         EXPECT_EQ(RunRoad(service), -1);
         EXPECT_TRUE(recorder.sent.empty());
         EXPECT_EQ(Snapshot(home), before);
@@ -242,7 +244,7 @@ TEST_P(DamagedPackageTest, TakesTheOrdinaryWayWithoutADigest)
     }
     row.make(package);
     const Tree before = Snapshot(app);
-    MacService service;
+    MacService service(*client_process);
     EXPECT_EQ(RunRoad(service), -1);
     EXPECT_EQ(LogCount("cannot be read whole ("), 1) << LogText();
     if (row.client_in_place) {
@@ -300,7 +302,7 @@ TEST_F(ServiceTest, WithoutACompleteClientAnotherBuildInstallsWithAWarning)
         WriteFile(launcher_info, Info("121"));
         row.before();
         WritePackage(row.package_build);
-        MacService service;
+        MacService service(*client_process);
         EXPECT_EQ(RunRoad(service), 0) << LogText();
         EXPECT_EQ(ReadFile(ui), std::string("new client ") + row.package_build);
         EXPECT_EQ(LogCount(warning) - warnings, 1) << LogText();
@@ -314,7 +316,7 @@ TEST_F(ServiceTest, UnreadableLauncherInfoFirstInstallWarns)
 {
     ASSERT_EQ(mkfifo(launcher_info.c_str(), 0644), 0);
     WritePackage("121");
-    MacService service;
+    MacService service(*client_process);
     EXPECT_EQ(RunRoad(service), 0) << LogText();
     EXPECT_EQ(ReadFile(ui), "new client 121");
     EXPECT_EQ(LogCount("[WARNING] cloud-service"), 1) << LogText();
@@ -336,7 +338,7 @@ TEST_F(ServiceTest, FirstInstallCountsTheDataItMovesAcrossVolumes)
     WriteFile(launcher_info, Info("121"));
     WritePackage("121");
     const Tree before = Snapshot(home);
-    MacService service;
+    MacService service(*client_process);
     EXPECT_EQ(RunRoad(service), -1);
     EXPECT_TRUE(recorder.sent.empty());
     EXPECT_EQ(Snapshot(home), before);
@@ -349,7 +351,10 @@ TEST_F(ServiceTest, FirstInstallCountsTheDataItMovesAcrossVolumes)
 // package that was checked through its descriptor, or fails and rolls back.
 class ChangingPackageService : public MacService {
 public:
-    explicit ChangingPackageService(std::function<void()> change) : change(std::move(change)) {}
+    ChangingPackageService(ClientProcess& process, std::function<void()> change)
+        : MacService(process), change(std::move(change))
+    {
+    }
     int ExtractPackage() override
     {
         change();
@@ -387,7 +392,7 @@ TEST_P(ChangedPackageTest, InstallsWhatWasCheckedOrRollsBack)
                                    FileEntry("Contents/MacOS/cloud-drive-ui", "rogue client 999", 0755)}));
     WriteFile(launcher_info, Info("121") + (row.digest ? "package_sha256=" + Sha256Of(package) + "\n" : ""));
     InstallClient("120");
-    ChangingPackageService service([&] { row.change(package, other); });
+    ChangingPackageService service(*client_process, [&] { row.change(package, other); });
     EXPECT_EQ(RunRoad(service), row.result) << LogText();
     EXPECT_EQ(ReadFile(ui), row.client);
     EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"VelmoraDrive.app", "log"}));
@@ -450,7 +455,7 @@ TEST_F(ServiceTest, SurveyAndExtractionReadThePackageTwiceInAll)
     ASSERT_GT(size, 4 << 20);
     WriteFile(launcher_info, Info("121") + "package_sha256=" + Sha256Of(package) + "\n");
     InstallClient("120");
-    MacService service;
+    MacService service(*client_process);
     service.PreUpgrade();
     const long long before = BytesRead();
     EXPECT_EQ(service.HandlePackageUpgrade(), 0) << LogText();
@@ -466,7 +471,7 @@ TEST_F(ServiceTest, SurveyAndExtractionReadThePackageTwiceInAll)
 // INFO were written, as a logout or a power loss would.
 class CutShortService : public MacService {
 public:
-    explicit CutShortService(ServiceTest* test) : test(test) {}
+    explicit CutShortService(ServiceTest* test) : MacService(*test->client_process), test(test) {}
     int ExtractPackage() override;
 
     ServiceTest* test;
@@ -503,7 +508,7 @@ protected:
 
 TEST_F(CutShortTest, NextRunInstallsAgain)
 {
-    MacService service;
+    MacService service(*client_process);
     EXPECT_EQ(RunRoad(service), 0);
     EXPECT_EQ(ReadFile(ui), "new client 121");
     EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"VelmoraDrive.app", "log"}));
@@ -521,7 +526,7 @@ TEST_F(CutShortTest, TenRunsCutShortInARowKeepOneBackup)
     EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"VelmoraDrive.app", "VelmoraDrive.app_installing",
                                                         "VelmoraDrive.app_tmp", "log"}));
     EXPECT_EQ(ReadFile(app + "_tmp/Contents/MacOS/cloud-drive-ui"), "old client 120");
-    MacService service;
+    MacService service(*client_process);
     EXPECT_EQ(RunRoad(service), 0);
     EXPECT_EQ(ReadFile(ui), "new client 121");
     EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"VelmoraDrive.app", "log"}));
@@ -531,7 +536,7 @@ TEST_F(CutShortTest, FirstInstallWithoutPerUserFolderIsDoneAgain)
 {
     std::filesystem::remove_all(velmora);
     CutShort();
-    MacService service;
+    MacService service(*client_process);
     EXPECT_EQ(RunRoad(service), 0);
     EXPECT_EQ(ReadFile(ui), "new client 121");
     EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"VelmoraDrive.app"}));
@@ -584,8 +589,7 @@ TEST_F(ServiceTest, LibraryEndingTheProcessMidExtractionRestoresAndStartsTheOldC
         const std::string backup = app + "_tmp";
         g_exit_once_there = backup.c_str();
         FileRecordingProcess process(started);
-        ClientProcess::Install(&process);
-        MacService service;
+        MacService service(process);
         service.PrepareUserEnv();
         _exit(0);
     }
@@ -601,7 +605,7 @@ TEST_F(ServiceTest, LibraryEndingTheProcessMidExtractionRestoresAndStartsTheOldC
 TEST_F(CutShortTest, FailedRetryRestoresTheCompleteBundleAndStartsIt)
 {
     WriteFile(package, "not an archive");
-    MacService failing;
+    MacService failing(*client_process);
     EXPECT_EQ(RunRoad(failing), -1);
     EXPECT_EQ(ReadFile(ui), "old client 120");
     EXPECT_EQ(ReadFile(app + "/Contents/Resources/INFO"), Info("120"));
@@ -610,7 +614,7 @@ TEST_F(CutShortTest, FailedRetryRestoresTheCompleteBundleAndStartsIt)
     EXPECT_EQ(recorder.started[0][0].toStdString(), ui);
 
     WritePackage("121");
-    MacService later;
+    MacService later(*client_process);
     EXPECT_EQ(RunRoad(later), 0);
     EXPECT_EQ(ReadFile(ui), "new client 121");
     EXPECT_EQ(TopLevel(velmora), (std::set<std::string>{"VelmoraDrive.app", "log"}));

@@ -7,14 +7,8 @@
 #include "entry-checks.h"
 #include "launcher-check.h"
 #include "package-reader.h"
+#include "bundle-layout.h"
 #include "package-source.h"
-#include "startup-paths.h"
-
-namespace {
-
-const char kLauncherExecutable[] = "Contents/MacOS/velmora-launcher";
-
-}  // namespace
 
 std::string LauncherProblem(const std::string &path, const std::string &shown)
 {
@@ -48,7 +42,7 @@ PackageSurvey CheckPackage(const std::string &package, const ustring &expected_b
 BundleCheck CheckLauncherBundle(const std::string &bundle)
 {
     BundleCheck result;
-    const std::string launcher = LauncherProblem(bundle + "/" + kLauncherExecutable, kLauncherExecutable);
+    const std::string launcher = LauncherProblem(bundle + "/" + kBundleLauncherExecutable, kBundleLauncherExecutable);
     if (!launcher.empty())
         result.problems.push_back(launcher);
     const std::string info = bundle + "/" + kBundleInfo;
@@ -59,11 +53,11 @@ BundleCheck CheckLauncherBundle(const std::string &bundle)
         CheckBuild(result.version, "the launcher bundle's INFO", result.problems);
     }
     if (launcher.empty())
-        CheckLauncherAnswers(bundle + "/" + kLauncherExecutable, kLauncherExecutable, result.version.build_version,
+        CheckLauncherAnswers(bundle + "/" + kBundleLauncherExecutable, kBundleLauncherExecutable, result.version.build_version,
                              result.problems);
-    const std::string package = bundle + "/Contents/Resources/" + kResourcePackage;
+    const std::string package = bundle + "/" + kBundlePackage;
     if (access(package.c_str(), F_OK) != 0) {
-        result.problems.push_back(std::string("no package at 'Contents/Resources/") + kResourcePackage + "'");
+        result.problems.push_back(std::string("no package at '") + kBundlePackage + "'");
         return result;
     }
     const std::string digest = access(info.c_str(), F_OK) == 0 ? ReadVersionKey(info, kPackageSha256Key).c_str() : "";

@@ -9,15 +9,15 @@
 
 #include "bundle-check.h"
 #include "bundle-info.h"
+#include "bundle-layout.h"
 #include "client-tree.h"
 #include "command-line.h"
 #include "entry-checks.h"
-#include "home-folder.h"
 #include "bundle-stage.h"
 #include "launcher-check.h"
 #include "package-writer.h"
+#include "path-round-trip.h"
 #include "report.h"
-#include "startup-paths.h"
 
 const char kBundleUsage[] =
     "Usage: velmora-pack bundle --client PATH/VelmoraDrive.app --build N [--major M] [--minor m]\n"

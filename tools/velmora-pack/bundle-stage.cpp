@@ -8,7 +8,7 @@
 
 #include "bundle-info.h"
 #include "file-op.h"
-#include "startup-paths.h"
+#include "bundle-layout.h"
 
 namespace {
 
@@ -68,6 +68,6 @@ int Stage::Commit(std::string &error)
     return 0;
 }
 
-std::string Stage::Package() const { return path_ + "/Contents/Resources/" + kResourcePackage; }
+std::string Stage::Package() const { return path_ + "/" + kBundlePackage; }
 
-std::string Stage::Launcher() const { return path_ + "/Contents/MacOS/velmora-launcher"; }
+std::string Stage::Launcher() const { return path_ + "/" + kBundleLauncherExecutable; }

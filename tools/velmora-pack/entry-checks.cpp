@@ -3,8 +3,8 @@
 #include <QByteArray>
 
 #include "extract-path-guard.h"
-#include "home-folder.h"
-#include "startup-paths.h"
+#include "path-round-trip.h"
+#include "bundle-layout.h"
 
 namespace {
 

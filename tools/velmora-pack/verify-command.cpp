@@ -5,7 +5,7 @@
 #include "bundle-check.h"
 #include "command-line.h"
 #include "report.h"
-#include "startup-paths.h"
+#include "bundle-layout.h"
 
 const char kVerifyUsage[] =
     "Usage: velmora-pack verify [--json] PATH/Name.app\n"
@@ -48,7 +48,7 @@ int RunVerify(const std::vector<std::string> &args)
     report.problems = check.problems;
     // Only a script asks for the digest of a package whose INFO records none.
     if (line.json)
-        DescribePackageFile(bundle + "/Contents/Resources/" + kResourcePackage, report);
+        DescribePackageFile(bundle + "/" + kBundlePackage, report);
     return Tell(report, line.json,
                 bundle + ": the launcher would install build " + check.version.build_version.c_str() + " and start it (" +
                     std::to_string(check.survey.entries) + " entries, " + std::to_string(check.survey.unpacked_bytes) +

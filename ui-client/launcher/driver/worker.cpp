@@ -1,0 +1,212 @@
+#include "worker.h"
+
+#include "client-process.h"
+#include "cloud-service.h"
+#include "install-lock.h"
+#include "last-run.h"
+#include "log.h"
+#include "mac-service.h"
+#include "service-registry.h"
+#include "strtable.h"
+
+#include <cstdio>
+#include <exception>
+#include <string>
+
+namespace {
+
+const char kComponent[] = "launcher_debug";
+
+// Runs one service step. An exception must not leave the worker thread: Qt
+// would end the process there, before the clean-up and the client start. It
+// is logged, and the caller's default result stands.
+template <typename Step>
+void Guarded(const char *name, Step step)
+{
+    try {
+        step();
+    } catch (const std::exception &error) {
+        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] launcher(%d): %s threw: %s\n", name, error.what());
+    } catch (...) {
+        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] launcher(%d): %s threw\n", name);
+    }
+}
+
+}  // namespace
+
+void HandlerThread::run()
+{
+    exec();
+}
+
+Worker::Worker() : Worker(InstallLayout::FromRegistry()) {}
+
+Worker::Worker(const InstallLayout &layout)
+    : Worker(new MacService(ClientProcess::System(), layout), new InstallLock(layout.drive), layout.LastRun())
+{
+}
+
+Worker::Worker(Service *service, InstallLock *installLock, const ustring &lastRunPath)
+    : QObject(nullptr), thread(nullptr), service(service), installLock(installLock), lastRunPath(lastRunPath)
+{
+    thread = new HandlerThread();
+    moveToThread(thread);
+}
+
+// Normally LaunchDone has joined the thread already. If the event loop ended
+// first (a quit from the system menu), the run is let finish: destroying a
+// running thread aborts the process in the middle of the installation.
+Worker::~Worker()
+{
+    FinishThread();
+    delete thread;
+    delete service;
+    delete installLock;
+}
+
+void Worker::StartThread()
+{
+    thread->start(QThread::InheritPriority);
+}
+
+void Worker::QuitThread()
+{
+    thread->quit();
+}
+
+void Worker::JoinThread()
+{
+    thread->wait();
+}
+
+void Worker::FinishThread()
+{
+    QuitThread();
+    JoinThread();
+}
+
+// No early exit: a failed upgrade still cleans up and starts the client, and
+// the driver always hears that the run is over.
+//
+// The install lock is held from the decision to the client's start: a
+// launcher that waited for it decides afresh from what the other one left,
+// and no launcher replaces the bundle while another starts the client from
+// it.
+void Worker::HandleServicce()
+{
+    VLOG(7, kComponent, 89, "(%5d:%5d) [DEBUG] launcher(%d): running\n");
+    LastRun run;
+    bool upgradeFailed = false;
+    if (TakeInstallLock(run)) {
+        upgradeFailed = !UpgradeIfNeeded(run);
+    }
+    Guarded("RemoveAgedFolders", [this] { service->RemoveAgedFolders(); });
+    Guarded("PostUpgrade", [this] { service->PostUpgrade(); });
+    Guarded("RecordRun", [this, &run] { RecordRun(run); });
+    if (upgradeFailed) {
+        ReportFailedUpgrade();
+    }
+    if (installLock != nullptr) {
+        installLock->Release();
+    }
+    VLOG(7, kComponent, 117, "(%5d:%5d) [DEBUG] launcher(%d): done\n");
+    emit sigServiceDone();
+}
+
+// False when another launcher kept the lock past the bound, or when no lock
+// can be had at all (the per-user folder cannot be made, neither flock nor
+// the owner record works). Installing then could mix two builds in one
+// bundle, so this run installs nothing and only starts the client, if there
+// is a complete one.
+bool Worker::TakeInstallLock(LastRun &run)
+{
+    if (installLock == nullptr) {
+        return true;
+    }
+    run.result = kRunFailed;  // unless the lock is had
+    switch (installLock->Acquire()) {
+    case InstallLock::kHeld:
+        return true;
+    case InstallLock::kUnusable:
+        ReportNoLock();
+        run.reason = "no install lock can be had (" + installLock->Problem() + "); nothing was installed";
+        return false;
+    case InstallLock::kTimedOut:
+        break;
+    }
+    VLOG(3, kComponent, __LINE__,
+         "(%5d:%5d) [ERROR] launcher(%d): another launcher still holds the install lock, not installing; "
+         "starting the client\n");
+    run.reason = "another launcher still held the install lock; nothing was installed";
+    return false;
+}
+
+// Without a client to start the user sees nothing happen: a first
+// installation also says why on standard error.
+void Worker::ReportNoLock()
+{
+    const std::string &problem = installLock->Problem();
+    VLOG(3, kComponent, __LINE__,
+         "(%5d:%5d) [ERROR] launcher(%d): no install lock can be had (%s), not installing; starting the "
+         "client\n",
+         problem.c_str());
+    if (!ClientExecutableExists()) {
+        fprintf(stderr, "velmora-launcher: nothing installed: no install lock can be had (%s)\n", problem.c_str());
+    }
+}
+
+// False when an upgrade was needed and did not succeed. run receives what
+// was decided and done.
+bool Worker::UpgradeIfNeeded(LastRun &run)
+{
+    Guarded("PreUpgrade", [this] { service->PreUpgrade(); });
+    bool needUpgrade = false;
+    Guarded("IsNeedUpgrade", [this, &needUpgrade] { needUpgrade = service->IsNeedUpgrade(); });
+    run.from_build = service->SourceVersion().build_version.c_str();
+    run.reason = service->DecisionReason();
+    if (!needUpgrade) {
+        VLOG(7, kComponent, 94, "(%5d:%5d) [DEBUG] launcher(%d): no need to upgrade\n");
+        run.result = kRunUpToDate;
+        run.to_build = run.from_build;
+        return true;
+    }
+    run.to_build = service->TargetVersion().build_version.c_str();
+    emit sigShowMsg();
+    int result = -1;
+    Guarded("HandlePackageUpgrade", [this, &result] { result = service->HandlePackageUpgrade(); });
+    if (result != 0) {
+        VLOG(3, kComponent, 101, "(%5d:%5d) [ERROR] launcher(%d): Failed to upgrade package\n");
+        run.result = service->PackageRefused() ? kRunRefused : kRunFailed;
+        run.reason = service->Problem().empty() ? "the installation failed" : service->Problem();
+    } else {
+        emit sigUpdateProgress(100, 100);
+        emit sigSetLabelText(LoadStrWithAppName(kStrReadyId));
+        run.result = kRunInstalled;
+    }
+    return result == 0;
+}
+
+// Without a client started the run is no-client, whatever it did before;
+// after a failure its reason already names the cause.
+void Worker::RecordRun(LastRun run)
+{
+    if (!service->ClientStarted()) {
+        if (run.result == kRunInstalled || run.result == kRunUpToDate) {
+            run.reason = service->Problem().empty() ? "no client was started" : service->Problem();
+        }
+        run.result = kRunNoClient;
+    }
+    WriteLastRun(lastRunPath, run);
+}
+
+// The last word of a failed run tells an operator what the user was left with.
+void Worker::ReportFailedUpgrade()
+{
+    if (service->ClientStarted()) {
+        VLOG(4, kComponent, __LINE__,
+             "(%5d:%5d) [WARNING] launcher(%d): upgrade failed; the old client was kept and started again\n");
+    } else {
+        VLOG(3, kComponent, __LINE__,
+             "(%5d:%5d) [ERROR] launcher(%d): upgrade failed and no client could be started\n");
+    }
+}

@@ -1,0 +1,72 @@
+#include "cloud-service.h"
+
+#include <QDir>
+
+#include "bundle-layout.h"
+#include "file-op.h"
+#include "log.h"
+#include "package-source.h"
+#include "service-registry.h"
+
+namespace {
+
+const char kComponent[] = "service_debug";
+
+}  // namespace
+
+Service::Service() : Service(InstallLayout::FromRegistry()) {}
+
+// timeout is read by no step; it starts at 0 so that it is never read
+// uninitialised.
+Service::Service(const InstallLayout& installation) : timeout(0), layout(installation) {}
+
+Service::~Service() = default;
+
+void Service::SetTimeout(int value) { timeout = value; }
+
+QString Service::GetUserInstallPath() { return QDir::homePath(); }
+
+void Service::LoadTargetVersion()
+{
+    target_info_readable =
+        ReadVersionFile(layout.launcher_resources + "/" + kResourceInfo, target_version, &target_package_sha256) == 0;
+    VLOG(6, kComponent, __LINE__,
+         "(%5d:%5d) [INFO] cloud-service(%d): target_version = (%s, %s, %s, %s)\n",
+         target_version.major_version.c_str(), target_version.minor_version.c_str(),
+         target_version.build_version.c_str(), target_version.icon_overlay_version.c_str());
+}
+
+void Service::LoadSourceVersion()
+{
+    ustring path = layout.resources + "/" + kResourceInfo;
+    if (!IsFileExist(path, false)) {
+        VLOG(6, kComponent, __LINE__, "(%5d:%5d) [INFO] cloud-service(%d): source does not exist\n");
+        return;
+    }
+    ReadVersionFile(path, source_version);
+    VLOG(6, kComponent, __LINE__,
+         "(%5d:%5d) [INFO] cloud-service(%d): source_version = (%s, %s, %s, %s)\n",
+         source_version.major_version.c_str(), source_version.minor_version.c_str(),
+         source_version.build_version.c_str(), source_version.icon_overlay_version.c_str());
+}
+
+Service::Decision Service::Decide(bool client_present, int source, int target) const
+{
+    if (!client_present) {
+        return {true, "no complete client was in place"};
+    }
+    if (target <= source) {
+        return {false, "the installed build is as new as the packaged one"};
+    }
+    if (!target_info_readable) {
+        return {false, "the launcher's INFO cannot be read"};
+    }
+    return {true, "the packaged build is newer"};
+}
+
+void Service::NoteProblem(const std::string& what)
+{
+    if (problem.empty()) {
+        problem = what;
+    }
+}

@@ -1,0 +1,30 @@
+// Starting the per-user client on macOS: the bundle is unregistered from
+// Launch Services, then opened as a new instance. Log lines carry the tag of
+// the class, "mac/mac-service".
+#include "client-process.h"
+#include "log.h"
+#include "mac-service.h"
+#include "service-registry.h"
+
+namespace {
+
+const char kComponent[] = "service_debug";
+const char kRegisterTool[] =
+    "/System/Library/Frameworks/CoreServices.framework/Frameworks/LaunchServices.framework/"
+    "Support/lsregister";
+const char kOpener[] = "/usr/bin/open";
+
+}  // namespace
+
+int MacService::LaunchPerUserBin()
+{
+    QString bundle = ToQString(layout.bundle);
+    if (client_process.Execute(QString::fromLatin1(kRegisterTool), {QStringLiteral("-u"), bundle}) != 0) {
+        VLOG(3, kComponent, __LINE__,
+             "(%5d:%5d) [ERROR] mac/mac-service(%d): Cannot unregister bundle, %s",
+             ToUstring(bundle).c_str());
+    }
+    bool started =
+        client_process.StartDetached(QString::fromLatin1(kOpener), {QStringLiteral("-n"), bundle}, QString());
+    return started ? 0 : -1;
+}

@@ -1,0 +1,121 @@
+#include "mac-service.h"
+
+#include <unistd.h>
+
+#include "client-process.h"
+#include "file-op.h"
+#include "log.h"
+#include "service-registry.h"
+
+namespace {
+
+const char kComponent[] = "service_debug";
+
+}  // namespace
+
+MacService::MacService(ClientProcess& process) : MacService(process, InstallLayout::FromRegistry()) {}
+
+MacService::MacService(ClientProcess& process, const InstallLayout& installation)
+    : Service(installation), client_process(process)
+{
+    timeout = 10000;
+    user_app_path = layout.bundle;
+}
+
+MacService::~MacService() = default;
+
+MacService* MacService::GetInstace()
+{
+    static MacService instance(ClientProcess::System());
+    return &instance;
+}
+
+void MacService::LoadSourceVerInfo() { Service::LoadSourceVersion(); }
+
+void MacService::LoadTargetVerInfo() { Service::LoadTargetVersion(); }
+
+void MacService::PreUpgrade()
+{
+    SettleUnfinishedInstall();
+    LoadTargetVersion();
+    LoadSourceVersion();
+    VLOG(7, kComponent, __LINE__, "(%5d:%5d) [DEBUG] mac/mac-service(%d): Source version: ('%s', '%s')\n",
+         source_version.build_version.c_str(), source_version.icon_overlay_version.c_str());
+    VLOG(7, kComponent, __LINE__, "(%5d:%5d) [DEBUG] mac/mac-service(%d): Target version: ('%s', '%s')\n",
+         target_version.build_version.c_str(), target_version.icon_overlay_version.c_str());
+    RetryPendingMigration();
+}
+
+// A first install whose data move stopped (no room on the new volume) left
+// the older product's data where it was; later runs try again once the move
+// may succeed, so the data arrives as soon as there is room. The client then
+// runs without its data, so it is stopped for the move; PostUpgrade starts
+// it again. What is left of the older product goes without the new client
+// being stopped.
+void MacService::RetryPendingMigration()
+{
+    if (!PerUserBinPathExist()) {
+        return;
+    }
+    const MigrationStep step = PendingMigration();
+    if (step == kNoMigration) {
+        return;
+    }
+    if (step == kMoveData) {
+        StopService();
+    }
+    StopServiceByPath(ToQString(layout.old_product));
+    MigrateService();
+}
+
+bool MacService::IsNeedUpgrade()
+{
+    int source = BuildNumber(source_version.build_version);
+    int target = BuildNumber(target_version.build_version);
+    VLOG(7, kComponent, __LINE__,
+         "(%5d:%5d) [DEBUG] mac/mac-service(%d): source version = %d, target version = %d\n",
+         source, target);
+    const Decision decision = Decide(PerUserBinPathExist(), source, target);
+    decision_why = decision.why;
+    // An installation that could not be settled is not built upon.
+    return decision.install && !IsInstallUnfinished();
+}
+
+int MacService::HandlePackageUpgrade()
+{
+    // A package that cannot be installed stops no client and moves nothing;
+    // the run goes on as after a failed installation.
+    if (PreflightPackage() != 0) {
+        return -1;
+    }
+    if (PerUserBinPathExist()) {
+        VLOG(7, kComponent, __LINE__, "(%5d:%5d) [DEBUG] mac/mac-service(%d): local appdata exist\n");
+        StopService();
+    } else {
+        const ustring& larkspan = layout.old_product;
+        if (!larkspan.empty() && IsFileExist(larkspan, true)) {
+            StopServiceByPath(ToQString(larkspan));
+            MigrateService();
+        }
+    }
+    return PrepareUserEnv();
+}
+
+void MacService::PostUpgrade()
+{
+    // The bundle in place may be partial while the marker stands.
+    if (IsInstallUnfinished()) {
+        NoteProblem("an installation did not finish and could not be settled");
+        return;
+    }
+    client_started = LaunchPerUserBin() == 0;
+    if (!client_started) {
+        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] mac/mac-service(%d): Failed to launch Larkspan UI\n");
+        NoteProblem("the client could not be started");
+    }
+}
+
+bool MacService::PerUserBinPathExist()
+{
+    return ClientExecutableExists();
+}

@@ -1,0 +1,35 @@
+#include "service-registry.h"
+
+#include <unistd.h>
+
+#include <QByteArray>
+#include <QDir>
+
+#include "uipathmanager.h"
+
+ustring ToUstring(const QString& text)
+{
+    QByteArray utf8 = text.toUtf8();
+    return ustring(std::string(utf8.constData(), static_cast<size_t>(utf8.size())));
+}
+
+QString ToQString(const ustring& path)
+{
+    return QDir::toNativeSeparators(QString::fromUtf8(path.c_str()));
+}
+
+ustring RegistryPath(RegistryKey key)
+{
+    return ToUstring(UIPathManager::getInstance()->getPath(QString::fromLatin1(key.name)));
+}
+
+bool ClientExecutableExists()
+{
+    const ustring ui = RegistryPath(kUserUiPath);
+    return !ui.empty() && access(ui.c_str(), F_OK) == 0;
+}
+
+QString NativeRegistryPath(RegistryKey key)
+{
+    return QDir::toNativeSeparators(UIPathManager::getInstance()->getPath(QString::fromLatin1(key.name)));
+}
