@@ -14,7 +14,10 @@ namespace bench {
 
 namespace {
 
-std::string Quoted(const std::string& path) { return "'" + path + "'"; }
+std::string Quoted(const std::string& path)
+{
+    return "'" + path + "'";
+}
 
 bool WriteFile(const std::string& path, const std::string& content)
 {
@@ -38,9 +41,9 @@ std::string Text(unsigned& seed, int size)
 // The demo bundle of the given build, with the demo client's package.
 bool MakeDemoBundle(const std::string& bundles, const std::string& name, int build)
 {
-    return Shell("bash " + Quoted(std::string(VELMORA_SOURCE_DIR) + "/scripts/make-demo-bundle.sh") +
-                 " --bin-dir " + Quoted(VELMORA_BIN_DIR) + " --name " + Quoted(name) + " " +
-                 std::to_string(build) + " " + Quoted(bundles) + " >/dev/null");
+    return Shell("bash " + Quoted(std::string(VELMORA_SOURCE_DIR) + "/scripts/make-demo-bundle.sh") + " --bin-dir " +
+                 Quoted(VELMORA_BIN_DIR) + " --name " + Quoted(name) + " " + std::to_string(build) + " " +
+                 Quoted(bundles) + " >/dev/null");
 }
 
 // The package's Contents with the stand-in client and the bundle's INFO.
@@ -53,15 +56,16 @@ bool StageStandIn(const std::string& app, const std::string& contents)
 
 bool Zip(const std::string& stage, const std::string& package)
 {
-    return Shell("rm -f " + Quoted(package) + " && cd " + Quoted(stage) + " && zip -q -r -y -X " +
-                 Quoted(package) + " Contents");
+    return Shell("rm -f " + Quoted(package) + " && cd " + Quoted(stage) + " && zip -q -r -y -X " + Quoted(package) +
+                 " Contents");
 }
 
 // The launcher checks the package against the digest its INFO records, as
 // in every bundle the packaging command makes: the new package's goes in.
 bool RecordDigest(const std::string& app, const std::string& package)
 {
-    return Shell("digest=$(sha256sum " + Quoted(package) + " | cut -d' ' -f1) && sed -i \"s/^package_sha256=.*/package_sha256=$digest/\" " +
+    return Shell("digest=$(sha256sum " + Quoted(package) +
+                 " | cut -d' ' -f1) && sed -i \"s/^package_sha256=.*/package_sha256=$digest/\" " +
                  Quoted(app + "/Contents/Resources/INFO"));
 }
 
@@ -74,8 +78,7 @@ Bundle MakeBundle(const std::string& scratch, const std::string& name, int build
     const std::string stage = scratch + "/stage-" + name;
     const std::string package = app + "/Contents/Resources/package/larkspan.vpk";
     const bool made = MakeDemoBundle(bundles, name, build) && StageStandIn(app, stage + "/Contents") &&
-                      payload(stage + "/Contents/Resources/data") && Zip(stage, package) &&
-                      RecordDigest(app, package);
+                      payload(stage + "/Contents/Resources/data") && Zip(stage, package) && RecordDigest(app, package);
     Shell("rm -rf " + Quoted(stage));
     if (!made)
         return Bundle{};
@@ -117,7 +120,8 @@ Payload SystemCopies(const std::string& sources)
     return [sources](const std::string& folder) {
         return Shell("cp -a --parents " + sources + " " + Quoted(folder) + " 2>/dev/null; test -n \"$(ls -A " +
                      Quoted(folder) + ")\"") &&
-               Shell("cd " + Quoted(folder) + " && find . | LC_ALL=C sort | awk '{ if (tolower($0) in seen) print;"
+               Shell("cd " + Quoted(folder) +
+                     " && find . | LC_ALL=C sort | awk '{ if (tolower($0) in seen) print;"
                      " else seen[tolower($0)] = 1 }' | while IFS= read -r name; do rm -rf \"$name\"; done");
     };
 }

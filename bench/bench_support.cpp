@@ -30,7 +30,10 @@ double NowMs()
     return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
 }
 
-double Ms(const timeval& time) { return time.tv_sec * 1e3 + time.tv_usec / 1e3; }
+double Ms(const timeval& time)
+{
+    return time.tv_sec * 1e3 + time.tv_usec / 1e3;
+}
 
 // The C strings of argv or env, kept alive for posix_spawn.
 std::vector<char*> Pointers(const std::vector<std::string>& words)
@@ -70,8 +73,7 @@ void ReapOrphans()
 std::string MountPrivateTmpfs()
 {
     if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
-        fprintf(stderr, "bench: no mount namespace of our own (%s); give a folder on tmpfs\n",
-                strerror(errno));
+        fprintf(stderr, "bench: no mount namespace of our own (%s); give a folder on tmpfs\n", strerror(errno));
         return std::string();
     }
     char folder[] = "/tmp/velmora-bench-XXXXXX";
@@ -262,11 +264,12 @@ void PrintRatio(const Rounds& rounds, const std::vector<Peer>& peers, size_t a, 
     const Spread wallRatio = SpreadOf(Ratios(rounds, a, b, wall));
     const Spread cpuRatio = SpreadOf(Ratios(rounds, a, b, cpu));
     const std::string pair = peers[a].name + " / " + peers[b].name;
-    printf("  %-32s wall %5.2fx [%4.2f-%4.2f] (%7.1f / %7.1f ms)"
-           "   cpu %5.2fx [%4.2f-%4.2f] (%7.1f / %7.1f ms)\n",
-           pair.c_str(), wallRatio.median, wallRatio.low, wallRatio.high, Median(Column(rounds, a, wall)),
-           Median(Column(rounds, b, wall)), cpuRatio.median, cpuRatio.low, cpuRatio.high,
-           Median(Column(rounds, a, cpu)), Median(Column(rounds, b, cpu)));
+    printf(
+        "  %-32s wall %5.2fx [%4.2f-%4.2f] (%7.1f / %7.1f ms)"
+        "   cpu %5.2fx [%4.2f-%4.2f] (%7.1f / %7.1f ms)\n",
+        pair.c_str(), wallRatio.median, wallRatio.low, wallRatio.high, Median(Column(rounds, a, wall)),
+        Median(Column(rounds, b, wall)), cpuRatio.median, cpuRatio.low, cpuRatio.high, Median(Column(rounds, a, cpu)),
+        Median(Column(rounds, b, cpu)));
 }
 
 double AnonymousPeakMiB(const std::vector<std::string>& argv, const std::vector<std::string>& env)
@@ -319,8 +322,7 @@ uint64_t Callgrind(const std::vector<std::string>& argv, const std::vector<std::
     const double start = NowMs();
     const pid_t pid = Spawn(command, env);
     int status = 0;
-    const bool ok =
-        pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    const bool ok = pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
     ReapOrphans();
     const uint64_t count = ok ? CollectedFrom(log + "." + std::to_string(pid)) : 0;
     Shell("rm -f '" + log + "'.*");
@@ -332,8 +334,8 @@ uint64_t Callgrind(const std::vector<std::string>& argv, const std::vector<std::
 // callgrind_annotate gives it ("1,234 (5.6%)  ???:name [library]").
 uint64_t InclusiveCount(const std::string& profile, const std::string& function)
 {
-    const std::string line = Output("callgrind_annotate --inclusive=yes '" + profile + "' 2>/dev/null | grep -m1 -F ':" +
-                                    function + " ['");
+    const std::string line =
+        Output("callgrind_annotate --inclusive=yes '" + profile + "' 2>/dev/null | grep -m1 -F ':" + function + " ['");
     std::string digits;
     for (char c : line.substr(0, line.find('(')))
         if (isdigit(static_cast<unsigned char>(c)))

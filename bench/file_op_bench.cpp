@@ -93,8 +93,8 @@ public:
         const char* imageDir = getenv("FILE_OP_BENCH_IMAGE_DIR");
         image_ = (imageDir ? std::string(imageDir) : root_) + "/file_op_bench_ext4.img";
         const std::string& image = image_;
-        ext4Mounted_ = Run({"truncate", "-s", "512M", image}) == 0 &&
-                       Run({"mkfs.ext4", "-q", "-F", image}) == 0 && Run({"mount", "-o", "loop", image, ext4_}) == 0;
+        ext4Mounted_ = Run({"truncate", "-s", "512M", image}) == 0 && Run({"mkfs.ext4", "-q", "-F", image}) == 0 &&
+                       Run({"mount", "-o", "loop", image, ext4_}) == 0;
     }
     ~Workspace()
     {
@@ -193,8 +193,14 @@ BENCHMARK_CAPTURE(BM_MoveTree, FSRename_tmpfs, kOurs, false)
     ->Iterations(5)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_MoveTree, mv_ext4, kMv, true)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_MoveTree, mv_sync_ext4, kMvSync, true)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_MoveTree, FSRename_ext4, kOurs, true)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MoveTree, mv_sync_ext4, kMvSync, true)
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MoveTree, FSRename_ext4, kOurs, true)
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

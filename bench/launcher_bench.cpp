@@ -12,17 +12,17 @@
 
 int main(int argc, char** argv)
 {
-    const bench::Options options = bench::ParseOptions(
-        argc, argv, "A launcher start with nothing to install against a bare Qt program.");
+    const bench::Options options =
+        bench::ParseOptions(argc, argv, "A launcher start with nothing to install against a bare Qt program.");
     const std::string scratch = bench::ScratchFolder(options);
     if (scratch.empty())
         return 1;
     const std::vector<std::string> env = {"HOME=" + scratch + "/home", "XDG_RUNTIME_DIR=" + scratch + "/runtime",
                                           "QT_QPA_PLATFORM=offscreen", "PATH=/usr/bin:/bin"};
-    const bench::Bundle bundle =
-        bench::MakeBundle(scratch, "start", 100, [](const std::string&) { return true; });
+    const bench::Bundle bundle = bench::MakeBundle(scratch, "start", 100, [](const std::string&) { return true; });
     // The first run installs build 100; every later one finds it in place.
-    if (bundle.launcher.empty() || !bench::Shell("mkdir -p '" + scratch + "/home' && mkdir -m 0700 '" + scratch + "/runtime'") ||
+    if (bundle.launcher.empty() ||
+        !bench::Shell("mkdir -p '" + scratch + "/home' && mkdir -m 0700 '" + scratch + "/runtime'") ||
         !bench::RunChild({bundle.launcher}, env).ok ||
         access((scratch + "/home/.VelmoraDrive/VelmoraDrive.app/Contents/MacOS/cloud-drive-ui").c_str(), X_OK) != 0) {
         fprintf(stderr, "launcher_bench: cannot install the start bundle\n");
@@ -30,9 +30,8 @@ int main(int argc, char** argv)
         return 1;
     }
     const std::string bare = std::string(VELMORA_BIN_DIR) + "/qt_minimal_app";
-    const std::vector<bench::Peer> peers = {{"launcher", {bundle.launcher}},
-                                            {"bare Qt", {bare}},
-                                            {"bare Qt, no teardown", {bare, "--no-teardown"}}};
+    const std::vector<bench::Peer> peers = {
+        {"launcher", {bundle.launcher}}, {"bare Qt", {bare}}, {"bare Qt, no teardown", {bare, "--no-teardown"}}};
     const int rounds = options.rounds ? options.rounds : 31;
     bench::RunRounds(peers, env, 2, [] {});  // warm the page cache and the font cache
     const bench::Rounds result = bench::RunRounds(peers, env, rounds, [] {});

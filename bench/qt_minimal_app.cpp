@@ -9,7 +9,7 @@
 
 #include <cstring>
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     const bool teardown = !(argc > 1 && strcmp(argv[1], "--no-teardown") == 0);
     QApplication app(argc, argv);

@@ -13,17 +13,25 @@ namespace {
 using Entries = std::map<std::string, std::string>;
 
 // Left by an earlier read: kept on success, gone after a refused file.
-const char kEarlierKey[] = "\x01" "earlier";
+const char kEarlierKey[] =
+    "\x01"
+    "earlier";
 
-bool IsWhite(unsigned char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsWhite(unsigned char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 bool IsKeyByte(unsigned char c)
 {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
-           c == '_' || c == '-' || c == '.';
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == '-' ||
+           c == '.';
 }
 
-bool IsControl(unsigned char c) { return c < 0x20 || c == 0x7F; }
+bool IsControl(unsigned char c)
+{
+    return c < 0x20 || c == 0x7F;
+}
 
 enum class Line { kBlank, kEntry, kMalformed };
 
@@ -100,8 +108,8 @@ bool ReadText(std::string_view text, bool keep_quotes, Entries& out)
     bool continued = false;
     while (!text.empty()) {
         const size_t end = text.find('\n');
-        const size_t length = std::min(end == std::string_view::npos ? text.size() : end + 1,
-                                       static_cast<size_t>(Config::kMaxLine));
+        const size_t length =
+            std::min(end == std::string_view::npos ? text.size() : end + 1, static_cast<size_t>(Config::kMaxLine));
         const std::string_view chunk = text.substr(0, length);
         const Line line = continued ? ParseTail(chunk) : ParseLine(chunk, keep_quotes, out);
         if (line == Line::kMalformed) {
@@ -123,8 +131,7 @@ void Check(const std::string& file, std::string_view text, bool keep_quotes)
     config.entries[kEarlierKey] = "kept";
     const int result = config.read(file);
     if (result != (accepted ? 0 : -1))
-        fuzz::Fail("read returned " + std::to_string(result) + ", expected " +
-                   (accepted ? "0" : "-1"));
+        fuzz::Fail("read returned " + std::to_string(result) + ", expected " + (accepted ? "0" : "-1"));
     if (config.entries != expected)
         fuzz::Fail("entries differ from the reference reader");
 }

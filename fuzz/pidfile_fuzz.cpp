@@ -30,12 +30,18 @@ namespace {
 
 using fuzz::Fail;
 
-std::string g_folder;  // the pid file's
+std::string g_folder;                // the pid file's
 const time_t kWritten = 1700000000;  // when every pid file was written
 
-std::string ClientScript() { return g_folder + "/VelmoraDrive.app/Contents/MacOS/cloud-drive-ui"; }
+std::string ClientScript()
+{
+    return g_folder + "/VelmoraDrive.app/Contents/MacOS/cloud-drive-ui";
+}
 // In a folder whose name merely begins like the pid file's.
-std::string LookAlikeScript() { return g_folder + "-old/cloud-drive-ui"; }
+std::string LookAlikeScript()
+{
+    return g_folder + "-old/cloud-drive-ui";
+}
 
 // Answers from the input's bits, one draw per question, round and round;
 // remembers what the answers of the latest judgement make of the process.
@@ -75,39 +81,39 @@ public:
     {
         CheckPid(pid, "executable asked");
         switch (Draw(3)) {
-        case 0:
-            exe_inside_ = true;
-            path = ClientScript();
-            return 0;
-        case 1:
-            path = "/usr/bin/ssh-agent";
-            return 0;
-        case 2:
-            path = LookAlikeScript();
-            return 0;
-        case 3:
-            gone_ = true;
-            return kNoProcess;
-        default:
-            return kUnknownExecutable;
+            case 0:
+                exe_inside_ = true;
+                path = ClientScript();
+                return 0;
+            case 1:
+                path = "/usr/bin/ssh-agent";
+                return 0;
+            case 2:
+                path = LookAlikeScript();
+                return 0;
+            case 3:
+                gone_ = true;
+                return kNoProcess;
+            default:
+                return kUnknownExecutable;
         }
     }
     int Arguments(pid_t pid, std::vector<std::string>& args) override
     {
         CheckPid(pid, "arguments asked");
         switch (Draw(2)) {
-        case 0:
-            script_inside_ = true;
-            args = {"/bin/sh", ClientScript()};
-            return 0;
-        case 1:
-            args = {"/bin/sh", "-e", LookAlikeScript()};
-            return 0;
-        case 2:
-            args = {"tail", g_folder + "/ui.pid"};
-            return 0;
-        default:
-            return kUnknownExecutable;
+            case 0:
+                script_inside_ = true;
+                args = {"/bin/sh", ClientScript()};
+                return 0;
+            case 1:
+                args = {"/bin/sh", "-e", LookAlikeScript()};
+                return 0;
+            case 2:
+                args = {"tail", g_folder + "/ui.pid"};
+                return 0;
+            default:
+                return kUnknownExecutable;
         }
     }
     bool CanSignal(pid_t pid) override
@@ -127,8 +133,7 @@ private:
     void CheckPid(pid_t pid, const std::string& what) const
     {
         if (expected_pid_ == 0 || pid != expected_pid_)
-            Fail(what + " for pid " + std::to_string(pid) + ", the file's pid is " +
-                 std::to_string(expected_pid_));
+            Fail(what + " for pid " + std::to_string(pid) + ", the file's pid is " + std::to_string(expected_pid_));
     }
     unsigned Draw(unsigned bits)
     {
@@ -147,7 +152,10 @@ private:
     bool gone_ = false;
 };
 
-bool IsWhite(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsWhite(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 // Blanks, a sign, digits, anything after them ignored; a pid only from 2 to
 // INT_MAX and not our own; 0 for anything else.

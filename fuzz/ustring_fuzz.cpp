@@ -15,7 +15,10 @@ namespace {
 
 using fuzz::Fail;
 
-const UChar* AsUChar(const unsigned short* units) { return reinterpret_cast<const UChar*>(units); }
+const UChar* AsUChar(const unsigned short* units)
+{
+    return reinterpret_cast<const UChar*>(units);
+}
 
 // ICU's UTF-16 form of well-formed UTF-8; false when ICU finds it ill-formed.
 bool IcuToUtf16(const std::string& bytes, std::u16string& out)
@@ -47,8 +50,7 @@ std::string IcuToUtf8(const std::u16string& units)
 std::u16string IcuNormalize(const std::u16string& units, ustring::normalization_form form)
 {
     UErrorCode err = U_ZERO_ERROR;
-    const UNormalizer2* norm =
-        form == ustring::NFC ? unorm2_getNFCInstance(&err) : unorm2_getNFDInstance(&err);
+    const UNormalizer2* norm = form == ustring::NFC ? unorm2_getNFCInstance(&err) : unorm2_getNFDInstance(&err);
     const int32_t in_len = static_cast<int32_t>(units.size());
     const int32_t len = unorm2_normalize(norm, units.data(), in_len, nullptr, 0, &err);
     std::u16string out(len, u'\0');

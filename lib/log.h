@@ -22,7 +22,7 @@ public:
         TYPE_SYSLOG = 0,  // vsyslog at LOG_ERR whatever the level
         TYPE_STDOUT = 1,
         TYPE_STDERR = 2,
-        TYPE_FILE = 3,    // appended to, rotated by size
+        TYPE_FILE = 3,  // appended to, rotated by size
     };
 
     // The syslog priorities; a line passes when level <= component threshold.
@@ -58,8 +58,8 @@ public:
     // A file destination rotates once its counted bytes reach this size.
     static constexpr int kRotateSize = 0x500001;
 
-    static int Initialize(Type type, const std::string& file_path, const std::string& level_path,
-                          int rotate_count, SafetyScope scope);
+    static int Initialize(Type type, const std::string& file_path, const std::string& level_path, int rotate_count,
+                          SafetyScope scope);
     static int Initialize(const InitConfig& cfg);
     static void Destroy();
 
@@ -73,14 +73,12 @@ public:
     // LogMsg and LogMsg2 leave errno as they found it; "%m" reads it.
     static void LogMsg(Level level, const std::string& component, const char* format, ...)
         __attribute__((format(printf, 3, 4)));
-    static void LogMsg2(Level level, const std::string& component, const char* format,
-                        va_list args) __attribute__((format(printf, 3, 0)));
-    static void LogMsg3(Level level, const std::string& component, std::stringstream& text,
-                        ConfigFlag flags);
+    static void LogMsg2(Level level, const std::string& component, const char* format, va_list args)
+        __attribute__((format(printf, 3, 0)));
+    static void LogMsg3(Level level, const std::string& component, std::stringstream& text, ConfigFlag flags);
 
     static int PrintToFilePointer(const char* format, ...) __attribute__((format(printf, 1, 2)));
-    static int PrintToFilePointerV(const char* format, va_list args)
-        __attribute__((format(printf, 1, 0)));
+    static int PrintToFilePointerV(const char* format, va_list args) __attribute__((format(printf, 1, 0)));
     static int FlushFileStream(long unused);
 
     static int GetFileSize(const std::string& path);
@@ -126,14 +124,13 @@ extern "C" void LogMSG_c(int level, const char* component, const char* format, v
 // and "<source>(%d): " for the line, e.g.
 //   VLOG(3, "extractor_debug", __LINE__,
 //        "(%5d:%5d) [ERROR] extractor(%d): Invalid Argument\n");
-#define VLOG(level, component, line, format, ...)                                               \
-    do {                                                                                        \
-        if (Logger::IsNeedToLog(static_cast<Logger::Level>(level), (component))) {              \
-            Logger::LogMsg(static_cast<Logger::Level>(level), (component), format,              \
-                           Logger::ProcessId(),                                                 \
-                           static_cast<int>((uintptr_t)pthread_self() % 100000),                \
-                           static_cast<int>(line), ##__VA_ARGS__);                              \
-        }                                                                                       \
+#define VLOG(level, component, line, format, ...)                                                        \
+    do {                                                                                                 \
+        if (Logger::IsNeedToLog(static_cast<Logger::Level>(level), (component))) {                       \
+            Logger::LogMsg(static_cast<Logger::Level>(level), (component), format, Logger::ProcessId(),  \
+                           static_cast<int>((uintptr_t)pthread_self() % 100000), static_cast<int>(line), \
+                           ##__VA_ARGS__);                                                               \
+        }                                                                                                \
     } while (0)
 
 #endif  // VELMORA_LIB_LOG_H

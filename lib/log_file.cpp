@@ -21,7 +21,8 @@ struct TimePrefix {
     char text[512] = "";
 };
 
-const char* FormatTimePrefix(time_t now) {
+const char* FormatTimePrefix(time_t now)
+{
     thread_local TimePrefix cache;
     if (now != cache.second) {
         struct tm local = {};
@@ -34,7 +35,8 @@ const char* FormatTimePrefix(time_t now) {
 
 }  // namespace
 
-int Logger::PrintToFilePointer(const char* format, ...) {
+int Logger::PrintToFilePointer(const char* format, ...)
+{
     va_list args;
     va_start(args, format);
     int count = PrintToFilePointerV(format, args);
@@ -42,8 +44,10 @@ int Logger::PrintToFilePointer(const char* format, ...) {
     return count;
 }
 
-int Logger::PrintToFilePointerV(const char* format, va_list args) {
-    if (log_fp == nullptr) return 0;
+int Logger::PrintToFilePointerV(const char* format, va_list args)
+{
+    if (log_fp == nullptr)
+        return 0;
     const int saved_errno = errno;
     const char* prefix = FormatTimePrefix(time(nullptr));
     // Prefix and message go out as one piece even on the unlocked stream
@@ -54,15 +58,18 @@ int Logger::PrintToFilePointerV(const char* format, va_list args) {
     int body = vfprintf(log_fp, format, args);
     fflush(log_fp);
     funlockfile(log_fp);
-    if (head < 0 || body < 0) return -1;
+    if (head < 0 || body < 0)
+        return -1;
     return head + body;
 }
 
-int Logger::FlushFileStream(long /*unused*/) {
+int Logger::FlushFileStream(long /*unused*/)
+{
     return log_fp == nullptr ? 0 : fflush(log_fp);
 }
 
-int Logger::GetFileSize(const std::string& path) {
+int Logger::GetFileSize(const std::string& path)
+{
     struct stat info;
     if (stat(path.c_str(), &info) != 0) {
         int err = errno;
@@ -73,8 +80,10 @@ int Logger::GetFileSize(const std::string& path) {
     return static_cast<int>(std::min<off_t>(info.st_size, INT_MAX));
 }
 
-int Logger::RotateIfFileBig(int written) {
-    if (written < 0 || config.log_type != TYPE_FILE || log_size == nullptr) return 0;
+int Logger::RotateIfFileBig(int written)
+{
+    if (written < 0 || config.log_type != TYPE_FILE || log_size == nullptr)
+        return 0;
     long long total = static_cast<long long>(*log_size) + written;
     if (total < kRotateSize) {
         *log_size = static_cast<int>(total);
@@ -90,44 +99,54 @@ int Logger::RotateIfFileBig(int written) {
 // followed, dangling or not: a launcher run by root with a user's home
 // would create or append to whatever file the link names. The started
 // client must not inherit the log.
-FILE* Logger::OpenLogStream() {
+FILE* Logger::OpenLogStream()
+{
     return OpenRegularStream(log_path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW, "a");
 }
 
-std::string Logger::NumberedPath(int number) {
+std::string Logger::NumberedPath(int number)
+{
     return log_path + "_" + std::to_string(number);
 }
 
 // With the count n: path_(n-2) -> path_(n-1), ..., path_0 -> path_1, then
 // path_(n-1) is removed and the live file becomes path_0, e.g. for n = 3:
 // log.txt_1 -> log.txt_2 (removed), log.txt_0 -> log.txt_1, log.txt -> log.txt_0.
-int Logger::Rotate() {
+int Logger::Rotate()
+{
     if (config.log_type != TYPE_FILE || log_path.empty() || log_rotated_count_shared == nullptr) {
         return -1;
     }
     const int count = std::max(config.rotate_count, 1);
-    for (int i = count - 2; i >= 0; --i) rename(NumberedPath(i).c_str(), NumberedPath(i + 1).c_str());
+    for (int i = count - 2; i >= 0; --i)
+        rename(NumberedPath(i).c_str(), NumberedPath(i + 1).c_str());
     remove(NumberedPath(count - 1).c_str());
 
-    if (log_fp != nullptr) fclose(log_fp);
+    if (log_fp != nullptr)
+        fclose(log_fp);
     log_fp = nullptr;
     int result = rename(log_path.c_str(), NumberedPath(0).c_str()) == 0 ? 0 : -1;
     // When the live file cannot be moved aside it is reopened all the same:
     // a grown file is better than losing every later line.
     log_fp = OpenLogStream();
-    if (log_fp == nullptr || result != 0) return -1;
+    if (log_fp == nullptr || result != 0)
+        return -1;
     ++*log_rotated_count_shared;
     ++log_rotated_count_private;
     return 0;
 }
 
-void Logger::ReloadLogFile() {
+void Logger::ReloadLogFile()
+{
     // Without a log file, log_fp is one of the standard streams, which must
     // not be closed.
-    if (config.log_type != TYPE_FILE || log_path.empty() || log_size == nullptr) return;
-    if (log_fp != nullptr) fclose(log_fp);
+    if (config.log_type != TYPE_FILE || log_path.empty() || log_size == nullptr)
+        return;
+    if (log_fp != nullptr)
+        fclose(log_fp);
     log_fp = OpenLogStream();
-    if (log_fp == nullptr) return;
+    if (log_fp == nullptr)
+        return;
     *log_size = GetFileSize(log_path);
     log_rotated_count_private = *log_rotated_count_shared;
 }

@@ -13,14 +13,18 @@
 namespace {
 
 // Never inherited by a program started meanwhile from another thread.
-unsigned long ReadSeed(const char* device, unsigned char* buffer, unsigned long size) {
+unsigned long ReadSeed(const char* device, unsigned char* buffer, unsigned long size)
+{
     const int fd = open(device, O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return 0;
+    if (fd < 0)
+        return 0;
     unsigned long got = 0;
     while (got < size) {
         const ssize_t count = read(fd, buffer + got, size - got);
-        if (count < 0 && errno == EINTR) continue;
-        if (count <= 0) break;
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            break;
         got += static_cast<unsigned long>(count);
     }
     close(fd);
@@ -29,16 +33,19 @@ unsigned long ReadSeed(const char* device, unsigned char* buffer, unsigned long 
 
 }  // namespace
 
-void FillTmpNameSeed(const char* device, unsigned char* buffer, unsigned long size) {
+void FillTmpNameSeed(const char* device, unsigned char* buffer, unsigned long size)
+{
     const unsigned long got = ReadSeed(device, buffer, size);
-    if (got >= size || size == 0) return;
+    if (got >= size || size == 0)
+        return;
     struct timeval now = {};
     gettimeofday(&now, nullptr);
-    snprintf(reinterpret_cast<char*>(buffer), size, "%lu-%lu",
-             static_cast<unsigned long>(now.tv_sec), static_cast<unsigned long>(now.tv_usec));
+    snprintf(reinterpret_cast<char*>(buffer), size, "%lu-%lu", static_cast<unsigned long>(now.tv_sec),
+             static_cast<unsigned long>(now.tv_usec));
 }
 
-std::string EncodeTmpName(const unsigned char* bytes) {
+std::string EncodeTmpName(const unsigned char* bytes)
+{
     static const char map[] = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ-_";
     std::string name;
     name.reserve(8);
@@ -54,23 +61,27 @@ std::string EncodeTmpName(const unsigned char* bytes) {
     return name;
 }
 
-TmpNameGen* TmpNameGen::getInstance() {
+TmpNameGen* TmpNameGen::getInstance()
+{
     // Never destroyed, so threads still running at exit can draw names.
     static TmpNameGen* tmp_name = new TmpNameGen();
     return tmp_name;
 }
 
-TmpNameGen::TmpNameGen() : key{}, rand_bytes{} {
+TmpNameGen::TmpNameGen() : key{}, rand_bytes{}
+{
     pthread_mutex_init(&mutex, nullptr);
     get_key(key, sizeof(key));
     rc4_init(state, key);
 }
 
-std::string TmpNameGen::getTmpPath(const std::string& dir) {
+std::string TmpNameGen::getTmpPath(const std::string& dir)
+{
     return dir + "/" + getTmpName();
 }
 
-std::string TmpNameGen::getTmpName() {
+std::string TmpNameGen::getTmpName()
+{
     lock();
     rc4_randomize(state, rand_bytes, sizeof(rand_bytes));
     std::string name = EncodeTmpName(rand_bytes);
@@ -78,16 +89,25 @@ std::string TmpNameGen::getTmpName() {
     return name;
 }
 
-void TmpNameGen::lock() { pthread_mutex_lock(&mutex); }
+void TmpNameGen::lock()
+{
+    pthread_mutex_lock(&mutex);
+}
 
-void TmpNameGen::unlock() { pthread_mutex_unlock(&mutex); }
+void TmpNameGen::unlock()
+{
+    pthread_mutex_unlock(&mutex);
+}
 
-void TmpNameGen::get_key(unsigned char* buffer, unsigned long size) {
+void TmpNameGen::get_key(unsigned char* buffer, unsigned long size)
+{
     FillTmpNameSeed("/dev/urandom", buffer, size);
 }
 
-void TmpNameGen::rc4_init(unsigned char* state, unsigned char* key) {
-    for (int i = 0; i < 256; ++i) state[i] = static_cast<unsigned char>(i);
+void TmpNameGen::rc4_init(unsigned char* state, unsigned char* key)
+{
+    for (int i = 0; i < 256; ++i)
+        state[i] = static_cast<unsigned char>(i);
     unsigned char j = 0;
     for (int i = 0; i < 256; ++i) {
         j = static_cast<unsigned char>(j + state[i] + key[i]);
@@ -97,7 +117,8 @@ void TmpNameGen::rc4_init(unsigned char* state, unsigned char* key) {
 
 // Unlike a keystream cipher, i and j are not kept between draws: each draw
 // starts over at i = 1, j = 0 on the permutation the last one left.
-void TmpNameGen::rc4_randomize(unsigned char* state, unsigned char* out, int count) {
+void TmpNameGen::rc4_randomize(unsigned char* state, unsigned char* out, int count)
+{
     unsigned char j = 0;
     for (int k = 0; k < count; ++k) {
         const unsigned char i = static_cast<unsigned char>(k + 1);

@@ -17,8 +17,17 @@ VELMORA_SANITIZER_DEFAULT __asan_default_options()
     return "detect_stack_use_after_return=1:fast_unwind_on_malloc=0:abort_on_error=1";
 }
 
-VELMORA_SANITIZER_DEFAULT __lsan_default_options() { return "print_suppressions=0"; }
+VELMORA_SANITIZER_DEFAULT __lsan_default_options()
+{
+    return "print_suppressions=0";
+}
 
-VELMORA_SANITIZER_DEFAULT __lsan_default_suppressions() { return VELMORA_LSAN_SUPPRESSIONS; }
+VELMORA_SANITIZER_DEFAULT __lsan_default_suppressions()
+{
+    return VELMORA_LSAN_SUPPRESSIONS;
+}
 
-VELMORA_SANITIZER_DEFAULT __ubsan_default_options() { return "print_stacktrace=1:halt_on_error=1"; }
+VELMORA_SANITIZER_DEFAULT __ubsan_default_options()
+{
+    return "print_stacktrace=1:halt_on_error=1";
+}

@@ -46,10 +46,10 @@ inline pid_t ParentOf(pid_t pid)
 inline std::vector<pid_t> OwnChildren()
 {
     std::vector<pid_t> children;
-    DIR *proc = opendir("/proc");
+    DIR* proc = opendir("/proc");
     if (proc == nullptr)
         return children;
-    while (dirent *entry = readdir(proc)) {
+    while (dirent* entry = readdir(proc)) {
         const pid_t pid = atoi(entry->d_name);
         if (pid > 0 && ParentOf(pid) == getpid())
             children.push_back(pid);
@@ -62,16 +62,16 @@ inline std::vector<pid_t> OwnChildren()
 // go to the given files (or /dev/null when empty). Everything is prepared
 // before fork, so the caller may have threads.
 // args follow the program's own name.
-inline pid_t Start(const std::string &exe, std::vector<std::string> args, std::vector<std::string> env,
-                   const std::string &outPath, const std::string &errPath)
+inline pid_t Start(const std::string& exe, std::vector<std::string> args, std::vector<std::string> env,
+                   const std::string& outPath, const std::string& errPath)
 {
     args.insert(args.begin(), exe);
-    std::vector<char *> argv;
-    for (std::string &item : args)
+    std::vector<char*> argv;
+    for (std::string& item : args)
         argv.push_back(&item[0]);
     argv.push_back(nullptr);
-    std::vector<char *> envp;
-    for (std::string &item : env)
+    std::vector<char*> envp;
+    for (std::string& item : env)
         envp.push_back(&item[0]);
     envp.push_back(nullptr);
     const int flags = O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC;
@@ -89,8 +89,8 @@ inline pid_t Start(const std::string &exe, std::vector<std::string> args, std::v
     return child;
 }
 
-inline pid_t Start(const std::string &exe, std::vector<std::string> env, const std::string &outPath,
-                   const std::string &errPath)
+inline pid_t Start(const std::string& exe, std::vector<std::string> env, const std::string& outPath,
+                   const std::string& errPath)
 {
     return Start(exe, {}, std::move(env), outPath, errPath);
 }

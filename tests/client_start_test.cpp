@@ -69,7 +69,7 @@ protected:
     {
         const QString body = QString::fromStdString("echo $$ > pid; " + script + "; : > done");
         return ClientProcess::System().StartDetached("/bin/sh", QStringList{"-c", body, "sh"} + args,
-                                                      QString::fromStdString(dir_));
+                                                     QString::fromStdString(dir_));
     }
 
     bool WaitForDone()
@@ -90,15 +90,15 @@ TEST_F(ClientStartTest, ChildGetsItsFolderItsOwnSessionAndOnlyStandardDescriptor
 {
     const int inheritable = open(Path("open-in-parent").c_str(), O_WRONLY | O_CREAT, 0600);
     ASSERT_GE(inheritable, 3);
-    struct sigaction ignore {}, old_action {};
+    struct sigaction ignore {
+    }, old_action{};
     ignore.sa_handler = SIG_IGN;
     sigaction(SIGUSR1, &ignore, &old_action);
     sigset_t usr2, old_mask;
     sigemptyset(&usr2);
     sigaddset(&usr2, SIGUSR2);
     pthread_sigmask(SIG_BLOCK, &usr2, &old_mask);
-    const bool started =
-        ClientProcess::System().StartDetached("/bin/sleep", {"30"}, QString::fromStdString(dir_));
+    const bool started = ClientProcess::System().StartDetached("/bin/sleep", {"30"}, QString::fromStdString(dir_));
     pthread_sigmask(SIG_SETMASK, &old_mask, nullptr);
     sigaction(SIGUSR1, &old_action, nullptr);
     close(inheritable);
@@ -127,8 +127,8 @@ TEST_F(ClientStartTest, ChildGetsItsFolderItsOwnSessionAndOnlyStandardDescriptor
 
 TEST_F(ClientStartTest, ArgumentsArriveUnchanged)
 {
-    ASSERT_TRUE(StartScript("printf '%s|' \"$@\" > args",
-                            {"two words", QString::fromUtf8("caf\u00e9"), "", "--x=\"q\""}));
+    ASSERT_TRUE(
+        StartScript("printf '%s|' \"$@\" > args", {"two words", QString::fromUtf8("caf\u00e9"), "", "--x=\"q\""}));
     ASSERT_TRUE(WaitForDone());
     EXPECT_EQ("two words|caf\u00e9||--x=\"q\"|", ReadFile(Path("args")));
 }
@@ -147,9 +147,8 @@ TEST_F(ClientStartTest, ImpossibleStartsFail)
     };
     temp_folder::WriteFile(Path("plain-file"), "#!/bin/sh\n: > ran\n");
     for (const auto& row : rows) {
-        EXPECT_FALSE(ClientProcess::System().StartDetached(QString::fromStdString(row.program),
-                                                            {"-c", ": > ran"},
-                                                            QString::fromStdString(row.folder)))
+        EXPECT_FALSE(ClientProcess::System().StartDetached(QString::fromStdString(row.program), {"-c", ": > ran"},
+                                                           QString::fromStdString(row.folder)))
             << row.name;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(100));

@@ -15,7 +15,8 @@ using Entries = std::map<std::string, std::string>;
 
 class ConfigTest : public temp_folder::TempFolderTest {
 protected:
-    std::string Write(const std::string& content, const std::string& name = "file.conf") {
+    std::string Write(const std::string& content, const std::string& name = "file.conf")
+    {
         std::string path = Path(name);
         temp_folder::WriteFile(path, content);
         return path;
@@ -29,7 +30,8 @@ struct GrammarCase {
     Entries entries;
 };
 
-TEST_F(ConfigTest, LineGrammar) {
+TEST_F(ConfigTest, LineGrammar)
+{
     const GrammarCase cases[] = {
         {"double quotes keep other quote", "s=\"it's\"\n", 0, {{"s", "it's"}}},
         {"empty quoted value", "k=\"\"\n", 0, {{"k", ""}}},
@@ -41,8 +43,7 @@ TEST_F(ConfigTest, LineGrammar) {
         {"later line replaces", "k=1\nk=2\n", 0, {{"k", "2"}}},
         {"key then hash is blank", "key#x\n", 0, {}},
         {"no line end on last line", "a=1", 0, {{"a", "1"}}},
-        {"NUL ends the text of its line", std::string("a=1\0junk\nb=2\n", 13), 0,
-         {{"a", "1"}, {"b", "2"}}},
+        {"NUL ends the text of its line", std::string("a=1\0junk\nb=2\n", 13), 0, {{"a", "1"}, {"b", "2"}}},
         {"unterminated quote", "k='abc\n", -1, {}},
         {"unterminated quote at end of file", "k=\"abc", -1, {}},
         {"text after quoted value", "k='a' b\n", -1, {}},
@@ -56,7 +57,8 @@ TEST_F(ConfigTest, LineGrammar) {
     }
 }
 
-TEST_F(ConfigTest, KeepQuotesPutsTheQuoteBack) {
+TEST_F(ConfigTest, KeepQuotesPutsTheQuoteBack)
+{
     Config config;
     config.keep_quotes = true;
     ASSERT_EQ(config.read(Write("d=\"x\"\nplain=y\n")), 0);
@@ -66,7 +68,8 @@ TEST_F(ConfigTest, KeepQuotesPutsTheQuoteBack) {
 // A line is read in chunks of at most 8191 bytes; the first is parsed
 // without the line end. A longer line must not be split into a cut value
 // and a second line made of its tail; a tail of white space is harmless.
-TEST_F(ConfigTest, LineFillingTheBufferIsReadInChunks) {
+TEST_F(ConfigTest, LineFillingTheBufferIsReadInChunks)
+{
     const std::string fits(Config::kMaxLine - 2, 'a');  // "k=" + value = 8191 bytes
     const std::string key_alone(Config::kMaxLine, 'k');
     const struct {
@@ -91,7 +94,8 @@ TEST_F(ConfigTest, LineFillingTheBufferIsReadInChunks) {
     }
 }
 
-TEST_F(ConfigTest, ReadAddsToEarlierEntriesUntilALineIsMalformed) {
+TEST_F(ConfigTest, ReadAddsToEarlierEntriesUntilALineIsMalformed)
+{
     Config config;
     ASSERT_EQ(config.read(Write("a=1\n", "one")), 0);
     ASSERT_EQ(config.read(Write("b=2\n", "two")), 0);
@@ -101,7 +105,8 @@ TEST_F(ConfigTest, ReadAddsToEarlierEntriesUntilALineIsMalformed) {
     EXPECT_TRUE(config.entries.empty());
 }
 
-TEST_F(ConfigTest, UnreadablePathLeavesEntries) {
+TEST_F(ConfigTest, UnreadablePathLeavesEntries)
+{
     Config config;
     config.entries["kept"] = "1";
     EXPECT_EQ(config.read(""), -1);
@@ -110,14 +115,16 @@ TEST_F(ConfigTest, UnreadablePathLeavesEntries) {
 }
 
 // A folder in place of the file is a failure, not an empty file.
-TEST_F(ConfigTest, FolderInPlaceOfFileIsAFailure) {
+TEST_F(ConfigTest, FolderInPlaceOfFileIsAFailure)
+{
     std::filesystem::create_directory(dir_ + "/ui.pid");
     Config config;
     EXPECT_EQ(config.read(dir_ + "/ui.pid"), -1);
     EXPECT_TRUE(config.entries.empty());
 }
 
-TEST_F(ConfigTest, GetIntReadsALeadingDecimal) {
+TEST_F(ConfigTest, GetIntReadsALeadingDecimal)
+{
     const struct {
         const char* value;
         int number;

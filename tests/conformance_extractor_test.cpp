@@ -32,8 +32,8 @@ public:
 
     std::string Lines() const
     {
-        return conformance::Replaced(conformance::Replaced(conformance::LogLines(Log(), 3), dest, "<dest>"),
-                                     archive, "<archive>");
+        return conformance::Replaced(conformance::Replaced(conformance::LogLines(Log(), 3), dest, "<dest>"), archive,
+                                     "<archive>");
     }
     // The dialog texts and the progress reports sent.
     std::string Reports() const
@@ -58,7 +58,10 @@ public:
     std::string Outside() const { return WrittenOutside().empty() ? "nothing outside" : WrittenOutside(); }
 };
 
-TEST_P(ExtractorCases, Holds) { EXPECT_ROW(GetParam(), GetParam().observe(*this)); }
+TEST_P(ExtractorCases, Holds)
+{
+    EXPECT_ROW(GetParam(), GetParam().observe(*this));
+}
 
 // Each distinct line, in the order first logged, with how often it came.
 std::string Tally(const std::string& lines)
@@ -105,8 +108,8 @@ const Row kExtractorRows[] = {
      [](auto& t) {
          std::string results;
          const std::string none;
-         for (const auto& [path, folder] : {std::make_pair(none, t.dest), std::make_pair(t.archive, none),
-                                            std::make_pair(none, none)}) {
+         for (const auto& [path, folder] :
+              {std::make_pair(none, t.dest), std::make_pair(t.archive, none), std::make_pair(none, none)}) {
              Extractor ex;
              ex.archive_path = path.c_str();
              ex.dest_dir = folder.c_str();
@@ -118,7 +121,9 @@ const Row kExtractorRows[] = {
      "-1, -1, -1; -1, -1, -1; -1, -1, -1; 0 text, progress none, 3 x [ERROR] extractor: Invalid Argument, 6 x "
      "[ERROR] extractor: Invalid argument"},
     {"MissingArchiveFailsWithTheCountAfterTheDialogText",
-     [](auto& t) { return InOrder({std::to_string(t.Run()), t.Reports(), t.Lines()}); },
+     [](auto& t) {
+         return InOrder({std::to_string(t.Run()), t.Reports(), t.Lines()});
+     },
      "-1, 1 text 'Velmora Drive Client is initializing...', progress none, [ERROR] extractor: "
      "archive_read_open_filename failed: 'Failed to open '<archive>'' | [ERROR] extractor: Failed to calculate total "
      "file numbers, ret: -1"},
@@ -140,8 +145,8 @@ const Row kExtractorRows[] = {
          struct stat x = {}, y = {};
          stat((t.dest + "/etc/x").c_str(), &x);
          stat((t.dest + "/etc/y").c_str(), &y);
-         return InOrder({std::to_string(result), t.Tree(), x.st_ino == y.st_ino ? "one file" : "two files",
-                         t.Outside()});
+         return InOrder(
+             {std::to_string(result), t.Tree(), x.st_ino == y.st_ino ? "one file" : "two files", t.Outside()});
      },
      "0, etc/ etc/x=abs etc/y=abs, one file, nothing outside"},
     {"DotDotEntryFailsAtItAndTheEntriesBeforeItStay_AndASecondLineNamesTheEntry",

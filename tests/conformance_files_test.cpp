@@ -87,7 +87,10 @@ public:
     std::string WithLastLine(int status) const { return std::to_string(status) + ", " + LastLine(); }
 };
 
-TEST_P(FileCases, Holds) { EXPECT_ROW(GetParam(), GetParam().observe(*this)); }
+TEST_P(FileCases, Holds)
+{
+    EXPECT_ROW(GetParam(), GetParam().observe(*this));
+}
 
 // What a tree holds, entry by entry: "a/" a folder, "f=text" a file,
 // "l -> target" a link; "nothing" for an empty or missing folder.
@@ -254,9 +257,15 @@ const Row kFileInformationRows[] = {
          return Listing(t.At("d"));
      },
      ". 2 0 0, .. 2 0 0, one 1 0 0, two 1 0 0, then 0"},
-    {"ParentPathOfEachForm", [](auto&) { return Each({"abc", "/abc", "/a/b", "/a/b/"}, FSParentPath); },
+    {"ParentPathOfEachForm",
+     [](auto&) {
+         return Each({"abc", "/abc", "/a/b", "/a/b/"}, FSParentPath);
+     },
      "abc '/', /abc '/', /a/b '/a', /a/b/ '/a/b'"},
-    {"BaseNameOfEachForm", [](auto&) { return Each({"abc", "/a/b", "/a/b/"}, FSBaseName); },
+    {"BaseNameOfEachForm",
+     [](auto&) {
+         return Each({"abc", "/a/b", "/a/b/"}, FSBaseName);
+     },
      "abc 'abc', /a/b 'b', /a/b/ ''"},
     {"ParentFolderPairs",
      [](auto&) {
@@ -280,8 +289,8 @@ const Row kFileInformationRows[] = {
          _FILE_INFO_tag all = FilledRecord();
          mode.mode = 0, owner.uid = 1;
          all.mode = 0, all.uid = 1, all.gid = 2, all.dev = 3;
-         return Show(FilledRecord() == mode) + " " + Show(FilledRecord() == owner) + " " +
-                Show(FilledRecord() == all) + ", differ " + Show(FilledRecord() != all);
+         return Show(FilledRecord() == mode) + " " + Show(FilledRecord() == owner) + " " + Show(FilledRecord() == all) +
+                ", differ " + Show(FilledRecord() != all);
      },
      "true true true, differ false"},
 };
@@ -357,12 +366,23 @@ std::string CopyCutShort(FileCases& t)
 const char kNotAFolder[] = "[ERROR] file-op(N): FSMKDir: Create a folder but local file system is not directory ";
 
 const Row kFileMutationRows[] = {
-    {"MakeDirOnAnExistingFolder", [](auto& t) { t.Make("dir/"); return std::to_string(FSMKDir(t.At("dir"), false)); },
+    {"MakeDirOnAnExistingFolder",
+     [](auto& t) {
+         t.Make("dir/");
+         return std::to_string(FSMKDir(t.At("dir"), false));
+     },
      "0"},
-    {"MakeDirOnARegularFile", [](auto& t) { t.Make("file=x"); return t.WithLastLine(FSMKDir(t.At("file"), true)); },
+    {"MakeDirOnARegularFile",
+     [](auto& t) {
+         t.Make("file=x");
+         return t.WithLastLine(FSMKDir(t.At("file"), true));
+     },
      std::string("-1, ") + kNotAFolder + "'<dir>/file' (1)\n"},
     {"MakeDirOnALinkToAFolder",
-     [](auto& t) { t.Make("dir/ link->dir"); return t.WithLastLine(FSMKDir(t.At("link"), true)); },
+     [](auto& t) {
+         t.Make("dir/ link->dir");
+         return t.WithLastLine(FSMKDir(t.At("link"), true));
+     },
      std::string("-1, ") + kNotAFolder + "'<dir>/link' (3)\n"},
     {"MakeDirWithoutItsParent",
      [](auto& t) { return t.WithLastLine(FSMKDir(t.At("a/b"), false)) + ", " + TreeText(t.At("a")); },
@@ -410,7 +430,10 @@ const Row kFileMutationRows[] = {
      "-1, <dir>/file/x | /y, [INFO] file-op(N): FSMKDirP: path: <dir>/file is symbolic link pointed to folder\n"},
     {"ChainWithATrailingSlash", [](auto& t) { return ChainStop(t, t.At("new/trail/")); }, "0, <dir>/new/trail | /"},
     {"FromRootToTheRootItself",
-     [](auto& t) { t.Make("root/"); return WithTree(FSMKDirFromRoot(t.At("root"), t.At("root")), t.At("root")); },
+     [](auto& t) {
+         t.Make("root/");
+         return WithTree(FSMKDirFromRoot(t.At("root"), t.At("root")), t.At("root"));
+     },
      "0, nothing"},
     {"FromARootWithATrailingSlash",
      [](auto& t) {

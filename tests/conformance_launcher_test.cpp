@@ -105,16 +105,19 @@ public:
         std::string values;
         for (const char* key : {"user_larkspan_path", "user_larkspan_resource_path"}) {
             const size_t at = log.find(std::string(">>> ") + key + " = ");
-            values += std::string(values.empty() ? "" : ", ") +
-                      (at == std::string::npos ? key + std::string(" not logged")
-                                               : log.substr(at + 4, log.find('\n', at) - at - 4));
+            values += std::string(values.empty() ? "" : ", ") + (at == std::string::npos
+                                                                     ? key + std::string(" not logged")
+                                                                     : log.substr(at + 4, log.find('\n', at) - at - 4));
         }
         return InOrder({std::to_string(status), Replaced(values, home, "~"), untidy ? "an untidy path" : "tidy",
                         installed ? "installed" : "not installed", started ? "started" : "not started"});
     }
 };
 
-TEST_P(LauncherCases, Holds) { EXPECT_ROW(GetParam(), GetParam().observe(*this)); }
+TEST_P(LauncherCases, Holds)
+{
+    EXPECT_ROW(GetParam(), GetParam().observe(*this));
+}
 
 // The first launcher is frozen while it holds the instance lock, so that the
 // second meets it for certain: it is caught waiting for a stopped client
@@ -137,9 +140,9 @@ std::string SecondStart(LauncherCases& t)
     const pid_t second = t.StartLauncher(bundle, t.home, "second");
     const int status = t.Wait(second);
     const std::string lines = launcher_e2e::LinesOfPid(t.Log(), second);
-    const std::string during = InOrder({std::to_string(status), t.Lines(lines, 7, bundle),
-                                        "main(" + SourceLines(lines, "main") + ")", "build " + t.Build(),
-                                        t.Ended(client) ? "client ended" : "client running"});
+    const std::string during =
+        InOrder({std::to_string(status), t.Lines(lines, 7, bundle), "main(" + SourceLines(lines, "main") + ")",
+                 "build " + t.Build(), t.Ended(client) ? "client ended" : "client running"});
     kill(client, SIGCONT);
     kill(first, SIGCONT);
     const int first_status = t.Wait(first);
@@ -158,8 +161,7 @@ const LauncherRow kStartupRows[] = {
      std::string("0, ") + kStartupLines +
          " | [DEBUG] main: app has already launched, return, main(106 107 108 109 110 111 112 154), build 100, "
          "client running, then the first 0, client ended, build 101"},
-    {"HomeWithADotDotSegmentGivesCleanValues",
-     [](auto& t) { return t.RunWithHome(t.root + "/elsewhere/../home"); },
+    {"HomeWithADotDotSegmentGivesCleanValues", [](auto& t) { return t.RunWithHome(t.root + "/elsewhere/../home"); },
      "0, user_larkspan_path = ~/.Larkspan, user_larkspan_resource_path = ~/.Larkspan/Larkspan.app/Contents/Resources, "
      "tidy, installed, started"},
     {"HomeWithADoubledSeparatorGivesCleanValues", [](auto& t) { return t.RunWithHome(t.root + "//home"); },
@@ -204,9 +206,9 @@ const LauncherRow kStartupRows[] = {
          const std::string err = t.Output("launcher", "err");
          const size_t said = err.find("velmora-launcher: ");
          return InOrder({std::to_string(status), "'" + launcher_e2e::ReadFile(t.Drive()) + "'", t.Lines(err, 7),
-                         said == std::string::npos ? "says nothing"
-                                                   : Replaced(err.substr(said, err.find('\n', said) - said), t.home,
-                                                              "~")});
+                         said == std::string::npos
+                             ? "says nothing"
+                             : Replaced(err.substr(said, err.find('\n', said) - said), t.home, "~")});
      },
      "0, 'in the way', [ERROR] file-op: FSMKDir: Create a folder but local file system is not directory "
      "'~/.VelmoraDrive' (1) | [WARNING] install-lock: no per-user folder '~/.VelmoraDrive': Not a directory | [ERROR] "
@@ -294,11 +296,11 @@ private:
 
 class InProcessCases : public ServiceFixture, public testing::WithParamInterface<Row> {
 public:
-    using ServiceFixture::InstallClient;
-    using ServiceFixture::launcher_info;
-    using ServiceFixture::larkspan;
-    using ServiceFixture::package;
     using ServiceFixture::client_process;
+    using ServiceFixture::InstallClient;
+    using ServiceFixture::larkspan;
+    using ServiceFixture::launcher_info;
+    using ServiceFixture::package;
     using ServiceFixture::recorder;
     using ServiceFixture::root;
     using ServiceFixture::WritePackage;
@@ -307,8 +309,7 @@ public:
     {
         ServiceFixture::SetUp();
         WriteFile(root + "/launcher.debug", "service_debug=7\nlauncher_debug=7\n");
-        Logger::Initialize(Logger::TYPE_FILE, root + "/launcher.log", root + "/launcher.debug", 50,
-                           Logger::SCOPE_LOCK);
+        Logger::Initialize(Logger::TYPE_FILE, root + "/launcher.log", root + "/launcher.debug", 50, Logger::SCOPE_LOCK);
     }
     void TearDown() override
     {
@@ -349,7 +350,10 @@ public:
     }
 };
 
-TEST_P(InProcessCases, Holds) { EXPECT_ROW(GetParam(), GetParam().observe(*this)); }
+TEST_P(InProcessCases, Holds)
+{
+    EXPECT_ROW(GetParam(), GetParam().observe(*this));
+}
 
 // The font of a dialog built after start-up set the application font for
 // the language.
@@ -402,7 +406,9 @@ const Row kInProcessRows[] = {
     // Start-up.
     {"ThaiGetsMicrosoftSansSerifAt12Points", [](auto&) { return FontFor("tha"); }, "Microsoft Sans Serif 12"},
     {"ThaiInCapitalsOrAnyOtherCodeGetsArialAt12Points",
-     [](auto&) { return InOrder({FontFor("THA"), FontFor("enu"), FontFor("jpn"), FontFor("")}); },
+     [](auto&) {
+         return InOrder({FontFor("THA"), FontFor("enu"), FontFor("jpn"), FontFor("")});
+     },
      "Arial 12, Arial 12, Arial 12, Arial 12"},
     {"CodeWithoutATranslationLeavesTheTextsInEnglish",
      [](auto&) {
@@ -427,7 +433,8 @@ const Row kInProcessRows[] = {
          t.WritePackage("121");
          return t.Driven({100});
      },
-     std::string("exit 0, shown 1 with '") + kInitializing + "' at 0, values rising to 100, ending with 'Velmora "
+     std::string("exit 0, shown 1 with '") + kInitializing +
+         "' at 0, values rising to 100, ending with 'Velmora "
          "Drive Client is ready.' at 100, hidden, pre decide upgrade post, aged folder gone, 1 client start, [DEBUG] "
          "launcher: running | [DEBUG] launcher: done (89 117)"},
     // Damaged in the client's data: the extraction writes two entries and
@@ -443,10 +450,15 @@ const Row kInProcessRows[] = {
          return t.Driven({66, 100});
      },
      std::string("exit 0, shown 1 with '") + kInitializing + "' at 0, values rising to 66 100, ending with '" +
-         kInitializing + "' at 100, hidden, pre decide upgrade post, aged folder gone, 1 client start, [DEBUG] "
+         kInitializing +
+         "' at 100, hidden, pre decide upgrade post, aged folder gone, 1 client start, [DEBUG] "
          "launcher: running | [ERROR] launcher: Failed to upgrade package | [WARNING] launcher: upgrade failed; the "
          "old client was kept and started again | [DEBUG] launcher: done (89 101 117)"},
-    {"ProgressOf3In7Is42And100In100Is100", [](auto& t) { return ValuesAfter(t, {{7, 3}, {100, 100}}); }, "42, 100"},
+    {"ProgressOf3In7Is42And100In100Is100",
+     [](auto& t) {
+         return ValuesAfter(t, {{7, 3}, {100, 100}});
+     },
+     "42, 100"},
     // The progress dialog and the relay.
     {"ScaleOneGives400By80", [](auto&) { return SizeAt(1.0); }, "400 x 80, fixed"},
     {"ScaleOneAndAHalfGives600By120", [](auto&) { return SizeAt(1.5); }, "600 x 120, fixed"},
@@ -468,7 +480,11 @@ const Row kInProcessRows[] = {
          return std::to_string(seen.size()) + (seen.count(nullptr) ? " of them null" : " object");
      },
      "1 object"},
-    {"RelayProgressOf5In5EndsWithTheDialogAt100", [](auto& t) { return ValuesAfter(t, {{5, 5}}); }, "100"},
+    {"RelayProgressOf5In5EndsWithTheDialogAt100",
+     [](auto& t) {
+         return ValuesAfter(t, {{5, 5}});
+     },
+     "100"},
     {"MissingIconFileLeavesTheWindowWithoutAnIconAndNothingElseChanges",
      [](auto& t) {
          const auto seen = [] {
@@ -483,8 +499,10 @@ const Row kInProcessRows[] = {
          image.save(QString::fromStdString(t.Resources() + "/images/ico_72_larkspan.png"));
          return missing + "; with the file: " + seen();
      },
-     std::string("no icon, Velmora Drive Client, ") + kInitializing + "; with the file: an icon, Velmora Drive "
-         "Client, " + kInitializing},
+     std::string("no icon, Velmora Drive Client, ") + kInitializing +
+         "; with the file: an icon, Velmora Drive "
+         "Client, " +
+         kInitializing},
 };
 
 INSTANTIATE_TEST_SUITE_P(InProcess, InProcessCases, testing::ValuesIn(kInProcessRows), conformance::RowName());

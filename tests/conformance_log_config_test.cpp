@@ -27,7 +27,10 @@ using temp_folder::WriteFile;
 using Row = conformance::Row<std::function<std::string(const std::string& dir)>>;
 
 class KeyValueCases : public temp_folder::TempFolderTest, public testing::WithParamInterface<Row> {};
-TEST_P(KeyValueCases, Holds) { EXPECT_ROW(GetParam(), GetParam().observe(dir_)); }
+TEST_P(KeyValueCases, Holds)
+{
+    EXPECT_ROW(GetParam(), GetParam().observe(dir_));
+}
 
 // Every entry, as "{a=1, b=2}".
 std::string EntriesOf(const Config& config)
@@ -243,17 +246,17 @@ TEST_P(LoggerCases, Holds)
 
 const Row kLoggerRows[] = {
     {"WithoutALevelFileWarningsPassAndInfoDoesNot",
-     [](auto& dir) { return ThresholdsAfter(dir, "", {"launcher_debug"}); },
-     "0: launcher_debug 3 4 . . . default 4"},
+     [](auto& dir) { return ThresholdsAfter(dir, "", {"launcher_debug"}); }, "0: launcher_debug 3 4 . . . default 4"},
     {"LevelSevenLetsDebugPassForThatComponentOnly",
-     [](auto& dir) { return ThresholdsAfter(dir, "launcher_debug=7\n", {"launcher_debug", "service_debug"}); },
+     [](auto& dir) {
+         return ThresholdsAfter(dir, "launcher_debug=7\n", {"launcher_debug", "service_debug"});
+     },
      "0: launcher_debug 3 4 5 6 7 service_debug 3 4 . . . default 4"},
     {"OffSilencesTheComponentErrorsIncluded",
      [](auto& dir) { return ThresholdsAfter(dir, "extractor_debug=off\n", {"extractor_debug"}); },
      "0: extractor_debug . . . . . default 4"},
     {"DefaultComponentAsTheLevelFileSetsIt",
-     [](auto& dir) { return ThresholdsAfter(dir, "default_component=6\n", {}); },
-     "0: default 6"},
+     [](auto& dir) { return ThresholdsAfter(dir, "default_component=6\n", {}); }, "0: default 6"},
     {"BeforeAnyInitializeAnErrorGoesToStandardErrorAndDebugIsDropped",
      [](auto&) {
          testing::internal::CaptureStderr();

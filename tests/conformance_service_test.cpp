@@ -52,6 +52,7 @@ public:
 class ServiceCases : public ServiceFixture, public testing::WithParamInterface<Row> {
 public:
     using ServiceFixture::app;
+    using ServiceFixture::client_process;
     using ServiceFixture::home;
     using ServiceFixture::InstallClient;
     using ServiceFixture::larkspan;
@@ -59,7 +60,6 @@ public:
     using ServiceFixture::LogCount;
     using ServiceFixture::LogText;
     using ServiceFixture::package;
-    using ServiceFixture::client_process;
     using ServiceFixture::recorder;
     using ServiceFixture::root;
     using ServiceFixture::RunRoad;
@@ -104,7 +104,10 @@ public:
     }
 };
 
-TEST_P(ServiceCases, Holds) { EXPECT_ROW(GetParam(), GetParam().observe(*this)); }
+TEST_P(ServiceCases, Holds)
+{
+    EXPECT_ROW(GetParam(), GetParam().observe(*this));
+}
 
 std::string Fields(const VerInfo& version)
 {
@@ -190,8 +193,8 @@ std::string Installed(ServiceCases& t, bool old_bundle = true)
     const int result = service.PrepareUserEnv();
     const bool unchanged = ServiceFixture::Snapshot(t.app) == before;
     return std::to_string(result) + ", " + std::to_string(service.extractions) + " extraction" +
-           (service.during.empty() ? "" : " with " + service.during) + ", then " + t.Top(t.velmora) +
-           ", client '" + t.ReadFile(t.ui) + "'" + (unchanged && old_bundle ? " unchanged" : "") + ", " +
+           (service.during.empty() ? "" : " with " + service.during) + ", then " + t.Top(t.velmora) + ", client '" +
+           t.ReadFile(t.ui) + "'" + (unchanged && old_bundle ? " unchanged" : "") + ", " +
            std::to_string(t.recorder.started.size()) + " starts, " + t.Lines(6);
 }
 
@@ -209,8 +212,8 @@ std::string RolledBack(ServiceCases& t, const Entries& entries)
     MacService service(*t.client_process);
     const int result = service.PrepareUserEnv();
     const bool unchanged = ServiceFixture::Snapshot(t.app) == before;
-    return std::to_string(result) + ", bundle " + (unchanged ? "as before" : "changed") + ", then " +
-           t.Top(t.velmora) + ", " + t.Lines(3);
+    return std::to_string(result) + ", bundle " + (unchanged ? "as before" : "changed") + ", then " + t.Top(t.velmora) +
+           ", " + t.Lines(3);
 }
 
 // The lines of a run that found every backup name taken: the names it
@@ -270,14 +273,18 @@ const Row kInstallationRows[] = {
                  "numbers, ret: -1 | ") +
          kRolledBack},
     {"ExtractionFailureAtADotDotEntryAfterTheClientPutsTheOldBundleBack_AndASecondLineNamesTheEntry",
-     [](auto& t) { return RolledBack(t, {{"Contents/MacOS/cloud-drive-ui", "new"}, {"Contents/../../escape", "x"}}); },
+     [](auto& t) {
+         return RolledBack(t, {{"Contents/MacOS/cloud-drive-ui", "new"}, {"Contents/../../escape", "x"}});
+     },
      std::string("-1, bundle as before, then VelmoraDrive.app log, [ERROR] extractor: archive_read_extract2 "
                  "failed: 'Path contains '..'' | [ERROR] extractor: Failed to extract "
                  "'<root>/Launcher.app/Contents/Resources/package/larkspan.vpk' at entry 2 of 2: "
                  "'Contents/../../escape' | ") +
          kRolledBack},
     {"PackageWithoutTheClientExecutablePutsTheOldBundleBack_ElseNoClientCouldStart",
-     [](auto& t) { return RolledBack(t, {{"Contents/Resources/INFO", "[Version]\nbuild_version=121\n"}}); },
+     [](auto& t) {
+         return RolledBack(t, {{"Contents/Resources/INFO", "[Version]\nbuild_version=121\n"}});
+     },
      std::string("-1, bundle as before, then VelmoraDrive.app log, [ERROR] cloud-service: the package holds no "
                  "client executable '<app>/Contents/MacOS/cloud-drive-ui' | ") +
          kRolledBack},
@@ -309,8 +316,8 @@ const Row kInstallationRows[] = {
          if (status == unprivileged::kCannotDrop)
              return conformance::Skipped("cannot drop to uid 65534");
          const std::string copy = t.root + "/copy";
-         return InOrder({std::to_string(-status), ServiceFixture::Exists(copy) ? "copy " + t.Top(copy) : "no copy",
-                         t.Lines(4)});
+         return InOrder(
+             {std::to_string(-status), ServiceFixture::Exists(copy) ? "copy " + t.Top(copy) : "no copy", t.Lines(4)});
      },
      "0, copy nothing, [ERROR] file-op: FSOpenDir: Failed to open directory '<root>/locked'. Permission denied | "
      "[WARNING] cloud-service: FSCopyPath: failed to create handle  for src '<root>/locked' failed"},
@@ -404,8 +411,8 @@ std::string Decision(ServiceCases& t, bool client, const char* source, const cha
     static time_t written = 1000000000;
     written += 10;
     const struct timespec times[2] = {{written, 0}, {written, 0}};
-    for (const auto& [path, build] : {std::make_pair(t.app + "/Contents/Resources/INFO", source),
-                                      std::make_pair(t.launcher_info, target)}) {
+    for (const auto& [path, build] :
+         {std::make_pair(t.app + "/Contents/Resources/INFO", source), std::make_pair(t.launcher_info, target)}) {
         if (build) {
             t.WriteFile(path, ServiceFixture::Info(build));
             utimensat(AT_FDCWD, path.c_str(), times, 0);
@@ -438,8 +445,8 @@ std::string FirstInstall(ServiceCases& t)
                (ServiceFixture::Exists(t.larkspan) ? "there" : "gone");
     };
     const int result = ServiceCases::RunRoad(service);
-    return std::to_string(result) + ", at the extraction: " + service.during + "; then client '" +
-           t.ReadFile(t.ui) + "'";
+    return std::to_string(result) + ", at the extraction: " + service.during + "; then client '" + t.ReadFile(t.ui) +
+           "'";
 }
 
 const Row kUpgradeControlRows[] = {
@@ -454,14 +461,16 @@ const Row kUpgradeControlRows[] = {
          const std::string decided = Decision(t, false, "500", "100");
          t.WritePackage("100");
          MacService service(*t.client_process);
-         return InOrder({decided, "road " + std::to_string(ServiceCases::RunRoad(service)),
-                         "client '" + t.ReadFile(t.ui) + "'"});
+         return InOrder(
+             {decided, "road " + std::to_string(ServiceCases::RunRoad(service)), "client '" + t.ReadFile(t.ui) + "'"});
      },
      "upgrade (source version = 500, target version = 100), road 0, client 'new client 100'"},
     {"PerUserInfoMissingBesideTheClientReadsSourceZero", [](auto& t) { return Decision(t, true, nullptr, "1"); },
      "upgrade (source version = 0, target version = 1)"},
     {"LauncherInfoMissingReadsTargetZeroAndOnlyAMissingClientInstalls",
-     [](auto& t) { return InOrder({Decision(t, true, "1", nullptr), Decision(t, false, "1", nullptr)}); },
+     [](auto& t) {
+         return InOrder({Decision(t, true, "1", nullptr), Decision(t, false, "1", nullptr)});
+     },
      "none (source version = 1, target version = 0), upgrade (source version = 1, target version = 0)"},
     {"BuildTextsReadAsAtoiReadsThem",
      [](auto& t) {
@@ -543,8 +552,9 @@ std::string Stopped(ServiceCases& t, const Answers& answers)
     t.recorder.probes_alive = answers.probes_alive;
     MacService service(*t.client_process);
     service.StopServiceByPath(QString::fromStdString(t.velmora));
-    return InOrder({t.Signals(), "slept " + std::to_string(t.recorder.slept.count()) + " ms in " +
-                                     std::to_string(t.recorder.sleeps), t.Lines(5)});
+    return InOrder({t.Signals(),
+                    "slept " + std::to_string(t.recorder.slept.count()) + " ms in " + std::to_string(t.recorder.sleeps),
+                    t.Lines(5)});
 }
 
 // A real process of the test's own named by the pid file, written now or
@@ -564,18 +574,22 @@ void StopNewClient(ServiceCases& t)
     service.StopServiceByPath(QString::fromStdString(t.velmora));
 }
 
-const char kStopping[] = "[NOTE] mac/mac-service: stopping pid 4242 (<app>/Contents/MacOS/cloud-drive-ui): it was "
-                         "running when '~/.VelmoraDrive/ui.pid' was written";
-const char kKilled[] =
-    "[WARNING] mac/mac-service: pid 4242 did not end within 15 seconds of SIGTERM, sending SIGKILL";
+const char kStopping[] =
+    "[NOTE] mac/mac-service: stopping pid 4242 (<app>/Contents/MacOS/cloud-drive-ui): it was "
+    "running when '~/.VelmoraDrive/ui.pid' was written";
+const char kKilled[] = "[WARNING] mac/mac-service: pid 4242 did not end within 15 seconds of SIGTERM, sending SIGKILL";
 
 const Row kStopRows[] = {
     {"ProcessEndingOnSigtermGetsOneSigtermAndOneProbeAndNoSigkill_AndNotesSayWhatIsStopped",
-     [](auto& t) { return Stopped(t, {"-60", "/usr/bin/other", 0, true, 0}); },
+     [](auto& t) {
+         return Stopped(t, {"-60", "/usr/bin/other", 0, true, 0});
+     },
      "SIGTERM, 1 probe, slept 0 ms in 0, [NOTE] mac/mac-service: stopping pid 4242 (/usr/bin/other): it was "
      "running when '~/.VelmoraDrive/ui.pid' was written | [NOTE] mac/mac-service: pid 4242 ended after SIGTERM"},
     {"ProcessIgnoringSigtermIsKilledAfterFifteenSecondsOfProbes_ProbedEvery20msToSeeAnEndAtOnce_AndAWarningSaysSo",
-     [](auto& t) { return Stopped(t, {"-60", t.ui, 0, true, 1000}); },
+     [](auto& t) {
+         return Stopped(t, {"-60", t.ui, 0, true, 1000});
+     },
      std::string("SIGTERM, 750 probes, SIGKILL, slept 15000 ms in 750, ") + kStopping + " | " + kKilled},
     {"RealProcessIgnoringSigtermIsKilled_AndAWarningSaysSo",
      [](auto& t) {
@@ -590,16 +604,23 @@ const Row kStopRows[] = {
      "killed, 1"},
     // A pid whose process ended may already name a later one.
     {"PidOfAProcessThatNoLongerExistsReturnsAtOnceSayingNothing_LookedUpBeforeAnySignal",
-     [](auto& t) { return Stopped(t, {"GONE", t.ui, 0, true, 1000}); },
+     [](auto& t) {
+         return Stopped(t, {"GONE", t.ui, 0, true, 1000});
+     },
      "nothing signalled, slept 0 ms in 0, no line"},
     {"ProcessEndingJustBeforeSigtermReturnsAtOnceSayingNothing_BeyondTheNoteOfWhatIsStopped",
-     [](auto& t) { return Stopped(t, {"-60", t.ui, ESRCH, true, 1000}); },
+     [](auto& t) {
+         return Stopped(t, {"-60", t.ui, ESRCH, true, 1000});
+     },
      std::string("SIGTERM, slept 0 ms in 0, ") + kStopping},
     {"OtherUsersProcessGetsTheEpermLineFifteenSecondsOfProbesAndASigkill_AndAWarningSaysSo",
-     [](auto& t) { return Stopped(t, {"-60", "", EPERM, false, 1000}); },
+     [](auto& t) {
+         return Stopped(t, {"-60", "", EPERM, false, 1000});
+     },
      "SIGTERM, 750 probes, SIGKILL, slept 15000 ms in 750, [NOTE] mac/mac-service: stopping pid 4242 (a program "
      "that cannot be inspected): it was running when '~/.VelmoraDrive/ui.pid' was written | [ERROR] "
-     "mac/mac-service: kill: Operation not permitted (1) | " + std::string(kKilled)},
+     "mac/mac-service: kill: Operation not permitted (1) | " +
+         std::string(kKilled)},
     // Root signals any process: the stop runs as uid 65534 against one of
     // root's, started after the pid file was written.
     {"RealProcessOfAnotherUserGetsTheWholeStop_AndAWarningSaysSo",
@@ -687,8 +708,7 @@ public:
         return InOrder({std::to_string(status), Ended(client) ? "ended" : "still running",
                         built ? "build 101" : "not 101", backup ? "backup left" : "no backup",
                         stopped_as_installed ? "an installation's client" : "not as an installation's client",
-                        started > 0 ? "new client started" : "no new client",
-                        Replaced(lines, home, "~")});
+                        started > 0 ? "new client started" : "no new client", Replaced(lines, home, "~")});
     }
 
     // A client that is a shell script writing its pid file, started with
@@ -697,8 +717,9 @@ public:
     pid_t StartScriptClient(bool aged)
     {
         const std::string ui = App() + "/Contents/MacOS/cloud-drive-ui";
-        launcher_e2e::WriteFile(ui, "#!/bin/sh\necho pid=$$ > \"$HOME/.VelmoraDrive/ui.pid\"\n"
-                                    "while :; do sleep 1; done\n");
+        launcher_e2e::WriteFile(ui,
+                                "#!/bin/sh\necho pid=$$ > \"$HOME/.VelmoraDrive/ui.pid\"\n"
+                                "while :; do sleep 1; done\n");
         chmod(ui.c_str(), 0755);
         unlink((Drive() + "/ui.pid").c_str());
         const pid_t script = child_process::Start(ui, {"HOME=" + home, "PATH=/usr/bin:/bin"}, "", "");
@@ -712,10 +733,14 @@ public:
     }
 };
 
-TEST_P(LauncherCases, Holds) { EXPECT_ROW(GetParam(), GetParam().observe(*this)); }
+TEST_P(LauncherCases, Holds)
+{
+    EXPECT_ROW(GetParam(), GetParam().observe(*this));
+}
 
-const char kStopped[] = "0, ended, build 101, no backup, an installation's client, new client started, [NOTE] "
-                        "mac/mac-service: stopping pid <pid> (<program>): ";
+const char kStopped[] =
+    "0, ended, build 101, no backup, an installation's client, new client started, [NOTE] "
+    "mac/mac-service: stopping pid <pid> (<program>): ";
 const char kEnded[] = " | [NOTE] mac/mac-service: pid <pid> ended after SIGTERM";
 const char kWasRunning[] = "it was running when '~/.VelmoraDrive/ui.pid' was written";
 
@@ -727,8 +752,10 @@ const LauncherRow kStopThroughTheLauncherRows[] = {
     // A clock stepped back makes a pid file seem older than the client.
     {"ShellScriptClientStartedAfterItsPidFileIsStopped_ByTheScriptItRunsFromTheFolder",
      [](auto& t) { return t.Upgraded(true, true); },
-     std::string(kStopped) + "its script '~/.VelmoraDrive/VelmoraDrive.app/Contents/MacOS/cloud-drive-ui' lies in "
-                             "'~/.VelmoraDrive'" + kEnded},
+     std::string(kStopped) +
+         "its script '~/.VelmoraDrive/VelmoraDrive.app/Contents/MacOS/cloud-drive-ui' lies in "
+         "'~/.VelmoraDrive'" +
+         kEnded},
 };
 
 INSTANTIATE_TEST_SUITE_P(StopThroughTheLauncher, LauncherCases, testing::ValuesIn(kStopThroughTheLauncherRows),

@@ -52,12 +52,12 @@ inline std::string Skipped(const std::string& why)
 }
 
 // Compares an observation with the row's text, or skips the case.
-#define EXPECT_ROW(row, seen)                                          \
-    do {                                                               \
-        const std::string observed_ = (seen);                          \
-        if (observed_.rfind(conformance::kSkipped, 0) == 0)            \
-            GTEST_SKIP() << observed_;                                 \
-        EXPECT_EQ((row).expected, observed_) << (row).name;            \
+#define EXPECT_ROW(row, seen)                               \
+    do {                                                    \
+        const std::string observed_ = (seen);               \
+        if (observed_.rfind(conformance::kSkipped, 0) == 0) \
+            GTEST_SKIP() << observed_;                      \
+        EXPECT_EQ((row).expected, observed_) << (row).name; \
     } while (0)
 
 inline std::string Show(size_t position)

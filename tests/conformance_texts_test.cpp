@@ -10,12 +10,11 @@
 namespace {
 
 // Holds one translation, of the English ready text.
-class ReadyTextTranslator : public QTranslator
-{
+class ReadyTextTranslator : public QTranslator {
 public:
     explicit ReadyTextTranslator(QString answer) : answer(std::move(answer)) {}
 
-    QString translate(const char *context, const char *source, const char *, int) const override
+    QString translate(const char* context, const char* source, const char*, int) const override
     {
         return qstrcmp(context, "global") == 0 && qstrcmp(source, "%1 is ready.") == 0 ? answer : QString();
     }
@@ -28,7 +27,7 @@ private:
 
 // "": no translator; ":/code.qm": that translation resource; else a
 // translator of the ready text into the given one.
-std::unique_ptr<QTranslator> translatorFor(const QString &translation)
+std::unique_ptr<QTranslator> translatorFor(const QString& translation)
 {
     if (translation.isEmpty())
         return nullptr;
@@ -39,7 +38,7 @@ std::unique_ptr<QTranslator> translatorFor(const QString &translation)
 }
 
 // LoadStr of id with the translation installed.
-QString loadWith(const QString &translation, int id)
+QString loadWith(const QString& translation, int id)
 {
     const std::unique_ptr<QTranslator> translator = translatorFor(translation);
     if (!translation.isEmpty() && !(translator && QCoreApplication::installTranslator(translator.get())))
@@ -50,13 +49,13 @@ QString loadWith(const QString &translation, int id)
     return text;
 }
 
-const QString kThaiReady = QString::fromUtf8("%1 \u0e1e\u0e23\u0e49\u0e2d\u0e21\u0e43\u0e0a\u0e49\u0e07\u0e32\u0e19"
-                                             "\u0e41\u0e25\u0e49\u0e27");
+const QString kThaiReady = QString::fromUtf8(
+    "%1 \u0e1e\u0e23\u0e49\u0e2d\u0e21\u0e43\u0e0a\u0e49\u0e07\u0e32\u0e19"
+    "\u0e41\u0e25\u0e49\u0e27");
 
-} // namespace
+}  // namespace
 
-class StringTableCases : public QObject
-{
+class StringTableCases : public QObject {
     Q_OBJECT
 
 private slots:
@@ -77,8 +76,8 @@ void StringTableCases::textOfAnId_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("AppNameWithoutATranslator") << "" << 879 << QString() << "Velmora Drive Client";
     QTest::newRow("InitializingTextWithoutATranslator") << "" << 549 << QString() << "%1 is initializing...";
-    QTest::newRow("InitializingTextWithTheAppNameFilledIn")
-        << "" << 549 << "Velmora Drive Client" << "Velmora Drive Client is initializing...";
+    QTest::newRow("InitializingTextWithTheAppNameFilledIn") << "" << 549 << "Velmora Drive Client"
+                                                            << "Velmora Drive Client is initializing...";
     QTest::newRow("ReadyTextWithoutATranslator") << "" << 532 << QString() << "%1 is ready.";
     QTest::newRow("ThaiReadyTextKeepsItsMarker") << ":/tha.qm" << 532 << QString() << kThaiReady;
     QTest::newRow("ThaiReadyTextFilledIn") << ":/tha.qm" << 532 << "X" << kThaiReady.arg("X");
@@ -117,7 +116,7 @@ void StringTableCases::idOfAKey()
 void StringTableCases::sharedTextInEveryLanguage_data()
 {
     QTest::addColumn<QString>("translation");
-    for (const char *code : {"chs", "cht", "csy", "dan", "enu", "fre", "ger", "hun", "ita", "jpn", "krn",
+    for (const char* code : {"chs", "cht", "csy", "dan", "enu", "fre", "ger", "hun", "ita", "jpn", "krn",
                              "nld", "nor", "plk", "ptb", "ptg", "rus", "spn", "sve", "tha", "trk"})
         QTest::newRow(code) << QString(":/%1.qm").arg(code);
 }

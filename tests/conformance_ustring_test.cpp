@@ -85,11 +85,23 @@ std::string SubstrOf(const char* text, size_t pos, size_t n)
 
 const Row kUnicodeStringRows[] = {
     {"NewObjectIsEmptyInFourByteAndFourUnitBlocks",
-     [] { ustring s; return Text(s) + ", " + ustring_probe::blocks(s); }, "'' length 0, blocks 4 bytes 4 units"},
+     [] {
+         ustring s;
+         return Text(s) + ", " + ustring_probe::blocks(s);
+     },
+     "'' length 0, blocks 4 bytes 4 units"},
     {"EmptyCStringShrinksTheByteBlockToOne",
-     [] { ustring s(""); return Text(s) + ", " + ustring_probe::blocks(s); }, "'' length 0, blocks 1 bytes 4 units"},
+     [] {
+         ustring s("");
+         return Text(s) + ", " + ustring_probe::blocks(s);
+     },
+     "'' length 0, blocks 1 bytes 4 units"},
     {"OneLetterKeepsTheFourByteBlock",
-     [] { ustring s("a"); return Text(s) + ", " + ustring_probe::blocks(s); }, "'a' length 1, blocks 4 bytes 4 units"},
+     [] {
+         ustring s("a");
+         return Text(s) + ", " + ustring_probe::blocks(s);
+     },
+     "'a' length 1, blocks 4 bytes 4 units"},
     {"AppendingByteByByteKeepsFourBytesUpToLengthThreeThenGrowsExactly",
      [] {
          ustring s;
@@ -107,10 +119,14 @@ const Row kUnicodeStringRows[] = {
          return cleared + ", then " + ustring_probe::blocks(s.append("0123456789"));
      },
      "blocks 101 bytes 4 units, then blocks 11 bytes 4 units"},
-    {"AppendingOwnCStringDoublesTheText", [] { ustring s("ab"); return Text(s.append(s.c_str())); }, "'abab' length 4"},
+    {"AppendingOwnCStringDoublesTheText",
+     [] {
+         ustring s("ab");
+         return Text(s.append(s.c_str()));
+     },
+     "'abab' length 4"},
     {"SubstrAtTheLengthWithCountFiveIsEmpty", [] { return SubstrOf("abcdef", 6, 5); }, "'' length 0"},
-    {"SubstrPastTheLengthThrowsOutOfRangeNamedSubstr", [] { return SubstrOf("abcdef", 7, 5); },
-     "out_of_range: substr"},
+    {"SubstrPastTheLengthThrowsOutOfRangeNamedSubstr", [] { return SubstrOf("abcdef", 7, 5); }, "out_of_range: substr"},
     {"SubstrFromTwoToTheEndWithNpos", [] { return SubstrOf("abcdef", 2, npos); }, "'cdef' length 4"},
     {"SubstrFromTwoWithACountPastTheEnd", [] { return SubstrOf("abcdef", 2, 100); }, "'cdef' length 4"},
     {"AssigningFromPastTheEndOfAnotherObjectThrowsAndEmptiesTheTarget",
@@ -124,7 +140,11 @@ const Row kUnicodeStringRows[] = {
          return "no exception, target " + Text(target);
      },
      "substr, target '' length 0"},
-    {"EAcuteIsTwoBytesAndOneUnit", [] { ustring s("\xC3\xA9"); return Bytes(s) + ", units " + Units(s); },
+    {"EAcuteIsTwoBytesAndOneUnit",
+     [] {
+         ustring s("\xC3\xA9");
+         return Bytes(s) + ", units " + Units(s);
+     },
      "C3 A9, units 00E9"},
     {"LoneByteFFIsInvalidAndHasAnEmptyUtf16Form",
      [] {
@@ -166,7 +186,10 @@ const Row kUnicodeStringRows[] = {
 };
 
 class UnicodeStringCases : public testing::TestWithParam<Row> {};
-TEST_P(UnicodeStringCases, Holds) { EXPECT_ROW(GetParam(), GetParam().observe()); }
+TEST_P(UnicodeStringCases, Holds)
+{
+    EXPECT_ROW(GetParam(), GetParam().observe());
+}
 INSTANTIATE_TEST_SUITE_P(Rows, UnicodeStringCases, testing::ValuesIn(kUnicodeStringRows), conformance::RowName());
 
 // A search of text from pos, for any type of pattern.
@@ -275,7 +298,12 @@ const Row kStringSearchRows[] = {
          return Show(a == b) + ", compare " + std::to_string(a.compare(b));
      },
      "true, compare 0"},
-    {"AddingAnObjectToItselfDoublesIt", [] { ustring s("ab"); return Text(s += s); }, "'abab' length 4"},
+    {"AddingAnObjectToItselfDoublesIt",
+     [] {
+         ustring s("ab");
+         return Text(s += s);
+     },
+     "'abab' length 4"},
     {"ReplaceOfSlashByColonAndTheUtf16FormFollows",
      [] {
          ustring s("a/b");
@@ -298,7 +326,10 @@ const Row kStringSearchRows[] = {
 };
 
 class StringSearchCases : public testing::TestWithParam<Row> {};
-TEST_P(StringSearchCases, Holds) { EXPECT_ROW(GetParam(), GetParam().observe()); }
+TEST_P(StringSearchCases, Holds)
+{
+    EXPECT_ROW(GetParam(), GetParam().observe());
+}
 INSTANTIATE_TEST_SUITE_P(Rows, StringSearchCases, testing::ValuesIn(kStringSearchRows), conformance::RowName());
 
 }  // namespace

@@ -26,10 +26,10 @@ protected:
 TEST_F(CtypeLocaleTest, FallsBackToTheFirstUtf8CandidateOrWarns)
 {
     const struct {
-        const char *start;
-        std::vector<const char *> candidates;
+        const char* start;
+        std::vector<const char*> candidates;
         bool utf8;
-        const char *codeset;
+        const char* codeset;
         bool warned;
     } rows[] = {
         {"C", {"no-such-locale", "C.UTF-8"}, true, "UTF-8", false},
@@ -39,7 +39,7 @@ TEST_F(CtypeLocaleTest, FallsBackToTheFirstUtf8CandidateOrWarns)
         {"C", {"POSIX"}, false, "ANSI_X3.4-1968", true},
         {"C.UTF-8", {}, true, "UTF-8", false},
     };
-    for (const auto &row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.start) + " with " + std::to_string(row.candidates.size()) + " candidates");
         ASSERT_NE(setlocale(LC_CTYPE, row.start), nullptr);
         const std::string log = Path("launcher.log");
@@ -48,8 +48,7 @@ TEST_F(CtypeLocaleTest, FallsBackToTheFirstUtf8CandidateOrWarns)
         EXPECT_STREQ(nl_langinfo(CODESET), row.codeset);
         const std::string written = temp_folder::ReadFile(log);
         EXPECT_EQ(written.find("[WARNING] ctype-locale(") != std::string::npos, row.warned) << written;
-        EXPECT_EQ(written.find("no UTF-8 character type (locale 'C'") != std::string::npos, row.warned)
-            << written;
+        EXPECT_EQ(written.find("no UTF-8 character type (locale 'C'") != std::string::npos, row.warned) << written;
         Logger::Destroy();
         unlink(log.c_str());
     }

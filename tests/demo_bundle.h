@@ -22,12 +22,12 @@ struct Options {
 };
 
 // The path of "<outDir>/Velmora Drive <build>.app", or empty on failure.
-inline std::string Make(const std::string &binDir, const std::string &outDir, const Options &options)
+inline std::string Make(const std::string& binDir, const std::string& outDir, const Options& options)
 {
     const std::string name = "Velmora Drive " + std::to_string(options.build);
-    std::string command = "bash '" + SourceDir() + "/scripts/make-demo-bundle.sh' --bin-dir '" + binDir +
-                          "' --name '" + name + "' --extra-files " + std::to_string(options.extraFiles);
-    for (const std::string &level : options.levels)
+    std::string command = "bash '" + SourceDir() + "/scripts/make-demo-bundle.sh' --bin-dir '" + binDir + "' --name '" +
+                          name + "' --extra-files " + std::to_string(options.extraFiles);
+    for (const std::string& level : options.levels)
         command += " --level " + level;
     command += " " + std::to_string(options.build) + " '" + outDir + "' > /dev/null";
     if (system(command.c_str()) != 0)
@@ -38,10 +38,9 @@ inline std::string Make(const std::string &binDir, const std::string &outDir, co
 // A test that rewrites the package after velmora-pack made the bundle
 // drops the digest the bundle's INFO records, as the launcher accepts a
 // bundle without one; 0 when done.
-inline int ForgetPackageDigest(const std::string &bundle)
+inline int ForgetPackageDigest(const std::string& bundle)
 {
-    const std::string command =
-        "sed -i '/^package_sha256=/d' '" + bundle + "/Contents/Resources/INFO'";
+    const std::string command = "sed -i '/^package_sha256=/d' '" + bundle + "/Contents/Resources/INFO'";
     return system(command.c_str());
 }
 

@@ -20,21 +20,20 @@ namespace driver_run {
 // What the dialog went through, seen from outside. The driver builds it only
 // when it is first needed, so the watch looks for it application-wide and
 // follows it from its first show on.
-class DialogWatch : public QObject
-{
+class DialogWatch : public QObject {
 public:
     DialogWatch() { qApp->installEventFilter(this); }
     ~DialogWatch() override { qApp->removeEventFilter(this); }
-    bool eventFilter(QObject *object, QEvent *event) override
+    bool eventFilter(QObject* object, QEvent* event) override
     {
-        auto *dialog = qobject_cast<ProcessingProgressDialog *>(object);
+        auto* dialog = qobject_cast<ProcessingProgressDialog*>(object);
         if (dialog == nullptr || event->type() != QEvent::Show || shown++ > 0)
             return false;
         labelAtShow = dialog->labelText();
         valueAtShow = dialog->value();
         // Direct, so that a change made on another thread shows as such.
         QObject::connect(
-            dialog->findChild<QProgressBar *>(), &QProgressBar::valueChanged, this,
+            dialog->findChild<QProgressBar*>(), &QProgressBar::valueChanged, this,
             [this](int value) {
                 values << value;
                 offGuiThread |= QThread::currentThread() != qApp->thread();
@@ -50,17 +49,17 @@ public:
     QList<int> values;
 };
 
-ProcessingProgressDialog *FindDialog()
+ProcessingProgressDialog* FindDialog()
 {
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *dialog = qobject_cast<ProcessingProgressDialog *>(widget))
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<ProcessingProgressDialog*>(widget))
             return dialog;
     }
     return nullptr;
 }
 
 // Each value above the one before, the last ones as given.
-bool RisesTo(const QList<int> &values, const QList<int> &last)
+bool RisesTo(const QList<int>& values, const QList<int>& last)
 {
     for (int i = 1; i < values.size(); ++i) {
         if (values[i] <= values[i - 1])
@@ -88,7 +87,7 @@ struct Outcome {
 // event loop, which the driver's own quit ends; the generous limit only
 // keeps a broken driver from hanging the suite, and leaves the outcome
 // empty.
-inline Outcome Run(Service *service)
+inline Outcome Run(Service* service)
 {
     Outcome outcome;
     DialogWatch watch;
@@ -99,13 +98,13 @@ inline Outcome Run(Service *service)
         timedOut = true;
         QCoreApplication::quit();
     });
-    auto *launcher = new Launcher(service);
+    auto* launcher = new Launcher(service);
     launcher->Run();
     launcher->Start();
     limit.start(60000);
     const int exitCode = QApplication::exec();
     if (!timedOut) {
-        ProcessingProgressDialog *dialog = FindDialog();
+        ProcessingProgressDialog* dialog = FindDialog();
         outcome.finished = true;
         outcome.exitCode = exitCode;
         outcome.built = dialog != nullptr;

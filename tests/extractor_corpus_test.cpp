@@ -4,10 +4,9 @@
 // an archive read cleanly, with entries and no ".." name, is extracted
 // completely; every other one fails (kExceptions lists where that rule does
 // not hold, with the reason; the listing does not tell entries that name the
-// destination itself, other than folders, or special files, which are refused). Absolute names are not escapes: they are
-// rewritten below the destination. No archive of the corpus writes through
-// a link it stored; the links it holds extract like any entry. Whatever
-// happens, nothing appears outside the destination or in the working folder.
+// destination itself, other than folders, or special files, which are refused). Absolute names are not escapes: they
+// are rewritten below the destination. No archive of the corpus writes through a link it stored; the links it holds
+// extract like any entry. Whatever happens, nothing appears outside the destination or in the working folder.
 
 #include <gtest/gtest.h>
 
@@ -50,8 +49,9 @@ const std::map<std::string, Exception> kExceptions = {
     {"test_pax_filename_encoding.tar",
      {-1, "its names do not convert to the locale, which ends the counting pass at once"}},
     {"test_read_format_ar.ar",
-     {-1, "its string table entry \"//\" names the destination folder itself, which the "
-          "writer does not replace by a file"}},
+     {-1,
+      "its string table entry \"//\" names the destination folder itself, which the "
+      "writer does not replace by a file"}},
     {"test_read_format_mtree.mtree",
      {-1, "an mtree manifest takes the file data from beside it, which the corpus lacks"}},
     {"test_read_format_zip.zip", {-1, "file2 has a bad CRC, seen only when its data is read"}},
@@ -65,7 +65,10 @@ const std::map<std::string, Exception> kExceptions = {
      {0, "the error comes from asking for the data of a folder, which extraction never does"}},
 };
 
-void PrintTo(const CorpusRow& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const CorpusRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
 
 int Field(const std::string& contents, const std::string& key)
 {
@@ -167,8 +170,7 @@ TEST_P(ExtractorCorpusTest, ExtractsCleanArchivesAndNothingOutside)
 {
     const CorpusRow& row = GetParam();
     if (row.bytes > kMaxBytes)
-        GTEST_SKIP() << row.name << " decompresses to " << row.bytes
-                     << " bytes; left out to keep the run short";
+        GTEST_SKIP() << row.name << " decompresses to " << row.bytes << " bytes; left out to keep the run short";
     if (row.error.find("unable to run program") != std::string::npos)
         GTEST_SKIP() << row.name << " needs an external decompressor: " << row.error;
 
@@ -199,11 +201,10 @@ TEST_P(ExtractorCorpusTest, ExtractsCleanArchivesAndNothingOutside)
     }
 
     for (const std::string& found : TreeBelow(sentinel))
-        EXPECT_TRUE(found == "bundle" || found.rfind("bundle/", 0) == 0)
-            << "written outside the bundle: " << found;
+        EXPECT_TRUE(found == "bundle" || found.rfind("bundle/", 0) == 0) << "written outside the bundle: " << found;
     EXPECT_TRUE(TreeBelow(cwd).empty()) << "written into the working folder";
 }
 
 INSTANTIATE_TEST_SUITE_P(Corpus, ExtractorCorpusTest, ::testing::ValuesIn(LoadCorpus()), TestName);
 
-} // namespace
+}  // namespace

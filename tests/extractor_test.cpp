@@ -46,8 +46,7 @@ class ExtractorTest : public ExtractorFixture {};
 using Progress = std::vector<std::pair<int, int>>;
 
 // One package in every format the launcher may be shipped in.
-class ExtractorFormatTest : public ExtractorTest,
-                            public ::testing::WithParamInterface<const char*> {};
+class ExtractorFormatTest : public ExtractorTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(ExtractorFormatTest, ExtractsEveryEntryWithProgress)
 {
@@ -76,8 +75,7 @@ TEST_P(ExtractorFormatTest, ExtractsEveryEntryWithProgress)
     EXPECT_NE(std::string::npos, Log().find("[DEBUG] extractor("));
 }
 
-INSTANTIATE_TEST_SUITE_P(Formats, ExtractorFormatTest,
-                         ::testing::Values("tar", "tar.gz", "tar.xz", "zip", "7z"));
+INSTANTIATE_TEST_SUITE_P(Formats, ExtractorFormatTest, ::testing::Values("tar", "tar.gz", "tar.xz", "zip", "7z"));
 
 TEST_F(ExtractorTest, EmptyArchiveFailsWithCountZero)
 {
@@ -90,7 +88,8 @@ TEST_F(ExtractorTest, EmptyArchiveFailsWithCountZero)
 // extraction reads to the real end of its data and finds a second entry.
 TEST_F(ExtractorTest, EntryPastTheCountFailsWithoutProgressBeyondTheTotal)
 {
-    temp_folder::WriteFile(archive.c_str(),
+    temp_folder::WriteFile(
+        archive.c_str(),
         std::string("\x50\x4b\x03\x04\x14\x00\x08\x00\x08\x00\x00\x00\x00\x00\x00\x00\x00\x00\xcc\xff"
                     "\xff\xff\x00\x00\x00\x00\x05\x00\x00\x00\x61\x2e\x74\x78\x74\x4b\xcb\x2c\x2a\x2e"
                     "\xe1\x02\x00\x50\x4b\x07\x08\x2a\xb3\x4a\xc7\x08\x00\x00\x00\x06\x00\x00\x00\x50"
@@ -113,15 +112,15 @@ TEST_F(ExtractorTest, EntryPastTheCountFailsWithoutProgressBeyondTheTotal)
 // success with an entry missing.
 TEST_F(ExtractorTest, PackageEndingBeforeTheCountFails)
 {
-    temp_folder::WriteFile(archive.c_str(),
-        std::string("\x50\x4b\x03\x04\x14\x00\x08\x00\x08\x00\x00\x00\x00\x00\x00\x00\x00\x00\x0a\x00"
-                    "\x00\x00\x00\x00\x00\x00\x05\x00\x00\x00\x61\x2e\x74\x78\x74\x01\x2f\x00\xd0\xff"
-                    "\x68\x65\x6c\x6c\x6f\x50\x4b\x03\x04\x14\x00\x00\x00\x00\x00\x00\x00\x00\x00\x7e"
-                    "\xc0\x0f\x06\x07\x00\x00\x00\x07\x00\x00\x00\x05\x00\x00\x00\x62\x2e\x74\x78\x74"
-                    "\x73\x65\x63\x6f\x6e\x64\x0a\x50\x4b\x07\x08\x1f\x30\x44\xe8\x34\x00\x00\x00\x2f"
-                    "\x00\x00\x00\x50\x4b\x05\x06\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00"
-                    "\xff\xff\xff\x00\x00",
-                    125));
+    temp_folder::WriteFile(
+        archive.c_str(), std::string("\x50\x4b\x03\x04\x14\x00\x08\x00\x08\x00\x00\x00\x00\x00\x00\x00\x00\x00\x0a\x00"
+                                     "\x00\x00\x00\x00\x00\x00\x05\x00\x00\x00\x61\x2e\x74\x78\x74\x01\x2f\x00\xd0\xff"
+                                     "\x68\x65\x6c\x6c\x6f\x50\x4b\x03\x04\x14\x00\x00\x00\x00\x00\x00\x00\x00\x00\x7e"
+                                     "\xc0\x0f\x06\x07\x00\x00\x00\x07\x00\x00\x00\x05\x00\x00\x00\x62\x2e\x74\x78\x74"
+                                     "\x73\x65\x63\x6f\x6e\x64\x0a\x50\x4b\x07\x08\x1f\x30\x44\xe8\x34\x00\x00\x00\x2f"
+                                     "\x00\x00\x00\x50\x4b\x05\x06\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00"
+                                     "\xff\xff\xff\x00\x00",
+                                     125));
     Extractor ex;
     ex.archive_path = archive.c_str();
     ex.dest_dir = dest.c_str();
@@ -139,8 +138,7 @@ TEST_F(ExtractorTest, FullDiskFailureNamesTheCause)
     const int result = Extract("tar", {FileEntry("big.bin", std::string(512 * 1024, 'x'))});
     umount(dest.c_str());
     EXPECT_EQ(-1, result);
-    EXPECT_NE(std::string::npos,
-              Log().find("archive_read_extract2 failed: 'Write failed: No space left on device'\n"))
+    EXPECT_NE(std::string::npos, Log().find("archive_read_extract2 failed: 'Write failed: No space left on device'\n"))
         << Log();
 }
 
@@ -157,9 +155,8 @@ TEST_F(ExtractorTest, HardLinkTargetsResolveInsideTheBundleNotTheWorkingFolder)
 
     const int legit = Extract("tar", {FileEntry("victim", "mine"), HardEntry("h", "victim")});
     struct stat mine, h, theirs;
-    const bool statted = stat((dest + "/victim").c_str(), &mine) == 0
-                         && stat((dest + "/h").c_str(), &h) == 0
-                         && stat((cwd + "/victim").c_str(), &theirs) == 0;
+    const bool statted = stat((dest + "/victim").c_str(), &mine) == 0 && stat((dest + "/h").c_str(), &h) == 0 &&
+                         stat((cwd + "/victim").c_str(), &theirs) == 0;
     ASSERT_EQ(0, unlink((dest + "/victim").c_str()));
     ASSERT_EQ(0, unlink((dest + "/h").c_str()));
     const int crafted = Extract("tar", {HardEntry("stolen", "victim")});
@@ -182,34 +179,35 @@ TEST_F(ExtractorTest, EscapingEntriesAreRefused)
     struct Row {
         const char* what;
         std::vector<TestEntry> entries;
-        size_t written;        // entries reported before the refusal
-        const char* message;   // part of the ERROR line
+        size_t written;       // entries reported before the refusal
+        const char* message;  // part of the ERROR line
     };
     const std::string out = outside;
     const Row rows[] = {
-        {"dot-dot inside a name", {FileEntry("a/../../../outside/evil", "x")}, 0,
-         "archive_read_extract2 failed: '"},
-        {"through an absolute link", {LinkEntry("lnk", out), FileEntry("lnk/evil", "x")}, 1,
+        {"dot-dot inside a name", {FileEntry("a/../../../outside/evil", "x")}, 0, "archive_read_extract2 failed: '"},
+        {"through an absolute link",
+         {LinkEntry("lnk", out), FileEntry("lnk/evil", "x")},
+         1,
          "Refused entry 'lnk/evil'"},
-        {"through a relative link", {LinkEntry("lnk", "../../outside"), FileEntry("lnk/evil", "x")},
-         1, "Refused entry"},
+        {"through a relative link",
+         {LinkEntry("lnk", "../../outside"), FileEntry("lnk/evil", "x")},
+         1,
+         "Refused entry"},
         {"through a nested link",
-         {DirEntry("a"), LinkEntry("a/lnk", out), FileEntry("a/lnk/sub/evil", "x")}, 2,
+         {DirEntry("a"), LinkEntry("a/lnk", out), FileEntry("a/lnk/sub/evil", "x")},
+         2,
          "Refused entry"},
         {"siblings checked once, then a link among them",
          {FileEntry("d/one", "1"), FileEntry("d/two", "2"), LinkEntry("d/lnk", out), FileEntry("d/three", "3"),
           FileEntry("d/lnk/evil", "x")},
-         4, "Refused entry 'd/lnk/evil'"},
+         4,
+         "Refused entry 'd/lnk/evil'"},
         {"folder entry on a link", {LinkEntry("lnk", out), DirEntry("lnk")}, 1, "Refused entry"},
         {"folder below a link", {LinkEntry("lnk", out), DirEntry("lnk/sub")}, 1, "Refused entry"},
-        {"existing file through a link", {LinkEntry("lnk", out), FileEntry("lnk/victim", "x")}, 1,
-         "Refused entry"},
-        {"hard link with dot-dot", {HardEntry("h", "../../outside/victim")}, 0,
-         "archive_read_extract2 failed: '"},
-        {"hard link through a link", {LinkEntry("lnk", out), HardEntry("h", "lnk/victim")}, 1,
-         "Refused entry"},
-        {"hard link to a link", {LinkEntry("lnk", out + "/victim"), HardEntry("h", "lnk")}, 1,
-         "Refused entry"},
+        {"existing file through a link", {LinkEntry("lnk", out), FileEntry("lnk/victim", "x")}, 1, "Refused entry"},
+        {"hard link with dot-dot", {HardEntry("h", "../../outside/victim")}, 0, "archive_read_extract2 failed: '"},
+        {"hard link through a link", {LinkEntry("lnk", out), HardEntry("h", "lnk/victim")}, 1, "Refused entry"},
+        {"hard link to a link", {LinkEntry("lnk", out + "/victim"), HardEntry("h", "lnk")}, 1, "Refused entry"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -299,7 +297,8 @@ TEST_F(ExtractorTest, EntryNamingTheDestinationIsRefusedUnlessAFolder)
                 const char* message = n.find("..") != std::string::npos ? "archive_read_extract2 failed: '"
                                       : std::string(format) == "ar" && n == "//"
                                           ? "Failed to calculate total file numbers, ret: 0"
-                                      : entry.kind == TestEntry::File && n.back() == '/' && std::string(format).find("tar") != std::string::npos
+                                      : entry.kind == TestEntry::File && n.back() == '/' &&
+                                              std::string(format).find("tar") != std::string::npos
                                           ? "archive_read_next_header failed: 'Damaged tar archive'"
                                           : "Refused entry '";
                 EXPECT_NE(std::string::npos, Log().find(message)) << Log();
@@ -319,9 +318,7 @@ TEST_F(ExtractorTest, FailureOfTheWritersDeferredWorkFailsTheExtraction)
     const int r = Run();
     g_fail_write_close = false;
     EXPECT_EQ(-1, r);
-    EXPECT_NE(std::string::npos,
-              Log().find("archive_write_close failed: 'Cannot restore folder modes"))
-        << Log();
+    EXPECT_NE(std::string::npos, Log().find("archive_write_close failed: 'Cannot restore folder modes")) << Log();
 }
 
 // A bundle never needs a named pipe or a device node; a pipe where a file
@@ -342,13 +339,12 @@ TEST_F(ExtractorTest, SpecialFilesAreRefused)
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.format) + " kind " + std::to_string(row.kind));
         relay.progress.clear();
-        ASSERT_EQ(0, WriteTestArchive(archive, row.format,
-                                      {FileEntry("first", "1"), SpecialEntry("special", row.kind)}));
+        ASSERT_EQ(0,
+                  WriteTestArchive(archive, row.format, {FileEntry("first", "1"), SpecialEntry("special", row.kind)}));
         EXPECT_EQ(-1, Run());
         EXPECT_EQ(1u, relay.progress.size());
         EXPECT_EQ(std::set<std::string>{"first"}, TreeBelow(dest));
-        EXPECT_NE(std::string::npos, Log().find(std::string("Refused entry 'special': ") + row.reason))
-            << Log();
+        EXPECT_NE(std::string::npos, Log().find(std::string("Refused entry 'special': ") + row.reason)) << Log();
         ASSERT_EQ(0, unlink((dest + "/first").c_str()));
     }
 }
@@ -357,8 +353,7 @@ TEST_F(ExtractorTest, SpecialFilesAreRefused)
 // through it.
 TEST_F(ExtractorTest, EntryAtALinkReplacesTheLink)
 {
-    ASSERT_EQ(0, Extract("tar", {LinkEntry("lnk", outside + "/victim"), FileEntry("lnk", "mine")}))
-        << Log();
+    ASSERT_EQ(0, Extract("tar", {LinkEntry("lnk", outside + "/victim"), FileEntry("lnk", "mine")})) << Log();
     EXPECT_FALSE(IsSymlink(dest + "/lnk"));
     EXPECT_EQ("mine", ReadFile(dest + "/lnk"));
     ExpectOutsideUntouched();
@@ -444,10 +439,9 @@ TEST(ExtractPathGuardTest, RefusesNamesThroughLinksBelowTheDestination)
         bool include_last;
         int expected;
     } rows[] = {
-        {"a/x", false, 0},       {"a/x", true, 0},         {"a/f/x", false, 0},
-        {"l", false, 0},         {"l", true, -1},          {"l/x", false, -1},
-        {"./l/x", false, -1},    {"a//l2/y", false, -1},   {"/l/x", false, -1},
-        {"missing/l/x", false, 0}, {"a/../l/x", false, 0}, {"", true, 0},
+        {"a/x", false, 0},   {"a/x", true, 0},          {"a/f/x", false, 0},    {"l", false, 0},
+        {"l", true, -1},     {"l/x", false, -1},        {"./l/x", false, -1},   {"a//l2/y", false, -1},
+        {"/l/x", false, -1}, {"missing/l/x", false, 0}, {"a/../l/x", false, 0}, {"", true, 0},
         {".", true, 0},
     };
     for (const Row& row : rows) {
@@ -458,4 +452,4 @@ TEST(ExtractPathGuardTest, RefusesNamesThroughLinksBelowTheDestination)
     }
 }
 
-} // namespace
+}  // namespace

@@ -59,8 +59,7 @@ private:
 
 // Every object below root, as paths relative to it ("a", "a/b.txt", ...).
 // Links are listed, never followed.
-inline void CollectTree(const std::string& root, const std::string& rel,
-                        std::set<std::string>& out)
+inline void CollectTree(const std::string& root, const std::string& rel, std::set<std::string>& out)
 {
     DIR* dir = opendir(rel.empty() ? root.c_str() : (root + "/" + rel).c_str());
     if (!dir)
@@ -122,9 +121,7 @@ public:
     {
         Notify_Adapter* relay = Notify_Adapter::GetInstance();
         progress_conn_ = QObject::connect(relay, &Notify_Adapter::sigUpdateProgress,
-                                          [this](int total, int current) {
-                                              progress.emplace_back(total, current);
-                                          });
+                                          [this](int total, int current) { progress.emplace_back(total, current); });
         text_conn_ = QObject::connect(relay, &Notify_Adapter::sigUpdateDialogText,
                                       [this](const QString& t) { texts.push_back(t); });
     }

@@ -17,28 +17,53 @@
 namespace {
 
 struct LocaleRow {
-    const char *name;
-    const char *code;
+    const char* name;
+    const char* code;
 };
 
 TEST(VelmoraLocaleTest, MapsLocaleNamesToTranslationCodes)
 {
     const LocaleRow rows[] = {
-        {"en_US.UTF-8", "enu"},  {"en_GB", "enu"},        {"de_DE.UTF-8@euro", "ger"},
-        {"de_AT", "ger"},        {"fr_CA.UTF-8", "fre"},  {"th_TH.UTF-8", "tha"},
-        {"zh_CN.UTF-8", "chs"},  {"zh_SG", "chs"},        {"zh", "chs"},
-        {"zh_TW.UTF-8", "cht"},  {"zh_HK", "cht"},        {"zh-Hant-CN", "cht"},
-        {"zh-Hans-HK", "chs"},   {"pt_BR.UTF-8", "ptb"},  {"pt_PT", "ptg"},
-        {"pt", "ptg"},           {"nb_NO.UTF-8", "nor"},  {"nn_NO", "nor"},
-        {"cs_CZ", "csy"},        {"da_DK", "dan"},        {"hu_HU", "hun"},
-        {"it_IT", "ita"},        {"ja_JP.eucJP", "jpn"},  {"ko_KR", "krn"},
-        {"nl_BE", "nld"},        {"pl_PL", "plk"},        {"ru_RU.KOI8-R", "rus"},
-        {"es_MX", "spn"},        {"sv_FI", "sve"},        {"tr_TR", "trk"},
-        {"C", "enu"},            {"POSIX", "enu"},        {"C.UTF-8", "enu"},
-        {"", "enu"},             {"fi_FI", "enu"},        {"TH_th", "tha"},
-        {"_", "enu"},            {"@euro", "enu"},
+        {"en_US.UTF-8", "enu"},
+        {"en_GB", "enu"},
+        {"de_DE.UTF-8@euro", "ger"},
+        {"de_AT", "ger"},
+        {"fr_CA.UTF-8", "fre"},
+        {"th_TH.UTF-8", "tha"},
+        {"zh_CN.UTF-8", "chs"},
+        {"zh_SG", "chs"},
+        {"zh", "chs"},
+        {"zh_TW.UTF-8", "cht"},
+        {"zh_HK", "cht"},
+        {"zh-Hant-CN", "cht"},
+        {"zh-Hans-HK", "chs"},
+        {"pt_BR.UTF-8", "ptb"},
+        {"pt_PT", "ptg"},
+        {"pt", "ptg"},
+        {"nb_NO.UTF-8", "nor"},
+        {"nn_NO", "nor"},
+        {"cs_CZ", "csy"},
+        {"da_DK", "dan"},
+        {"hu_HU", "hun"},
+        {"it_IT", "ita"},
+        {"ja_JP.eucJP", "jpn"},
+        {"ko_KR", "krn"},
+        {"nl_BE", "nld"},
+        {"pl_PL", "plk"},
+        {"ru_RU.KOI8-R", "rus"},
+        {"es_MX", "spn"},
+        {"sv_FI", "sve"},
+        {"tr_TR", "trk"},
+        {"C", "enu"},
+        {"POSIX", "enu"},
+        {"C.UTF-8", "enu"},
+        {"", "enu"},
+        {"fi_FI", "enu"},
+        {"TH_th", "tha"},
+        {"_", "enu"},
+        {"@euro", "enu"},
     };
-    for (const LocaleRow &row : rows) {
+    for (const LocaleRow& row : rows) {
         EXPECT_EQ(VelmoraLocale::languageCodeFor(row.name).toStdString(), row.code) << row.name;
     }
 }
@@ -53,7 +78,7 @@ TEST(VelmoraLocaleTest, MessagesLocaleFollowsPosixPrecedence)
         {"", "ko_KR.UTF-8", "ja_JP.UTF-8", "krn"},
         {"th_TH.UTF-8", "ko_KR.UTF-8", "ja_JP.UTF-8", "tha"},
     };
-    for (const auto &row : rows) {
+    for (const auto& row : rows) {
         setenv("LC_ALL", row.lcAll, 1);
         setenv("LC_MESSAGES", row.lcMessages, 1);
         setenv("LANG", row.lang, 1);
@@ -70,7 +95,7 @@ TEST(DpiInfoTest, ScaleFromLogicalDotsPerInch)
     const struct {
         double dpi, scale;
     } rows[] = {{96, 1.0}, {100, 1.0}, {90, 1.0}, {120, 1.25}, {144, 1.5}, {192, 2.0}, {0, 1.0}, {-5, 1.0}};
-    for (const auto &row : rows)
+    for (const auto& row : rows)
         EXPECT_DOUBLE_EQ(DPIinfo::scaleForLogicalDpi(row.dpi), row.scale) << row.dpi;
 }
 
@@ -88,8 +113,8 @@ TEST(DpiInfoTest, ScaledStyleSheetTruncatesEveryPixelSize)
         {2.0, "QLabel { font-size: 10pt; width: 5em; }", "QLabel { font-size: 10pt; width: 5em; }"},
         {2.0, "", ""},
     };
-    DPIinfo *dpi = DPIinfo::getInstance();
-    for (const auto &row : rows) {
+    DPIinfo* dpi = DPIinfo::getInstance();
+    for (const auto& row : rows) {
         dpi->setDPI(row.scale);
         EXPECT_EQ(dpi->getScaledStyleSheet(row.sheet).toStdString(), row.scaled) << row.sheet;
     }
@@ -116,7 +141,7 @@ protected:
 
 TEST_F(InstanceLockTest, SecondHolderOfTheSameNameIsRefusedUntilTheFirstEnds)
 {
-    auto *first = new InstanceLock("a.lock");
+    auto* first = new InstanceLock("a.lock");
     InstanceLock second("a.lock");
     InstanceLock other("b.lock");
     EXPECT_EQ(first->tryLock(), InstanceLock::Acquired);
@@ -146,7 +171,7 @@ TEST_F(InstanceLockTest, FileOfAnotherUserOrALinkIsNotUsed)
     if (geteuid() != 0)
         GTEST_SKIP() << "needs root to plant a file owned by another user";
     const std::string foreign = dir + "/foreign.lock";
-    FILE *f = fopen(foreign.c_str(), "w");
+    FILE* f = fopen(foreign.c_str(), "w");
     ASSERT_NE(f, nullptr);
     fclose(f);
     ASSERT_EQ(chown(foreign.c_str(), 65534, 65534), 0);

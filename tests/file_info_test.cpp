@@ -36,7 +36,7 @@ TEST_F(FileInfoTest, TypesOfEveryKind)
     ASSERT_EQ(0, bind(sock, reinterpret_cast<sockaddr*>(&addr), sizeof(addr)));
 
     const std::map<std::string, int> expected = {
-        {Path("file"), FS_TYPE_FILE}, {Path("dir"), FS_TYPE_DIR},   {Path("link"), FS_TYPE_LINK},
+        {Path("file"), FS_TYPE_FILE}, {Path("dir"), FS_TYPE_DIR},     {Path("link"), FS_TYPE_LINK},
         {Path("fifo"), FS_TYPE_FIFO}, {Path("sock"), FS_TYPE_SOCKET}, {"/dev/null", FS_TYPE_DEVICE},
     };
     for (const auto& row : expected) {
@@ -111,8 +111,11 @@ TEST_F(FileInfoTest, ResolvedPaths)
     mkdir(Path("a").c_str(), 0755);
     mkdir(Path("a/b").c_str(), 0755);
     const std::vector<std::pair<std::string, std::string>> rows = {
-        {Path("a/b/.."), Path("a")}, {Path("a/./b"), Path("a/b")}, {Path("a/b/."), Path("a/b")},
-        {Path("a/b/"), Path("a/b")}, {"/", "/"},
+        {Path("a/b/.."), Path("a")},
+        {Path("a/./b"), Path("a/b")},
+        {Path("a/b/."), Path("a/b")},
+        {Path("a/b/"), Path("a/b")},
+        {"/", "/"},
     };
     for (const auto& row : rows) {
         _FILE_INFO_tag info;
@@ -160,8 +163,8 @@ TEST_F(FileInfoTest, ListingLooksEntriesUpOnRequest)
     DIR_HANDLE missing;
     EXPECT_EQ(-1, FSOpenDir(Path("missing").c_str(), 0, missing));
     EXPECT_EQ(nullptr, missing.dir);
-    EXPECT_TRUE(Logged("): FSOpenDir: Failed to open directory '" + Path("missing") +
-                       "'. No such file or directory\n"));
+    EXPECT_TRUE(
+        Logged("): FSOpenDir: Failed to open directory '" + Path("missing") + "'. No such file or directory\n"));
 }
 
 TEST(FilePathStringTest, ParentAndBaseName)
@@ -214,7 +217,8 @@ TEST_F(FileInfoTest, OwnerAndTimesOfLinkNotTarget)
         EXPECT_EQ(0u, target.uid);
     }
     EXPECT_EQ(-1, FSChown(Path("missing").c_str(), 0, 0));
-    EXPECT_TRUE(Logged("FSChown: Failed to chown '" + Path("missing") + "' (code: 2, msg: No such file or directory)\n"));
+    EXPECT_TRUE(
+        Logged("FSChown: Failed to chown '" + Path("missing") + "' (code: 2, msg: No such file or directory)\n"));
 }
 
 TEST_F(FileInfoTest, RealPathFollowsFinalLink)
@@ -224,7 +228,10 @@ TEST_F(FileInfoTest, RealPathFollowsFinalLink)
     symlink("real", Path("l").c_str());
     symlink("f", Path("real/lf").c_str());
     const std::vector<std::pair<std::string, std::string>> rows = {
-        {Path("l/f"), Path("real/f")}, {Path("l/lf"), Path("real/f")}, {Path("l"), Path("real")}, {"/", "/"},
+        {Path("l/f"), Path("real/f")},
+        {Path("l/lf"), Path("real/f")},
+        {Path("l"), Path("real")},
+        {"/", "/"},
     };
     for (const auto& row : rows) {
         ustring path(row.first.c_str());
@@ -257,8 +264,8 @@ TEST_F(FileInfoTest, VolumeKindOfLocalDisk)
     EXPECT_FALSE(IsMSDOS(dir_.c_str()));
     EXPECT_FALSE(isMountPoint(Path("missing").c_str()));
     EXPECT_FALSE(IsMSDOS(Path("missing").c_str()));
-    EXPECT_TRUE(Logged("isMountPoint: Failed to get file system info '" + Path("missing") +
-                       "'. No such file or directory\n"));
+    EXPECT_TRUE(
+        Logged("isMountPoint: Failed to get file system info '" + Path("missing") + "'. No such file or directory\n"));
     EXPECT_TRUE(Logged("IsSupportLargeFile: Failed to get file system info '" + Path("missing") + "'."));
 }
 
@@ -266,8 +273,8 @@ TEST(FileInfoRecordTest, EachComparedFieldTellsRecordsApart)
 {
     const _FILE_INFO_tag a = FilledRecord();
     const std::vector<std::function<void(_FILE_INFO_tag&)>> changes = {
-        [](_FILE_INFO_tag& r) { r.exists = false; }, [](_FILE_INFO_tag& r) { r.size = 1; },
-        [](_FILE_INFO_tag& r) { r.mtime = 1; },      [](_FILE_INFO_tag& r) { r.type = 1; },
+        [](_FILE_INFO_tag& r) { r.exists = false; },  [](_FILE_INFO_tag& r) { r.size = 1; },
+        [](_FILE_INFO_tag& r) { r.mtime = 1; },       [](_FILE_INFO_tag& r) { r.type = 1; },
         [](_FILE_INFO_tag& r) { r.path = "/other"; }, [](_FILE_INFO_tag& r) { r.name = "other"; },
     };
     for (size_t i = 0; i < changes.size(); ++i) {

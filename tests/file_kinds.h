@@ -26,8 +26,12 @@ struct KindRow {
 };
 
 const KindRow kAllKinds[] = {
-    {kRegular, "regular file"}, {kMissing, "missing"},            {kFolder, "folder"},
-    {kFifo, "named pipe"},      {kDanglingLink, "dangling link"}, {kLinkToFifo, "link to a named pipe"},
+    {kRegular, "regular file"},
+    {kMissing, "missing"},
+    {kFolder, "folder"},
+    {kFifo, "named pipe"},
+    {kDanglingLink, "dangling link"},
+    {kLinkToFifo, "link to a named pipe"},
 };
 
 // Puts an object of the kind at path; link targets lie beside it.
@@ -35,12 +39,18 @@ inline bool Make(Kind kind, const std::string& path, const std::string& content)
 {
     const std::string fifo = kind == kLinkToFifo ? path + ".fifo" : path;
     switch (kind) {
-    case kRegular: return static_cast<bool>(std::ofstream(path, std::ios::binary) << content);
-    case kMissing: return true;
-    case kFolder: return mkdir(path.c_str(), 0755) == 0;
-    case kFifo: return mkfifo(path.c_str(), 0644) == 0;
-    case kDanglingLink: return symlink((path + ".absent").c_str(), path.c_str()) == 0;
-    case kLinkToFifo: return mkfifo(fifo.c_str(), 0644) == 0 && symlink(fifo.c_str(), path.c_str()) == 0;
+        case kRegular:
+            return static_cast<bool>(std::ofstream(path, std::ios::binary) << content);
+        case kMissing:
+            return true;
+        case kFolder:
+            return mkdir(path.c_str(), 0755) == 0;
+        case kFifo:
+            return mkfifo(path.c_str(), 0644) == 0;
+        case kDanglingLink:
+            return symlink((path + ".absent").c_str(), path.c_str()) == 0;
+        case kLinkToFifo:
+            return mkfifo(fifo.c_str(), 0644) == 0 && symlink(fifo.c_str(), path.c_str()) == 0;
     }
     return false;
 }

@@ -198,8 +198,9 @@ TEST_F(FileMutationTest, CopyOnlyBetweenRegularFiles)
         const std::string kind = Path("kind" + std::to_string(n));
         const std::string copy = Path("copy" + std::to_string(n++));
         ASSERT_TRUE(file_kinds::Make(row.kind, kind, "bytes")) << row.name;
-        int result = file_kinds::ReturnsInTime<int>(std::string("FSCopy from: ") + row.name,
-                                                    [kind, copy]() { return FSCopy(kind.c_str(), copy.c_str(), false); });
+        int result = file_kinds::ReturnsInTime<int>(std::string("FSCopy from: ") + row.name, [kind, copy]() {
+            return FSCopy(kind.c_str(), copy.c_str(), false);
+        });
         EXPECT_EQ(result, row.kind == file_kinds::kRegular ? 0 : -1) << row.name;
         EXPECT_EQ(Exists(copy), row.kind == file_kinds::kRegular) << row.name;
         const std::string from = Path("regular");
@@ -293,8 +294,10 @@ TEST_F(FileMutationTest, RenameAcrossVolumesKeepsModesAndTimes)
         long mtime;
     };
     const Row rows[] = {
-        {"private.txt", false, 0600, 0600, 1000000000}, {"program", false, 0755, 0755, 1100000000},
-        {"setuid", false, 04755, 0755, 1200000000},     {"secret", true, 0700, 0700, 1300000000},
+        {"private.txt", false, 0600, 0600, 1000000000},
+        {"program", false, 0755, 0755, 1100000000},
+        {"setuid", false, 04755, 0755, 1200000000},
+        {"secret", true, 0700, 0700, 1300000000},
     };
     mkdir(Path("tree").c_str(), 0755);
     for (const Row& row : rows) {
@@ -353,7 +356,9 @@ TEST_F(FileMutationTest, MoveAcrossVolumesIsAllOrNothing)
         {"file onto a file, volume full", [&](auto& src, auto& dst) { WriteFile(src, big), WriteFile(dst, "old"); }},
         {"tree, volume full half-way", [&](auto& src, auto&) { MakeTree(src), WriteFile(src + "/sub/zz", big); }},
         {"tree with a link, volume full half-way",
-         [&](auto& src, auto&) { MakeTree(src), symlink("/etc", (src + "/link").c_str()), WriteFile(src + "/zz", big); }},
+         [&](auto& src, auto&) {
+             MakeTree(src), symlink("/etc", (src + "/link").c_str()), WriteFile(src + "/zz", big);
+         }},
         {"tree onto a file", [](auto& src, auto& dst) { MakeTree(src), WriteFile(dst, "a file"); }},
     };
     for (const auto& row : rows) {
@@ -413,10 +418,10 @@ TEST_F(FileMutationTest, RenameAcrossVolumesCarriesLinksAndLeavesOutSockets)
     EXPECT_EQ(0, FSRename(Path("tree").c_str(), other.Path("tree").c_str(), false));
     EXPECT_FALSE(Exists(Path("tree")));
     EXPECT_EQ(Snapshot(other.Path("tree")), (std::map<std::string, std::string>{{"absolute", "-> /etc"},
-                                                                                   {"relative", "-> file"},
-                                                                                   {"dangling", "-> absent"},
-                                                                                   {"file", "f"},
-                                                                                   {"pipe", "pipe"}}));
+                                                                                {"relative", "-> file"},
+                                                                                {"dangling", "-> absent"},
+                                                                                {"file", "f"},
+                                                                                {"pipe", "pipe"}}));
     EXPECT_EQ(static_cast<mode_t>(0640), ModeOf(other.Path("tree/pipe")));
     EXPECT_TRUE(Logged("FSRename: '" + socket + "' is a socket or a device, left out\n"));
     symlink("/etc", Path("link").c_str());
@@ -642,11 +647,13 @@ TEST_F(FileMutationTest, SmallFileWhateverIsAtItsName)
             const std::string path = Path("record");
             ASSERT_TRUE(Make(at.kind, atDraft ? path + ".new" : path, "old"));
             std::string read;
-            const int before = ReturnsInTime<int>("FSReadSmallFile", [&] { return FSReadSmallFile(path.c_str(), 64, read); });
+            const int before =
+                ReturnsInTime<int>("FSReadSmallFile", [&] { return FSReadSmallFile(path.c_str(), 64, read); });
             EXPECT_EQ(!atDraft && at.kind == kRegular ? 0 : -1, before);
             const bool replaceable = atDraft || at.kind != kFolder;
-            EXPECT_EQ(replaceable ? 0 : -1,
-                      ReturnsInTime<int>("FSWriteFileAtomic", [&] { return FSWriteFileAtomic(path.c_str(), "new\n"); }));
+            EXPECT_EQ(replaceable ? 0 : -1, ReturnsInTime<int>("FSWriteFileAtomic", [&] {
+                          return FSWriteFileAtomic(path.c_str(), "new\n");
+                      }));
             EXPECT_EQ(replaceable ? 0 : -1, FSReadSmallFile(path.c_str(), 64, read));
             EXPECT_EQ(replaceable ? "new\n" : "", read);
             EXPECT_FALSE(Exists(path + ".new"));
@@ -669,7 +676,8 @@ TEST_F(FileMutationTest, SmallFileLimitsAndMissingFolders)
     EXPECT_EQ(0, FSWriteFileAtomic(Path("empty").c_str(), ""));
     EXPECT_EQ(0, FSReadSmallFile(Path("empty").c_str(), 0, read));
     EXPECT_EQ(-1, FSWriteFileAtomic(Path("missing/record").c_str(), "x"));
-    EXPECT_TRUE(Logged("FSWriteFileAtomic: cannot write '" + Path("missing/record") + "': No such file or directory\n"));
+    EXPECT_TRUE(
+        Logged("FSWriteFileAtomic: cannot write '" + Path("missing/record") + "': No such file or directory\n"));
     EXPECT_EQ(0, FSRemoveFileAtomic(Path("missing/record").c_str()));
     EXPECT_EQ(0, FSRemoveFileAtomic(Path("big/below").c_str()));
     EXPECT_EQ(0, FSSyncFolder(dir_.c_str()));

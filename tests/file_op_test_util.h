@@ -120,11 +120,11 @@ private:
     bool mounted_ = false;
 };
 
-#define REQUIRE_OTHER_VOLUME(volume, other)                                                          \
+#define REQUIRE_OTHER_VOLUME(volume, other)                                                         \
     do {                                                                                            \
         if (!(volume).OtherDeviceThan(other))                                                       \
             GTEST_SKIP() << "no second volume: cannot mount a tmpfs of our own here (needs root), " \
-                            "and /dev/shm is missing or on the same device";                       \
+                            "and /dev/shm is missing or on the same device";                        \
     } while (0)
 
 // An ext4 image of our own, loop-mounted on dir with extra mkfs options.
@@ -135,9 +135,8 @@ public:
         : dir_(dir)
     {
         mkdir(dir.c_str(), 0755);
-        std::string command = "truncate -s " + size + " '" + image + "' && mkfs.ext4 -q " + mkfsOptions + " '" +
-                              image + "' >/dev/null 2>&1 && mount -o loop '" + image + "' '" + dir +
-                              "' >/dev/null 2>&1";
+        std::string command = "truncate -s " + size + " '" + image + "' && mkfs.ext4 -q " + mkfsOptions + " '" + image +
+                              "' >/dev/null 2>&1 && mount -o loop '" + image + "' '" + dir + "' >/dev/null 2>&1";
         mounted_ = system(command.c_str()) == 0;
     }
     ~Ext4LoopMount()
@@ -168,12 +167,23 @@ public:
         const std::string img = "'" + image + "'";
         const std::string mnt = "'" + dir + "'";
         std::ofstream(image + ".sh") << "set -e\n"
-            "truncate -s 4M " << img << "; mkfs.ext4 -q -b 1024 -O dir_index,metadata_csum " << img << "\n"
-            "mount -o loop " << img << " " << mnt << "; mkdir " << mnt << "/d\n"
-            "for i in $(seq 200); do echo x > " << mnt << "/d/a_longish_file_name_$i; done\n"
-            "umount " << mnt << "; block=$(debugfs -R 'blocks /d' " << img << " | awk '{print $(int(NF/2)+1)}')\n"
-            "head -c 1024 /dev/zero | tr '\\0' x | dd of=" << img << " bs=1024 seek=$block conv=notrunc\n"
-            "mount -o loop,errors=continue " << img << " " << mnt << "\n";
+                                        "truncate -s 4M "
+                                     << img << "; mkfs.ext4 -q -b 1024 -O dir_index,metadata_csum " << img
+                                     << "\n"
+                                        "mount -o loop "
+                                     << img << " " << mnt << "; mkdir " << mnt
+                                     << "/d\n"
+                                        "for i in $(seq 200); do echo x > "
+                                     << mnt
+                                     << "/d/a_longish_file_name_$i; done\n"
+                                        "umount "
+                                     << mnt << "; block=$(debugfs -R 'blocks /d' " << img
+                                     << " | awk '{print $(int(NF/2)+1)}')\n"
+                                        "head -c 1024 /dev/zero | tr '\\0' x | dd of="
+                                     << img
+                                     << " bs=1024 seek=$block conv=notrunc\n"
+                                        "mount -o loop,errors=continue "
+                                     << img << " " << mnt << "\n";
         made_ = system(("bash '" + image + ".sh' >/dev/null 2>&1").c_str()) == 0;
     }
     ~CorruptFolder() { umount2(dir_.c_str(), MNT_DETACH); }  // also after a half-done set-up
@@ -201,19 +211,19 @@ private:
     bool made_ = false;
 };
 
-#define REQUIRE_CORRUPT_FOLDER(folder)                                                          \
-    do {                                                                                        \
-        if (!(folder).ListingFails())                                                           \
+#define REQUIRE_CORRUPT_FOLDER(folder)                                                           \
+    do {                                                                                         \
+        if (!(folder).ListingFails())                                                            \
             GTEST_SKIP() << "no folder with a read error: cannot loop-mount an ext4 image here " \
-                            "(needs root, loop devices, mkfs.ext4 and debugfs)";               \
+                            "(needs root, loop devices, mkfs.ext4 and debugfs)";                 \
     } while (0)
 
 using unprivileged::RunAsNobody;
 
-#define REQUIRE_ROOT()                                                                        \
-    do {                                                                                      \
-        if (geteuid() != 0)                                                                   \
-            GTEST_SKIP() << "needs root to set up an unprivileged child or a mount";           \
+#define REQUIRE_ROOT()                                                               \
+    do {                                                                             \
+        if (geteuid() != 0)                                                          \
+            GTEST_SKIP() << "needs root to set up an unprivileged child or a mount"; \
     } while (0)
 
 }  // namespace fop_test

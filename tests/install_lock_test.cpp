@@ -115,8 +115,7 @@ struct Holding {
     InstallLock::Result expected;
 };
 
-class HoldingTest : public InstallLockTest,
-                    public ::testing::WithParamInterface<std::tuple<Holding, int>> {};
+class HoldingTest : public InstallLockTest, public ::testing::WithParamInterface<std::tuple<Holding, int>> {};
 
 TEST_P(HoldingTest, SecondTakerWaitsForTheHolder)
 {
@@ -150,15 +149,15 @@ TEST_P(HoldingTest, SecondTakerWaitsForTheHolder)
 
 INSTANTIATE_TEST_SUITE_P(
     Holders, HoldingTest,
-    ::testing::Combine(
-        ::testing::Values(Holding{"killed_holder", true, std::chrono::minutes(1), InstallLock::kHeld},
-                          Holding{"bound_runs_out", false, milliseconds(150), InstallLock::kTimedOut},
-                          Holding{"no_wait_at_all", false, milliseconds(0), InstallLock::kTimedOut}),
-        ::testing::Values(0, ENOLCK, EOPNOTSUPP)),
+    ::testing::Combine(::testing::Values(Holding{"killed_holder", true, std::chrono::minutes(1), InstallLock::kHeld},
+                                         Holding{"bound_runs_out", false, milliseconds(150), InstallLock::kTimedOut},
+                                         Holding{"no_wait_at_all", false, milliseconds(0), InstallLock::kTimedOut}),
+                       ::testing::Values(0, ENOLCK, EOPNOTSUPP)),
     [](const auto& info) {
         const int error = std::get<1>(info.param);
-        return std::string(std::get<0>(info.param).name) +
-               (error == 0 ? "" : error == ENOLCK ? "_without_flock_enolck" : "_without_flock_eopnotsupp");
+        return std::string(std::get<0>(info.param).name) + (error == 0        ? ""
+                                                            : error == ENOLCK ? "_without_flock_enolck"
+                                                                              : "_without_flock_eopnotsupp");
     });
 
 struct InTheWay {
@@ -185,13 +184,14 @@ TEST_P(InTheWayTest, WhatIsNotARegularFileIsMovedAside)
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, InTheWayTest,
-    ::testing::Values(
-        InTheWay{"fifo", false, [](const std::string& at) { mkfifo(at.c_str(), 0600); }},
-        InTheWay{"folder", false, [](const std::string& at) { mkdir(at.c_str(), 0700); }},
-        InTheWay{"dangling_link", false,
-                 [](const std::string& at) { symlink((fs::path(at).parent_path() / "elsewhere").c_str(), at.c_str()); }},
-        InTheWay{"fifo_as_owner_record", true, [](const std::string& at) { mkfifo(at.c_str(), 0600); }},
-        InTheWay{"folder_as_owner_record", true, [](const std::string& at) { mkdir(at.c_str(), 0700); }}),
+    ::testing::Values(InTheWay{"fifo", false, [](const std::string& at) { mkfifo(at.c_str(), 0600); }},
+                      InTheWay{"folder", false, [](const std::string& at) { mkdir(at.c_str(), 0700); }},
+                      InTheWay{"dangling_link", false,
+                               [](const std::string& at) {
+                                   symlink((fs::path(at).parent_path() / "elsewhere").c_str(), at.c_str());
+                               }},
+                      InTheWay{"fifo_as_owner_record", true, [](const std::string& at) { mkfifo(at.c_str(), 0600); }},
+                      InTheWay{"folder_as_owner_record", true, [](const std::string& at) { mkdir(at.c_str(), 0700); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // No lock at all: nothing to install under.
@@ -280,17 +280,17 @@ TEST_P(OwnerRecordTest, StaleRecordIsTakenOver)
 
 INSTANTIATE_TEST_SUITE_P(
     Records, OwnerRecordTest,
-    ::testing::Values(
-        Record{"holder_ended", [] { return RecordOf(HostName(), EndedPid(), 1); }, 0, InstallLock::kHeld},
-        Record{"pid_reused", [] { return RecordOf(HostName(), getppid(), StartOf(getppid()) - 100); }, 0,
-               InstallLock::kHeld},
-        Record{"live_holder", [] { return RecordOf(HostName(), getppid(), StartOf(getppid())); }, 0,
-               InstallLock::kTimedOut},
-        Record{"other_host", [] { return RecordOf("elsewhere.example", 1, 1); }, 3600, InstallLock::kTimedOut},
-        Record{"other_host_days_ago", [] { return RecordOf("elsewhere.example", 1, 1); }, 2 * 86400,
-               InstallLock::kHeld},
-        Record{"being_written", [] { return std::string(); }, 0, InstallLock::kTimedOut},
-        Record{"never_written", [] { return std::string(); }, 60, InstallLock::kHeld}),
+    ::testing::Values(Record{"holder_ended", [] { return RecordOf(HostName(), EndedPid(), 1); }, 0, InstallLock::kHeld},
+                      Record{"pid_reused", [] { return RecordOf(HostName(), getppid(), StartOf(getppid()) - 100); }, 0,
+                             InstallLock::kHeld},
+                      Record{"live_holder", [] { return RecordOf(HostName(), getppid(), StartOf(getppid())); }, 0,
+                             InstallLock::kTimedOut},
+                      Record{"other_host", [] { return RecordOf("elsewhere.example", 1, 1); }, 3600,
+                             InstallLock::kTimedOut},
+                      Record{"other_host_days_ago", [] { return RecordOf("elsewhere.example", 1, 1); }, 2 * 86400,
+                             InstallLock::kHeld},
+                      Record{"being_written", [] { return std::string(); }, 0, InstallLock::kTimedOut},
+                      Record{"never_written", [] { return std::string(); }, 60, InstallLock::kHeld}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(InstallLockTest, MissingFolderIsCreatedOnFirstInstall)

@@ -51,8 +51,8 @@ using OpenFn = int (*)(const char*, int, ...);
 using OpenAtFn = int (*)(int, const char*, int, ...);
 
 std::atomic<long> calls{0};
-std::atomic<long> kill_at{0};      // 0: never
-long kill_after_enospc = -1;       // -1: not asked for
+std::atomic<long> kill_at{0};  // 0: never
+long kill_after_enospc = -1;   // -1: not asked for
 std::atomic<bool> enospc_seen{false};
 char count_file[4096] = "";
 char fill_on_mkdir[4096] = "";
@@ -86,9 +86,9 @@ __attribute__((constructor)) void ReadSettings()
     fill_leave = NumberFrom("VELMORA_FILL_LEAVE", 0);
     Setting("VELMORA_OP_TRACE_FILE", trace_file);
     flock_errno = static_cast<int>(NumberFrom("VELMORA_FLOCK_ERRNO", 0));
-    for (const char* name : {"VELMORA_KILL_AT_OP", "VELMORA_KILL_AFTER_ENOSPC", "VELMORA_OP_COUNT_FILE",
-                             "VELMORA_FILL_ON_MKDIR", "VELMORA_FILL_FILE", "VELMORA_FILL_LEAVE",
-                             "VELMORA_OP_TRACE_FILE", "VELMORA_FLOCK_ERRNO", "LD_PRELOAD"}) {
+    for (const char* name :
+         {"VELMORA_KILL_AT_OP", "VELMORA_KILL_AFTER_ENOSPC", "VELMORA_OP_COUNT_FILE", "VELMORA_FILL_ON_MKDIR",
+          "VELMORA_FILL_FILE", "VELMORA_FILL_LEAVE", "VELMORA_OP_TRACE_FILE", "VELMORA_FLOCK_ERRNO", "LD_PRELOAD"}) {
         unsetenv(name);
     }
 }
@@ -130,7 +130,8 @@ void Trace(long n, const char* call, const std::string& where)
     if (trace_file[0] == '\0')
         return;
     if (trace_fd.load() < 0)
-        trace_fd = static_cast<int>(syscall(SYS_openat, AT_FDCWD, trace_file, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600));
+        trace_fd = static_cast<int>(
+            syscall(SYS_openat, AT_FDCWD, trace_file, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600));
     const std::string line = std::to_string(n) + " " + call + " " + where + "\n";
     syscall(SYS_write, trace_fd.load(), line.data(), line.size());
 }
@@ -192,7 +193,10 @@ bool OnFileOrFolder(int fd)
     return fstat(fd, &st) == 0 && (S_ISREG(st.st_mode) || S_ISDIR(st.st_mode));
 }
 
-bool Writes(int flags) { return (flags & (O_WRONLY | O_RDWR | O_CREAT | O_TRUNC)) != 0; }
+bool Writes(int flags)
+{
+    return (flags & (O_WRONLY | O_RDWR | O_CREAT | O_TRUNC)) != 0;
+}
 
 template <typename F>
 F Next(const char* name)
@@ -210,12 +214,12 @@ mode_t ModeOf(int flags, va_list args)
 // Each interposed call: look up the next definition once, count (with what
 // it acts on: a folder descriptor or AT_FDCWD, and a path or nullptr for
 // the descriptor itself), call it.
-#define FORWARD(name, type, counted, dir, path, ...)                        \
-    static const auto next = Next<type>(name);                              \
-    if (!(counted)) {                                                       \
-        return next(__VA_ARGS__);                                           \
-    }                                                                       \
-    Count(name, dir, path);                                                 \
+#define FORWARD(name, type, counted, dir, path, ...) \
+    static const auto next = Next<type>(name);       \
+    if (!(counted)) {                                \
+        return next(__VA_ARGS__);                    \
+    }                                                \
+    Count(name, dir, path);                          \
     return Seen(next(__VA_ARGS__))
 
 // The opening calls take a mode only with O_CREAT or O_TMPFILE.
@@ -255,13 +259,25 @@ int openat(int dir, const char* path, int flags, ...)
 
 ssize_t write(int fd, const void* data, size_t size)
 {
-    FORWARD("write", ssize_t (*)(int, const void*, size_t), OnFileOrFolder(fd), fd, nullptr, fd, data, size);
+    FORWARD("write", ssize_t(*)(int, const void*, size_t), OnFileOrFolder(fd), fd, nullptr, fd, data, size);
 }
 
-int ftruncate(int fd, off_t size) { FORWARD("ftruncate", int (*)(int, off_t), true, fd, nullptr, fd, size); }
-int fsync(int fd) { FORWARD("fsync", int (*)(int), true, fd, nullptr, fd); }
-int syncfs(int fd) { FORWARD("syncfs", int (*)(int), true, fd, nullptr, fd); }
-int fchmod(int fd, mode_t mode) { FORWARD("fchmod", int (*)(int, mode_t), true, fd, nullptr, fd, mode); }
+int ftruncate(int fd, off_t size)
+{
+    FORWARD("ftruncate", int (*)(int, off_t), true, fd, nullptr, fd, size);
+}
+int fsync(int fd)
+{
+    FORWARD("fsync", int (*)(int), true, fd, nullptr, fd);
+}
+int syncfs(int fd)
+{
+    FORWARD("syncfs", int (*)(int), true, fd, nullptr, fd);
+}
+int fchmod(int fd, mode_t mode)
+{
+    FORWARD("fchmod", int (*)(int, mode_t), true, fd, nullptr, fd, mode);
+}
 
 int mkdir(const char* path, mode_t mode)
 {
@@ -279,15 +295,24 @@ int rename(const char* from, const char* to)
 {
     FORWARD("rename", int (*)(const char*, const char*), true, AT_FDCWD, from, from, to);
 }
-int unlink(const char* path) { FORWARD("unlink", int (*)(const char*), true, AT_FDCWD, path, path); }
+int unlink(const char* path)
+{
+    FORWARD("unlink", int (*)(const char*), true, AT_FDCWD, path, path);
+}
 
 int unlinkat(int dir, const char* path, int flags)
 {
     FORWARD("unlinkat", int (*)(int, const char*, int), true, dir, path, dir, path, flags);
 }
 
-int rmdir(const char* path) { FORWARD("rmdir", int (*)(const char*), true, AT_FDCWD, path, path); }
-int remove(const char* path) { FORWARD("remove", int (*)(const char*), true, AT_FDCWD, path, path); }
+int rmdir(const char* path)
+{
+    FORWARD("rmdir", int (*)(const char*), true, AT_FDCWD, path, path);
+}
+int remove(const char* path)
+{
+    FORWARD("remove", int (*)(const char*), true, AT_FDCWD, path, path);
+}
 
 int symlink(const char* target, const char* path)
 {

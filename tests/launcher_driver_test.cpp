@@ -43,14 +43,13 @@ struct Script {
     int entries = 3;  // the upgrade reports entries 1 to entries - 1 of them
     QStringList calls;
     // When set, the upgrade waits for the test between two reports.
-    QSemaphore *reported = nullptr;
-    QSemaphore *resume = nullptr;
+    QSemaphore* reported = nullptr;
+    QSemaphore* resume = nullptr;
 };
 
-class ScriptedService : public Service
-{
+class ScriptedService : public Service {
 public:
-    explicit ScriptedService(Script *script) : script(script) {}
+    explicit ScriptedService(Script* script) : script(script) {}
 
     void StopService() override { script->calls << "stop"; }
     void PreUpgrade() override
@@ -72,7 +71,7 @@ public:
         script->calls << "upgrade";
         if (!script->upgradeReports)
             return script->upgradeResult;
-        Notify_Adapter *relay = Notify_Adapter::GetInstance();
+        Notify_Adapter* relay = Notify_Adapter::GetInstance();
         relay->UpdateDialogText("unpacking 3 entries");
         relay->UpdateProgress(script->entries, 1);
         if (script->reported != nullptr) {
@@ -92,13 +91,12 @@ public:
     }
 
 private:
-    Script *script;
+    Script* script;
 };
 
 }  // namespace
 
-class LauncherDriverTest : public QObject
-{
+class LauncherDriverTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -119,12 +117,11 @@ private slots:
 
 private:
     struct Outcome : driver_run::Outcome {
-        Outcome(const driver_run::Outcome &run) : driver_run::Outcome(run) {}
+        Outcome(const driver_run::Outcome& run) : driver_run::Outcome(run) {}
         QStringList calls;
     };
-    Outcome RunDriver(Script &script);
-    Outcome RunDriver(bool needUpgrade, int upgradeResult, bool upgradeThrows = false,
-                      int postUpgradeMs = 0);
+    Outcome RunDriver(Script& script);
+    Outcome RunDriver(bool needUpgrade, int upgradeResult, bool upgradeThrows = false, int postUpgradeMs = 0);
     QString LogText() const;
 
     QTemporaryDir home;
@@ -139,13 +136,12 @@ void LauncherDriverTest::initTestCase()
     QVERIFY(level.open(QIODevice::WriteOnly));
     level.write("launcher_debug=7\n");
     level.close();
-    UIPathManager *registry = UIPathManager::getInstance();
+    UIPathManager* registry = UIPathManager::getInstance();
     registry->setPath("root_resource_path", resources);
     registry->setPath("user_velmora_drive_path", home.path() + "/.VelmoraDrive");
     registry->setPath("user_larkspan_path", home.path() + "/.Larkspan");
     QCOMPARE(Logger::Initialize(Logger::TYPE_FILE, (home.path() + "/launcher.log").toStdString(),
-                                (resources + "/log/launcher.debug").toStdString(), 50,
-                                Logger::SCOPE_LOCK),
+                                (resources + "/log/launcher.debug").toStdString(), 50, Logger::SCOPE_LOCK),
              0);
     StrTable::InitStrTable();
 }
@@ -158,7 +154,7 @@ void LauncherDriverTest::init()
     QVERIFY(log.open(QIODevice::WriteOnly | QIODevice::Truncate));
 }
 
-LauncherDriverTest::Outcome LauncherDriverTest::RunDriver(Script &script)
+LauncherDriverTest::Outcome LauncherDriverTest::RunDriver(Script& script)
 {
     Outcome outcome = driver_run::Run(new ScriptedService(&script));
     if (outcome.finished)
@@ -166,8 +162,8 @@ LauncherDriverTest::Outcome LauncherDriverTest::RunDriver(Script &script)
     return outcome;
 }
 
-LauncherDriverTest::Outcome LauncherDriverTest::RunDriver(bool needUpgrade, int upgradeResult,
-                                                          bool upgradeThrows, int postUpgradeMs)
+LauncherDriverTest::Outcome LauncherDriverTest::RunDriver(bool needUpgrade, int upgradeResult, bool upgradeThrows,
+                                                          int postUpgradeMs)
 {
     Script script;
     script.postUpgradeMs = postUpgradeMs;
@@ -260,7 +256,7 @@ void LauncherDriverTest::throttlePassesTheNewestCountOnceToItsThread()
     const int entries = 100000;
     ProgressThrottle throttle;
     QSignalSpy progress(&throttle, &ProgressThrottle::sigProgress);
-    QThread *receiver = nullptr;
+    QThread* receiver = nullptr;
     connect(&throttle, &ProgressThrottle::sigProgress, [&receiver] { receiver = QThread::currentThread(); });
     std::thread worker([&throttle] {
         for (int current = 1; current <= entries; ++current)
@@ -326,7 +322,7 @@ void LauncherDriverTest::progressIsStepsTimesHundredOverTotal()
     Script script;
     Launcher launcher(new ScriptedService(&script));
     Notify_Adapter::GetInstance()->UpdateProgress(total, steps);
-    ProcessingProgressDialog *dialog = FindDialog();
+    ProcessingProgressDialog* dialog = FindDialog();
     QCOMPARE(dialog == nullptr ? 0 : dialog->value(), value);
 }
 
@@ -341,11 +337,11 @@ void LauncherDriverTest::closingTheDialogDoesNotEndTheApplication()
     script.reported = &reported;
     script.resume = &resume;
     QSignalSpy lastWindowClosed(qApp, &QGuiApplication::lastWindowClosed);
-    auto *launcher = new Launcher(new ScriptedService(&script));
+    auto* launcher = new Launcher(new ScriptedService(&script));
     int signalsAtClose = -1;
     QTimer poll;
     connect(&poll, &QTimer::timeout, [&] {
-        ProcessingProgressDialog *dialog = FindDialog();
+        ProcessingProgressDialog* dialog = FindDialog();
         if (signalsAtClose >= 0 || reported.available() != 1 || dialog == nullptr || !dialog->isVisible())
             return;
         dialog->close();
@@ -389,7 +385,7 @@ void LauncherDriverTest::deletingTheDriverMidInstallWaitsForTheWorker()
     script.needUpgrade = true;
     script.reported = &reported;
     script.resume = &resume;
-    auto *launcher = new Launcher(new ScriptedService(&script));
+    auto* launcher = new Launcher(new ScriptedService(&script));
     launcher->Run();
     launcher->Start();
     reported.acquire();

@@ -38,13 +38,13 @@ using child_process::ParentOf;
 using temp_folder::ReadFile;
 using temp_folder::WriteFile;
 
-inline bool Exists(const std::string &path)
+inline bool Exists(const std::string& path)
 {
     struct stat st;
     return lstat(path.c_str(), &st) == 0;
 }
 
-inline int CountOf(const std::string &text, const std::string &needle)
+inline int CountOf(const std::string& text, const std::string& needle)
 {
     int count = 0;
     for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1))
@@ -53,7 +53,7 @@ inline int CountOf(const std::string &text, const std::string &needle)
 }
 
 // The lines of the log written by one process.
-inline std::string LinesOfPid(const std::string &log, pid_t pid)
+inline std::string LinesOfPid(const std::string& log, pid_t pid)
 {
     char tag[32];
     snprintf(tag, sizeof(tag), " (%5d:", pid);
@@ -97,7 +97,7 @@ protected:
     }
 
     // A demo bundle of the given build, with the given level-file lines.
-    std::string MakeBundle(int build, const std::vector<std::string> &levels, int extraFiles = 0)
+    std::string MakeBundle(int build, const std::vector<std::string>& levels, int extraFiles = 0)
     {
         demo_bundle::Options options;
         options.build = build;
@@ -112,9 +112,9 @@ protected:
     // of the given runtime folder (ours by default), with the further
     // variables and the arguments given; its output goes to files under the
     // temp folder, named by run.
-    pid_t StartLauncher(const std::string &bundle, const std::string &homeValue, const std::string &run,
-                        const std::string &runtime = std::string(), const std::vector<std::string> &moreEnv = {},
-                        const std::vector<std::string> &args = {})
+    pid_t StartLauncher(const std::string& bundle, const std::string& homeValue, const std::string& run,
+                        const std::string& runtime = std::string(), const std::vector<std::string>& moreEnv = {},
+                        const std::vector<std::string>& args = {})
     {
         std::vector<std::string> env = {"HOME=" + homeValue, "QT_QPA_PLATFORM=offscreen",
                                         "XDG_RUNTIME_DIR=" + (runtime.empty() ? root + "/run" : runtime),
@@ -122,20 +122,20 @@ protected:
         env.insert(env.end(), moreEnv.begin(), moreEnv.end());
         // A sanitizer build's settings for this run reach the launcher too,
         // unless the caller gave its own.
-        for (const char *name : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"}) {
+        for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"}) {
             const std::string prefix = std::string(name) + "=";
             const bool given = std::any_of(moreEnv.begin(), moreEnv.end(),
-                                           [&](const std::string &item) { return item.rfind(prefix, 0) == 0; });
+                                           [&](const std::string& item) { return item.rfind(prefix, 0) == 0; });
             if (getenv(name) != nullptr && !given)
                 env.push_back(prefix + getenv(name));
         }
-        return child_process::Start(bundle + "/Contents/MacOS/velmora-launcher", args, env,
-                                    root + "/" + run + ".out", root + "/" + run + ".err");
+        return child_process::Start(bundle + "/Contents/MacOS/velmora-launcher", args, env, root + "/" + run + ".out",
+                                    root + "/" + run + ".err");
     }
 
     int Wait(pid_t pid) { return child_process::Wait(pid); }
 
-    int RunLauncher(const std::string &bundle, const std::string &run = "launcher")
+    int RunLauncher(const std::string& bundle, const std::string& run = "launcher")
     {
         return Wait(StartLauncher(bundle, home, run));
     }
@@ -144,7 +144,7 @@ protected:
     std::string App() const { return Drive() + "/VelmoraDrive.app"; }
     std::string Log() const { return ReadFile(Drive() + "/log/launcher.log"); }
     std::string InstalledInfo() const { return ReadFile(App() + "/Contents/Resources/INFO"); }
-    std::string Output(const std::string &run, const char *stream) const
+    std::string Output(const std::string& run, const char* stream) const
     {
         return ReadFile(root + "/" + run + "." + stream);
     }
@@ -184,7 +184,7 @@ protected:
             if (reapers.count(child) == 0)
                 waitpid(child, nullptr, 0);
         }
-        for (auto &reaper : reapers)
+        for (auto& reaper : reapers)
             reaper.second.join();
         reapers.clear();
     }

@@ -44,7 +44,7 @@ TEST_F(LauncherE2ETest, LogIsNeverWrittenThroughALink)
     WriteFile(elsewhere + "/theirs.log", "theirs\n");
     ASSERT_EQ(mkdir(Drive().c_str(), 0700), 0);
     const struct {
-        const char *name;
+        const char* name;
         std::string link;
         std::string target;
     } rows[] = {
@@ -52,7 +52,7 @@ TEST_F(LauncherE2ETest, LogIsNeverWrittenThroughALink)
         {"log file", Drive() + "/log/launcher.log", elsewhere + "/theirs.log"},
         {"dangling log file", Drive() + "/log/launcher.log", elsewhere + "/new.log"},
     };
-    for (const auto &row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         ASSERT_EQ(system(("rm -rf '" + Drive() + "/log'").c_str()), 0);
         if (row.link != Drive() + "/log") {
@@ -72,16 +72,16 @@ TEST_F(LauncherE2ETest, LogIsNeverWrittenThroughALink)
 TEST_F(LauncherE2ETest, LevelFileSwitchesDebugOnForOneComponentOnly)
 {
     const struct {
-        const char *level;
-        const char *present;
-        const char *absent;
+        const char* level;
+        const char* present;
+        const char* absent;
     } rows[] = {
         {"service_debug=7", "[DEBUG] mac/mac-service(", "[DEBUG] launcher("},
         {"launcher_debug=7", "[DEBUG] launcher(89): running", "[DEBUG] mac/mac-service("},
         {"extractor_debug=7", "[DEBUG] extractor(", "[DEBUG] launcher("},
     };
     int build = 100;
-    for (const auto &row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.level);
         unlink((Drive() + "/log/launcher.log").c_str());
         // A newer build each time, so every run installs and extracts.
@@ -109,8 +109,7 @@ TEST_F(LauncherE2ETest, NamesOutsideAsciiInstallWithoutAUtf8Locale)
     ASSERT_EQ(demo_bundle::ForgetPackageDigest(bundle), 0);
 
     ASSERT_EQ(RunLauncher(bundle), 0) << Output("launcher", "err");
-    EXPECT_EQ(ReadFile(App() + "/Contents/Resources/fr.lproj/G\303\251n\303\251ral.strings"), "texte\n")
-        << Log();
+    EXPECT_EQ(ReadFile(App() + "/Contents/Resources/fr.lproj/G\303\251n\303\251ral.strings"), "texte\n") << Log();
     EXPECT_EQ(Log().find("[ERROR]"), std::string::npos) << Log();
     EXPECT_GT(WaitForClient(), 0);
 }
@@ -126,9 +125,9 @@ TEST_F(LauncherE2ETest, UnsetHomeInstallsIntoTheAccountsHomeFolder)
     const std::string bundle = MakeBundle(100, kVerbose);
     const std::string run = home + "/run";
     ASSERT_EQ(mkdir(run.c_str(), 0700), 0);
-    for (const std::string &path : {root, root + "/bundles"})
+    for (const std::string& path : {root, root + "/bundles"})
         ASSERT_EQ(chmod(path.c_str(), 0755), 0);
-    for (const std::string &path : {home, run})
+    for (const std::string& path : {home, run})
         ASSERT_EQ(chown(path.c_str(), 65534, 65534), 0);
 
     std::istringstream accounts(ReadFile("/etc/passwd"));
@@ -140,8 +139,8 @@ TEST_F(LauncherE2ETest, UnsetHomeInstallsIntoTheAccountsHomeFolder)
     WriteFile(root + "/passwd", passwd);
     const std::string script = root + "/no-home.sh";
     WriteFile(script, "#!/bin/sh\nexec unshare --mount /bin/sh -c 'mount --bind " + root +
-                          "/passwd /etc/passwd && exec setpriv --reuid=65534 --regid=65534 --clear-groups \"" +
-                          bundle + "/Contents/MacOS/velmora-launcher\"'\n");
+                          "/passwd /etc/passwd && exec setpriv --reuid=65534 --regid=65534 --clear-groups \"" + bundle +
+                          "/Contents/MacOS/velmora-launcher\"'\n");
     ASSERT_EQ(chmod(script.c_str(), 0755), 0);
 
     const pid_t launcher = child_process::Start(
@@ -164,10 +163,11 @@ TEST_F(LauncherE2ETest, PluginFolderIsTheBundlesWhenStartedThroughALink)
     ASSERT_EQ(symlink(bundle.c_str(), (links + "/Linked.app").c_str()), 0);
     ASSERT_EQ(symlink((bundle + "/Contents/MacOS/velmora-launcher").c_str(), (links + "/launch").c_str()), 0);
     const std::string rows[] = {links + "/Linked.app/Contents/MacOS/velmora-launcher", links + "/launch"};
-    for (const std::string &exe : rows) {
+    for (const std::string& exe : rows) {
         SCOPED_TRACE(exe);
         const pid_t launcher = child_process::Start(
-            exe, {"HOME=" + home, "QT_QPA_PLATFORM=offscreen", "XDG_RUNTIME_DIR=" + root + "/run", "PATH=/usr/bin:/bin"},
+            exe,
+            {"HOME=" + home, "QT_QPA_PLATFORM=offscreen", "XDG_RUNTIME_DIR=" + root + "/run", "PATH=/usr/bin:/bin"},
             root + "/link.out", root + "/link.err");
         ASSERT_EQ(Wait(launcher), 0) << Output("link", "err");
         EXPECT_NE(Output("link", "out").find("lib path = '" + bundle + "/Contents/Frameworks/plugins'\n"),
@@ -206,8 +206,8 @@ TEST_F(LauncherE2ETest, UpgradeOnAFullDiskKeepsTheOldClient)
     EXPECT_FALSE(Ended(old));
     EXPECT_NE(InstalledInfo().find("build_version=100"), std::string::npos);
     const std::string log = Log();
-    EXPECT_NE(log.find("refused before anything is stopped or moved: the volume of '" + home
-                       + "/.VelmoraDrive/VelmoraDrive.app' has 65536 bytes (0.1 MiB) free, less than"),
+    EXPECT_NE(log.find("refused before anything is stopped or moved: the volume of '" + home +
+                       "/.VelmoraDrive/VelmoraDrive.app' has 65536 bytes (0.1 MiB) free, less than"),
               std::string::npos)
         << log;
     EXPECT_EQ(log.find("rollback to old installation"), std::string::npos) << log;
@@ -221,25 +221,28 @@ TEST_F(LauncherE2ETest, UpgradeOnAFullDiskKeepsTheOldClient)
 // that run and after it are the objects written here, the record's time
 // aside; the status changes nothing.
 struct StatusRow {
-    const char *name;
+    const char* name;
     int installed;
-    const char *arrange;   // shell commands in the per-user folder
-    const char *change;    // shell commands in the 120 bundle's resources
-    const char *line;      // a line of the text status ({drive}: the per-user folder)
-    std::string before;    // --status --json before the run
-    std::string after;     // the same after it, the record's time written "T"
+    const char* arrange;  // shell commands in the per-user folder
+    const char* change;   // shell commands in the 120 bundle's resources
+    const char* line;     // a line of the text status ({drive}: the per-user folder)
+    std::string before;   // --status --json before the run
+    std::string after;    // the same after it, the record's time written "T"
 };
 
-void PrintTo(const StatusRow &row, std::ostream *out) { *out << row.name; }
+void PrintTo(const StatusRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 class StatusTest : public LauncherE2ETest, public ::testing::WithParamInterface<StatusRow> {
 protected:
-    static void Shell(const std::string &folder, const std::string &commands)
+    static void Shell(const std::string& folder, const std::string& commands)
     {
         ASSERT_EQ(system(("cd '" + folder + "' && " + commands).c_str()), 0) << commands;
     }
 
-    std::string Status(const std::string &bundle, const std::vector<std::string> &args)
+    std::string Status(const std::string& bundle, const std::vector<std::string>& args)
     {
         EXPECT_EQ(Wait(StartLauncher(bundle, home, "status", std::string(), {}, args)), 0);
         EXPECT_EQ(Output("status", "err"), "");
@@ -247,7 +250,7 @@ protected:
     }
 
     // The JSON status with the record's time, when it is one, written "T".
-    std::string StatusJson(const std::string &bundle, const std::vector<std::string> &args)
+    std::string StatusJson(const std::string& bundle, const std::vector<std::string>& args)
     {
         const std::regex utc("\"time\":\"[0-9]{4}-[0-9]{2}-[0-9]{2}T[0-9]{2}:[0-9]{2}:[0-9]{2}Z\"");
         return std::regex_replace(Status(bundle, args), utc, "\"time\":\"T\"");
@@ -263,7 +266,7 @@ protected:
 
 TEST_P(StatusTest, StatusSaysWhatAStartDoesAndTheRecordWhatItDid)
 {
-    const StatusRow &row = GetParam();
+    const StatusRow& row = GetParam();
     if (row.installed != 0) {
         ASSERT_EQ(RunLauncher(MakeBundle(row.installed, {}), "install"), 0);
         StopClients();
@@ -329,7 +332,8 @@ INSTANTIATE_TEST_SUITE_P(
         StatusRow{"marker_of_earlier_launchers", 120, ": > VelmoraDrive.app_installing && rm last-run", "",
                   "settling:             removes what an installation without a complete bundle left",
                   R"({"installed_build":null,"last_run":null,"packaged_build":120,"unfinished_install":true,)"
-                  R"("would_install":true})", kInstalledFirst},
+                  R"("would_install":true})",
+                  kInstalledFirst},
         // Left by a launcher that keeps no marker.
         StatusRow{"bundle_left_in_a_backup", 120, "mv VelmoraDrive.app VelmoraDrive.app_tmp2 && rm last-run", "",
                   "settling:             puts back build 120 from '{drive}/VelmoraDrive.app_tmp2'",
@@ -358,7 +362,9 @@ INSTANTIATE_TEST_SUITE_P(
                   R"(reason=tab\there \001 \377 \303\251 \\ end\n' > last-run)",
                   "", R"(last run builds:      1"2 -> a\b)",
                   R"({"installed_build":120,"last_run":{"from_build":"1\"2",)"
-                  R"("reason":"tab\there \u0001 )" "\xef\xbf\xbd \xc3\xa9" R"( \\ end","result":"failed",)"
+                  R"("reason":"tab\there \u0001 )"
+                  "\xef\xbf\xbd \xc3\xa9"
+                  R"( \\ end","result":"failed",)"
                   R"("time":"yesterday","to_build":"a\\b"},"packaged_build":120,"unfinished_install":false,)"
                   R"("would_install":false})",
                   kUpToDate},
@@ -382,14 +388,14 @@ INSTANTIATE_TEST_SUITE_P(
                   R"({"installed_build":null,"last_run":{"from_build":"",)"
                   R"("reason":"the package could not be extracted","result":"no-client","time":"T",)"
                   R"("to_build":"120"},"packaged_build":120,"unfinished_install":false,"would_install":true})"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Two launchers of one user, one home: from two sessions, through a linked
 // HOME, or both. Each row is the second launcher's session and HOME.
 struct OtherLauncher {
-    const char *name;
-    const char *home;  // "home" or "link", a symbolic link to it
-    const char *run;   // "run", ours, or "run2", another session's
+    const char* name;
+    const char* home;  // "home" or "link", a symbolic link to it
+    const char* run;   // "run", ours, or "run2", another session's
 };
 
 const OtherLauncher kOtherLaunchers[] = {
@@ -411,7 +417,7 @@ protected:
         newer = MakeBundle(102, kVerbose, kRaceFiles);
     }
 
-    pid_t StartOther(const std::string &bundle, const OtherLauncher &other)
+    pid_t StartOther(const std::string& bundle, const OtherLauncher& other)
     {
         return StartLauncher(bundle, root + "/" + other.home, "other", root + "/" + other.run);
     }
@@ -442,7 +448,7 @@ protected:
         EXPECT_NE(InstalledInfo().find("build_version=" + std::to_string(build) + "\n"), std::string::npos);
         int files = 0, foreign = 0;
         const std::string tail = " of build " + std::to_string(build) + "\n";
-        for (const auto &entry : std::filesystem::recursive_directory_iterator(App() + "/Contents/Resources/data")) {
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(App() + "/Contents/Resources/data")) {
             if (entry.is_regular_file()) {
                 ++files;
                 const std::string text = ReadFile(entry.path().string());
@@ -451,7 +457,7 @@ protected:
         }
         EXPECT_EQ(foreign, 0);
         EXPECT_EQ(files, kRaceFiles);
-        for (const auto &entry : std::filesystem::directory_iterator(Drive())) {
+        for (const auto& entry : std::filesystem::directory_iterator(Drive())) {
             const std::string name = entry.path().filename().string();
             EXPECT_TRUE(name == "VelmoraDrive.app" || name == "log" || name == "ui.pid" || name == "install.lock" ||
                         name == "last-run")
@@ -475,7 +481,7 @@ TEST_F(TwoLaunchersTest, SecondLauncherWaitsAndDecidesAgain)
 {
     const std::string installed = MakeBundle(100, kVerbose);
     const std::string bundles[] = {older, newer};
-    for (const OtherLauncher &other : kOtherLaunchers) {
+    for (const OtherLauncher& other : kOtherLaunchers) {
         for (int first = 0; first < 2; ++first) {
             SCOPED_TRACE(std::string(other.name) + (first == 0 ? ", older first" : ", newer first"));
             ASSERT_EQ(RunLauncher(installed, "install"), 0);
@@ -516,7 +522,7 @@ TEST_F(TwoLaunchersTest, SecondLauncherWaitsAndDecidesAgain)
 // Started together on an empty home, in either order, a few times over.
 TEST_F(TwoLaunchersTest, RacingLaunchersLeaveOneBuildWhole)
 {
-    for (const OtherLauncher &other : kOtherLaunchers) {
+    for (const OtherLauncher& other : kOtherLaunchers) {
         for (int round = 0; round < 4; ++round) {
             SCOPED_TRACE(std::string(other.name) + ", round " + std::to_string(round));
             const bool olderFirst = round % 2 == 0;

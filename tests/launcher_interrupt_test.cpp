@@ -32,7 +32,7 @@ const long long kSlack = 64 * 1024;
 
 int PointsAsked()
 {
-    const char *text = getenv("VELMORA_INTERRUPT_POINTS");
+    const char* text = getenv("VELMORA_INTERRUPT_POINTS");
     return text != nullptr && atoi(text) > 0 ? atoi(text) : kDefaultPoints;
 }
 
@@ -40,7 +40,7 @@ int PointsAsked()
 // content (or the link's target).
 using Tree = std::map<std::string, std::string>;
 
-uint64_t HashOf(const std::string &bytes)
+uint64_t HashOf(const std::string& bytes)
 {
     uint64_t hash = 1469598103934665603ull;
     for (unsigned char c : bytes) {
@@ -49,7 +49,7 @@ uint64_t HashOf(const std::string &bytes)
     return hash;
 }
 
-Tree Snapshot(const std::string &folder)
+Tree Snapshot(const std::string& folder)
 {
     Tree tree;
     std::error_code error;
@@ -75,16 +75,16 @@ Tree Snapshot(const std::string &folder)
 }
 
 // Empty when equal; otherwise the first few names that differ.
-std::string Differences(const Tree &actual, const Tree &expected)
+std::string Differences(const Tree& actual, const Tree& expected)
 {
     std::string text;
     int shown = 0;
     std::set<std::string> names;
-    for (const auto &entry : actual)
+    for (const auto& entry : actual)
         names.insert(entry.first);
-    for (const auto &entry : expected)
+    for (const auto& entry : expected)
         names.insert(entry.first);
-    for (const std::string &name : names) {
+    for (const std::string& name : names) {
         auto a = actual.find(name), e = expected.find(name);
         const std::string got = a == actual.end() ? "(missing)" : a->second;
         const std::string want = e == expected.end() ? "(none)" : e->second;
@@ -100,15 +100,15 @@ enum class Left { Nothing, Marker, BackupOnly };
 // Runs of the launcher with the interruption library.
 class CutShortRuns : public LauncherE2ETest {
 protected:
-    static void Shell(const std::string &command) { ASSERT_EQ(system(command.c_str()), 0) << command; }
+    static void Shell(const std::string& command) { ASSERT_EQ(system(command.c_str()), 0) << command; }
 
     // A run of the bundle's launcher with the interruption library; its
     // exit status.
-    int RunWithLibrary(const std::string &bundle, const std::string &run, std::vector<std::string> settings)
+    int RunWithLibrary(const std::string& bundle, const std::string& run, std::vector<std::string> settings)
     {
         settings.push_back("LD_PRELOAD=" KILL_AT_OP_LIBRARY);
         // A sanitizer's run-time wants to come first; the library may.
-        const char *asan = getenv("ASAN_OPTIONS");
+        const char* asan = getenv("ASAN_OPTIONS");
         settings.push_back("ASAN_OPTIONS=" + (asan != nullptr ? std::string(asan) + ":" : std::string()) +
                            "verify_asan_link_order=0");
         return Wait(StartLauncher(bundle, home, run, std::string(), settings));
@@ -141,7 +141,7 @@ protected:
     }
 
     // The tree a plain run leaves in an empty home.
-    Tree CleanInstall(const std::string &bundle)
+    Tree CleanInstall(const std::string& bundle)
     {
         ResetHome("");
         EXPECT_EQ(RunLauncher(bundle, "clean"), 0);
@@ -151,7 +151,7 @@ protected:
     }
 
     // Empties the home folder (it may be a mount point), then copies from.
-    void ResetHome(const std::string &from)
+    void ResetHome(const std::string& from)
     {
         StopClients();
         Shell("find '" + home + "' -mindepth 1 -delete");
@@ -181,7 +181,7 @@ protected:
     std::string Beside() const
     {
         std::string names;
-        for (const auto &entry : std::filesystem::directory_iterator(Drive())) {
+        for (const auto& entry : std::filesystem::directory_iterator(Drive())) {
             const std::string name = entry.path().filename().string();
             if (name.rfind("VelmoraDrive.app", 0) == 0 && name != "VelmoraDrive.app")
                 names += name + " ";
@@ -191,7 +191,7 @@ protected:
 
     // A plain run ends with the expected bundle, its client started, the
     // data as it was and nothing beside the bundle.
-    void ExpectPlainRunEndsWith(const Tree &expected, const std::string &run)
+    void ExpectPlainRunEndsWith(const Tree& expected, const std::string& run)
     {
         ASSERT_EQ(RunLauncher(newBundle, run), 0) << Output(run, "err");
         EXPECT_EQ(Differences(Snapshot(App()), expected), "") << Log();
@@ -248,8 +248,8 @@ TEST_F(InterruptTest, TenRunsCutShortInARowAreCompletedByTheNext)
 }
 
 struct FullDisk {
-    double room;       // free space left once the disk fills, as a share of the new bundle's
-    long afterFull;    // calls between the first that failed for want of space and the kill
+    double room;     // free space left once the disk fills, as a share of the new bundle's
+    long afterFull;  // calls between the first that failed for want of space and the kill
 };
 
 // The rows of the grid; VELMORA_INTERRUPT_POINTS widens it.
@@ -287,7 +287,7 @@ TEST_F(InterruptTest, CutShortOnAFullDiskKeepsTheOldBundleUntilThereIsRoom)
     ASSERT_GT(need, 4 * kSlack);
 
     const std::string filler = home + "/filler";
-    for (const FullDisk &row : FullDiskRows()) {
+    for (const FullDisk& row : FullDiskRows()) {
         const long long leave = static_cast<long long>(row.room * need) + kSlack;
         SCOPED_TRACE("room " + std::to_string(leave) + " of " + std::to_string(need) + " bytes, killed " +
                      std::to_string(row.afterFull) + " calls after the disk was full");
@@ -402,7 +402,7 @@ TEST_F(MigrationInterruptTest, MoveCutShortAnywhereIsFinishedByTheNextRun)
         EXPECT_EQ(Differences(Snapshot(App()), appTree), "") << Log();
         EXPECT_EQ(Differences(Snapshot(Drive() + "/data"), data), "") << Log();
         EXPECT_FALSE(Exists(home + "/.Larkspan"));
-        for (const auto &entry : std::filesystem::directory_iterator(Drive())) {
+        for (const auto& entry : std::filesystem::directory_iterator(Drive())) {
             const std::string name = entry.path().filename().string();
             EXPECT_TRUE(name == "VelmoraDrive.app" || name == "data" || name == "log" || name == "ui.pid" ||
                         name == "install.lock" || name == "last-run")

@@ -27,7 +27,7 @@ protected:
     {
         TempFolderTest::SetUp();
         ASSERT_TRUE(child_process::BecomeSubreaper());
-        for (const char *folder : {"home", "run", "bundles"})
+        for (const char* folder : {"home", "run", "bundles"})
             ASSERT_EQ(mkdir(Path(folder).c_str(), 0700), 0);
         demo_bundle::Options options;
         options.build = 120;
@@ -40,9 +40,10 @@ protected:
     void Install(int build)
     {
         const std::string app = Path("home/.VelmoraDrive/VelmoraDrive.app/Contents");
-        ASSERT_EQ(system(("mkdir -p '" + app + "/MacOS' '" + app + "/Resources' '" +
-                          Path("home/.VelmoraDrive/log") + "'").c_str()),
-                  0);
+        ASSERT_EQ(
+            system(("mkdir -p '" + app + "/MacOS' '" + app + "/Resources' '" + Path("home/.VelmoraDrive/log") + "'")
+                       .c_str()),
+            0);
         WriteFile(app + "/MacOS/cloud-drive-ui", "#!/bin/sh\n");
         ASSERT_EQ(chmod((app + "/MacOS/cloud-drive-ui").c_str(), 0755), 0);
         WriteFile(app + "/Resources/INFO", "[Version]\nbuild_version=" + std::to_string(build) + "\n");
@@ -50,7 +51,7 @@ protected:
     }
 
     // Runs the launcher with args and HOME; its status, output and error.
-    int Run(const std::vector<std::string> &args, const std::string &home)
+    int Run(const std::vector<std::string>& args, const std::string& home)
     {
         const pid_t launcher = child_process::Start(
             bundle_ + "/Contents/MacOS/velmora-launcher", args,
@@ -67,7 +68,7 @@ protected:
     tree_snapshot::Tree Tree() const
     {
         tree_snapshot::Tree tree;
-        for (const char *folder : {"home", "run", "bundles"})
+        for (const char* folder : {"home", "run", "bundles"})
             tree_snapshot::Add(Path(folder), std::string(folder) + "/", tree_snapshot::kTimes, tree);
         return tree;
     }
@@ -81,8 +82,8 @@ TEST_F(LauncherOptionsTest, OptionsPrintAndChangeNothingInEveryState)
     const struct {
         int installed;  // 0: nothing installed
         bool unfinished;
-        const char *installedLine;
-        const char *decision;
+        const char* installedLine;
+        const char* decision;
     } states[] = {
         {0, false, "installed build:     none\n", "start would install:  yes\n"},
         {120, false, "installed build:     120\n", "start would install:  no\n"},
@@ -91,7 +92,7 @@ TEST_F(LauncherOptionsTest, OptionsPrintAndChangeNothingInEveryState)
         // bundle, which may be partial, and installs.
         {120, true, "installed build:     none\n", "unfinished install:   yes (a start settles it first)\n"},
     };
-    for (const auto &state : states) {
+    for (const auto& state : states) {
         if (state.installed != 0)
             Install(state.installed);
         if (state.unfinished)
@@ -110,11 +111,11 @@ TEST_F(LauncherOptionsTest, OptionsPrintAndChangeNothingInEveryState)
             // An argument of the system's own before the option.
             {{"-psn_0_4711", "--status"}, {"packaged build:      120\n", state.decision}},
         };
-        for (const auto &option : options) {
+        for (const auto& option : options) {
             SCOPED_TRACE("installed " + std::to_string(state.installed) + ", " + option.args.back());
             const auto before = Tree();
             ASSERT_EQ(Run(option.args, home), 0) << err_;
-            for (const std::string &line : option.printed)
+            for (const std::string& line : option.printed)
                 EXPECT_NE(out_.find(line), std::string::npos) << out_;
             EXPECT_EQ(out_.find("lib path"), std::string::npos) << out_;
             EXPECT_EQ(err_, "");
@@ -131,20 +132,19 @@ TEST_F(LauncherOptionsTest, OptionsPrintAndChangeNothingInEveryState)
 TEST_F(LauncherOptionsTest, HomeThatIsNotUtf8IsRefusedAndNothingIsCreated)
 {
     const struct {
-        const char *name;
+        const char* name;
         int status;
     } homes[] = {
-        {"h\xff\xfe", 1},
-        {"h\xc0\xaf", 1},      // an overlong "/"
-        {"h\xed\xa0\x80", 1},  // a surrogate
-        {"h\xe9t\xe9", 1},      // Latin-1
+        {"h\xff\xfe", 1},          {"h\xc0\xaf", 1},  // an overlong "/"
+        {"h\xed\xa0\x80", 1},                         // a surrogate
+        {"h\xe9t\xe9", 1},                            // Latin-1
         {"h\xc3\xa9t\xc3\xa9", 0},
     };
-    for (const auto &row : homes) {
+    for (const auto& row : homes) {
         SCOPED_TRACE(row.name);
         const std::string home = Path("home/") + row.name;
         ASSERT_EQ(mkdir(home.c_str(), 0700), 0);
-        for (const std::vector<std::string> &args : {std::vector<std::string>{}, {"--status"}}) {
+        for (const std::vector<std::string>& args : {std::vector<std::string>{}, {"--status"}}) {
             if (row.status == 0 && args.empty())
                 continue;  // a real start; the status run shows the paths it would use
             const auto before = Tree();
@@ -154,8 +154,9 @@ TEST_F(LauncherOptionsTest, HomeThatIsNotUtf8IsRefusedAndNothingIsCreated)
             if (row.status == 0) {
                 EXPECT_NE(out_.find("per-user folder:     " + home + "/.VelmoraDrive\n"), std::string::npos) << out_;
             } else {
-                EXPECT_EQ(err_, "velmora-launcher: the home folder's path is not valid UTF-8; "
-                                "nothing was installed or started\n");
+                EXPECT_EQ(err_,
+                          "velmora-launcher: the home folder's path is not valid UTF-8; "
+                          "nothing was installed or started\n");
                 EXPECT_EQ(out_, "");
             }
         }
@@ -175,9 +176,9 @@ TEST_F(LauncherOptionsTest, PerUserFolderThatIsALinkOrAnothersIsRefused)
     WriteFile(theirs + "/ui.pid", "pid=4242\n");
     const std::string uid = std::to_string(geteuid());
     const struct {
-        const char *name;
+        const char* name;
         bool link;
-        const char *target;
+        const char* target;
         std::string error;
     } rows[] = {
         {"link to a folder", true, "theirs", " is a symbolic link; nothing was installed or started\n"},
@@ -185,7 +186,7 @@ TEST_F(LauncherOptionsTest, PerUserFolderThatIsALinkOrAnothersIsRefused)
         {"folder of uid 65534", false, "",
          " belongs to uid 65534, not to uid " + uid + " running the launcher; nothing was installed or started\n"},
     };
-    for (const auto &row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         if (row.link) {
             ASSERT_EQ(symlink(row.target, drive.c_str()), 0);

@@ -30,24 +30,27 @@ const int kPrefixSize = 20;  // "2024-03-01T09:15:02 "
 
 class LogTest : public temp_folder::TempFolderTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         TempFolderTest::SetUp();
         log_ = dir_ + "/launcher.log";
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         Logger::Destroy();
         TempFolderTest::TearDown();
     }
 
-    std::string WriteFile(const std::string& name, const std::string& content) {
+    std::string WriteFile(const std::string& name, const std::string& content)
+    {
         std::string path = Path(name);
         temp_folder::WriteFile(path, content);
         return path;
     }
 
-    int InitFile(int rotate_count, const std::string& level_path = "") {
-        return Logger::Initialize(Logger::TYPE_FILE, log_, level_path, rotate_count,
-                                  Logger::SCOPE_LOCK);
+    int InitFile(int rotate_count, const std::string& level_path = "")
+    {
+        return Logger::Initialize(Logger::TYPE_FILE, log_, level_path, rotate_count, Logger::SCOPE_LOCK);
     }
 
     std::string log_;
@@ -55,24 +58,29 @@ protected:
 
 using temp_folder::ReadFile;
 
-std::vector<std::string> Lines(const std::string& text) {
+std::vector<std::string> Lines(const std::string& text)
+{
     std::vector<std::string> lines;
     std::stringstream stream(text);
-    for (std::string line; std::getline(stream, line);) lines.push_back(line);
+    for (std::string line; std::getline(stream, line);)
+        lines.push_back(line);
     return lines;
 }
 
-size_t CountFiles(const std::string& dir) {
+size_t CountFiles(const std::string& dir)
+{
     auto it = std::filesystem::directory_iterator(dir);
     return static_cast<size_t>(std::distance(it, std::filesystem::directory_iterator()));
 }
 
 // 20 characters of message; with the time prefix a line of 40.
-void LogFortyCharacterLine(const char* tag) {
+void LogFortyCharacterLine(const char* tag)
+{
     Logger::LogMsg(Logger::LEVEL_ERROR, "launcher_debug", "line %-14s\n", tag);
 }
 
-TEST_F(LogTest, ThresholdsFromLevelFile) {
+TEST_F(LogTest, ThresholdsFromLevelFile)
+{
     const struct {
         const char* name;
         std::string level_file;
@@ -88,12 +96,12 @@ TEST_F(LogTest, ThresholdsFromLevelFile) {
         // Thresholds accumulate over initializations: a row never asks
         // about a component that an earlier row set.
         ASSERT_EQ(InitFile(50, WriteFile("launcher.debug", c.level_file)), 0) << c.name;
-        EXPECT_EQ(Logger::IsNeedToLog(static_cast<Logger::Level>(c.level), c.component), c.passes)
-            << c.name;
+        EXPECT_EQ(Logger::IsNeedToLog(static_cast<Logger::Level>(c.level), c.component), c.passes) << c.name;
     }
 }
 
-TEST_F(LogTest, LineInTheFileHasTimePrefixAndCallerText) {
+TEST_F(LogTest, LineInTheFileHasTimePrefixAndCallerText)
+{
     ASSERT_EQ(InitFile(50), 0);
     VLOG(3, "extractor_debug", 212, "(%5d:%5d) [ERROR] extractor(%d): Invalid Argument\n");
     std::string text = ReadFile(log_);
@@ -103,11 +111,11 @@ TEST_F(LogTest, LineInTheFileHasTimePrefixAndCallerText) {
     snprintf(pid_tid, sizeof(pid_tid), "(%5d:%5d)", static_cast<int>(getpid()),
              static_cast<int>((uintptr_t)pthread_self() % 100000));
     EXPECT_TRUE(std::regex_match(text.substr(0, kPrefixSize), std::regex(kPrefixPattern))) << text;
-    EXPECT_EQ(text.substr(kPrefixSize),
-              std::string(pid_tid) + " [ERROR] extractor(212): Invalid Argument\n");
+    EXPECT_EQ(text.substr(kPrefixSize), std::string(pid_tid) + " [ERROR] extractor(212): Invalid Argument\n");
 }
 
-TEST_F(LogTest, ForkedChildLogsItsOwnPid) {
+TEST_F(LogTest, ForkedChildLogsItsOwnPid)
+{
     ASSERT_EQ(InitFile(50), 0);
     VLOG(3, "launcher_debug", 1, "(%5d:%5d) [ERROR] main(%d): parent\n");
     pid_t child = fork();
@@ -125,13 +133,13 @@ TEST_F(LogTest, ForkedChildLogsItsOwnPid) {
     EXPECT_EQ(lines[1].substr(kPrefixSize, strlen(expected)), expected) << lines[1];
 }
 
-TEST_F(LogTest, FailedInitializeSilencesEverything) {
+TEST_F(LogTest, FailedInitializeSilencesEverything)
+{
     std::filesystem::create_directory(dir_ + "/a_folder");
     const std::string unusable[] = {dir_ + "/missing/launcher.log", dir_ + "/a_folder", ""};
     for (const std::string& path : unusable) {
         testing::internal::CaptureStderr();
-        EXPECT_EQ(Logger::Initialize(Logger::TYPE_FILE, path, "", 50, Logger::SCOPE_LOCK), -1)
-            << path;
+        EXPECT_EQ(Logger::Initialize(Logger::TYPE_FILE, path, "", 50, Logger::SCOPE_LOCK), -1) << path;
         testing::internal::GetCapturedStderr();
         EXPECT_FALSE(Logger::IsNeedToLog(Logger::LEVEL_ERROR, "launcher_debug")) << path;
     }
@@ -139,18 +147,19 @@ TEST_F(LogTest, FailedInitializeSilencesEverything) {
 
 // The log is opened so that a named pipe cannot block the start: it must be
 // a regular file (a missing one is created), never reached through a link.
-TEST_F(LogTest, OnlyARegularFileIsTheLog) {
+TEST_F(LogTest, OnlyARegularFileIsTheLog)
+{
     const std::map<file_kinds::Kind, int> result = {
-        {file_kinds::kRegular, 0}, {file_kinds::kMissing, 0},        {file_kinds::kFolder, -1},
+        {file_kinds::kRegular, 0}, {file_kinds::kMissing, 0},       {file_kinds::kFolder, -1},
         {file_kinds::kFifo, -1},   {file_kinds::kDanglingLink, -1}, {file_kinds::kLinkToFifo, -1},
     };
     for (const file_kinds::KindRow& row : file_kinds::kAllKinds) {
         const std::string log = Path(std::string("log ") + row.name);
         ASSERT_TRUE(file_kinds::Make(row.kind, log, "")) << row.name;
         testing::internal::CaptureStderr();
-        EXPECT_EQ(file_kinds::ReturnsInTime<int>(std::string("log file: ") + row.name, [log]() {
-                      return Logger::Initialize(Logger::TYPE_FILE, log, "", 50, Logger::SCOPE_LOCK);
-                  }),
+        EXPECT_EQ(file_kinds::ReturnsInTime<int>(
+                      std::string("log file: ") + row.name,
+                      [log]() { return Logger::Initialize(Logger::TYPE_FILE, log, "", 50, Logger::SCOPE_LOCK); }),
                   result.at(row.kind))
             << row.name;
         testing::internal::GetCapturedStderr();
@@ -162,7 +171,8 @@ TEST_F(LogTest, OnlyARegularFileIsTheLog) {
 // the start. No level file at all is the normal case. Thresholds outlive a
 // case when the binary runs every case in one process, so the level asked
 // about is of a component no other case sets.
-TEST_F(LogTest, UnusableLevelFileIsReportedOnce) {
+TEST_F(LogTest, UnusableLevelFileIsReportedOnce)
+{
     const struct {
         const char* name;
         file_kinds::Kind kind;
@@ -182,10 +192,11 @@ TEST_F(LogTest, UnusableLevelFileIsReportedOnce) {
         const std::string levels = Path(std::string("levels ") + c.name);
         const std::string log = Path(std::string("log ") + c.name);
         ASSERT_TRUE(file_kinds::Make(c.kind, levels, c.content)) << c.name;
-        EXPECT_EQ(file_kinds::ReturnsInTime<int>(std::string("level file: ") + c.name, [log, levels]() {
-                      return Logger::Initialize(Logger::TYPE_FILE, log, levels, 50, Logger::SCOPE_LOCK);
-                  }),
-                  0)
+        EXPECT_EQ(
+            file_kinds::ReturnsInTime<int>(
+                std::string("level file: ") + c.name,
+                [log, levels]() { return Logger::Initialize(Logger::TYPE_FILE, log, levels, 50, Logger::SCOPE_LOCK); }),
+            0)
             << c.name;
         const std::string text = ReadFile(log);
         EXPECT_EQ(Lines(text).size(), c.warning.empty() ? 0u : 1u) << c.name << ": " << text;
@@ -199,7 +210,8 @@ TEST_F(LogTest, UnusableLevelFileIsReportedOnce) {
 }
 
 // The count starts from the size of the file found at initialization.
-TEST_F(LogTest, RotatesWhenCountedBytesReachTheLimit) {
+TEST_F(LogTest, RotatesWhenCountedBytesReachTheLimit)
+{
     const struct {
         int existing;
         bool rotates;
@@ -218,15 +230,15 @@ TEST_F(LogTest, RotatesWhenCountedBytesReachTheLimit) {
         LogFortyCharacterLine("first");
         EXPECT_EQ(std::filesystem::exists(log_ + "_0"), c.rotates) << c.existing;
         if (c.rotates) {
-            EXPECT_EQ(std::filesystem::file_size(log_ + "_0"),
-                      static_cast<uintmax_t>(c.existing + 40));
+            EXPECT_EQ(std::filesystem::file_size(log_ + "_0"), static_cast<uintmax_t>(c.existing + 40));
             EXPECT_EQ(std::filesystem::file_size(log_), 0u);
         }
     }
 }
 
 // A live file that cannot be moved aside keeps receiving lines.
-TEST_F(LogTest, FailedRotationKeepsLogging) {
+TEST_F(LogTest, FailedRotationKeepsLogging)
+{
     std::filesystem::create_directories(log_ + "_0/occupied");
     ASSERT_EQ(InitFile(1), 0);
     LogFortyCharacterLine("before");
@@ -237,7 +249,8 @@ TEST_F(LogTest, FailedRotationKeepsLogging) {
     EXPECT_NE(lines[1].find("line after"), std::string::npos);
 }
 
-TEST_F(LogTest, RotateWithoutLogFileTouchesNothing) {
+TEST_F(LogTest, RotateWithoutLogFileTouchesNothing)
+{
     auto standard_streams_open = [] {
         return fcntl(STDOUT_FILENO, F_GETFD) != -1 && fcntl(STDERR_FILENO, F_GETFD) != -1;
     };
@@ -256,14 +269,17 @@ TEST_F(LogTest, RotateWithoutLogFileTouchesNothing) {
 
 // The started client must not inherit a descriptor of the launcher's log,
 // neither the first one nor the one reopened by a rotation.
-TEST_F(LogTest, LogFileIsClosedOnExec) {
+TEST_F(LogTest, LogFileIsClosedOnExec)
+{
     auto log_descriptors_close_on_exec = [this] {
         int found = 0;
         for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
             std::error_code unreadable;
-            if (std::filesystem::read_symlink(entry.path(), unreadable).string() != log_) continue;
+            if (std::filesystem::read_symlink(entry.path(), unreadable).string() != log_)
+                continue;
             const int fd = std::stoi(entry.path().filename().string());
-            if ((fcntl(fd, F_GETFD) & FD_CLOEXEC) == 0) return -1;
+            if ((fcntl(fd, F_GETFD) & FD_CLOEXEC) == 0)
+                return -1;
             ++found;
         }
         return found;
@@ -274,21 +290,23 @@ TEST_F(LogTest, LogFileIsClosedOnExec) {
     EXPECT_EQ(log_descriptors_close_on_exec(), 1);
 }
 
-TEST_F(LogTest, ReinitializeClosesTheEarlierFile) {
+TEST_F(LogTest, ReinitializeClosesTheEarlierFile)
+{
     auto open_fds = [] { return CountFiles("/proc/self/fd"); };
     ASSERT_EQ(InitFile(50), 0);
     size_t fds = open_fds();
-    for (int i = 0; i < 3; ++i) ASSERT_EQ(InitFile(50), 0);
+    for (int i = 0; i < 3; ++i)
+        ASSERT_EQ(InitFile(50), 0);
     EXPECT_EQ(open_fds(), fds);
 }
 
-TEST_F(LogTest, TwoThreadsNeitherInterleaveNorLoseLines) {
+TEST_F(LogTest, TwoThreadsNeitherInterleaveNorLoseLines)
+{
     const int kLines = 10000;
     ASSERT_EQ(InitFile(50), 0);
     auto writer = [](int thread) {
         for (int i = 0; i < kLines; ++i) {
-            Logger::LogMsg(Logger::LEVEL_ERROR, "launcher_debug", "thread %d line %05d end\n",
-                           thread, i);
+            Logger::LogMsg(Logger::LEVEL_ERROR, "launcher_debug", "thread %d line %05d end\n", thread, i);
         }
     };
     std::thread first(writer, 1);
@@ -309,7 +327,8 @@ TEST_F(LogTest, TwoThreadsNeitherInterleaveNorLoseLines) {
     EXPECT_EQ(next[2], kLines);
 }
 
-TEST_F(LogTest, ErrnoReachesPercentMAndSurvivesTheCall) {
+TEST_F(LogTest, ErrnoReachesPercentMAndSurvivesTheCall)
+{
     ASSERT_EQ(InitFile(50), 0);
     errno = EACCES;
     Logger::LogMsg(Logger::LEVEL_ERROR, "launcher_debug", "open: %m\n");
@@ -317,14 +336,14 @@ TEST_F(LogTest, ErrnoReachesPercentMAndSurvivesTheCall) {
     EXPECT_EQ(ReadFile(log_).substr(kPrefixSize), "open: Permission denied\n");
 }
 
-TEST_F(LogTest, StreamTextWithErrnoAndLineEnd) {
+TEST_F(LogTest, StreamTextWithErrnoAndLineEnd)
+{
     const struct {
         int flags;
         int err;
         const char* expected;
     } cases[] = {
-        {Logger::FLAG_LINE_END | Logger::FLAG_ERRNO, ENOENT,
-         "open failed, err=2:No such file or directory\n"},
+        {Logger::FLAG_LINE_END | Logger::FLAG_ERRNO, ENOENT, "open failed, err=2:No such file or directory\n"},
         {Logger::FLAG_LINE_END | Logger::FLAG_ERRNO, 0, "open failed\n"},
         {Logger::FLAG_LINE_END, ENOENT, "open failed\n"},
     };
@@ -334,8 +353,7 @@ TEST_F(LogTest, StreamTextWithErrnoAndLineEnd) {
         std::stringstream text;
         text << "open failed";
         errno = c.err;
-        Logger::LogMsg3(Logger::LEVEL_ERROR, "launcher_debug", text,
-                        static_cast<Logger::ConfigFlag>(c.flags));
+        Logger::LogMsg3(Logger::LEVEL_ERROR, "launcher_debug", text, static_cast<Logger::ConfigFlag>(c.flags));
         EXPECT_EQ(ReadFile(log_).substr(kPrefixSize), c.expected);
     }
 }

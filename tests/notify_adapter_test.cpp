@@ -10,13 +10,12 @@
 namespace {
 
 // Records what the relay delivers and the thread that ran each slot.
-class Receiver : public QObject
-{
+class Receiver : public QObject {
     Q_OBJECT
 
 public:
-    QThread *progressThread = nullptr;
-    QThread *textThread = nullptr;
+    QThread* progressThread = nullptr;
+    QThread* textThread = nullptr;
 
 public slots:
     void onProgress(int total, int current)
@@ -36,17 +35,16 @@ signals:
     void textSeen(QString text);
 };
 
-void connectRelay(Receiver *receiver)
+void connectRelay(Receiver* receiver)
 {
-    Notify_Adapter *relay = Notify_Adapter::GetInstance();
+    Notify_Adapter* relay = Notify_Adapter::GetInstance();
     QObject::connect(relay, &Notify_Adapter::sigUpdateProgress, receiver, &Receiver::onProgress);
     QObject::connect(relay, &Notify_Adapter::sigUpdateDialogText, receiver, &Receiver::onText);
 }
 
-} // namespace
+}  // namespace
 
-class NotifyAdapterTest : public QObject
-{
+class NotifyAdapterTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -57,7 +55,7 @@ private slots:
 
 void NotifyAdapterTest::signalsCarryArgumentsUnchanged()
 {
-    Notify_Adapter *relay = Notify_Adapter::GetInstance();
+    Notify_Adapter* relay = Notify_Adapter::GetInstance();
     QSignalSpy progress(relay, &Notify_Adapter::sigUpdateProgress);
     QSignalSpy text(relay, &Notify_Adapter::sigUpdateDialogText);
 
@@ -79,11 +77,11 @@ void NotifyAdapterTest::signalsCarryArgumentsUnchanged()
 void NotifyAdapterTest::everyReportFromAWorkerThreadIsPassedOn()
 {
     const int entries = 100000;
-    Notify_Adapter *relay = Notify_Adapter::GetInstance();
+    Notify_Adapter* relay = Notify_Adapter::GetInstance();
     QSignalSpy progress(relay, &Notify_Adapter::sigUpdateProgress);
     QSignalSpy text(relay, &Notify_Adapter::sigUpdateDialogText);
     std::thread worker([] {
-        Notify_Adapter *relay = Notify_Adapter::GetInstance();
+        Notify_Adapter* relay = Notify_Adapter::GetInstance();
         relay->UpdateDialogText("starting");
         for (int current = 1; current <= entries; ++current)
             relay->UpdateProgress(entries, current);
@@ -93,8 +91,10 @@ void NotifyAdapterTest::everyReportFromAWorkerThreadIsPassedOn()
     QCOMPARE(progress.count(), entries);
     for (int i = 0; i < entries; ++i) {
         if (progress.at(i) != QVariantList({entries, i + 1}))
-            QFAIL(qPrintable(QString("report %1 arrived as %2/%3").arg(i + 1).arg(
-                progress.at(i).at(1).toInt()).arg(progress.at(i).at(0).toInt())));
+            QFAIL(qPrintable(QString("report %1 arrived as %2/%3")
+                                 .arg(i + 1)
+                                 .arg(progress.at(i).at(1).toInt())
+                                 .arg(progress.at(i).at(0).toInt())));
     }
     QCOMPARE(text.count(), 1);
     QCOMPARE(text.at(0).at(0).toString(), QString("starting"));
@@ -103,7 +103,7 @@ void NotifyAdapterTest::everyReportFromAWorkerThreadIsPassedOn()
 void NotifyAdapterTest::signalsArriveOnReceiverThread()
 {
     QThread thread;
-    Receiver *receiver = new Receiver;
+    Receiver* receiver = new Receiver;
     receiver->moveToThread(&thread);
     connect(&thread, &QThread::finished, receiver, &QObject::deleteLater);
     connectRelay(receiver);

@@ -32,8 +32,8 @@ std::string Info(const std::string& build)
 
 std::vector<TestEntry> GoodEntries(const std::string& build = "121")
 {
-    return {DirEntry("Contents/"), FileEntry(kClient, "client binary", 0755),
-            FileEntry(kInfo, Info(build)), FileEntry("Contents/Resources/data.bin", std::string(3000, 'd'))};
+    return {DirEntry("Contents/"), FileEntry(kClient, "client binary", 0755), FileEntry(kInfo, Info(build)),
+            FileEntry("Contents/Resources/data.bin", std::string(3000, 'd'))};
 }
 
 class PreflightTest : public temp_folder::TempFolderTest {
@@ -100,7 +100,7 @@ struct BadPackage {
     const char* what;
     std::vector<TestEntry> entries;  // written as a tar; none: `raw` is the file, null: no file
     const char* raw;
-    off_t cut;                       // the file is cut to this size; 0: kept whole
+    off_t cut;                          // the file is cut to this size; 0: kept whole
     std::vector<std::string> problems;  // each the start of one problem line, in order
 };
 
@@ -118,8 +118,7 @@ TEST_P(BadPackageTest, IsRefusedWithItsFigures)
         ASSERT_EQ(0, truncate(package.c_str(), row.cut));
     }
     const PackageSurvey survey = SurveyPackage(Check());
-    ASSERT_EQ(row.problems.size(), survey.problems.size())
-        << (survey.problems.empty() ? "" : survey.problems[0]);
+    ASSERT_EQ(row.problems.size(), survey.problems.size()) << (survey.problems.empty() ? "" : survey.problems[0]);
     for (size_t i = 0; i < survey.problems.size(); ++i)
         EXPECT_EQ(0u, survey.problems[i].find(row.problems[i])) << survey.problems[i];
 }
@@ -128,74 +127,131 @@ const BadPackage kBadPackages[] = {
     {"missing", {}, nullptr, 0, {"the package '/"}},
     {"not_an_archive", {}, "not an archive", 0, {"the package '/"}},
     // Cut inside the data of the fifth entry.
-    {"truncated", With(GoodEntries(), FileEntry("Contents/big", std::string(50000, 'b'))), nullptr,
-     6 * 512 + 20000, {"the package's entry list cannot be read after 5 entries: Truncated"}},
-    {"named_pipe", With(GoodEntries(), SpecialEntry("Contents/pipe", TestEntry::Fifo)), nullptr, 0,
+    {"truncated",
+     With(GoodEntries(), FileEntry("Contents/big", std::string(50000, 'b'))),
+     nullptr,
+     6 * 512 + 20000,
+     {"the package's entry list cannot be read after 5 entries: Truncated"}},
+    {"named_pipe",
+     With(GoodEntries(), SpecialEntry("Contents/pipe", TestEntry::Fifo)),
+     nullptr,
+     0,
      {"entry 'Contents/pipe' is a named pipe; "}},
-    {"destination_itself", With(GoodEntries(), LinkEntry("./", "/tmp")), nullptr, 0,
+    {"destination_itself",
+     With(GoodEntries(), LinkEntry("./", "/tmp")),
+     nullptr,
+     0,
      {"entry './' names the destination folder itself"}},
     {"escaping_names",
      With(With(GoodEntries(), FileEntry("Contents/../../evil", "x")), HardEntry("Contents/h", "../victim")),
-     nullptr, 0,
+     nullptr,
+     0,
      {"entry 'Contents/../../evil' has a '..' component",
       "entry 'Contents/h' links to '../victim', which has a '..' component"}},
-    {"hard_link_to_no_file", With(GoodEntries(), HardEntry("Contents/h", "Contents/MacOS")), nullptr, 0,
+    {"hard_link_to_no_file",
+     With(GoodEntries(), HardEntry("Contents/h", "Contents/MacOS")),
+     nullptr,
+     0,
      {"entry 'Contents/h' links to 'Contents/MacOS', which is no earlier file of the package"}},
     // The writer would remove the client to make the folder.
-    {"folder_below_the_client", With(GoodEntries(), DirEntry("Contents/MacOS/cloud-drive-ui/below/")), nullptr, 0,
+    {"folder_below_the_client",
+     With(GoodEntries(), DirEntry("Contents/MacOS/cloud-drive-ui/below/")),
+     nullptr,
+     0,
      {"entry 'Contents/MacOS/cloud-drive-ui/below/' lies below 'Contents/MacOS/cloud-drive-ui', which the "
       "package stores as a file"}},
-    {"file_below_a_link", With(With(GoodEntries(), LinkEntry("Contents/l", "/tmp")), FileEntry("Contents/l/f", "x")),
-     nullptr, 0, {"entry 'Contents/l/f' lies below 'Contents/l', which the package stores as a symbolic link"}},
-    {"info_turned_into_a_folder", With(GoodEntries(), DirEntry("Contents/Resources/INFO/")), nullptr, 0,
+    {"file_below_a_link",
+     With(With(GoodEntries(), LinkEntry("Contents/l", "/tmp")), FileEntry("Contents/l/f", "x")),
+     nullptr,
+     0,
+     {"entry 'Contents/l/f' lies below 'Contents/l', which the package stores as a symbolic link"}},
+    {"info_turned_into_a_folder",
+     With(GoodEntries(), DirEntry("Contents/Resources/INFO/")),
+     nullptr,
+     0,
      {"entry 'Contents/Resources/INFO/' turns 'Contents/Resources/INFO', stored earlier as a file, into a "
       "folder"}},
-    {"folder_turned_into_a_file", With(GoodEntries(), FileEntry("Contents", "x")), nullptr, 0,
+    {"folder_turned_into_a_file",
+     With(GoodEntries(), FileEntry("Contents", "x")),
+     nullptr,
+     0,
      {"entry 'Contents' turns 'Contents', stored earlier as a folder, into a file"}},
     // On the client's volume these replace the INFO and the client.
     {"names_equal_but_for_case",
      With(With(GoodEntries(), FileEntry("Contents/Resources/Info", Info("999"))),
           LinkEntry("Contents/MacOS/Cloud-Drive-UI", "/bin/sh")),
-     nullptr, 0,
+     nullptr,
+     0,
      {"entry 'Contents/Resources/Info' collides with 'Contents/Resources/INFO' on a volume that ignores case and "
       "Unicode normalization",
       "entry 'Contents/MacOS/Cloud-Drive-UI' collides with 'Contents/MacOS/cloud-drive-ui' on a volume"}},
-    {"folder_names_equal_but_for_case", With(GoodEntries(), FileEntry("contents/Resources/INFO", Info("999"))),
-     nullptr, 0, {"entry 'contents/Resources/INFO' collides with 'Contents' on a volume"}},
+    {"folder_names_equal_but_for_case",
+     With(GoodEntries(), FileEntry("contents/Resources/INFO", Info("999"))),
+     nullptr,
+     0,
+     {"entry 'contents/Resources/INFO' collides with 'Contents' on a volume"}},
     {"names_equal_but_for_case_outside_ascii",
      With(With(GoodEntries(), FileEntry("Contents/CAF\xc3\x89", "x")), FileEntry("Contents/caf\xc3\xa9", "y")),
-     nullptr, 0, {"entry 'Contents/caf\xc3\xa9' collides with 'Contents/CAF\xc3\x89' on a volume"}},
+     nullptr,
+     0,
+     {"entry 'Contents/caf\xc3\xa9' collides with 'Contents/CAF\xc3\x89' on a volume"}},
     // A folder on the way is compared as a name of its own, whatever
     // follows it in the entry's name.
     {"folder_names_equal_but_for_case_outside_ascii",
      With(With(GoodEntries(), FileEntry("Contents/CAF\xc3\x89/a", "x")), FileEntry("Contents/caf\xc3\xa9/b", "y")),
-     nullptr, 0, {"entry 'Contents/caf\xc3\xa9/b' collides with 'Contents/CAF\xc3\x89' on a volume"}},
+     nullptr,
+     0,
+     {"entry 'Contents/caf\xc3\xa9/b' collides with 'Contents/CAF\xc3\x89' on a volume"}},
     {"names_equal_but_for_case_after_many_entries",
-     ManyFiles(GoodEntries(), FileEntry("Contents/Resources/d3/F3", "y")), nullptr, 0,
+     ManyFiles(GoodEntries(), FileEntry("Contents/Resources/d3/F3", "y")),
+     nullptr,
+     0,
      {"entry 'Contents/Resources/d3/F3' collides with 'Contents/Resources/d3/f3' on a volume"}},
     {"file_below_a_file_after_many_entries",
-     ManyFiles(GoodEntries(), FileEntry("Contents/Resources/d2/f2/below", "y")), nullptr, 0,
+     ManyFiles(GoodEntries(), FileEntry("Contents/Resources/d2/f2/below", "y")),
+     nullptr,
+     0,
      {"entry 'Contents/Resources/d2/f2/below' lies below 'Contents/Resources/d2/f2', which the package stores as a "
       "file"}},
     // Installed so, every later start would read no build and install again.
-    {"info_unreadable_by_its_owner", With(Without(kInfo), FileEntry(kInfo, Info("121"), 0244)), nullptr, 0,
+    {"info_unreadable_by_its_owner",
+     With(Without(kInfo), FileEntry(kInfo, Info("121"), 0244)),
+     nullptr,
+     0,
      {"the INFO 'Contents/Resources/INFO' has no read permission for its owner (mode 0244)"}},
-    {"no_client", Without(kClient), nullptr, 0,
+    {"no_client",
+     Without(kClient),
+     nullptr,
+     0,
      {"the package holds no client executable 'Contents/MacOS/cloud-drive-ui'"}},
-    {"client_is_a_link", With(Without(kClient), LinkEntry(kClient, "/bin/sh")), nullptr, 0,
+    {"client_is_a_link",
+     With(Without(kClient), LinkEntry(kClient, "/bin/sh")),
+     nullptr,
+     0,
      {"the client executable 'Contents/MacOS/cloud-drive-ui' is not stored as a regular file"}},
-    {"client_not_executable", With(Without(kClient), FileEntry(kClient, "client", 0644)), nullptr, 0,
+    {"client_not_executable",
+     With(Without(kClient), FileEntry(kClient, "client", 0644)),
+     nullptr,
+     0,
      {"the client executable 'Contents/MacOS/cloud-drive-ui' has no execute permission (mode 0644)"}},
     // Installed files belong to the user, so only the owner's bit lets the client start.
-    {"client_executable_by_others_only", With(Without(kClient), FileEntry(kClient, "client", 0611)),
-     nullptr, 0,
+    {"client_executable_by_others_only",
+     With(Without(kClient), FileEntry(kClient, "client", 0611)),
+     nullptr,
+     0,
      {"the client executable 'Contents/MacOS/cloud-drive-ui' has no execute permission (mode 0611)"}},
     {"no_info", Without(kInfo), nullptr, 0, {"the package holds no INFO 'Contents/Resources/INFO'"}},
-    {"other_build", GoodEntries("120"), nullptr, 0,
+    {"other_build",
+     GoodEntries("120"),
+     nullptr,
+     0,
      {"the INFO 'Contents/Resources/INFO' states build 120, not the expected build 121"}},
-    {"many_pipes", ManyPipes(), nullptr, 0,
-     {"entry 'p0'", "entry 'p1'", "entry 'p2'", "entry 'p3'", "entry 'p4'", "entry 'p5'",
-      "entry 'p6'", "entry 'p7'", "entry 'p8'", "entry 'p9'", "3 more entries are refused"}},
+    {"many_pipes",
+     ManyPipes(),
+     nullptr,
+     0,
+     {"entry 'p0'", "entry 'p1'", "entry 'p2'", "entry 'p3'", "entry 'p4'", "entry 'p5'", "entry 'p6'", "entry 'p7'",
+      "entry 'p8'", "entry 'p9'", "3 more entries are refused"}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Packages, BadPackageTest, ::testing::ValuesIn(kBadPackages),
@@ -211,13 +267,15 @@ TEST(FoldedNameTest, EqualOnlyWhereTheClientsVolumeTakesThemForOne)
         bool equal;
     } rows[] = {
         {"Contents/INFO", "contents/info", true},
-        {"Caf\xc3\xa9", "cafe\xcc\x81", true},           // composed and decomposed
-        {"CAF\xc3\x89", "cafe\xcc\x81", true},           // and case
-        {"Stra\xc3\x9f" "e", "STRASSE", true},             // full case folding,
-        {"\xef\xac\x81le", "FILE", true},                 // ligatures too
+        {"Caf\xc3\xa9", "cafe\xcc\x81", true},  // composed and decomposed
+        {"CAF\xc3\x89", "cafe\xcc\x81", true},  // and case
+        {"Stra\xc3\x9f"
+         "e",
+         "STRASSE", true},                 // full case folding,
+        {"\xef\xac\x81le", "FILE", true},  // ligatures too
         {"a/b", "a/c", false},
         {"INFO", "INFO ", false},
-        {"A\xff", "a\xff", true},                         // not UTF-8: its ASCII letters fold
+        {"A\xff", "a\xff", true},  // not UTF-8: its ASCII letters fold
         {"\xc3\x89\xff", "\xc3\xa9\xff", false},
     };
     for (const auto& row : rows)
@@ -232,11 +290,13 @@ TEST_F(PreflightTest, PackagesMadeTheUsualWaysAreAccepted)
         const char* what;
         std::vector<TestEntry> entries;
     } rows[] = {
-        {"dot_slash_first", {DirEntry("./"), DirEntry("./Contents/"), FileEntry("./" + std::string(kClient), "c", 0755),
-                             FileEntry("./" + std::string(kInfo), Info("121"))}},
-        {"absolute_names", {DirEntry("/Contents/"), FileEntry("/" + std::string(kClient), "c", 0755),
-                            FileEntry("/" + std::string(kInfo), Info("121")),
-                            HardEntry("/Contents/MacOS/again", "/" + std::string(kClient))}},
+        {"dot_slash_first",
+         {DirEntry("./"), DirEntry("./Contents/"), FileEntry("./" + std::string(kClient), "c", 0755),
+          FileEntry("./" + std::string(kInfo), Info("121"))}},
+        {"absolute_names",
+         {DirEntry("/Contents/"), FileEntry("/" + std::string(kClient), "c", 0755),
+          FileEntry("/" + std::string(kInfo), Info("121")),
+          HardEntry("/Contents/MacOS/again", "/" + std::string(kClient))}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -280,8 +340,9 @@ TEST_F(PreflightTest, HardLinkCarryingDataIsRefused)
 // totals stay at that figure rather than wrap into small ones.
 TEST_F(PreflightTest, HugeDeclaredSizesSaturate)
 {
-    temp_folder::WriteFile(package, "#mtree\n./a type=file size=9223372036854775807\n"
-                                    "./b type=file size=9223372036854775807\n");
+    temp_folder::WriteFile(package,
+                           "#mtree\n./a type=file size=9223372036854775807\n"
+                           "./b type=file size=9223372036854775807\n");
     PackageCheck check = Check();
     check.space_folder = Path("VelmoraDrive.app").c_str();
     const PackageSurvey survey = SurveyPackage(check);
@@ -298,10 +359,13 @@ TEST_F(PreflightTest, HugeDeclaredSizesSaturate)
 // process goes on (the library would otherwise end it).
 TEST_F(PreflightTest, UnconvertibleNameAfterAnEarlierOutOfMemoryIsRefused)
 {
-    temp_folder::WriteFile(package, QByteArray::fromBase64(
-        "UmFyIRoHAQA9PN7lAgEA/yAgRD76VwICAwsAICAggCIACf8gICD///8gICAgICAgICAgICAgU4Aq9AMC5yIDEIEgYCAgAAEgICAggcsQ"
-        "ICAgIPn5+fn5+fn5+fn5+fn5+fn5+SAgICAgICAgICAgICCsj0qhAwEFAiAgASBTgCr0AwLnIgMgICAg/wMBBiAgIP///yAgIIHLECAv"
-        "4SAg7Ozs7Oz/ICAgICAgICAg").toStdString());
+    temp_folder::WriteFile(
+        package,
+        QByteArray::fromBase64(
+            "UmFyIRoHAQA9PN7lAgEA/yAgRD76VwICAwsAICAggCIACf8gICD///8gICAgICAgICAgICAgU4Aq9AMC5yIDEIEgYCAgAAEgICAggcsQ"
+            "ICAgIPn5+fn5+fn5+fn5+fn5+fn5+SAgICAgICAgICAgICCsj0qhAwEFAiAgASBTgCr0AwLnIgMgICAg/wMBBiAgIP///yAgIIHLECAv"
+            "4SAg7Ozs7Oz/ICAgICAgICAg")
+            .toStdString());
     errno = ENOMEM;
     const PackageSurvey survey = SurveyPackage(Check());
     EXPECT_FALSE(survey.problems.empty());
@@ -315,8 +379,7 @@ TEST_F(PreflightTest, WrongDigestNamesBothDigests)
     check.expected_sha256 = std::string(64, 'a');
     const PackageSurvey survey = SurveyPackage(check);
     ASSERT_EQ(1u, survey.problems.size());
-    EXPECT_EQ("the package's SHA-256 digest is " + Sha256Of(package) + ", not the expected "
-                  + std::string(64, 'a'),
+    EXPECT_EQ("the package's SHA-256 digest is " + Sha256Of(package) + ", not the expected " + std::string(64, 'a'),
               survey.problems[0]);
 }
 
@@ -404,9 +467,10 @@ TEST_F(PreflightTest, TooLittleRoomIsRefusedWithTheSizes)
     EXPECT_EQ(303073 + 1069056, survey.needed_bytes);
     EXPECT_EQ(262144, survey.available_bytes);
     ASSERT_EQ(1u, survey.problems.size());
-    EXPECT_EQ("the volume of '" + volume + "/.VelmoraDrive/VelmoraDrive.app' has 262144 bytes (0.2 MiB) "
-              "free, less than the 1372129 bytes (1.3 MiB) the package needs: 303073 bytes (0.3 MiB) "
-              "unpacked and 1069056 bytes (1.0 MiB) for metadata",
+    EXPECT_EQ("the volume of '" + volume +
+                  "/.VelmoraDrive/VelmoraDrive.app' has 262144 bytes (0.2 MiB) "
+                  "free, less than the 1372129 bytes (1.3 MiB) the package needs: 303073 bytes (0.3 MiB) "
+                  "unpacked and 1069056 bytes (1.0 MiB) for metadata",
               survey.problems[0]);
 }
 

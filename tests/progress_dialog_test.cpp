@@ -24,14 +24,13 @@
 
 namespace {
 
-const char *const kLanguages[] = {"chs", "cht", "csy", "dan", "enu", "fre", "ger",
-                                  "hun", "ita", "jpn", "krn", "nld", "nor", "plk",
-                                  "ptb", "ptg", "rus", "spn", "sve", "tha", "trk"};
+const char* const kLanguages[] = {"chs", "cht", "csy", "dan", "enu", "fre", "ger", "hun", "ita", "jpn", "krn",
+                                  "nld", "nor", "plk", "ptb", "ptg", "rus", "spn", "sve", "tha", "trk"};
 
 // A character that no installed font draws is laid out as glyph 0, the
 // empty box; measuring boxes would say nothing about the real text. Empty
 // when every character has a glyph of its own.
-QString FontsMissingGlyphs(const QFont &font, const QString &text)
+QString FontsMissingGlyphs(const QFont& font, const QString& text)
 {
     QTextLayout layout(text, font);
     layout.beginLayout();
@@ -41,7 +40,7 @@ QString FontsMissingGlyphs(const QFont &font, const QString &text)
     if (runs.isEmpty())
         return "no font at all";
     QStringList missing;
-    for (const QGlyphRun &run : runs) {
+    for (const QGlyphRun& run : runs) {
         if (run.glyphIndexes().contains(0))
             missing << run.rawFont().familyName();
     }
@@ -51,7 +50,7 @@ QString FontsMissingGlyphs(const QFont &font, const QString &text)
 // Where the label's text puts ink, in the label's coordinates: drawn as the
 // label draws it (the style's item text in the contents rectangle) but with
 // room all around and no clipping, so that what the label would cut off shows.
-QRect PaintedTextBounds(const QLabel &label)
+QRect PaintedTextBounds(const QLabel& label)
 {
     const QRect box = label.contentsRect();
     const int room = box.height() * 4;
@@ -66,7 +65,7 @@ QRect PaintedTextBounds(const QLabel &label)
     painter.end();
     QRect ink;
     for (int y = 0; y < canvas.height(); ++y) {
-        const QRgb *row = reinterpret_cast<const QRgb *>(canvas.constScanLine(y));
+        const QRgb* row = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
         for (int x = 0; x < canvas.width(); ++x) {
             if (qAlpha(row[x]) != 0)
                 ink |= QRect(x, y, 1, 1);
@@ -76,10 +75,9 @@ QRect PaintedTextBounds(const QLabel &label)
 }
 
 // Start-up's order: the translation of the language, then its font.
-class LanguageScope
-{
+class LanguageScope {
 public:
-    explicit LanguageScope(const QString &code) : previousFont(QApplication::font())
+    explicit LanguageScope(const QString& code) : previousFont(QApplication::font())
     {
         loaded = translator.load(":/" + code + ".qm");
         QCoreApplication::installTranslator(&translator);
@@ -100,8 +98,7 @@ private:
 
 }  // namespace
 
-class ProgressDialogTest : public QObject
-{
+class ProgressDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -158,9 +155,8 @@ void ProgressDialogTest::startsHiddenWithItsFixedLook()
     QCOMPARE(dialog.maximum(), 100);
     QCOMPARE(int(dialog.windowFlags() & ~Qt::WindowType_Mask), 0x3000);
     QCOMPARE(dialog.windowModality(), Qt::WindowModal);
-    QCOMPARE(dialog.styleSheet(),
-             QString("QProgressDialog { background-color: WhiteSmoke; vertical-align: middle; }"));
-    QCOMPARE(dialog.findChild<QPushButton *>(), nullptr);
+    QCOMPARE(dialog.styleSheet(), QString("QProgressDialog { background-color: WhiteSmoke; vertical-align: middle; }"));
+    QCOMPARE(dialog.findChild<QPushButton*>(), nullptr);
     QVERIFY(!dialog.autoReset());
     QCOMPARE(dialog.minimumDuration(), std::numeric_limits<int>::max());
     QVERIFY(!dialog.testAttribute(Qt::WA_QuitOnClose));
@@ -170,7 +166,7 @@ void ProgressDialogTest::labelTextFitsInEveryLanguage_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<int>("textId");
-    for (const char *language : kLanguages) {
+    for (const char* language : kLanguages) {
         QTest::newRow(qPrintable(QString(language) + " initializing")) << language << kStrInitializingId;
         QTest::newRow(qPrintable(QString(language) + " ready")) << language << kStrReadyId;
     }
@@ -193,7 +189,7 @@ void ProgressDialogTest::labelTextFitsInEveryLanguage()
     const QString text = LoadStrWithAppName(textId);
     dialog.setLabelText(text);
     dialog.show();
-    const QLabel *label = dialog.findChild<QLabel *>();
+    const QLabel* label = dialog.findChild<QLabel*>();
     QVERIFY(label != nullptr);
     QCOMPARE(label->text(), text);
     const QString missing = FontsMissingGlyphs(label->font(), text);
@@ -203,9 +199,13 @@ void ProgressDialogTest::labelTextFitsInEveryLanguage()
     const QRect painted = PaintedTextBounds(*label);
     QVERIFY2(available.contains(painted),
              qPrintable(QString("\"%1\" covers %2x%3 at (%4,%5), the label is %6x%7 at scale %8")
-                            .arg(text).arg(painted.width()).arg(painted.height())
-                            .arg(painted.x()).arg(painted.y())
-                            .arg(available.width()).arg(available.height())
+                            .arg(text)
+                            .arg(painted.width())
+                            .arg(painted.height())
+                            .arg(painted.x())
+                            .arg(painted.y())
+                            .arg(available.width())
+                            .arg(available.height())
                             .arg(DPIinfo::getInstance()->getDPI())));
 }
 
@@ -234,20 +234,20 @@ void ProgressDialogTest::userCannotDismissTheShownDialog()
     dialog.setValue(40);
     QVERIFY(dialog.isVisible());
     switch (dismissal) {
-    case kEscapeKey:
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-        break;
-    case kWindowCloseButton:
-        // What the window system sends when its close button is pressed.
-        QVERIFY(dialog.windowHandle() != nullptr);
-        QVERIFY(!dialog.windowHandle()->close());
-        break;
-    case kCloseCall:
-        QVERIFY(!dialog.close());
-        break;
-    case kReachingHundred:
-        dialog.setValue(100);
-        break;
+        case kEscapeKey:
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            break;
+        case kWindowCloseButton:
+            // What the window system sends when its close button is pressed.
+            QVERIFY(dialog.windowHandle() != nullptr);
+            QVERIFY(!dialog.windowHandle()->close());
+            break;
+        case kCloseCall:
+            QVERIFY(!dialog.close());
+            break;
+        case kReachingHundred:
+            dialog.setValue(100);
+            break;
     }
     QCoreApplication::processEvents();
     QVERIFY(dialog.isVisible());

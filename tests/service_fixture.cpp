@@ -44,8 +44,7 @@ const auto* const qt_app = ::testing::AddGlobalTestEnvironment(new QtApp);
 
 void Register(const char* key, const std::string& value)
 {
-    UIPathManager::getInstance()->setPath(QString::fromLatin1(key),
-                                          QDir::cleanPath(QString::fromStdString(value)));
+    UIPathManager::getInstance()->setPath(QString::fromLatin1(key), QDir::cleanPath(QString::fromStdString(value)));
 }
 
 }  // namespace
@@ -74,8 +73,7 @@ std::string Next(const std::vector<std::string>& answers, size_t& lookups)
 
 int Known(const std::string& answer)
 {
-    return answer == "?" ? ClientProcess::kUnknownExecutable
-                         : answer == "GONE" ? ClientProcess::kNoProcess : 0;
+    return answer == "?" ? ClientProcess::kUnknownExecutable : answer == "GONE" ? ClientProcess::kNoProcess : 0;
 }
 
 }  // namespace
@@ -104,8 +102,7 @@ int RecordingProcess::Arguments(pid_t, std::vector<std::string>& args)
     return arguments.empty() ? kUnknownExecutable : 0;
 }
 
-bool RecordingProcess::StartDetached(const QString& program, const QStringList& args,
-                                     const QString& working_dir)
+bool RecordingProcess::StartDetached(const QString& program, const QStringList& args, const QString& working_dir)
 {
     started.push_back(QStringList{program, working_dir} + args);
     return start_result;
@@ -139,8 +136,7 @@ void ServiceFixture::SetUp()
     Register("root_resource_path", root + "/Launcher.app/Contents/MacOS/../Resources");
 
     WriteFile(root + "/launcher.debug", "service_debug=7\n");
-    Logger::Initialize(Logger::TYPE_FILE, root + "/launcher.log", root + "/launcher.debug", 50,
-                       Logger::SCOPE_LOCK);
+    Logger::Initialize(Logger::TYPE_FILE, root + "/launcher.log", root + "/launcher.debug", 50, Logger::SCOPE_LOCK);
 }
 
 void ServiceFixture::TearDown()
@@ -154,8 +150,7 @@ void ServiceFixture::TearDown()
 
 std::string ServiceFixture::Info(const std::string& build)
 {
-    return "[Version]\nmajor_version=1\nminor_version=2\nbuild_version=" + build +
-           "\nicon_overlay_version=3\n";
+    return "[Version]\nmajor_version=1\nminor_version=2\nbuild_version=" + build + "\nicon_overlay_version=3\n";
 }
 
 void ServiceFixture::InstallClient(const std::string& build)
@@ -166,8 +161,8 @@ void ServiceFixture::InstallClient(const std::string& build)
 
 void ServiceFixture::WritePackage(const std::string& build)
 {
-    WriteArchive(package, {{"Contents/Resources/INFO", Info(build)},
-                           {"Contents/MacOS/cloud-drive-ui", "new client " + build}});
+    WriteArchive(package,
+                 {{"Contents/Resources/INFO", Info(build)}, {"Contents/MacOS/cloud-drive-ui", "new client " + build}});
 }
 
 void ServiceFixture::WriteArchive(const std::string& path, const Entries& entries)
@@ -185,7 +180,10 @@ void ServiceFixture::WriteFile(const std::string& path, const std::string& conte
     temp_folder::WriteFile(path, content);
 }
 
-std::string ServiceFixture::ReadFile(const std::string& path) { return temp_folder::ReadFile(path); }
+std::string ServiceFixture::ReadFile(const std::string& path)
+{
+    return temp_folder::ReadFile(path);
+}
 
 bool ServiceFixture::Exists(const std::string& path)
 {
@@ -223,7 +221,10 @@ int ServiceFixture::RunRoad(MacService& service)
     return result;
 }
 
-std::string ServiceFixture::LogText() const { return ReadFile(root + "/launcher.log"); }
+std::string ServiceFixture::LogText() const
+{
+    return ReadFile(root + "/launcher.log");
+}
 
 int ServiceFixture::LogCount(const std::string& needle) const
 {

@@ -41,7 +41,7 @@ public:
     std::vector<std::string> arguments;  // empty: they may not be read
     bool reachable = true;               // whether a signal of ours reaches it
     bool start_result = true;
-    int execute_result = 0;  // of the registration tool
+    int execute_result = 0;            // of the registration tool
     std::vector<QStringList> started;  // program, working folder, arguments...
 
     int Signal(pid_t pid, int sig) override;
@@ -55,8 +55,7 @@ public:
     int Arguments(pid_t pid, std::vector<std::string>& args) override;
     bool CanSignal(pid_t) override { return reachable; }
     int Execute(const QString&, const QStringList&) override { return execute_result; }
-    bool StartDetached(const QString& program, const QStringList& args,
-                       const QString& working_dir) override;
+    bool StartDetached(const QString& program, const QStringList& args, const QString& working_dir) override;
 
 private:
     size_t exe_lookups = 0;
@@ -71,20 +70,20 @@ public:
     static void WriteFile(const std::string& path, const std::string& content);
     static std::string ReadFile(const std::string& path);
     static bool Exists(const std::string& path);
-    static Tree Snapshot(const std::string& folder);  // relative path -> content, "<dir>"
+    static Tree Snapshot(const std::string& folder);                   // relative path -> content, "<dir>"
     static std::set<std::string> TopLevel(const std::string& folder);  // names in the folder
 
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    std::string root;       // the test's temp folder, holds home and the launcher bundle
+    std::string root;  // the test's temp folder, holds home and the launcher bundle
     std::string home;
-    std::string velmora;    // home/.VelmoraDrive
-    std::string app;        // the per-user bundle
-    std::string ui;         // its client UI executable
-    std::string larkspan;   // home/.Larkspan
-    std::string package;    // the carried package archive
+    std::string velmora;        // home/.VelmoraDrive
+    std::string app;            // the per-user bundle
+    std::string ui;             // its client UI executable
+    std::string larkspan;       // home/.Larkspan
+    std::string package;        // the carried package archive
     std::string launcher_info;  // the INFO of the launcher bundle: the target version
     RecordingProcess recorder;
     // What the service stops and starts the client through: the recorder,
@@ -92,7 +91,7 @@ protected:
     ClientProcess* client_process = &recorder;
 
     void InstallClient(const std::string& build);  // bundle with INFO and UI executable
-    void WritePackage(const std::string& build);    // a good package of that build
+    void WritePackage(const std::string& build);   // a good package of that build
     // The worker's sequence: decide, maybe upgrade, clean up, launch. The
     // result of the upgrade, 1 when none was needed.
     static int RunRoad(MacService& service);

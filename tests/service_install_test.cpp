@@ -64,14 +64,17 @@ struct BackupNames {
     const char* name;
     bool road;  // the whole run, which settles first; else PrepareUserEnv() alone
     bool old_bundle;
-    int stale;  // removable leftovers at the first backup names
-    int stuck;  // mount points at the first backup names: cannot be removed or used
+    int stale;           // removable leftovers at the first backup names
+    int stuck;           // mount points at the first backup names: cannot be removed or used
     const char* marked;  // what the marker says during extraction; nullptr: no extraction
     int failed_backups;  // "failed to backup" lines, the closing one included
-    int leftovers;  // leftover backups the run tried to remove before its backup
+    int leftovers;       // leftover backups the run tried to remove before its backup
 };
 
-void PrintTo(const BackupNames& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const BackupNames& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 class BackupNamesTest : public InstallTest, public ::testing::WithParamInterface<BackupNames> {};
 
@@ -109,7 +112,7 @@ TEST_P(BackupNamesTest, MarkerNamesTheFirstFreeBackup)
     EXPECT_EQ(LogCount("[ERROR]"), row.failed_backups);
     EXPECT_EQ(LogCount("[WARNING]"), 0);
     EXPECT_EQ(LogCount("removing leftover backup"), row.leftovers);
-    EXPECT_EQ(LogCount("[NOTE] cloud-service(") , row.road ? row.stuck : 0);
+    EXPECT_EQ(LogCount("[NOTE] cloud-service("), row.road ? row.stuck : 0);
     EXPECT_EQ(TopLevel(velmora), left);
     if (!row.marked) {
         EXPECT_EQ(Snapshot(app), before);
@@ -206,8 +209,7 @@ struct StuckPartial {
     bool old_bundle;
 };
 
-class StuckPartialTest : public StuckBundleTest,
-                         public ::testing::WithParamInterface<StuckPartial> {};
+class StuckPartialTest : public StuckBundleTest, public ::testing::WithParamInterface<StuckPartial> {};
 
 TEST_P(StuckPartialTest, UnremovablePartialBundleIsMovedAside)
 {
@@ -229,8 +231,7 @@ TEST_P(StuckPartialTest, UnremovablePartialBundleIsMovedAside)
 }
 
 INSTANTIATE_TEST_SUITE_P(Installs, StuckPartialTest,
-                         ::testing::Values(StuckPartial{"upgrade", true},
-                                           StuckPartial{"first_install", false}),
+                         ::testing::Values(StuckPartial{"upgrade", true}, StuckPartial{"first_install", false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // What a run finds after earlier runs were cut short: the marker, the last
@@ -240,20 +241,22 @@ INSTANTIATE_TEST_SUITE_P(Installs, StuckPartialTest,
 // "_tmp1" backup number 1.
 struct Unsettled {
     const char* name;
-    const char* marker;  // its content; nullptr: no marker
+    const char* marker;    // its content; nullptr: no marker
     const char* complete;  // nullptr: no complete bundle
     std::vector<std::string> partial;
     std::vector<std::string> without_client;
-    const char* older;  // a complete bundle of build 119; nullptr: none
-    bool draft;  // a half-written marker
-    bool settles;  // the run says at WARNING what it puts back
+    const char* older;   // a complete bundle of build 119; nullptr: none
+    bool draft;          // a half-written marker
+    bool settles;        // the run says at WARNING what it puts back
     InstallState state;  // how settling reads it
 };
 
-void PrintTo(const Unsettled& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const Unsettled& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
-class UnsettledTest : public InstallTest,
-                      public ::testing::WithParamInterface<std::tuple<Unsettled, bool>> {};
+class UnsettledTest : public InstallTest, public ::testing::WithParamInterface<std::tuple<Unsettled, bool>> {};
 
 // Whether the retry succeeds or fails, it never keeps or starts a partial
 // bundle, never removes the last complete one, and it leaves nothing beside
@@ -329,10 +332,24 @@ const std::vector<std::string> kTenBackups = {"_tmp",  "_tmp1", "_tmp2", "_tmp3"
 
 const Unsettled kUnsettled[] = {
     {"extracting", "backup=VelmoraDrive.app_tmp\n", "_tmp", {""}, {}, nullptr, false, true, InstallState::kBackupKept},
-    {"named_over_lowest", "backup=VelmoraDrive.app_tmp1\n", "_tmp1", {"", "_tmp"}, {}, nullptr, false, true,
+    {"named_over_lowest",
+     "backup=VelmoraDrive.app_tmp1\n",
+     "_tmp1",
+     {"", "_tmp"},
+     {},
+     nullptr,
+     false,
+     true,
      InstallState::kBackupKept},
     {"backed_up", "backup=VelmoraDrive.app_tmp\n", "_tmp", {}, {}, nullptr, false, true, InstallState::kBackupKept},
-    {"marked_before_backup", "backup=VelmoraDrive.app_tmp\n", "", {}, {}, nullptr, false, true,
+    {"marked_before_backup",
+     "backup=VelmoraDrive.app_tmp\n",
+     "",
+     {},
+     {},
+     nullptr,
+     false,
+     true,
      InstallState::kBackupGone},
     {"first_install", "backup=\n", nullptr, {""}, {}, nullptr, false, true, InstallState::kNoCompleteBundle},
     {"older_marker", "", "_tmp", {"", "_tmp1", "_tmp2"}, {}, nullptr, false, true, InstallState::kBackupKept},
@@ -357,12 +374,11 @@ TEST(UnsettledStates, EveryStateHasARow)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    States, UnsettledTest,
-    ::testing::Combine(::testing::ValuesIn(kUnsettled), ::testing::Bool()),
-    [](const auto& info) {
-        return std::string(std::get<0>(info.param).name) + (std::get<1>(info.param) ? "_good" : "_bad");
-    });
+INSTANTIATE_TEST_SUITE_P(States, UnsettledTest, ::testing::Combine(::testing::ValuesIn(kUnsettled), ::testing::Bool()),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::get<1>(info.param) ? "_good" : "_bad");
+                         });
 
 // A marker that is a named pipe is read as one of unknown content, never
 // waited on: the run that holds the install lock must not hang on it.

@@ -52,7 +52,10 @@ struct Retry {
     bool arrives;
 };
 
-void PrintTo(const Retry& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const Retry& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 class RetryTest : public MigrateTest, public ::testing::WithParamInterface<Retry> {
 public:
@@ -87,9 +90,9 @@ TEST_P(RetryTest, TriedAgainOnlyWhenItMaySucceed)
     const std::string stop = "pid file '" + velmora + "/ui.pid' does not exist";
     const char* reason = GetParam().reason;
     EXPECT_EQ(LogCount(stop), reason ? 1 : 0) << "the client is stopped only for a try";
-    EXPECT_EQ(LogCount("has not been moved to '" + velmora + "/data' yet, moving it again: " +
-                       (reason ? reason : "") + "\n"),
-              reason ? 1 : 0);
+    EXPECT_EQ(
+        LogCount("has not been moved to '" + velmora + "/data' yet, moving it again: " + (reason ? reason : "") + "\n"),
+        reason ? 1 : 0);
     EXPECT_EQ(LogCount("nothing changed since the move failed, it is tried again once the data or the "
                        "room changes, or after "),
               reason ? 0 : 1);
@@ -137,7 +140,10 @@ struct CutShort {
     int stops;          // of the new client
 };
 
-void PrintTo(const CutShort& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const CutShort& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 class CutShortMoveTest : public MigrateTest, public ::testing::WithParamInterface<CutShort> {};
 
@@ -300,8 +306,7 @@ TEST_P(AgedTest, RemovesOnlyTheAppFolder)
 }
 
 INSTANTIATE_TEST_SUITE_P(Folders, AgedTest,
-                         ::testing::Values(Aged{"absent", false, false},
-                                           Aged{"folder", true, false},
+                         ::testing::Values(Aged{"absent", false, false}, Aged{"folder", true, false},
                                            Aged{"link", false, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 

@@ -59,8 +59,9 @@ TEST_F(ServiceTest, FirstInstallLoadsTargetOnlyAndInstalls)
 // the run; anything but a regular file reads as an unreadable file.
 TEST_F(ServiceTest, OnlyRegularFilesAreRead)
 {
-    const std::pair<std::string, std::string> files[] = {
-        {launcher_info, Info("120")}, {app + "/Contents/Resources/INFO", Info("119")}, {velmora + "/ui.pid", "pid=abc\n"}};
+    const std::pair<std::string, std::string> files[] = {{launcher_info, Info("120")},
+                                                         {app + "/Contents/Resources/INFO", Info("119")},
+                                                         {velmora + "/ui.pid", "pid=abc\n"}};
     std::filesystem::create_directories(app + "/Contents/Resources");
     for (const file_kinds::KindRow& row : file_kinds::kAllKinds) {
         for (const auto& [file, content] : files) {
@@ -176,8 +177,9 @@ TEST_P(RefusedPackageTest, StopsNothingMovesNothingTwice)
         EXPECT_TRUE(recorder.sent.empty());
         EXPECT_EQ(Snapshot(home), before);
         EXPECT_EQ(recorder.started.size(), static_cast<size_t>(run));
-        EXPECT_EQ(LogCount("(build 121; installed build 120) refused before anything is stopped or moved: "
-                           + std::string(GetParam().problem)), run)
+        EXPECT_EQ(LogCount("(build 121; installed build 120) refused before anything is stopped or moved: " +
+                           std::string(GetParam().problem)),
+                  run)
             << LogText();
         EXPECT_EQ(LogCount("[ERROR] cloud-service"), run);
     }
@@ -190,22 +192,22 @@ INSTANTIATE_TEST_SUITE_P(
                 "the INFO 'Contents/Resources/INFO' states build 122, not the expected build 121\n"},
         Refused{"truncated",
                 [](ServiceTest& t) {
-                    ASSERT_EQ(0, WriteTestArchive(t.package, "tar",
-                                                  {FileEntry("Contents/Resources/INFO", ServiceFixture::Info("121")),
-                                                   FileEntry("Contents/MacOS/cloud-drive-ui",
-                                                             std::string(99999, 'c'), 0755)}));
+                    ASSERT_EQ(0, WriteTestArchive(
+                                     t.package, "tar",
+                                     {FileEntry("Contents/Resources/INFO", ServiceFixture::Info("121")),
+                                      FileEntry("Contents/MacOS/cloud-drive-ui", std::string(99999, 'c'), 0755)}));
                     // Inside the client's data, after two headers and the INFO.
                     std::filesystem::resize_file(t.package, 3 * 512 + 5000);
                     // A package made for the launcher carries its digest.
-                    ServiceFixture::WriteFile(t.launcher_info,
-                                              ServiceFixture::Info("121") + "package_sha256=" + Sha256Of(t.package) + "\n");
+                    ServiceFixture::WriteFile(
+                        t.launcher_info, ServiceFixture::Info("121") + "package_sha256=" + Sha256Of(t.package) + "\n");
                 },
                 "the package's entry list cannot be read after 2 entries: Truncated"},
         Refused{"wrong_digest",
                 [](ServiceTest& t) {
                     t.WritePackage("121");
-                    ServiceFixture::WriteFile(t.launcher_info, ServiceFixture::Info("121") + "package_sha256="
-                                                                   + std::string(64, 'f') + "\n");
+                    ServiceFixture::WriteFile(
+                        t.launcher_info, ServiceFixture::Info("121") + "package_sha256=" + std::string(64, 'f') + "\n");
                 },
                 "the package's SHA-256 digest is "},
         Refused{"named_pipe",
@@ -228,7 +230,10 @@ struct Damaged {
     bool client_in_place;
 };
 
-void PrintTo(const Damaged& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const Damaged& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 class DamagedPackageTest : public ServiceTest, public ::testing::WithParamInterface<Damaged> {};
 
@@ -263,10 +268,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Damaged{"truncated",
                 [](const std::string& package) {
-                    ASSERT_EQ(0, WriteTestArchive(package, "tar",
-                                                  {FileEntry("Contents/Resources/INFO", ServiceFixture::Info("121")),
-                                                   FileEntry("Contents/MacOS/cloud-drive-ui",
-                                                             std::string(99999, 'c'), 0755)}));
+                    ASSERT_EQ(0, WriteTestArchive(
+                                     package, "tar",
+                                     {FileEntry("Contents/Resources/INFO", ServiceFixture::Info("121")),
+                                      FileEntry("Contents/MacOS/cloud-drive-ui", std::string(99999, 'c'), 0755)}));
                     std::filesystem::resize_file(package, 3 * 512 + 5000);
                 },
                 true},
@@ -296,8 +301,8 @@ TEST_F(ServiceTest, WithoutACompleteClientAnotherBuildInstallsWithAWarning)
         std::filesystem::remove_all(app);
         const std::string stated = *row.package_build ? row.package_build : "0";
         const std::string warning = "[WARNING] cloud-service(";
-        const std::string builds = "is installed although the INFO 'Contents/Resources/INFO' states build " + stated
-                                   + ", not the expected build 121: no complete client is in place";
+        const std::string builds = "is installed although the INFO 'Contents/Resources/INFO' states build " + stated +
+                                   ", not the expected build 121: no complete client is in place";
         const int warnings = LogCount(warning), named = LogCount(builds);
         WriteFile(launcher_info, Info("121"));
         row.before();
@@ -366,13 +371,16 @@ public:
 
 struct Change {
     const char* name;
-    bool digest;                   // the launcher's INFO records the package's digest
+    bool digest;  // the launcher's INFO records the package's digest
     std::function<void(const std::string& package, const std::string& other)> change;
     int result;
-    const char* client;            // the client in place afterwards
+    const char* client;  // the client in place afterwards
 };
 
-void PrintTo(const Change& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const Change& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 class ChangedPackageTest : public ServiceTest, public ::testing::WithParamInterface<Change> {};
 
@@ -381,15 +389,15 @@ TEST_P(ChangedPackageTest, InstallsWhatWasCheckedOrRollsBack)
     const Change& row = GetParam();
     // Over a chunk of the digest, so that a change can lie past the first.
     const std::string filler(300 << 10, 'f');
-    ASSERT_EQ(0, WriteTestArchive(package, "tar",
-                                  {FileEntry("Contents/Resources/INFO", Info("121")),
-                                   FileEntry("Contents/Resources/filler", filler),
-                                   FileEntry("Contents/MacOS/cloud-drive-ui", "new client 121", 0755)}));
+    ASSERT_EQ(0, WriteTestArchive(
+                     package, "tar",
+                     {FileEntry("Contents/Resources/INFO", Info("121")), FileEntry("Contents/Resources/filler", filler),
+                      FileEntry("Contents/MacOS/cloud-drive-ui", "new client 121", 0755)}));
     const std::string other = root + "/other.vpk";
-    ASSERT_EQ(0, WriteTestArchive(other, "tar",
-                                  {FileEntry("Contents/Resources/INFO", Info("121")),
-                                   FileEntry("Contents/Resources/filler", filler),
-                                   FileEntry("Contents/MacOS/cloud-drive-ui", "rogue client 999", 0755)}));
+    ASSERT_EQ(0, WriteTestArchive(
+                     other, "tar",
+                     {FileEntry("Contents/Resources/INFO", Info("121")), FileEntry("Contents/Resources/filler", filler),
+                      FileEntry("Contents/MacOS/cloud-drive-ui", "rogue client 999", 0755)}));
     WriteFile(launcher_info, Info("121") + (row.digest ? "package_sha256=" + Sha256Of(package) + "\n" : ""));
     InstallClient("120");
     ChangingPackageService service(*client_process, [&] { row.change(package, other); });
@@ -404,37 +412,36 @@ TEST_P(ChangedPackageTest, InstallsWhatWasCheckedOrRollsBack)
 
 INSTANTIATE_TEST_SUITE_P(
     Changes, ChangedPackageTest,
-    ::testing::Values(
-        Change{"replaced_by_rename", true,
-               [](const std::string& package, const std::string& other) {
-                   ASSERT_EQ(0, rename(other.c_str(), package.c_str()));
-               },
-               0, "new client 121"},
-        Change{"replaced_by_rename_without_digest", false,
-               [](const std::string& package, const std::string& other) {
-                   ASSERT_EQ(0, rename(other.c_str(), package.c_str()));
-               },
-               0, "new client 121"},
-        Change{"rewritten_in_place", true,
-               [](const std::string& package, const std::string& other) {
-                   ServiceFixture::WriteFile(package, ServiceFixture::ReadFile(other));
-               },
-               -1, "old client 120"},
-        // The client's bytes lie past the first chunk; the headers before
-        // them are unchanged.
-        Change{"client_rewritten_in_place", true,
-               [](const std::string& package, const std::string& other) {
-                   const std::string bytes = ServiceFixture::ReadFile(other);
-                   std::fstream file(package, std::ios::in | std::ios::out | std::ios::binary);
-                   file.seekp(300 << 10);
-                   file.write(bytes.data() + (300 << 10), bytes.size() - (300 << 10));
-               },
-               -1, "old client 120"},
-        Change{"truncated", true,
-               [](const std::string& package, const std::string&) {
-                   std::filesystem::resize_file(package, 280 << 10);
-               },
-               -1, "old client 120"}),
+    ::testing::Values(Change{"replaced_by_rename", true,
+                             [](const std::string& package, const std::string& other) {
+                                 ASSERT_EQ(0, rename(other.c_str(), package.c_str()));
+                             },
+                             0, "new client 121"},
+                      Change{"replaced_by_rename_without_digest", false,
+                             [](const std::string& package, const std::string& other) {
+                                 ASSERT_EQ(0, rename(other.c_str(), package.c_str()));
+                             },
+                             0, "new client 121"},
+                      Change{"rewritten_in_place", true,
+                             [](const std::string& package, const std::string& other) {
+                                 ServiceFixture::WriteFile(package, ServiceFixture::ReadFile(other));
+                             },
+                             -1, "old client 120"},
+                      // The client's bytes lie past the first chunk; the headers before
+                      // them are unchanged.
+                      Change{"client_rewritten_in_place", true,
+                             [](const std::string& package, const std::string& other) {
+                                 const std::string bytes = ServiceFixture::ReadFile(other);
+                                 std::fstream file(package, std::ios::in | std::ios::out | std::ios::binary);
+                                 file.seekp(300 << 10);
+                                 file.write(bytes.data() + (300 << 10), bytes.size() - (300 << 10));
+                             },
+                             -1, "old client 120"},
+                      Change{"truncated", true,
+                             [](const std::string& package, const std::string&) {
+                                 std::filesystem::resize_file(package, 280 << 10);
+                             },
+                             -1, "old client 120"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // For a zip, the format packages are made in, the pre-flight reads the

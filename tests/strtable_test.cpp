@@ -14,7 +14,8 @@ int qCleanupResources_texts();
 
 namespace {
 
-// Every key of the table, in id order.
+// Every key of the table, in id order, ten a line as the comments number them.
+// clang-format off
 const char *const kKeys[] = {
     // 0-9
     "tray_delete", "action_unlink", "add", "btn_choseother", "btn_merge", "err_common", "err_conflict", "err_inval", "err_network", "finish",
@@ -229,16 +230,16 @@ const char *const kKeys[] = {
     // 1050-1059
     "tray_uptodate", "treedialog_pc_title", "wizard_conflict_backup_warning_drive", "wizard_conflict_backup_warning_drive_backup", "title_ip", "manage_share_local_syncfolder", "open_sync_status", "err_version_server_larkspan", "ds_widget_connection_error", "err_version_server_larkspan_drive",
 };
+// clang-format on
 
-const char *const kLanguages[] = {"chs", "cht", "csy", "dan", "enu", "fre", "ger",
-                                  "hun", "ita", "jpn", "krn", "nld", "nor", "plk",
-                                  "ptb", "ptg", "rus", "spn", "sve", "tha", "trk"};
+const char* const kLanguages[] = {"chs", "cht", "csy", "dan", "enu", "fre", "ger", "hun", "ita", "jpn", "krn",
+                                  "nld", "nor", "plk", "ptb", "ptg", "rus", "spn", "sve", "tha", "trk"};
 
 const int kDistinctTexts = 931;
 
 // Number of messages in a compiled translation: its hash block holds one
 // 8-byte record per message.
-int qmMessageCount(const QByteArray &qm)
+int qmMessageCount(const QByteArray& qm)
 {
     const int magicSize = 16;
     const uchar hashesTag = 0x42;
@@ -261,10 +262,9 @@ QSet<QString> englishTexts()
     return texts;
 }
 
-} // namespace
+}  // namespace
 
-class StrTableTest : public QObject
-{
+class StrTableTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -358,7 +358,7 @@ void StrTableTest::resourcesRegisteredAtLoad()
 void StrTableTest::resourceStorage_data()
 {
     QTest::addColumn<QString>("code");
-    for (const char *code : kLanguages)
+    for (const char* code : kLanguages)
         QTest::newRow(code) << QString::fromLatin1(code);
 }
 
@@ -368,8 +368,7 @@ void StrTableTest::resourceStorage()
     const QResource resource(":/" + code + ".qm");
     QVERIFY(resource.isValid());
     const bool eastAsian = QStringList({"chs", "cht", "jpn", "krn"}).contains(code);
-    QCOMPARE(resource.compressionAlgorithm(),
-             eastAsian ? QResource::NoCompression : QResource::ZlibCompression);
+    QCOMPARE(resource.compressionAlgorithm(), eastAsian ? QResource::NoCompression : QResource::ZlibCompression);
 
     QFile file(":/" + code + ".qm");
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -386,7 +385,7 @@ void StrTableTest::translationsOfEveryLanguage()
     QFETCH(QString, code);
     QTranslator translator;
     QVERIFY(translator.load(":/" + code + ".qm"));
-    for (const QString &text : englishTexts()) {
+    for (const QString& text : englishTexts()) {
         const QByteArray source = text.toUtf8();
         QVERIFY2(!translator.translate("global", source.constData()).isEmpty(), source.constData());
     }

@@ -16,8 +16,8 @@ struct TestEntry {
     enum Kind { File, Dir, Symlink, Hardlink, Fifo, CharDevice, BlockDevice, Socket };
     std::string name;
     Kind kind;
-    std::string data;  // file contents, or the target of a link
-    int mode;          // permission bits
+    std::string data;          // file contents, or the target of a link
+    int mode;                  // permission bits
     std::string carried = "";  // bytes a hard link carries (pax tar and newc cpio allow it)
 };
 
@@ -25,7 +25,10 @@ inline TestEntry FileEntry(const std::string& name, const std::string& data, int
 {
     return {name, TestEntry::File, data, mode};
 }
-inline TestEntry DirEntry(const std::string& name) { return {name, TestEntry::Dir, "", 0755}; }
+inline TestEntry DirEntry(const std::string& name)
+{
+    return {name, TestEntry::Dir, "", 0755};
+}
 inline TestEntry LinkEntry(const std::string& name, const std::string& target)
 {
     return {name, TestEntry::Symlink, target, 0777};
@@ -72,42 +75,41 @@ inline void FillEntry(struct archive_entry* e, const TestEntry& t)
     // A fixed old time, so a test can tell it from the time of extraction.
     archive_entry_set_mtime(e, 1000000000, 0);
     switch (t.kind) {
-    case TestEntry::File:
-        archive_entry_set_filetype(e, AE_IFREG);
-        archive_entry_set_size(e, t.data.size());
-        break;
-    case TestEntry::Dir:
-        archive_entry_set_filetype(e, AE_IFDIR);
-        break;
-    case TestEntry::Symlink:
-        archive_entry_set_filetype(e, AE_IFLNK);
-        archive_entry_set_symlink(e, t.data.c_str());
-        break;
-    case TestEntry::Hardlink:
-        archive_entry_set_filetype(e, AE_IFREG);
-        archive_entry_set_hardlink(e, t.data.c_str());
-        archive_entry_set_size(e, t.carried.size());
-        break;
-    case TestEntry::Fifo:
-        archive_entry_set_filetype(e, AE_IFIFO);
-        break;
-    case TestEntry::CharDevice:
-        archive_entry_set_filetype(e, AE_IFCHR);
-        archive_entry_set_rdev(e, makedev(1, 3));
-        break;
-    case TestEntry::BlockDevice:
-        archive_entry_set_filetype(e, AE_IFBLK);
-        archive_entry_set_rdev(e, makedev(7, 0));
-        break;
-    case TestEntry::Socket:
-        archive_entry_set_filetype(e, AE_IFSOCK);
-        break;
+        case TestEntry::File:
+            archive_entry_set_filetype(e, AE_IFREG);
+            archive_entry_set_size(e, t.data.size());
+            break;
+        case TestEntry::Dir:
+            archive_entry_set_filetype(e, AE_IFDIR);
+            break;
+        case TestEntry::Symlink:
+            archive_entry_set_filetype(e, AE_IFLNK);
+            archive_entry_set_symlink(e, t.data.c_str());
+            break;
+        case TestEntry::Hardlink:
+            archive_entry_set_filetype(e, AE_IFREG);
+            archive_entry_set_hardlink(e, t.data.c_str());
+            archive_entry_set_size(e, t.carried.size());
+            break;
+        case TestEntry::Fifo:
+            archive_entry_set_filetype(e, AE_IFIFO);
+            break;
+        case TestEntry::CharDevice:
+            archive_entry_set_filetype(e, AE_IFCHR);
+            archive_entry_set_rdev(e, makedev(1, 3));
+            break;
+        case TestEntry::BlockDevice:
+            archive_entry_set_filetype(e, AE_IFBLK);
+            archive_entry_set_rdev(e, makedev(7, 0));
+            break;
+        case TestEntry::Socket:
+            archive_entry_set_filetype(e, AE_IFSOCK);
+            break;
     }
 }
 
 // 0 when the archive was written.
-inline int WriteTestArchive(const std::string& path, const std::string& kind,
-                            const std::vector<TestEntry>& entries)
+inline int WriteTestArchive(const std::string& path, const std::string& kind, const std::vector<TestEntry>& entries)
 {
     struct archive* w = archive_write_new();
     int r = SetWriterKind(w, kind);

@@ -21,7 +21,7 @@ enum Detail {
     kContents,  // type, mode and the bytes or link target: "is it the same tree?"
 };
 
-inline std::string Describe(const std::string &path, const struct stat &st, Detail detail)
+inline std::string Describe(const std::string& path, const struct stat& st, Detail detail)
 {
     std::string text = std::to_string(st.st_mode) + " ";
     if (detail == kTimes)
@@ -37,12 +37,12 @@ inline std::string Describe(const std::string &path, const struct stat &st, Deta
     return text;
 }
 
-inline void Add(const std::string &dir, const std::string &shown, Detail detail, Tree &tree)
+inline void Add(const std::string& dir, const std::string& shown, Detail detail, Tree& tree)
 {
-    DIR *folder = opendir(dir.c_str());
+    DIR* folder = opendir(dir.c_str());
     if (folder == nullptr)
         return;
-    while (dirent *entry = readdir(folder)) {
+    while (dirent* entry = readdir(folder)) {
         const std::string name = entry->d_name;
         struct stat st;
         if (name == "." || name == ".." || lstat((dir + "/" + name).c_str(), &st) != 0)
@@ -54,7 +54,7 @@ inline void Add(const std::string &dir, const std::string &shown, Detail detail,
     closedir(folder);
 }
 
-inline Tree Of(const std::string &dir, Detail detail)
+inline Tree Of(const std::string& dir, Detail detail)
 {
     Tree tree;
     Add(dir, "", detail, tree);

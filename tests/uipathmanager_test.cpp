@@ -8,10 +8,9 @@
 
 namespace {
 
-struct PathRow
-{
-    const char *key;
-    const char *value;
+struct PathRow {
+    const char* key;
+    const char* value;
 };
 
 // The nine paths start-up registers, with values as it builds them.
@@ -29,35 +28,36 @@ const PathRow kPaths[] = {
 
 void storeAll()
 {
-    for (const PathRow &row : kPaths)
+    for (const PathRow& row : kPaths)
         ASSERT_EQ(UIPathManager::getInstance()->setPath(row.key, QString::fromUtf8(row.value)), 0);
 }
 
 TEST(UIPathManager, OneInstanceForAllThreads)
 {
-    UIPathManager *mine = UIPathManager::getInstance();
-    std::vector<UIPathManager *> seen(4, nullptr);
+    UIPathManager* mine = UIPathManager::getInstance();
+    std::vector<UIPathManager*> seen(4, nullptr);
     std::vector<std::thread> threads;
     for (size_t i = 0; i < seen.size(); ++i)
         threads.emplace_back([&seen, i] { seen[i] = UIPathManager::getInstance(); });
-    for (std::thread &thread : threads)
+    for (std::thread& thread : threads)
         thread.join();
-    for (UIPathManager *other : seen)
+    for (UIPathManager* other : seen)
         EXPECT_EQ(other, mine);
 }
 
 TEST(UIPathManager, AnswersEveryStoredPathUnchanged)
 {
     storeAll();
-    for (const PathRow &row : kPaths)
+    for (const PathRow& row : kPaths)
         EXPECT_EQ(UIPathManager::getInstance()->getPath(row.key).toStdString(), row.value) << row.key;
 }
 
 TEST(UIPathManager, KeepsValuesAsGiven)
 {
-    UIPathManager *paths = UIPathManager::getInstance();
-    const QString unusual[] = {"/trailing/slash/", "relative/../path", QString::fromUtf8("/h\u00f6me/\u65e5\u672c/e\u0301"), ""};
-    for (const QString &value : unusual) {
+    UIPathManager* paths = UIPathManager::getInstance();
+    const QString unusual[] = {"/trailing/slash/", "relative/../path",
+                               QString::fromUtf8("/h\u00f6me/\u65e5\u672c/e\u0301"), ""};
+    for (const QString& value : unusual) {
         paths->setPath("odd_path", value);
         EXPECT_EQ(paths->getPath("odd_path"), value);
     }
@@ -65,7 +65,7 @@ TEST(UIPathManager, KeepsValuesAsGiven)
 
 TEST(UIPathManager, LastStoredValueWins)
 {
-    UIPathManager *paths = UIPathManager::getInstance();
+    UIPathManager* paths = UIPathManager::getInstance();
     paths->setPath("root_resource_path", "/first");
     paths->setPath("root_resource_path", "/second");
     EXPECT_EQ(paths->getPath("root_resource_path"), QString("/second"));
@@ -74,14 +74,14 @@ TEST(UIPathManager, LastStoredValueWins)
 TEST(UIPathManager, UnknownKeysAnswerEmpty)
 {
     storeAll();
-    UIPathManager *paths = UIPathManager::getInstance();
-    for (const char *key : {"never_stored", "ROOT_RESOURCE_PATH", "root_resource_path ", ""})
+    UIPathManager* paths = UIPathManager::getInstance();
+    for (const char* key : {"never_stored", "ROOT_RESOURCE_PATH", "root_resource_path ", ""})
         EXPECT_TRUE(paths->getPath(key).isEmpty()) << key;
 }
 
 TEST(UIPathManager, RefusesEmptyKey)
 {
-    UIPathManager *paths = UIPathManager::getInstance();
+    UIPathManager* paths = UIPathManager::getInstance();
     EXPECT_EQ(paths->setPath("", "/somewhere"), -1);
     EXPECT_TRUE(paths->getPath("").isEmpty());
 }
@@ -91,7 +91,7 @@ TEST(UIPathManager, RefusesEmptyKey)
 TEST(UIPathManager, ConcurrentReadsSeeWholeValues)
 {
     storeAll();
-    UIPathManager *paths = UIPathManager::getInstance();
+    UIPathManager* paths = UIPathManager::getInstance();
     const QString oldValue = "/home/u/.Larkspan";
     const QString newValue = "/home/u/.Larkspan-moved";
     std::atomic<int> wrong{0};
@@ -109,9 +109,9 @@ TEST(UIPathManager, ConcurrentReadsSeeWholeValues)
     }
     for (int i = 0; i < 2000; ++i)
         paths->setPath("user_larkspan_path", i % 2 ? newValue : oldValue);
-    for (std::thread &reader : readers)
+    for (std::thread& reader : readers)
         reader.join();
     EXPECT_EQ(wrong.load(), 0);
 }
 
-} // namespace
+}  // namespace

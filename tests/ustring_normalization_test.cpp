@@ -72,7 +72,7 @@ std::string hex_of(const std::string& bytes)
 }
 
 struct Check {
-    int column;   // 1-based, as the file's header counts them
+    int column;  // 1-based, as the file's header counts them
     ustring::normalization_form form;
     int expected;
 };
@@ -81,9 +81,8 @@ struct Check {
 // c4 == NFC(c4) == NFC(c5), c3 == NFD(c1) == NFD(c2) == NFD(c3),
 // c5 == NFD(c4) == NFD(c5).
 const Check kChecks[] = {
-    {1, ustring::NFC, 2}, {2, ustring::NFC, 2}, {3, ustring::NFC, 2}, {4, ustring::NFC, 4},
-    {5, ustring::NFC, 4}, {1, ustring::NFD, 3}, {2, ustring::NFD, 3}, {3, ustring::NFD, 3},
-    {4, ustring::NFD, 5}, {5, ustring::NFD, 5},
+    {1, ustring::NFC, 2}, {2, ustring::NFC, 2}, {3, ustring::NFC, 2}, {4, ustring::NFC, 4}, {5, ustring::NFC, 4},
+    {1, ustring::NFD, 3}, {2, ustring::NFD, 3}, {3, ustring::NFD, 3}, {4, ustring::NFD, 5}, {5, ustring::NFD, 5},
 };
 
 TEST(UstringNormalizationConformance, EveryLineOfTheUnicodeTestFile)

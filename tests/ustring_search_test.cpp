@@ -23,12 +23,18 @@ template <class P>
 size_t run(const ustring& text, Search search, const P& pattern, size_t pos)
 {
     switch (search) {
-    case Find: return text.find(pattern, pos);
-    case RFind: return text.rfind(pattern, pos);
-    case FirstOf: return text.find_first_of(pattern, pos);
-    case FirstNotOf: return text.find_first_not_of(pattern, pos);
-    case LastOf: return text.find_last_of(pattern, pos);
-    case LastNotOf: return text.find_last_not_of(pattern, pos);
+        case Find:
+            return text.find(pattern, pos);
+        case RFind:
+            return text.rfind(pattern, pos);
+        case FirstOf:
+            return text.find_first_of(pattern, pos);
+        case FirstNotOf:
+            return text.find_first_not_of(pattern, pos);
+        case LastOf:
+            return text.find_last_of(pattern, pos);
+        case LastNotOf:
+            return text.find_last_not_of(pattern, pos);
     }
     return npos;
 }
@@ -107,16 +113,25 @@ struct TrimRow {
 TEST(UstringTrim, RemovesSetBytesAtTheEnds)
 {
     const TrimRow rows[] = {
-        {"l", "   ", " ", ""},       {"r", "   ", " ", ""}, {"t", "/ a /", "/ ", "a"},
-        {"t", "", " ", ""},          {"t", "xabx", "ab", "xabx"}, {"t", "\xC3\xA9 ", " \xA9", "\xC3"},
+        {"l", "   ", " ", ""}, {"r", "   ", " ", ""},       {"t", "/ a /", "/ ", "a"},
+        {"t", "", " ", ""},    {"t", "xabx", "ab", "xabx"}, {"t", "\xC3\xA9 ", " \xA9", "\xC3"},
     };
     for (const TrimRow& row : rows) {
         ustring by_chars(row.text);
         ustring by_ustring(row.text);
         switch (row.op[0]) {
-        case 'l': by_chars.ltrim(row.set); by_ustring.ltrim(ustring(row.set)); break;
-        case 'r': by_chars.rtrim(row.set); by_ustring.rtrim(ustring(row.set)); break;
-        default: by_chars.trim(row.set); by_ustring.trim(ustring(row.set)); break;
+            case 'l':
+                by_chars.ltrim(row.set);
+                by_ustring.ltrim(ustring(row.set));
+                break;
+            case 'r':
+                by_chars.rtrim(row.set);
+                by_ustring.rtrim(ustring(row.set));
+                break;
+            default:
+                by_chars.trim(row.set);
+                by_ustring.trim(ustring(row.set));
+                break;
         }
         const std::string where = std::string(row.op) + " '" + row.text + "' by '" + row.set + "'";
         EXPECT_EQ(row.expected, std::string(by_chars.c_str(), by_chars.length())) << where;
@@ -141,9 +156,9 @@ TEST(UstringCompare, ByteDifferences)
         int expected;
     };
     const Row rows[] = {
-        {"abc", "ab", npos, 0x63}, {"abc", "abc", npos, 0}, {"", "", npos, 0},
-        {"abcx", "abcy", 4, -1},   {"ab", "abc", 5, -0x63},
-        {"\xC3\xA4", "a", npos, 0xC3 - 0x61},  // bytes compare unsigned
+        {"abc", "ab", npos, 0x63}, {"abc", "abc", npos, 0},
+        {"", "", npos, 0},         {"abcx", "abcy", 4, -1},
+        {"ab", "abc", 5, -0x63},   {"\xC3\xA4", "a", npos, 0xC3 - 0x61},  // bytes compare unsigned
     };
     for (const Row& row : rows) {
         const ustring a(row.a);
@@ -163,11 +178,8 @@ TEST(UstringCompare, IgnoreCaseFoldsAsciiCapitalsOnly)
         int expected;
     };
     const Row rows[] = {
-        {"Path/To", "pATH/tO", 0},
-        {"Z", "a", 'z' - 'a'},
-        {"@", "`", '@' - '`'},   // neighbours of the capitals
-        {"[", "{", '[' - '{'},
-        {"AB", "abc", -'c'},
+        {"Path/To", "pATH/tO", 0}, {"Z", "a", 'z' - 'a'}, {"@", "`", '@' - '`'},  // neighbours of the capitals
+        {"[", "{", '[' - '{'},     {"AB", "abc", -'c'},
     };
     for (const Row& row : rows)
         EXPECT_EQ(row.expected, ustring::compare(row.a, row.b, true)) << row.a << " : " << row.b;
@@ -181,11 +193,8 @@ TEST(UstringCompare, RelationalOperatorsAgree)
         bool eq, lt, gt;
     };
     const Row rows[] = {
-        {"a", "a", true, false, false},
-        {"a", "b", false, true, false},
-        {"b", "a", false, false, true},
-        {"ab", "a", false, false, true},
-        {"\xC3\xA9", "z", false, false, true},
+        {"a", "a", true, false, false},  {"a", "b", false, true, false},        {"b", "a", false, false, true},
+        {"ab", "a", false, false, true}, {"\xC3\xA9", "z", false, false, true},
     };
     for (const Row& row : rows) {
         const ustring a(row.a), b(row.b);

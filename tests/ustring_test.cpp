@@ -138,9 +138,8 @@ TEST(UstringConversion, Utf16FormOfWellFormedText)
         size_t length;
         u16 utf16;
     };
-    const Row rows[] = {{"a/\xE4\xB8\xAD", 5, {0x61, 0x2F, 0x4E2D}},
-                        {"\xF0\x9F\x98\x80", 4, {0xD83D, 0xDE00}},
-                        {"", 0, {}}};
+    const Row rows[] = {
+        {"a/\xE4\xB8\xAD", 5, {0x61, 0x2F, 0x4E2D}}, {"\xF0\x9F\x98\x80", 4, {0xD83D, 0xDE00}}, {"", 0, {}}};
     for (const Row& row : rows) {
         ustring s(row.utf8);
         EXPECT_EQ(row.length, s.length()) << row.utf8;
@@ -238,7 +237,11 @@ TEST(UstringConversion, AppendingOwnUtf16Form)
     const unsigned short* own = grown.c_str_utf16();
     grown += "0123456789";
     grown.append(own);
-    EXPECT_EQ("\xC3\xA9" "0123456789\xC3\xA9" "0123456789", bytes_of(grown));
+    EXPECT_EQ(
+        "\xC3\xA9"
+        "0123456789\xC3\xA9"
+        "0123456789",
+        bytes_of(grown));
 
     ustring tail("abcdef");
     tail.assign(tail.c_str_utf16() + 4);
@@ -276,13 +279,16 @@ TEST(UstringValidity, IllFormedSequences)
         bool valid;
     };
     const Row rows[] = {
-        {"", true},           {"plain/ascii", true},    {"caf\xC3\xA9", true},
-        {"\xF0\x9F\x98\x80", true}, {"\x80", false},                   // lone continuation
-        {"a\xC3", false},                                               // truncated at the end
-        {"\xC3(", false},                                               // bad continuation
-        {"\xC0\x80", false},                                            // overlong NUL
-        {"\xED\xA0\x80", false},                                        // encoded surrogate
-        {"\xF4\x90\x80\x80", false},                                    // above U+10FFFF
+        {"", true},
+        {"plain/ascii", true},
+        {"caf\xC3\xA9", true},
+        {"\xF0\x9F\x98\x80", true},
+        {"\x80", false},              // lone continuation
+        {"a\xC3", false},             // truncated at the end
+        {"\xC3(", false},             // bad continuation
+        {"\xC0\x80", false},          // overlong NUL
+        {"\xED\xA0\x80", false},      // encoded surrogate
+        {"\xF4\x90\x80\x80", false},  // above U+10FFFF
     };
     for (const Row& row : rows) {
         const std::string err = stderr_of([&] { EXPECT_EQ(row.valid, ustring::is_valid(row.text)) << row.text; });

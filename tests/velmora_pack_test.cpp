@@ -50,7 +50,7 @@ protected:
         TempFolderTest::TearDown();
     }
 
-    void Shell(const std::string &command) { ASSERT_EQ(system(command.c_str()), 0) << command; }
+    void Shell(const std::string& command) { ASSERT_EQ(system(command.c_str()), 0) << command; }
 
     // A client bundle as a release engineer has it: the client, its INFO,
     // nested and empty folders, a private file, a link, a name outside ASCII.
@@ -69,7 +69,7 @@ protected:
     }
 
     // Runs a program with args; its status, and its output and error.
-    int Run(const std::string &exe, const std::vector<std::string> &args, const std::vector<std::string> &env = {})
+    int Run(const std::string& exe, const std::vector<std::string>& args, const std::vector<std::string>& env = {})
     {
         std::vector<std::string> environment = {"PATH=/usr/bin:/bin", "HOME=" + Path("home")};
         environment.insert(environment.end(), env.begin(), env.end());
@@ -80,12 +80,12 @@ protected:
         return status;
     }
 
-    int Pack(const std::vector<std::string> &args) { return Run(VELMORA_BIN_DIR "/velmora-pack", args, env_); }
+    int Pack(const std::vector<std::string>& args) { return Run(VELMORA_BIN_DIR "/velmora-pack", args, env_); }
 
     std::vector<std::string> BundleArgs() const
     {
         return {"bundle", "--client", client_, "--build", "120", "--launcher", VELMORA_BIN_DIR "/velmora-launcher",
-                "--out", bundle_};
+                "--out",  bundle_};
     }
 
     // The temp folder but for the program's output files.
@@ -101,7 +101,7 @@ protected:
 
     // A package of the given entries in place of the bundle's; the INFO
     // then records no digest (which the launcher accepts).
-    void ReplacePackage(const std::string &kind, const std::vector<TestEntry> &entries)
+    void ReplacePackage(const std::string& kind, const std::vector<TestEntry>& entries)
     {
         ASSERT_EQ(unlink(Package().c_str()), 0);
         ASSERT_EQ(WriteTestArchive(Package(), kind, entries), 0);
@@ -109,7 +109,7 @@ protected:
     }
 
     // A stand-in for the launcher at path.
-    void FakeLauncher(const std::string &path, const std::string &script)
+    void FakeLauncher(const std::string& path, const std::string& script)
     {
         WriteFile(path, "#!/bin/sh\n" + script + "\n");
         ASSERT_EQ(chmod(path.c_str(), 0755), 0);
@@ -117,7 +117,7 @@ protected:
 
     // Changes a byte inside the stored data of the named zip entry, and
     // records the package's new digest in the bundle's INFO.
-    void DamageEntry(const std::string &name)
+    void DamageEntry(const std::string& name)
     {
         std::string bytes = ReadFile(Package());
         const size_t at = bytes.find(name);
@@ -135,14 +135,14 @@ protected:
 };
 
 // The names of a package's entries in their order, and the times they carry.
-void ReadEntries(const std::string &package, std::vector<std::string> &names, std::set<time_t> &times)
+void ReadEntries(const std::string& package, std::vector<std::string>& names, std::set<time_t>& times)
 {
     // The names are UTF-8; the reader gives them in the locale's encoding.
     const std::string locale = setlocale(LC_CTYPE, nullptr);
     ASSERT_NE(setlocale(LC_CTYPE, "C.UTF-8"), nullptr);
-    archive *reader = archive_read_new();
+    archive* reader = archive_read_new();
     archive_read_support_format_zip(reader);
-    archive_entry *header = nullptr;
+    archive_entry* header = nullptr;
     if (archive_read_open_filename(reader, package.c_str(), 10240) == ARCHIVE_OK) {
         while (archive_read_next_header(reader, &header) == ARCHIVE_OK) {
             names.push_back(archive_entry_pathname(header));
@@ -155,31 +155,31 @@ void ReadEntries(const std::string &package, std::vector<std::string> &names, st
 
 // The names whose entries differ between two trees, one per line; the
 // entries themselves, a launcher among them, are too big to show.
-std::string Differences(const tree_snapshot::Tree &a, const tree_snapshot::Tree &b)
+std::string Differences(const tree_snapshot::Tree& a, const tree_snapshot::Tree& b)
 {
     std::string names;
-    for (const auto &entry : a) {
+    for (const auto& entry : a) {
         if (b.count(entry.first) == 0 || b.at(entry.first) != entry.second)
             names += entry.first + "\n";
     }
     return a.size() == b.size() ? names : names + "(and entries only in the second)\n";
 }
 
-std::vector<TestEntry> GoodEntries(const std::string &root = "Contents/")
+std::vector<TestEntry> GoodEntries(const std::string& root = "Contents/")
 {
     return {DirEntry(root), FileEntry(root + "MacOS/cloud-drive-ui", "#!/bin/sh\n", 0755),
             FileEntry(root + "Resources/INFO", kInfo)};
 }
 
-std::vector<TestEntry> With(std::vector<TestEntry> entries, const TestEntry &extra)
+std::vector<TestEntry> With(std::vector<TestEntry> entries, const TestEntry& extra)
 {
     entries.push_back(extra);
     return entries;
 }
 
 struct Row {
-    const char *what;
-    std::function<void(std::vector<std::string> &)> setUp;  // changes the input, or the arguments
+    const char* what;
+    std::function<void(std::vector<std::string>&)> setUp;  // changes the input, or the arguments
     int status;
     std::vector<std::string> problems;
 };
@@ -188,8 +188,8 @@ TEST_F(VelmoraPackTest, BundleRefusesWhatTheLauncherWouldNotInstallOrStart)
 {
     const std::string contents = client_ + "/Contents";
     const std::string ui = contents + "/MacOS/cloud-drive-ui";
-    const auto set = [](const std::string &option, const std::string &value) {
-        return [option, value](std::vector<std::string> &args) {
+    const auto set = [](const std::string& option, const std::string& value) {
+        return [option, value](std::vector<std::string>& args) {
             for (size_t i = 0; i + 1 < args.size(); ++i) {
                 if (args[i] == option)
                     args[i + 1] = value;
@@ -198,63 +198,88 @@ TEST_F(VelmoraPackTest, BundleRefusesWhatTheLauncherWouldNotInstallOrStart)
                 args.insert(args.end(), {option, value});
         };
     };
-    const auto edit = [](std::function<void()> change) {
-        return [change](std::vector<std::string> &) { change(); };
-    };
-    const auto environment = [this](const std::string &variable) {
-        return [this, variable](std::vector<std::string> &) { env_ = {variable}; };
+    const auto edit = [](std::function<void()> change) { return [change](std::vector<std::string>&) { change(); }; };
+    const auto environment = [this](const std::string& variable) {
+        return [this, variable](std::vector<std::string>&) { env_ = {variable}; };
     };
     const Row rows[] = {
-        {"client folder rooted one level up", set("--client", dir_), 1,
+        {"client folder rooted one level up",
+         set("--client", dir_),
+         1,
          {"client bundle '" + dir_ + "' has no Contents folder: did you mean " + client_ + "?",
           "'VelmoraDrive.app' lies outside Contents/",
           "the package holds no client executable 'Contents/MacOS/cloud-drive-ui'"}},
-        {"client folder is the bundle's Contents", set("--client", contents + "/"), 1,
+        {"client folder is the bundle's Contents",
+         set("--client", contents + "/"),
+         1,
          {"client bundle '" + contents + "' has no Contents folder: did you mean " + client_ + "?"}},
-        {"INFO beside Resources", edit([=] { rename((contents + "/Resources/INFO").c_str(), (contents + "/INFO").c_str()); }),
-         1, {"'Contents/INFO' looks like the client's INFO, which the launcher reads only at 'Contents/Resources/INFO'"}},
-        {"launcher that is not velmora-launcher", set("--launcher", "/bin/true"), 1,
+        {"INFO beside Resources",
+         edit([=] { rename((contents + "/Resources/INFO").c_str(), (contents + "/INFO").c_str()); }),
+         1,
+         {"'Contents/INFO' looks like the client's INFO, which the launcher reads only at 'Contents/Resources/INFO'"}},
+        {"launcher that is not velmora-launcher",
+         set("--launcher", "/bin/true"),
+         1,
          {"the launcher '/bin/true' is not velmora-launcher: --version printed '"}},
-        {"SOURCE_DATE_EPOCH not a time", environment("SOURCE_DATE_EPOCH=yesterday"), 2,
+        {"SOURCE_DATE_EPOCH not a time",
+         environment("SOURCE_DATE_EPOCH=yesterday"),
+         2,
          {"SOURCE_DATE_EPOCH 'yesterday' is not a whole number of seconds"}},
-        {"inner build differs", set("--build", "121"), 1,
+        {"inner build differs",
+         set("--build", "121"),
+         1,
          {"the INFO 'Contents/Resources/INFO' states build 120, not the expected build 121"}},
         {"inner major differs", set("--major", "2"), 1, {"the client's INFO says major 1, not 2 (--major)"}},
-        {"no INFO", edit([=] { unlink((contents + "/Resources/INFO").c_str()); }), 1,
+        {"no INFO",
+         edit([=] { unlink((contents + "/Resources/INFO").c_str()); }),
+         1,
          {"the package holds no INFO 'Contents/Resources/INFO'"}},
         {"dotted build in INFO",
-         edit([=] { WriteFile(contents + "/Resources/INFO", "[Version]\nbuild_version=2.1.300\n"); }), 1,
+         edit([=] { WriteFile(contents + "/Resources/INFO", "[Version]\nbuild_version=2.1.300\n"); }),
+         1,
          {"the package's INFO 'Contents/Resources/INFO': build_version '2.1.300' is not a whole number from 1 "
           "(the launcher would read 2)",
           "states build 2, not the expected build 120"}},
-        {"client not executable", edit([=] { chmod(ui.c_str(), 0644); }), 1,
+        {"client not executable",
+         edit([=] { chmod(ui.c_str(), 0644); }),
+         1,
          {"the client executable 'Contents/MacOS/cloud-drive-ui' has no execute permission (mode 0644)"}},
-        {"no client", edit([=] { unlink(ui.c_str()); }), 1,
+        {"no client",
+         edit([=] { unlink(ui.c_str()); }),
+         1,
          {"the package holds no client executable 'Contents/MacOS/cloud-drive-ui'"}},
-        {"client is a folder", edit([=] { unlink(ui.c_str()), mkdir(ui.c_str(), 0755); }), 1,
+        {"client is a folder",
+         edit([=] { unlink(ui.c_str()), mkdir(ui.c_str(), 0755); }),
+         1,
          {"the client executable 'Contents/MacOS/cloud-drive-ui' is not stored as a regular file"}},
         {"named pipe and a client without execute bit",
-         edit([=] { mkfifo((contents + "/Resources/pipe").c_str(), 0644), chmod(ui.c_str(), 0600); }), 1,
+         edit([=] { mkfifo((contents + "/Resources/pipe").c_str(), 0644), chmod(ui.c_str(), 0600); }),
+         1,
          {"'Contents/Resources/pipe' is a named pipe", "has no execute permission (mode 0600)"}},
-        {"link climbing out", edit([=] { symlink("../../../etc", (contents + "/Resources/up").c_str()); }), 1,
+        {"link climbing out",
+         edit([=] { symlink("../../../etc", (contents + "/Resources/up").c_str()); }),
+         1,
          {"link 'Contents/Resources/up' -> '../../../etc' climbs out of the bundle"}},
-        {"absolute link", edit([=] { symlink("/etc/passwd", (contents + "/Resources/abs").c_str()); }), 1,
+        {"absolute link",
+         edit([=] { symlink("/etc/passwd", (contents + "/Resources/abs").c_str()); }),
+         1,
          {"link 'Contents/Resources/abs' -> '/etc/passwd' leads out of the bundle (absolute target)"}},
         {"client reached through a link out",
-         edit([=] { unlink(ui.c_str()), symlink("/bin/sh", ui.c_str()); }), 1,
+         edit([=] { unlink(ui.c_str()), symlink("/bin/sh", ui.c_str()); }),
+         1,
          {"is not stored as a regular file", "(absolute target)"}},
-        {"file beside Contents", edit([=] { WriteFile(client_ + "/Icon", ""); }), 1,
-         {"'Icon' lies outside Contents/"}},
-        {"name not UTF-8", edit([=] { WriteFile(contents + "/Resources/\xff.txt", ""); }), 1,
+        {"file beside Contents", edit([=] { WriteFile(client_ + "/Icon", ""); }), 1, {"'Icon' lies outside Contents/"}},
+        {"name not UTF-8",
+         edit([=] { WriteFile(contents + "/Resources/\xff.txt", ""); }),
+         1,
          {"'Contents/Resources/\xff.txt' is not valid UTF-8"}},
-        {"launcher not executable", set("--launcher", client_ + "/Contents/Resources/INFO"), 1,
-         {"is not executable"}},
+        {"launcher not executable", set("--launcher", client_ + "/Contents/Resources/INFO"), 1, {"is not executable"}},
         {"output exists", edit([=] { mkdir((dir_ + "/Velmora Drive.app").c_str(), 0755); }), 1, {"exists"}},
         {"dotted --build", set("--build", "2.1.300"), 2, {"--build '2.1.300' is not a whole number from 1"}},
         {"build 0", set("--build", "0"), 2, {"--build '0' is not a whole number"}},
         {"unknown option", set("--bulid", "120"), 2, {"unknown option '--bulid'"}},
     };
-    for (const Row &row : rows) {
+    for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         Shell("rm -rf '" + client_ + "' '" + bundle_ + "'");
         MakeClient();
@@ -263,7 +288,7 @@ TEST_F(VelmoraPackTest, BundleRefusesWhatTheLauncherWouldNotInstallOrStart)
         row.setUp(args);
         const auto before = Inputs();
         EXPECT_EQ(Pack(args), row.status) << out_ << err_;
-        for (const std::string &problem : row.problems)
+        for (const std::string& problem : row.problems)
             EXPECT_NE(err_.find(problem), std::string::npos) << err_;
         EXPECT_EQ(out_, "");
         // Nothing written: no bundle, nothing half-made beside it.
@@ -274,92 +299,134 @@ TEST_F(VelmoraPackTest, BundleRefusesWhatTheLauncherWouldNotInstallOrStart)
 TEST_F(VelmoraPackTest, VerifyListsEveryProblemOfALauncherBundle)
 {
     const std::string resources = bundle_ + "/Contents/Resources";
-    const auto package = [this](const std::string &kind, std::vector<TestEntry> entries) {
-        return [this, kind, entries](std::vector<std::string> &) { ReplacePackage(kind, entries); };
+    const auto package = [this](const std::string& kind, std::vector<TestEntry> entries) {
+        return [this, kind, entries](std::vector<std::string>&) { ReplacePackage(kind, entries); };
     };
-    const auto edit = [](std::function<void()> change) {
-        return [change](std::vector<std::string> &) { change(); };
-    };
-    const auto launcher = [this](const std::string &script) {
-        return [this, script](std::vector<std::string> &) {
+    const auto edit = [](std::function<void()> change) { return [change](std::vector<std::string>&) { change(); }; };
+    const auto launcher = [this](const std::string& script) {
+        return [this, script](std::vector<std::string>&) {
             FakeLauncher(bundle_ + "/Contents/MacOS/velmora-launcher", script);
         };
     };
     const Row rows[] = {
         {"as made", edit([] {}), 0, {}},
-        {"launcher that is not velmora-launcher", launcher("echo 'cloud-drive-ui 1.0'"), 1,
-         {"the launcher 'Contents/MacOS/velmora-launcher' is not velmora-launcher: --version printed 'cloud-drive-ui 1.0'"}},
-        {"launcher of another bundle", launcher("echo 'velmora-launcher 1.0.121 (overlay 3)'"), 1,
-         {"the launcher 'Contents/MacOS/velmora-launcher' reports version 1.0.121, not the build 120 of its bundle's INFO"}},
-        {"launcher that fails", launcher("echo 'velmora-launcher 1.0.120 (overlay 3)'; exit 3"), 1,
+        {"launcher that is not velmora-launcher",
+         launcher("echo 'cloud-drive-ui 1.0'"),
+         1,
+         {"the launcher 'Contents/MacOS/velmora-launcher' is not velmora-launcher: --version printed 'cloud-drive-ui "
+          "1.0'"}},
+        {"launcher of another bundle",
+         launcher("echo 'velmora-launcher 1.0.121 (overlay 3)'"),
+         1,
+         {"the launcher 'Contents/MacOS/velmora-launcher' reports version 1.0.121, not the build 120 of its bundle's "
+          "INFO"}},
+        {"launcher that fails",
+         launcher("echo 'velmora-launcher 1.0.120 (overlay 3)'; exit 3"),
+         1,
          {"the launcher 'Contents/MacOS/velmora-launcher' failed on --version"}},
-        {"launcher that never answers", launcher("exec sleep 600"), 1,
+        {"launcher that never answers",
+         launcher("exec sleep 600"),
+         1,
          {"the launcher 'Contents/MacOS/velmora-launcher' did not answer --version within 10 seconds"}},
         // Whatever the program does, it does in a home folder of its own.
         {"launcher asked in a scratch home",
-         launcher("[ \"$HOME\" != '" + Path("home") + "' ] && [ \"$XDG_RUNTIME_DIR\" = \"$HOME\" ] && "
+         launcher("[ \"$HOME\" != '" + Path("home") +
+                  "' ] && [ \"$XDG_RUNTIME_DIR\" = \"$HOME\" ] && "
                   "echo 'velmora-launcher 1.0.120 (overlay 3)'"),
-         0, {}},
+         0,
+         {}},
         {"INFO beside Resources in the package",
          package("zip", {DirEntry("Contents/"), FileEntry("Contents/MacOS/cloud-drive-ui", "x", 0755),
                          FileEntry("Contents/INFO", kInfo)}),
-         1, {"'Contents/INFO' looks like the client's INFO, which the launcher reads only at 'Contents/Resources/INFO'"}},
+         1,
+         {"'Contents/INFO' looks like the client's INFO, which the launcher reads only at 'Contents/Resources/INFO'"}},
         {"a tar package without digest", package("tar.gz", GoodEntries()), 0, {}},
-        {"not an archive", edit([=] { WriteFile(Package(), "not an archive"); }), 1,
+        {"not an archive",
+         edit([=] { WriteFile(Package(), "not an archive"); }),
+         1,
          {"cannot be read as an archive", "the package's SHA-256 digest is "}},
         {"digest differs",
-         edit([=] { WriteFile(resources + "/INFO", std::string(kInfo) + "package_sha256=00\n"); }), 1,
+         edit([=] { WriteFile(resources + "/INFO", std::string(kInfo) + "package_sha256=00\n"); }),
+         1,
          {", not the expected 00"}},
-        {"rooted at the bundle's folder", package("zip", GoodEntries("VelmoraDrive.app/Contents/")), 1,
+        {"rooted at the bundle's folder",
+         package("zip", GoodEntries("VelmoraDrive.app/Contents/")),
+         1,
          {"'VelmoraDrive.app/Contents/' lies outside Contents/",
           "the package holds no client executable 'Contents/MacOS/cloud-drive-ui'",
           "the package holds no INFO 'Contents/Resources/INFO'"}},
-        {"outer build differs", edit([=] { WriteFile(resources + "/INFO", "[Version]\nbuild_version=121\n"); }), 1,
+        {"outer build differs",
+         edit([=] { WriteFile(resources + "/INFO", "[Version]\nbuild_version=121\n"); }),
+         1,
          {"the INFO 'Contents/Resources/INFO' states build 120, not the expected build 121"}},
         {"no INFO in the package",
-         package("zip", {DirEntry("Contents/"), FileEntry("Contents/MacOS/cloud-drive-ui", "x", 0755)}), 1,
+         package("zip", {DirEntry("Contents/"), FileEntry("Contents/MacOS/cloud-drive-ui", "x", 0755)}),
+         1,
          {"the package holds no INFO 'Contents/Resources/INFO'"}},
-        {"dotted outer build", edit([=] { WriteFile(resources + "/INFO", "[Version]\nbuild_version=2.1.300\n"); }),
-         1, {"the launcher bundle's INFO: build_version '2.1.300' is not a whole number"}},
+        {"dotted outer build",
+         edit([=] { WriteFile(resources + "/INFO", "[Version]\nbuild_version=2.1.300\n"); }),
+         1,
+         {"the launcher bundle's INFO: build_version '2.1.300' is not a whole number"}},
         {"client without execute bit",
          package("zip", {DirEntry("Contents/"), FileEntry("Contents/MacOS/cloud-drive-ui", "x", 0644),
                          FileEntry("Contents/Resources/INFO", kInfo)}),
-         1, {"has no execute permission (mode 0644)"}},
+         1,
+         {"has no execute permission (mode 0644)"}},
         // Placed below the bundle, as the launcher places it: outside Contents/ there.
-        {"absolute name", package("tar", With(GoodEntries(), FileEntry("/tmp/evil", "x"))), 1,
+        {"absolute name",
+         package("tar", With(GoodEntries(), FileEntry("/tmp/evil", "x"))),
+         1,
          {"'/tmp/evil' lies outside Contents/"}},
         // A damaged entry whose package digest was made again: the CRC tells.
-        {"damaged entry, digest made again", edit([=] { DamageEntry("Contents/MacOS/cloud-drive-ui"); }), 1,
+        {"damaged entry, digest made again",
+         edit([=] { DamageEntry("Contents/MacOS/cloud-drive-ui"); }),
+         1,
          {"entry 'Contents/MacOS/cloud-drive-ui' is damaged: "}},
         // Read through one descriptor, never opened by name: no hang.
-        {"package is a named pipe", edit([=] { unlink(Package().c_str()), mkfifo(Package().c_str(), 0644); }), 1,
+        {"package is a named pipe",
+         edit([=] { unlink(Package().c_str()), mkfifo(Package().c_str(), 0644); }),
+         1,
          {"cannot be opened: not a regular file"}},
-        {"name climbing out", package("tar", With(GoodEntries(), FileEntry("Contents/../../evil", "x"))), 1,
+        {"name climbing out",
+         package("tar", With(GoodEntries(), FileEntry("Contents/../../evil", "x"))),
+         1,
          {"entry 'Contents/../../evil' has a '..' component"}},
         {"dotted build in the package's INFO",
          package("zip", {DirEntry("Contents/"), FileEntry("Contents/MacOS/cloud-drive-ui", "x", 0755),
                          FileEntry("Contents/Resources/INFO", "[Version]\nbuild_version=120.1\n")}),
-         1, {"the package's INFO 'Contents/Resources/INFO': build_version '120.1' is not a whole number"}},
-        {"link to an absolute path", package("zip", With(GoodEntries(), LinkEntry("Contents/etc", "/etc"))), 1,
+         1,
+         {"the package's INFO 'Contents/Resources/INFO': build_version '120.1' is not a whole number"}},
+        {"link to an absolute path",
+         package("zip", With(GoodEntries(), LinkEntry("Contents/etc", "/etc"))),
+         1,
          {"link 'Contents/etc' -> '/etc' leads out of the bundle"}},
-        {"hard link out", package("tar", With(GoodEntries(), HardEntry("Contents/h", "../etc/passwd"))), 1,
+        {"hard link out",
+         package("tar", With(GoodEntries(), HardEntry("Contents/h", "../etc/passwd"))),
+         1,
          {"entry 'Contents/h'"}},
         {"named pipe",
          edit([=] {
-             Shell("rm -f '" + Package() + "' && mkdir -p '" + Path("stage") + "' && bsdtar -xf '" +
-                   Path("good.vpk") + "' -C '" + Path("stage") + "' && mkfifo '" + Path("stage") +
-                   "/Contents/pipe' && bsdtar -cf '" + Package() + "' -C '" + Path("stage") + "' Contents");
+             Shell("rm -f '" + Package() + "' && mkdir -p '" + Path("stage") + "' && bsdtar -xf '" + Path("good.vpk") +
+                   "' -C '" + Path("stage") + "' && mkfifo '" + Path("stage") + "/Contents/pipe' && bsdtar -cf '" +
+                   Package() + "' -C '" + Path("stage") + "' Contents");
              WriteFile(resources + "/INFO", kInfo);
          }),
-         1, {"entry 'Contents/pipe' is a named pipe"}},
-        {"no launcher", edit([=] { unlink((bundle_ + "/Contents/MacOS/velmora-launcher").c_str()); }), 1,
+         1,
+         {"entry 'Contents/pipe' is a named pipe"}},
+        {"no launcher",
+         edit([=] { unlink((bundle_ + "/Contents/MacOS/velmora-launcher").c_str()); }),
+         1,
          {"no launcher at 'Contents/MacOS/velmora-launcher'"}},
-        {"no package", edit([=] { unlink(Package().c_str()); }), 1,
+        {"no package",
+         edit([=] { unlink(Package().c_str()); }),
+         1,
          {"no package at 'Contents/Resources/package/larkspan.vpk'"}},
-        {"no outer INFO", edit([=] { unlink((resources + "/INFO").c_str()); }), 1,
+        {"no outer INFO",
+         edit([=] { unlink((resources + "/INFO").c_str()); }),
+         1,
          {"no launcher bundle INFO at 'Contents/Resources/INFO'"}},
     };
-    for (const Row &row : rows) {
+    for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         Shell("rm -rf '" + bundle_ + "' '" + Path("stage") + "'");
         ASSERT_EQ(Pack(BundleArgs()), 0) << err_;
@@ -367,7 +434,7 @@ TEST_F(VelmoraPackTest, VerifyListsEveryProblemOfALauncherBundle)
         std::vector<std::string> unused;
         row.setUp(unused);
         EXPECT_EQ(Pack({"verify", bundle_}), row.status) << out_ << err_;
-        for (const std::string &problem : row.problems)
+        for (const std::string& problem : row.problems)
             EXPECT_NE(err_.find(problem), std::string::npos) << err_;
         if (row.status == 0) {
             EXPECT_EQ(out_.rfind(bundle_ + ": the launcher would install build 120 and start it (", 0), 0u) << out_;
@@ -382,7 +449,7 @@ TEST_F(VelmoraPackTest, HelpAndUsageErrors)
     const struct {
         std::vector<std::string> args;
         int status;
-        const char *printed;  // on standard output for 0, standard error otherwise
+        const char* printed;  // on standard output for 0, standard error otherwise
     } rows[] = {
         {{"--help"}, 0, "Usage: velmora-pack bundle --client"},
         {{"--version"}, 0, "velmora-pack 1.1 (libarchive "},
@@ -395,7 +462,7 @@ TEST_F(VelmoraPackTest, HelpAndUsageErrors)
         {{"bundle", "--client"}, 2, "option '--client' needs a value"},
         {{"bundle", "--client=" + client_}, 2, "--client, --build, --launcher and --out are needed"},
     };
-    for (const auto &row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.args.empty() ? "(none)" : row.args.back());
         EXPECT_EQ(Pack(row.args), row.status);
         EXPECT_NE((row.status == 0 ? out_ : err_).find(row.printed), std::string::npos) << out_ << err_;
@@ -434,7 +501,7 @@ TEST_F(VelmoraPackTest, BundleIsInstalledByTheLauncherAsTheClientItCameFrom)
 TEST_F(VelmoraPackTest, TheSameFolderMakesTheSameBundleEverywhere)
 {
     WriteFile(client_ + "/Contents/Resources/fr.lproj.txt", "after fr.lproj, before what it holds\n");
-    const auto pack = [this](const std::string &name, mode_t mask, const std::vector<std::string> &env) {
+    const auto pack = [this](const std::string& name, mode_t mask, const std::vector<std::string>& env) {
         std::vector<std::string> args = BundleArgs();
         args.back() = Path(name) + "/";  // --out with a trailing slash names the folder
         const mode_t old = umask(mask);
@@ -455,11 +522,19 @@ TEST_F(VelmoraPackTest, TheSameFolderMakesTheSameBundleEverywhere)
     std::set<time_t> times;
     ReadEntries(Path("epoch.app/Contents/Resources/package/larkspan.vpk"), names, times);
     EXPECT_EQ(times, std::set<time_t>{1700000000});
-    const std::vector<std::string> sorted = {
-        "Contents/", "Contents/Frameworks/", "Contents/Frameworks/empty/", "Contents/Library/", "Contents/MacOS/",
-        "Contents/MacOS/cloud-drive-ui", "Contents/Resources/", "Contents/Resources/French.lproj",
-        "Contents/Resources/INFO", "Contents/Resources/fr.lproj.txt", "Contents/Resources/fr.lproj/",
-        "Contents/Resources/fr.lproj/G\303\251n\303\251ral.strings", "Contents/Resources/secret"};
+    const std::vector<std::string> sorted = {"Contents/",
+                                             "Contents/Frameworks/",
+                                             "Contents/Frameworks/empty/",
+                                             "Contents/Library/",
+                                             "Contents/MacOS/",
+                                             "Contents/MacOS/cloud-drive-ui",
+                                             "Contents/Resources/",
+                                             "Contents/Resources/French.lproj",
+                                             "Contents/Resources/INFO",
+                                             "Contents/Resources/fr.lproj.txt",
+                                             "Contents/Resources/fr.lproj/",
+                                             "Contents/Resources/fr.lproj/G\303\251n\303\251ral.strings",
+                                             "Contents/Resources/secret"};
     EXPECT_EQ(names, sorted);
 }
 
@@ -488,7 +563,8 @@ TEST_F(VelmoraPackTest, JsonTellsTheBuildTheDigestAndEveryProblem)
     args.back() = Path("other.app");
     args.push_back("--json");
     EXPECT_EQ(Pack(args), 1);
-    const std::string problem = "the launcher '" + Path("launcher") + "' is not velmora-launcher: --version printed 'hello'";
+    const std::string problem =
+        "the launcher '" + Path("launcher") + "' is not velmora-launcher: --version printed 'hello'";
     EXPECT_EQ(out_, "{\"build\":120,\"bundle\":\"" + Path("other.app") +
                         "\",\"entries\":12,\"package_sha256\":null,\"packed_bytes\":0,\"problems\":[\"" + problem +
                         "\"],\"status\":1,\"unpacked_bytes\":110}\n");

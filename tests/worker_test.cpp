@@ -86,8 +86,8 @@ struct Run {
     // a file in place of the per-user folder
     const char* in_the_way;
     QStringList calls;
-    const char* line;  // the line that says why, nullptr: no warning or error from the launcher
-    const char* said;  // on standard error, nullptr: nothing
+    const char* line;    // the line that says why, nullptr: no warning or error from the launcher
+    const char* said;    // on standard error, nullptr: nothing
     const char* record;  // the run's record without its time; "(none)": none written
 };
 
@@ -111,8 +111,7 @@ protected:
         TempFolderTest::SetUp();
         app = std::make_unique<QCoreApplication>(argc, argv);
         StrTable::InitStrTable();
-        Logger::Initialize(Logger::TYPE_FILE, Path("launcher.log"), Path("launcher.debug"), 50,
-                           Logger::SCOPE_LOCK);
+        Logger::Initialize(Logger::TYPE_FILE, Path("launcher.log"), Path("launcher.debug"), 50, Logger::SCOPE_LOCK);
     }
 
     int argc = 1;
@@ -181,29 +180,32 @@ TEST_P(WorkerLockTest, StepsUnderTheLock)
 
 INSTANTIATE_TEST_SUITE_P(
     Runs, WorkerLockTest,
-    ::testing::Values(
-        Run{"free", "", {"pre locked", "decide locked", "upgrade locked", "post locked"}, nullptr, nullptr,
-            "result=installed\nfrom_build=119\nto_build=120\nreason=the packaged build is newer\n"},
-        Run{"kept_by_another_launcher",
-            "lock",
-            {"post locked"},
-            "): another launcher still holds the install lock, not installing; starting the client\n",
-            nullptr,
-            "result=failed\nfrom_build=\nto_build=\n"
-            "reason=another launcher still held the install lock; nothing was installed\n"},
-        Run{"folder_in_the_way",
-            "folder",
-            {"pre locked", "decide locked", "upgrade locked", "post locked"},
-            "' is not a regular file, moved aside to '",
-            nullptr,
-            "result=installed\nfrom_build=119\nto_build=120\nreason=the packaged build is newer\n"},
-        // Nowhere to write the record either.
-        Run{"no_lock_at_all",
-            "file",
-            {"post"},
-            "): no install lock can be had (no per-user folder '",
-            "velmora-launcher: nothing installed: no install lock can be had (no per-user folder '",
-            "(none)"}),
+    ::testing::Values(Run{"free",
+                          "",
+                          {"pre locked", "decide locked", "upgrade locked", "post locked"},
+                          nullptr,
+                          nullptr,
+                          "result=installed\nfrom_build=119\nto_build=120\nreason=the packaged build is newer\n"},
+                      Run{"kept_by_another_launcher",
+                          "lock",
+                          {"post locked"},
+                          "): another launcher still holds the install lock, not installing; starting the client\n",
+                          nullptr,
+                          "result=failed\nfrom_build=\nto_build=\n"
+                          "reason=another launcher still held the install lock; nothing was installed\n"},
+                      Run{"folder_in_the_way",
+                          "folder",
+                          {"pre locked", "decide locked", "upgrade locked", "post locked"},
+                          "' is not a regular file, moved aside to '",
+                          nullptr,
+                          "result=installed\nfrom_build=119\nto_build=120\nreason=the packaged build is newer\n"},
+                      // Nowhere to write the record either.
+                      Run{"no_lock_at_all",
+                          "file",
+                          {"post"},
+                          "): no install lock can be had (no per-user folder '",
+                          "velmora-launcher: nothing installed: no install lock can be had (no per-user folder '",
+                          "(none)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct Outcome {
@@ -249,14 +251,14 @@ INSTANTIATE_TEST_SUITE_P(
         Outcome{"failed_old_client_started", true, -1, false, "the package could not be extracted", true,
                 "[WARNING] launcher(", "): upgrade failed; the old client was kept and started again\n",
                 "result=failed\nfrom_build=119\nto_build=120\nreason=the package could not be extracted\n"},
-        Outcome{"failed_no_client", true, -1, false, "the package could not be extracted", false,
-                "[ERROR] launcher(", "): upgrade failed and no client could be started\n",
+        Outcome{"failed_no_client", true, -1, false, "the package could not be extracted", false, "[ERROR] launcher(",
+                "): upgrade failed and no client could be started\n",
                 "result=no-client\nfrom_build=119\nto_build=120\nreason=the package could not be extracted\n"},
         Outcome{"succeeded", true, 0, false, "", true, nullptr, nullptr,
                 "result=installed\nfrom_build=119\nto_build=120\nreason=the packaged build is newer\n"},
         // A reason of more than one line is kept on one.
-        Outcome{"refused", true, -1, true, "entry 'a\nb' is\r\nrefused", true,
-                "[WARNING] launcher(", "): upgrade failed; the old client was kept and started again\n",
+        Outcome{"refused", true, -1, true, "entry 'a\nb' is\r\nrefused", true, "[WARNING] launcher(",
+                "): upgrade failed; the old client was kept and started again\n",
                 "result=refused\nfrom_build=119\nto_build=120\nreason=entry 'a b' is  refused\n"},
         Outcome{"up_to_date", false, 0, false, "", true, nullptr, nullptr,
                 "result=up-to-date\nfrom_build=119\nto_build=119\n"

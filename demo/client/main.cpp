@@ -30,13 +30,13 @@ void OnTerm(int)
 
 // A signal handler may only do async-signal-safe work; the pipe hands the
 // signal to the event loop, which quits normally.
-bool WatchSigterm(QObject *owner)
+bool WatchSigterm(QObject* owner)
 {
     if (pipe2(termPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
         fprintf(stderr, "cloud-drive-ui: pipe: %s\n", strerror(errno));
         return false;
     }
-    auto *notifier = new QSocketNotifier(termPipe[0], QSocketNotifier::Read, owner);
+    auto* notifier = new QSocketNotifier(termPipe[0], QSocketNotifier::Read, owner);
     QObject::connect(notifier, &QSocketNotifier::activated, &QCoreApplication::quit);
     struct sigaction action {};
     action.sa_handler = OnTerm;
@@ -77,7 +77,7 @@ QString BundleBuild()
 
 }  // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     if (!WatchSigterm(&app) || !WritePidFile())

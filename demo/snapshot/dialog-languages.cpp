@@ -32,13 +32,13 @@ const int kProgressWhileRunning = 40;
 QStringList CarriedLanguages()
 {
     QStringList codes = QDir(":/").entryList({"*.qm"}, QDir::Files, QDir::Name);
-    for (QString &code : codes)
+    for (QString& code : codes)
         code.chop(3);
     return codes;
 }
 
 // Fontconfig's name of the translation's language: "zh_CN" is "zh-cn".
-QString FontconfigLanguage(const QString &code)
+QString FontconfigLanguage(const QString& code)
 {
     QTranslator translator;
     if (!translator.load(":/" + code + ".qm"))
@@ -46,7 +46,7 @@ QString FontconfigLanguage(const QString &code)
     return translator.language().replace('_', '-').toLower();
 }
 
-QImage DialogPicture(const QString &label, int value)
+QImage DialogPicture(const QString& label, int value)
 {
     ProcessingProgressDialog dialog;
     dialog.setLabelText(label);
@@ -56,7 +56,7 @@ QImage DialogPicture(const QString &label, int value)
 }
 
 // The window title as a title bar would show it, above the two dialogs.
-void DrawTitleBar(QPainter &painter, const QRect &bar, const QString &code, const QString &title)
+void DrawTitleBar(QPainter& painter, const QRect& bar, const QString& code, const QString& title)
 {
     painter.fillRect(bar, QColor(0xdd, 0xdd, 0xdd));
     painter.setPen(Qt::darkGray);
@@ -66,7 +66,7 @@ void DrawTitleBar(QPainter &painter, const QRect &bar, const QString &code, cons
 }
 
 // One language: as start-up does, its translation, then its font.
-int DrawLanguage(const QString &code, const QString &output)
+int DrawLanguage(const QString& code, const QString& output)
 {
     StrTable::InitStrTable();
     QTranslator translator;
@@ -93,11 +93,11 @@ int DrawLanguage(const QString &code, const QString &output)
 }
 
 // Every language in a run of its own, laid out in rows of kColumns.
-int DrawAllLanguages(const QString &program, const QString &output)
+int DrawAllLanguages(const QString& program, const QString& output)
 {
     QTemporaryDir tiles;
     QList<QImage> images;
-    for (const QString &code : CarriedLanguages()) {
+    for (const QString& code : CarriedLanguages()) {
         const QString tile = tiles.filePath(code + ".png");
         QProcess run;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -137,7 +137,7 @@ int DrawAllLanguages(const QString &program, const QString &output)
 
 }  // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();

@@ -14,11 +14,11 @@ namespace {
 const int kMargin = 8;
 
 // The smallest rectangle holding every pixel that is not the background.
-QRect ContentBounds(const QImage &image, QRgb background)
+QRect ContentBounds(const QImage& image, QRgb background)
 {
     QRect bounds;
     for (int y = 0; y < image.height(); ++y) {
-        const QRgb *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x) {
             if ((row[x] & 0xffffff) != (background & 0xffffff))
                 bounds |= QRect(x, y, 1, 1);
@@ -29,14 +29,14 @@ QRect ContentBounds(const QImage &image, QRgb background)
 
 }  // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
     if (argc != 2) {
         fprintf(stderr, "usage: screen-snapshot <output.png>\n");
         return 2;
     }
-    QScreen *screen = QGuiApplication::primaryScreen();
+    QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) {
         fprintf(stderr, "screen-snapshot: no screen\n");
         return 1;

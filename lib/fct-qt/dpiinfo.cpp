@@ -22,7 +22,7 @@ constexpr double kUnscaledTolerance = 0.1;
 
 }  // namespace
 
-DPIinfo *DPIinfo::getInstance()
+DPIinfo* DPIinfo::getInstance()
 {
     static DPIinfo instance;
     return &instance;
@@ -32,7 +32,7 @@ double DPIinfo::getDPI()
 {
     if (scale > 0.0)
         return scale;
-    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr)
         return 1.0;
     scale = scaleForLogicalDpi(screen->logicalDotsPerInch());
@@ -54,7 +54,7 @@ double DPIinfo::scaleForLogicalDpi(double dotsPerInch)
     return factor;
 }
 
-QString DPIinfo::getScaledStyleSheet(const QString &styleSheet)
+QString DPIinfo::getScaledStyleSheet(const QString& styleSheet)
 {
     static const QRegularExpression pixelSize("(\\d+(?:\\.\\d+)?)px\\b");
     const double factor = getDPI();

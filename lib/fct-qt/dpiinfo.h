@@ -5,10 +5,9 @@
 
 // The pixel scale factor of the primary screen (1.0 unscaled) and style
 // sheets with their pixel sizes scaled by it.
-class DPIinfo
-{
+class DPIinfo {
 public:
-    static DPIinfo *getInstance();
+    static DPIinfo* getInstance();
 
     // The scale factor; measured on the first call (the application object
     // must exist by then) unless setDPI() fixed it.
@@ -19,13 +18,13 @@ public:
 
     // The sheet with every "<number>px" multiplied by the scale factor and
     // truncated; a sheet without pixel sizes comes back unchanged.
-    QString getScaledStyleSheet(const QString &styleSheet);
+    QString getScaledStyleSheet(const QString& styleSheet);
 
     // The scale factor that logical dots per inch stand for.
     static double scaleForLogicalDpi(double dotsPerInch);
 
-    DPIinfo(const DPIinfo &) = delete;
-    DPIinfo &operator=(const DPIinfo &) = delete;
+    DPIinfo(const DPIinfo&) = delete;
+    DPIinfo& operator=(const DPIinfo&) = delete;
 
 private:
     DPIinfo() = default;
@@ -33,4 +32,4 @@ private:
     double scale = 0.0;  // 0: not measured yet
 };
 
-#endif // DPIINFO_H
+#endif  // DPIINFO_H

@@ -11,10 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-InstanceLock::InstanceLock(const QString &name)
-    : lockPath(instanceLockDir() + "/" + name)
-{
-}
+InstanceLock::InstanceLock(const QString& name) : lockPath(instanceLockDir() + "/" + name) {}
 
 InstanceLock::~InstanceLock()
 {
@@ -53,7 +50,7 @@ InstanceLock::Result InstanceLock::tryLock()
     return Acquired;
 }
 
-QString instanceLockName(const QString &homePath)
+QString instanceLockName(const QString& homePath)
 {
     const QByteArray home = QFile::encodeName(QDir::cleanPath(homePath));
     const QByteArray digest = QCryptographicHash::hash(home, QCryptographicHash::Sha1).toHex().left(16);

@@ -13,8 +13,7 @@ QString instanceLockDir()
 {
     const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
     struct stat st;
-    if (!runtime.isEmpty() && stat(runtime.constData(), &st) == 0 && S_ISDIR(st.st_mode)
-        && st.st_uid == geteuid())
+    if (!runtime.isEmpty() && stat(runtime.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == geteuid())
         return QFile::decodeName(runtime);
     return QStringLiteral("/tmp");
 }

@@ -4,9 +4,8 @@
 
 #include <QDir>
 
-QtSingleApplication::QtSingleApplication(int &argc, char **argv, bool GUIenabled)
-    : QApplication(argc, argv, GUIenabled),
-      instanceLock(new InstanceLock(instanceLockName(QDir::homePath())))
+QtSingleApplication::QtSingleApplication(int& argc, char** argv, bool GUIenabled)
+    : QApplication(argc, argv, GUIenabled), instanceLock(new InstanceLock(instanceLockName(QDir::homePath())))
 {
     lockResult = instanceLock->tryLock();
 }

@@ -9,20 +9,19 @@
 // launcher of the same user and home folder is running. The first instance
 // holds a lock for its whole life; the operating system drops it when the
 // process ends, so a crashed instance never blocks the next start.
-class QtSingleApplication : public QApplication
-{
+class QtSingleApplication : public QApplication {
     Q_OBJECT
 
 public:
-    QtSingleApplication(int &argc, char **argv, bool GUIenabled = true);
+    QtSingleApplication(int& argc, char** argv, bool GUIenabled = true);
     ~QtSingleApplication() override;
 
     // True while another instance holds the lock.
     bool isRunning() const;
 
 private:
-    InstanceLock *instanceLock;
+    InstanceLock* instanceLock;
     InstanceLock::Result lockResult;
 };
 
-#endif // QTSINGLEAPPLICATION_H
+#endif  // QTSINGLEAPPLICATION_H

@@ -3,13 +3,13 @@
 #include <QReadLocker>
 #include <QWriteLocker>
 
-UIPathManager *UIPathManager::getInstance()
+UIPathManager* UIPathManager::getInstance()
 {
     static UIPathManager instance;
     return &instance;
 }
 
-int UIPathManager::setPath(const QString &key, const QString &value)
+int UIPathManager::setPath(const QString& key, const QString& value)
 {
     if (key.isEmpty())
         return -1;
@@ -18,7 +18,7 @@ int UIPathManager::setPath(const QString &key, const QString &value)
     return 0;
 }
 
-QString UIPathManager::getPath(const QString &key) const
+QString UIPathManager::getPath(const QString& key) const
 {
     QReadLocker locker(&lock);
     return paths.value(key);

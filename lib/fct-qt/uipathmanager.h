@@ -8,19 +8,18 @@
 // Process-wide registry of named, absolute paths ("root_resource_path",
 // "user_velmora_drive_path", ...). Start-up stores them before any worker
 // thread exists; afterwards any thread may read them.
-class UIPathManager
-{
+class UIPathManager {
 public:
-    static UIPathManager *getInstance();
+    static UIPathManager* getInstance();
 
     // Stores or replaces the path of a key. Returns 0, or -1 for an empty key.
-    int setPath(const QString &key, const QString &value);
+    int setPath(const QString& key, const QString& value);
 
     // The value last stored for the key, unchanged; empty for a key never stored.
-    QString getPath(const QString &key) const;
+    QString getPath(const QString& key) const;
 
-    UIPathManager(const UIPathManager &) = delete;
-    UIPathManager &operator=(const UIPathManager &) = delete;
+    UIPathManager(const UIPathManager&) = delete;
+    UIPathManager& operator=(const UIPathManager&) = delete;
 
 private:
     UIPathManager() = default;
@@ -31,4 +30,4 @@ private:
     QHash<QString, QString> paths;
 };
 
-#endif // UIPATHMANAGER_H
+#endif  // UIPATHMANAGER_H

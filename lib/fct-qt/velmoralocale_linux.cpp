@@ -6,7 +6,7 @@
 // overrides LANG. "C" and "POSIX" fall through to English in the mapping.
 QString velmoraSystemLocaleName()
 {
-    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const QByteArray value = qgetenv(variable);
         if (!value.isEmpty())
             return QString::fromLocal8Bit(value);

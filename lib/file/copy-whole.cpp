@@ -44,7 +44,8 @@ bool IsPartialCopyOf(const std::string& entry, const std::string& name)
 {
     const std::string prefix = "." + name + ".";
     const size_t suffixSize = sizeof(kPartialSuffix) - 1;
-    return entry.size() == prefix.size() + kRandomPartSize + suffixSize && entry.compare(0, prefix.size(), prefix) == 0 &&
+    return entry.size() == prefix.size() + kRandomPartSize + suffixSize &&
+           entry.compare(0, prefix.size(), prefix) == 0 &&
            entry.compare(entry.size() - suffixSize, suffixSize, kPartialSuffix) == 0;
 }
 
@@ -98,11 +99,16 @@ int CopyPipe(const ustring& src, const ustring& dst)
 int CopyObject(const ustring& src, const ustring& dst, int type)
 {
     switch (type) {
-    case FS_TYPE_DIR: return CopyFolder(src, dst);
-    case FS_TYPE_FILE: return CopyFileBytes(src, dst, false, true) == 0 ? 0 : -3;
-    case FS_TYPE_LINK: return CopyLink(src, dst);
-    case FS_TYPE_FIFO: return CopyPipe(src, dst);
-    default: return -3;
+        case FS_TYPE_DIR:
+            return CopyFolder(src, dst);
+        case FS_TYPE_FILE:
+            return CopyFileBytes(src, dst, false, true) == 0 ? 0 : -3;
+        case FS_TYPE_LINK:
+            return CopyLink(src, dst);
+        case FS_TYPE_FIFO:
+            return CopyPipe(src, dst);
+        default:
+            return -3;
     }
 }
 

@@ -15,14 +15,22 @@ namespace {
 int FileTypeOfDirentType(unsigned char type)
 {
     switch (type) {
-    case DT_FIFO: return FS_TYPE_FIFO;
-    case DT_CHR: return FS_TYPE_DEVICE;
-    case DT_DIR: return FS_TYPE_DIR;
-    case DT_BLK: return FS_TYPE_DEVICE;
-    case DT_REG: return FS_TYPE_FILE;
-    case DT_LNK: return FS_TYPE_LINK;
-    case DT_SOCK: return FS_TYPE_SOCKET;
-    default: return FS_TYPE_NONE;
+        case DT_FIFO:
+            return FS_TYPE_FIFO;
+        case DT_CHR:
+            return FS_TYPE_DEVICE;
+        case DT_DIR:
+            return FS_TYPE_DIR;
+        case DT_BLK:
+            return FS_TYPE_DEVICE;
+        case DT_REG:
+            return FS_TYPE_FILE;
+        case DT_LNK:
+            return FS_TYPE_LINK;
+        case DT_SOCK:
+            return FS_TYPE_SOCKET;
+        default:
+            return FS_TYPE_NONE;
     }
 }
 
@@ -84,8 +92,7 @@ int FSReadDir(DIR_HANDLE& handle, DIR_ENTRY& entry)
         ustring full = handle.path + "/" + next->d_name;
         _FILE_INFO_tag info;
         if (FSStat(full, info, true) < 0) {
-            FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): FSOpenDir: Failed to get info for '%s'\n",
-                    full.c_str());
+            FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): FSOpenDir: Failed to get info for '%s'\n", full.c_str());
             return -1;
         }
         mtime = info.mtime;

@@ -31,8 +31,8 @@ bool IsSameFile(int srcFd, const ustring& dst)
 
 void LogOpenFailure(const ustring& path)
 {
-    FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", path.c_str(),
-            strerror(errno), errno);
+    FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", path.c_str(), strerror(errno),
+            errno);
 }
 
 // Only the bytes of a regular file are copied: a folder yields none, a
@@ -95,8 +95,8 @@ int CopyWithBuffer(int in, int out)
 {
     char* buffer = static_cast<char*>(malloc(kCopyChunk));
     if (buffer == nullptr) {
-        FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): FSCopy: malloc(%d): %s (%d)\n", kCopyChunk,
-                strerror(errno), errno);
+        FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): FSCopy: malloc(%d): %s (%d)\n", kCopyChunk, strerror(errno),
+                errno);
         return -1;
     }
     int result = CopyBytes(in, out, buffer);
@@ -123,8 +123,8 @@ int RemoveSource(const ustring& src)
 {
     if (remove(src.c_str()) == 0)
         return 0;
-    FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): CopyFile: remove(%s): %s (%d)\n", src.c_str(),
-            strerror(errno), errno);
+    FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): CopyFile: remove(%s): %s (%d)\n", src.c_str(), strerror(errno),
+            errno);
     return -1;
 }
 
@@ -138,8 +138,7 @@ void KeepAttributes(int fd, const struct stat& from, const ustring& path)
     const struct timespec times[2] = {from.st_atim, from.st_mtim};
 #endif
     if (fchmod(fd, from.st_mode & 0777) != 0 || futimens(fd, times) != 0) {
-        FOP_LOG(FOP_WARNING,
-                "(%5d:%5d) [WARNING] file-op(%d): CopyFile: cannot keep the mode and times of '%s': %s\n",
+        FOP_LOG(FOP_WARNING, "(%5d:%5d) [WARNING] file-op(%d): CopyFile: cannot keep the mode and times of '%s': %s\n",
                 path.c_str(), strerror(errno));
     }
 }

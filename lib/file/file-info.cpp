@@ -8,14 +8,22 @@
 int FileTypeOfMode(mode_t mode)
 {
     switch (mode & S_IFMT) {
-    case S_IFIFO: return FS_TYPE_FIFO;
-    case S_IFCHR: return FS_TYPE_DEVICE;
-    case S_IFDIR: return FS_TYPE_DIR;
-    case S_IFBLK: return FS_TYPE_DEVICE;
-    case S_IFREG: return FS_TYPE_FILE;
-    case S_IFLNK: return FS_TYPE_LINK;
-    case S_IFSOCK: return FS_TYPE_SOCKET;
-    default: return -1;
+        case S_IFIFO:
+            return FS_TYPE_FIFO;
+        case S_IFCHR:
+            return FS_TYPE_DEVICE;
+        case S_IFDIR:
+            return FS_TYPE_DIR;
+        case S_IFBLK:
+            return FS_TYPE_DEVICE;
+        case S_IFREG:
+            return FS_TYPE_FILE;
+        case S_IFLNK:
+            return FS_TYPE_LINK;
+        case S_IFSOCK:
+            return FS_TYPE_SOCKET;
+        default:
+            return -1;
     }
 }
 
@@ -77,8 +85,7 @@ int GetFileInfo(const ustring& path, _FILE_INFO_tag& info)
         FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): FSPathMakeRef: %d\n", status);
         return -1;
     }
-    FOP_LOG(FOP_DEBUG, "(%5d:%5d) [DEBUG] file-op(%d): FSRefMakePath outTargetPath path = [%s].\n",
-            resolved.c_str());
+    FOP_LOG(FOP_DEBUG, "(%5d:%5d) [DEBUG] file-op(%d): FSRefMakePath outTargetPath path = [%s].\n", resolved.c_str());
     info.path = resolved;
     info.name = FSBaseName(info.path);
     return 0;
@@ -119,8 +126,8 @@ int FSStat(const ustring& path, _FILE_INFO_tag& info, bool exact)
 
 bool operator==(const _FILE_INFO_tag& a, const _FILE_INFO_tag& b)
 {
-    return a.exists == b.exists && a.size == b.size && a.mtime == b.mtime && a.type == b.type &&
-           a.path == b.path && a.name == b.name;
+    return a.exists == b.exists && a.size == b.size && a.mtime == b.mtime && a.type == b.type && a.path == b.path &&
+           a.name == b.name;
 }
 
 bool operator!=(const _FILE_INFO_tag& a, const _FILE_INFO_tag& b)

@@ -25,8 +25,8 @@ enum {
 };
 
 struct _FILE_INFO_tag {
-    ustring path;   // canonical path of an existing object, else as given
-    ustring name;   // last component of path (FSBaseName)
+    ustring path;  // canonical path of an existing object, else as given
+    ustring name;  // last component of path (FSBaseName)
     int32_t type;
     int32_t mtime;  // low 32 bits of the modification seconds
     int64_t size;
@@ -36,8 +36,7 @@ struct _FILE_INFO_tag {
     uint32_t mode;  // the 16-bit mode word, zero-extended
     int64_t dev;
 
-    _FILE_INFO_tag()
-        : type(FS_TYPE_NONE), mtime(0), size(0), exists(false), uid(0), gid(0), mode(0), dev(0) {}
+    _FILE_INFO_tag() : type(FS_TYPE_NONE), mtime(0), size(0), exists(false), uid(0), gid(0), mode(0), dev(0) {}
 };
 
 bool operator==(const _FILE_INFO_tag& a, const _FILE_INFO_tag& b);
@@ -64,7 +63,7 @@ struct DIR_ENTRY {
 };
 
 // Inspection. A missing path is not an error: exists is false.
-int GetFileInfo(const ustring& path, _FILE_INFO_tag& info);      // 0, -1
+int GetFileInfo(const ustring& path, _FILE_INFO_tag& info);  // 0, -1
 bool IsFileExist(const ustring& path, bool exact);
 int FSStat(const ustring& path, _FILE_INFO_tag& info, bool exact);  // 0, -1 empty, -2 lookup
 
@@ -137,7 +136,7 @@ int FSRemoveMoved(const ustring& src);
 bool FSMovesByRename(const ustring& src, const ustring& folder);
 // True for a folder, not a link to one, that lists nothing but "." and "..".
 bool FSIsEmptyFolder(const ustring& path);
-int FSMktemp(const ustring& dir, ustring& out);         // 0, -1
+int FSMktemp(const ustring& dir, ustring& out);          // 0, -1
 int FSCreateTempPath(const ustring& dir, ustring& out);  // 0, -1
 
 // Small files that carry state between runs.

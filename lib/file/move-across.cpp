@@ -26,15 +26,14 @@ bool IsVolumeRoot(const ustring& path)
 {
     struct stat st;
     struct stat parent;
-    return lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
-           stat(FSParentPath(path).c_str(), &parent) == 0 && st.st_dev != parent.st_dev;
+    return lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && stat(FSParentPath(path).c_str(), &parent) == 0 &&
+           st.st_dev != parent.st_dev;
 }
 
 int MergeInto(const ustring& src, const ustring& dst, bool exact)
 {
-    const int merged = VisitEntries(src, [&](const DIR_ENTRY& entry) {
-        return FSRename(src + "/" + entry.name, dst + "/" + entry.name, exact);
-    });
+    const int merged = VisitEntries(
+        src, [&](const DIR_ENTRY& entry) { return FSRename(src + "/" + entry.name, dst + "/" + entry.name, exact); });
     return merged == 0 && FSRemoveMoved(src) == 0 ? 0 : -3;
 }
 

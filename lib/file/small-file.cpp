@@ -89,8 +89,8 @@ int FSWriteFileAtomic(const ustring& path, const std::string& content)
         return 0;
     const int saved = errno;
     unlink(draft.c_str());
-    FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): FSWriteFileAtomic: cannot %s '%s': %s\n", failed,
-            path.c_str(), strerror(saved));
+    FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): FSWriteFileAtomic: cannot %s '%s': %s\n", failed, path.c_str(),
+            strerror(saved));
     errno = saved;
     return -1;
 }

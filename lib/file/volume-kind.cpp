@@ -9,8 +9,7 @@ bool isMountPoint(const ustring& path)
 {
     VolumeKind kind;
     if (QueryVolumeKind(path.c_str(), kind) != 0) {
-        FOP_LOG(FOP_ERROR,
-                "(%5d:%5d) [ERROR] file-op(%d): isMountPoint: Failed to get file system info '%s'. %s\n",
+        FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): isMountPoint: Failed to get file system info '%s'. %s\n",
                 path.c_str(), strerror(errno));
         return false;
     }
@@ -28,7 +27,6 @@ bool IsMSDOS(const ustring& path)
     }
     if (!kind.fat)
         return false;
-    FOP_LOG(FOP_WARNING, "(%5d:%5d) [WARNING] file-op(%d): Detect a MSDOS platform for path '%s'.\n",
-            path.c_str());
+    FOP_LOG(FOP_WARNING, "(%5d:%5d) [WARNING] file-op(%d): Detect a MSDOS platform for path '%s'.\n", path.c_str());
     return true;
 }

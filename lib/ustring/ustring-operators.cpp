@@ -5,21 +5,57 @@
 #include <istream>
 #include <ostream>
 
-ustring& ustring::operator=(const ustring& s) { return assign(s, 0, npos); }
-ustring& ustring::operator=(const std::string& s) { return assign(s, 0, npos); }
-ustring& ustring::operator=(const char* s) { return assign(s); }
-ustring& ustring::operator=(const unsigned short* s) { return assign(s); }
-ustring& ustring::operator=(char c) { return assign(c, 1); }
-ustring& ustring::operator=(unsigned short c) { return assign(c, 1); }
+ustring& ustring::operator=(const ustring& s)
+{
+    return assign(s, 0, npos);
+}
+ustring& ustring::operator=(const std::string& s)
+{
+    return assign(s, 0, npos);
+}
+ustring& ustring::operator=(const char* s)
+{
+    return assign(s);
+}
+ustring& ustring::operator=(const unsigned short* s)
+{
+    return assign(s);
+}
+ustring& ustring::operator=(char c)
+{
+    return assign(c, 1);
+}
+ustring& ustring::operator=(unsigned short c)
+{
+    return assign(c, 1);
+}
 
 // append handles a right operand that is the object itself, so s += s
 // doubles s.
-ustring& ustring::operator+=(const ustring& s) { return append(s, 0, npos); }
-ustring& ustring::operator+=(const std::string& s) { return append(s, 0, npos); }
-ustring& ustring::operator+=(const char* s) { return append(s); }
-ustring& ustring::operator+=(const unsigned short* s) { return append(s); }
-ustring& ustring::operator+=(char c) { return append(c, 1); }
-ustring& ustring::operator+=(unsigned short c) { return append(c, 1); }
+ustring& ustring::operator+=(const ustring& s)
+{
+    return append(s, 0, npos);
+}
+ustring& ustring::operator+=(const std::string& s)
+{
+    return append(s, 0, npos);
+}
+ustring& ustring::operator+=(const char* s)
+{
+    return append(s);
+}
+ustring& ustring::operator+=(const unsigned short* s)
+{
+    return append(s);
+}
+ustring& ustring::operator+=(char c)
+{
+    return append(c, 1);
+}
+ustring& ustring::operator+=(unsigned short c)
+{
+    return append(c, 1);
+}
 
 ustring operator+(const ustring& a, const ustring& b)
 {

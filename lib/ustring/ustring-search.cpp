@@ -136,13 +136,19 @@ size_t ustring::find_last_not_of(const char* p, size_t pos) const
 
 // The other pattern types read as C strings; a char of 0 is an empty pattern.
 
-#define USTRING_SEARCH_OVERLOADS(name)                                                             \
-    size_t ustring::name(const std::string& p, size_t pos) const { return name(p.c_str(), pos); } \
-    size_t ustring::name(const ustring& p, size_t pos) const { return name(p.c_str(), pos); }     \
-    size_t ustring::name(char c, size_t pos) const                                                \
-    {                                                                                             \
-        const char p[2] = {c, 0};                                                                 \
-        return name(p, pos);                                                                      \
+#define USTRING_SEARCH_OVERLOADS(name)                           \
+    size_t ustring::name(const std::string& p, size_t pos) const \
+    {                                                            \
+        return name(p.c_str(), pos);                             \
+    }                                                            \
+    size_t ustring::name(const ustring& p, size_t pos) const     \
+    {                                                            \
+        return name(p.c_str(), pos);                             \
+    }                                                            \
+    size_t ustring::name(char c, size_t pos) const               \
+    {                                                            \
+        const char p[2] = {c, 0};                                \
+        return name(p, pos);                                     \
     }
 
 USTRING_SEARCH_OVERLOADS(find)
@@ -221,9 +227,27 @@ int ustring::compare(const ustring& a, const ustring& b, bool ignore_case)
     return ignore_case ? str_case_cmp(a.data, b.data) : a.compare(b);
 }
 
-bool operator==(const ustring& a, const ustring& b) { return a.compare(b) == 0; }
-bool operator!=(const ustring& a, const ustring& b) { return a.compare(b) != 0; }
-bool operator<(const ustring& a, const ustring& b) { return a.compare(b) < 0; }
-bool operator>(const ustring& a, const ustring& b) { return a.compare(b) > 0; }
-bool operator<=(const ustring& a, const ustring& b) { return a.compare(b) <= 0; }
-bool operator>=(const ustring& a, const ustring& b) { return a.compare(b) >= 0; }
+bool operator==(const ustring& a, const ustring& b)
+{
+    return a.compare(b) == 0;
+}
+bool operator!=(const ustring& a, const ustring& b)
+{
+    return a.compare(b) != 0;
+}
+bool operator<(const ustring& a, const ustring& b)
+{
+    return a.compare(b) < 0;
+}
+bool operator>(const ustring& a, const ustring& b)
+{
+    return a.compare(b) > 0;
+}
+bool operator<=(const ustring& a, const ustring& b)
+{
+    return a.compare(b) <= 0;
+}
+bool operator>=(const ustring& a, const ustring& b)
+{
+    return a.compare(b) >= 0;
+}

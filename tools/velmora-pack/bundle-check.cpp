@@ -10,7 +10,7 @@
 #include "bundle-layout.h"
 #include "package-source.h"
 
-std::string LauncherProblem(const std::string &path, const std::string &shown)
+std::string LauncherProblem(const std::string& path, const std::string& shown)
 {
     struct stat st;
     if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
@@ -20,8 +20,8 @@ std::string LauncherProblem(const std::string &path, const std::string &shown)
     return std::string();
 }
 
-PackageSurvey CheckPackage(const std::string &package, const ustring &expected_build,
-                           const std::string &expected_sha256, Problems &problems, PackageSource *source)
+PackageSurvey CheckPackage(const std::string& package, const ustring& expected_build,
+                           const std::string& expected_sha256, Problems& problems, PackageSource* source)
 {
     PackageCheck check;
     check.archive_path = package;
@@ -39,7 +39,7 @@ PackageSurvey CheckPackage(const std::string &package, const ustring &expected_b
     return survey;
 }
 
-BundleCheck CheckLauncherBundle(const std::string &bundle)
+BundleCheck CheckLauncherBundle(const std::string& bundle)
 {
     BundleCheck result;
     const std::string launcher = LauncherProblem(bundle + "/" + kBundleLauncherExecutable, kBundleLauncherExecutable);
@@ -53,8 +53,8 @@ BundleCheck CheckLauncherBundle(const std::string &bundle)
         CheckBuild(result.version, "the launcher bundle's INFO", result.problems);
     }
     if (launcher.empty())
-        CheckLauncherAnswers(bundle + "/" + kBundleLauncherExecutable, kBundleLauncherExecutable, result.version.build_version,
-                             result.problems);
+        CheckLauncherAnswers(bundle + "/" + kBundleLauncherExecutable, kBundleLauncherExecutable,
+                             result.version.build_version, result.problems);
     const std::string package = bundle + "/" + kBundlePackage;
     if (access(package.c_str(), F_OK) != 0) {
         result.problems.push_back(std::string("no package at '") + kBundlePackage + "'");

@@ -14,13 +14,12 @@ class PackageSource;
 // stating expected_build, the digest when one is expected), and a
 // build_version that is a whole number. Appends one line per problem.
 // Through `source` when given, which the caller keeps to read on.
-PackageSurvey CheckPackage(const std::string &package, const ustring &expected_build,
-                           const std::string &expected_sha256, Problems &problems,
-                           PackageSource *source = nullptr);
+PackageSurvey CheckPackage(const std::string& package, const ustring& expected_build,
+                           const std::string& expected_sha256, Problems& problems, PackageSource* source = nullptr);
 
 // Why the file at path cannot serve as the launcher (shown as shown), or
 // empty: it must be a regular file its owner may run.
-std::string LauncherProblem(const std::string &path, const std::string &shown);
+std::string LauncherProblem(const std::string& path, const std::string& shown);
 
 // A launcher bundle as a start of its launcher needs it: the launcher
 // executable answering as launcher-check.h asks, the bundle's INFO with a whole build number, the package
@@ -31,6 +30,6 @@ struct BundleCheck {
     PackageSurvey survey;  // of its package
     Problems problems;
 };
-BundleCheck CheckLauncherBundle(const std::string &bundle);
+BundleCheck CheckLauncherBundle(const std::string& bundle);
 
 #endif  // VELMORA_PACK_BUNDLE_CHECK_H

@@ -44,7 +44,7 @@ const char kBundleUsage[] =
 namespace {
 
 struct VersionOption {
-    const char *option;
+    const char* option;
     ustring VerInfo::*field;
 };
 
@@ -70,24 +70,24 @@ std::string WithoutTrailingSlashes(std::string path)
     return path;
 }
 
-int Usage(const std::string &error)
+int Usage(const std::string& error)
 {
     fprintf(stderr, "velmora-pack bundle: %s\n\n%s", error.c_str(), kBundleUsage);
     return kExitUsage;
 }
 
-bool ParseRequest(const std::vector<std::string> &args, Request &request, std::string &error, bool &help)
+bool ParseRequest(const std::vector<std::string>& args, Request& request, std::string& error, bool& help)
 {
     CommandLine line;
-    if (!ParseCommandLine(args, {"--client", "--build", "--major", "--minor", "--overlay", "--launcher", "--out"},
-                          line, error))
+    if (!ParseCommandLine(args, {"--client", "--build", "--major", "--minor", "--overlay", "--launcher", "--out"}, line,
+                          error))
         return false;
     help = line.help;
     request.json = line.json;
     request.client = WithoutTrailingSlashes(ValueOf(line, "--client"));
     request.launcher = ValueOf(line, "--launcher");
     request.out = WithoutTrailingSlashes(ValueOf(line, "--out"));
-    for (const VersionOption &row : kVersionOptions)
+    for (const VersionOption& row : kVersionOptions)
         request.version.*row.field = ValueOf(line, row.option);
     if (!line.operands.empty())
         error = "unexpected '" + line.operands[0] + "'";
@@ -95,7 +95,7 @@ bool ParseRequest(const std::vector<std::string> &args, Request &request, std::s
         error = "--client, --build, --launcher and --out are needed";
     else if (!IsWholeBuildNumber(request.version.build_version.c_str()))
         error = "--build '" + std::string(request.version.build_version.c_str()) + "' is not a whole number from 1";
-    for (const VersionOption &row : kVersionOptions) {
+    for (const VersionOption& row : kVersionOptions) {
         const std::string value = (request.version.*row.field).c_str();
         if (error.empty() && value.find_first_not_of("0123456789") != std::string::npos)
             error = std::string(row.option) + " '" + value + "' is not a number";
@@ -107,14 +107,14 @@ bool ParseRequest(const std::vector<std::string> &args, Request &request, std::s
 // the launcher compares the two builds at every start, and reinstalls
 // when the installed one is lower. Fields left out are taken from it. The
 // builds are compared by the launcher's own check of the package.
-VerInfo MergeVersions(const Request &request, Problems &problems)
+VerInfo MergeVersions(const Request& request, Problems& problems)
 {
     VerInfo merged = request.version;
     VerInfo inner;
     ReadVersionFile(request.client + "/" + kBundleInfo, inner);
-    for (const VersionOption &row : kVersionOptions) {
-        const ustring &given = request.version.*row.field;
-        const ustring &own = inner.*row.field;
+    for (const VersionOption& row : kVersionOptions) {
+        const ustring& given = request.version.*row.field;
+        const ustring& own = inner.*row.field;
         if (given.empty())
             merged.*row.field = own;
         else if (row.field != &VerInfo::build_version && !own.empty() && own != given)
@@ -124,7 +124,7 @@ VerInfo MergeVersions(const Request &request, Problems &problems)
     return merged;
 }
 
-void CheckOut(const std::string &out, Problems &problems)
+void CheckOut(const std::string& out, Problems& problems)
 {
     struct stat st;
     if (lstat(out.c_str(), &st) == 0)
@@ -133,7 +133,7 @@ void CheckOut(const std::string &out, Problems &problems)
 
 // The client folder and the launcher, as far as they can be judged before
 // anything is written. False when the client cannot be read at all.
-bool CheckInputs(const Request &request, PackEntries &entries, VerInfo &version, Problems &problems)
+bool CheckInputs(const Request& request, PackEntries& entries, VerInfo& version, Problems& problems)
 {
     const bool readable = ReadClientTree(request.client, entries, problems);
     version = MergeVersions(request, problems);
@@ -147,7 +147,7 @@ bool CheckInputs(const Request &request, PackEntries &entries, VerInfo &version,
     // A name that is not UTF-8 cannot be stored as the launcher reads
     // names; it is reported above and left out of the trial package.
     entries.erase(std::remove_if(entries.begin(), entries.end(),
-                                 [](const PackEntry &entry) {
+                                 [](const PackEntry& entry) {
                                      return !SurvivesPathRoundTrip(QByteArray::fromStdString(entry.name));
                                  }),
                   entries.end());
@@ -157,9 +157,9 @@ bool CheckInputs(const Request &request, PackEntries &entries, VerInfo &version,
 // The package is written first and checked as the launcher will check it,
 // so that every problem is listed at once, in the launcher's words; then
 // the launcher is asked, from inside the bundle, whether it reads it.
-void WriteBundle(const Request &request, const PackEntries &entries, const VerInfo &version, Report &report)
+void WriteBundle(const Request& request, const PackEntries& entries, const VerInfo& version, Report& report)
 {
-    Problems &problems = report.problems;
+    Problems& problems = report.problems;
     std::string error;
     Stage stage(request.out);
     if (stage.Create(error) == 0 && WritePackage(stage.Package(), entries, request.time, error) == 0) {
@@ -185,7 +185,7 @@ void WriteBundle(const Request &request, const PackEntries &entries, const VerIn
 
 }  // namespace
 
-int RunBundle(const std::vector<std::string> &args)
+int RunBundle(const std::vector<std::string>& args)
 {
     Request request;
     std::string error;
@@ -209,9 +209,10 @@ int RunBundle(const std::vector<std::string> &args)
     report.build = version.build_version;
     const std::string done = request.out + ": " + std::to_string(report.entries) + " entries, " +
                              std::to_string(report.unpacked_bytes) + " bytes unpacked, " +
-                             std::to_string(report.packed_bytes) + " bytes packed, build " + version.build_version.c_str() +
-                             " (version " + version.major_version.c_str() + "." + version.minor_version.c_str() + "." +
-                             version.build_version.c_str() + ", overlay " + version.icon_overlay_version.c_str() + ")";
+                             std::to_string(report.packed_bytes) + " bytes packed, build " +
+                             version.build_version.c_str() + " (version " + version.major_version.c_str() + "." +
+                             version.minor_version.c_str() + "." + version.build_version.c_str() + ", overlay " +
+                             version.icon_overlay_version.c_str() + ")";
     return Tell(report, request.json, done,
                 report.status == kExitFailed ? "failed, nothing written" : "refused, nothing written");
 }

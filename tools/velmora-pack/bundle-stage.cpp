@@ -16,7 +16,7 @@ const mode_t kFolderMode = 0755;
 const mode_t kLauncherMode = 0755;
 const mode_t kFileMode = 0644;
 
-int MakeFolder(const std::string &path, std::string &error)
+int MakeFolder(const std::string& path, std::string& error)
 {
     if (mkdir(path.c_str(), kFolderMode) != 0 || chmod(path.c_str(), kFolderMode) != 0) {
         error = "cannot create '" + path + "': " + strerror(errno);
@@ -27,7 +27,7 @@ int MakeFolder(const std::string &path, std::string &error)
 
 }  // namespace
 
-Stage::Stage(const std::string &out) : out_(out), path_(out + ".partial-" + std::to_string(getpid())) {}
+Stage::Stage(const std::string& out) : out_(out), path_(out + ".partial-" + std::to_string(getpid())) {}
 
 Stage::~Stage()
 {
@@ -35,18 +35,18 @@ Stage::~Stage()
         FSRemove(path_);
 }
 
-int Stage::Create(std::string &error)
+int Stage::Create(std::string& error)
 {
     const std::string folders[] = {path_, path_ + "/Contents", FSParentPath(Launcher()).c_str(),
                                    path_ + "/Contents/Resources", FSParentPath(Package()).c_str()};
-    for (const std::string &folder : folders) {
+    for (const std::string& folder : folders) {
         if (MakeFolder(folder, error) != 0)
             return -1;
     }
     return 0;
 }
 
-int Stage::Assemble(const std::string &launcher, const VerInfo &version, const std::string &sha256, std::string &error)
+int Stage::Assemble(const std::string& launcher, const VerInfo& version, const std::string& sha256, std::string& error)
 {
     const std::string info = path_ + "/" + kBundleInfo;
     if (chmod(Package().c_str(), kFileMode) != 0)
@@ -58,7 +58,7 @@ int Stage::Assemble(const std::string &launcher, const VerInfo &version, const s
     return error.empty() ? 0 : -1;
 }
 
-int Stage::Commit(std::string &error)
+int Stage::Commit(std::string& error)
 {
     if (rename(path_.c_str(), out_.c_str()) != 0) {
         error = "cannot rename '" + path_ + "' to '" + out_ + "': " + strerror(errno);
@@ -68,6 +68,12 @@ int Stage::Commit(std::string &error)
     return 0;
 }
 
-std::string Stage::Package() const { return path_ + "/" + kBundlePackage; }
+std::string Stage::Package() const
+{
+    return path_ + "/" + kBundlePackage;
+}
 
-std::string Stage::Launcher() const { return path_ + "/" + kBundleLauncherExecutable; }
+std::string Stage::Launcher() const
+{
+    return path_ + "/" + kBundleLauncherExecutable;
+}

@@ -13,18 +13,18 @@
 // machine, and everyone may run the launcher.
 class Stage {
 public:
-    explicit Stage(const std::string &out);
+    explicit Stage(const std::string& out);
     ~Stage();
-    Stage(const Stage &) = delete;
-    Stage &operator=(const Stage &) = delete;
+    Stage(const Stage&) = delete;
+    Stage& operator=(const Stage&) = delete;
 
     // The folders; then the package is written to Package().
-    int Create(std::string &error);
+    int Create(std::string& error);
     // The launcher and the INFO (version and the package's digest) beside
     // the package.
-    int Assemble(const std::string &launcher, const VerInfo &version, const std::string &sha256, std::string &error);
+    int Assemble(const std::string& launcher, const VerInfo& version, const std::string& sha256, std::string& error);
     // The rename to out.
-    int Commit(std::string &error);
+    int Commit(std::string& error);
 
     std::string Package() const;
     std::string Launcher() const;

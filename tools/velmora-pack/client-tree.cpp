@@ -13,7 +13,7 @@
 namespace {
 
 // The names in folder, sorted; false when it cannot be listed to the end.
-bool ListFolder(const std::string &folder, std::vector<std::string> &names)
+bool ListFolder(const std::string& folder, std::vector<std::string>& names)
 {
     DIR_HANDLE handle;
     if (FSOpenDir(folder, 0, handle) != 0)
@@ -32,7 +32,7 @@ bool ListFolder(const std::string &folder, std::vector<std::string> &names)
 
 // A package holds folders, files and links only: a zip cannot even store
 // anything else, and the launcher refuses it in any format.
-const char *SpecialKind(mode_t mode)
+const char* SpecialKind(mode_t mode)
 {
     if (S_ISFIFO(mode))
         return "a named pipe";
@@ -41,7 +41,7 @@ const char *SpecialKind(mode_t mode)
     return "a device";
 }
 
-bool Describe(const std::string &path, const std::string &name, PackEntry &entry, Problems &problems)
+bool Describe(const std::string& path, const std::string& name, PackEntry& entry, Problems& problems)
 {
     struct stat st;
     if (lstat(path.c_str(), &st) != 0) {
@@ -72,14 +72,14 @@ bool Describe(const std::string &path, const std::string &name, PackEntry &entry
     return true;
 }
 
-void Walk(const std::string &folder, const std::string &prefix, PackEntries &entries, Problems &problems)
+void Walk(const std::string& folder, const std::string& prefix, PackEntries& entries, Problems& problems)
 {
     std::vector<std::string> names;
     if (!ListFolder(folder, names)) {
         problems.push_back("cannot list '" + folder + "': " + strerror(errno));
         return;
     }
-    for (const std::string &name : names) {
+    for (const std::string& name : names) {
         PackEntry entry;
         if (!Describe(folder + "/" + name, prefix + name, entry, problems))
             continue;
@@ -91,7 +91,7 @@ void Walk(const std::string &folder, const std::string &prefix, PackEntries &ent
     }
 }
 
-bool IsFolder(const std::string &path)
+bool IsFolder(const std::string& path)
 {
     struct stat st;
     return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
@@ -100,9 +100,9 @@ bool IsFolder(const std::string &path)
 // The bundle a folder without Contents most likely stands for: the one it
 // lies in (it is Contents, or inside it), or the first one it holds.
 // Empty when there is none.
-std::string MeantBundle(const std::string &folder)
+std::string MeantBundle(const std::string& folder)
 {
-    char *real = realpath(folder.c_str(), nullptr);
+    char* real = realpath(folder.c_str(), nullptr);
     const std::string path = real != nullptr ? std::string(real) + "/" : std::string();
     free(real);
     const size_t contents = path.rfind("/Contents/");
@@ -110,7 +110,7 @@ std::string MeantBundle(const std::string &folder)
         return path.substr(0, contents);
     std::vector<std::string> names;
     ListFolder(folder, names);
-    for (const std::string &name : names) {
+    for (const std::string& name : names) {
         if (IsFolder(folder + "/" + name + "/Contents"))
             return folder + "/" + name;
     }
@@ -119,7 +119,7 @@ std::string MeantBundle(const std::string &folder)
 
 }  // namespace
 
-bool ReadClientTree(const std::string &bundle, PackEntries &entries, Problems &problems)
+bool ReadClientTree(const std::string& bundle, PackEntries& entries, Problems& problems)
 {
     if (!IsFolder(bundle)) {
         problems.push_back("client bundle '" + bundle + "' is not a folder");

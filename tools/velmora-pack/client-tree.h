@@ -12,6 +12,6 @@
 // be read, and one that names the bundle meant when the folder has no
 // Contents but lies in or holds a bundle; returns false when the folder
 // itself cannot be read.
-bool ReadClientTree(const std::string &bundle, PackEntries &entries, Problems &problems);
+bool ReadClientTree(const std::string& bundle, PackEntries& entries, Problems& problems);
 
 #endif  // VELMORA_PACK_CLIENT_TREE_H

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-bool ParseCommandLine(const std::vector<std::string> &args, const std::vector<std::string> &names,
-                      CommandLine &line, std::string &error)
+bool ParseCommandLine(const std::vector<std::string>& args, const std::vector<std::string>& names, CommandLine& line,
+                      std::string& error)
 {
     for (size_t i = 0; i < args.size(); ++i) {
-        const std::string &arg = args[i];
+        const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
             line.help = true;
             continue;
@@ -37,7 +37,7 @@ bool ParseCommandLine(const std::vector<std::string> &args, const std::vector<st
     return true;
 }
 
-std::string ValueOf(const CommandLine &line, const std::string &name)
+std::string ValueOf(const CommandLine& line, const std::string& name)
 {
     const auto found = line.values.find(name);
     return found == line.values.end() ? std::string() : found->second;

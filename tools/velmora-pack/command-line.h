@@ -20,10 +20,10 @@ struct CommandLine {
 
 // Reads "--name VALUE" and "--name=VALUE" for the names given, "--help",
 // "-h", "--json" and operands. False, with the reason in error, for anything else.
-bool ParseCommandLine(const std::vector<std::string> &args, const std::vector<std::string> &names,
-                      CommandLine &line, std::string &error);
+bool ParseCommandLine(const std::vector<std::string>& args, const std::vector<std::string>& names, CommandLine& line,
+                      std::string& error);
 
 // The value of an option, or empty.
-std::string ValueOf(const CommandLine &line, const std::string &name);
+std::string ValueOf(const CommandLine& line, const std::string& name);
 
 #endif  // VELMORA_PACK_COMMAND_LINE_H

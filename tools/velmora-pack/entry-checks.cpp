@@ -10,7 +10,7 @@ namespace {
 
 const std::string kRoot = "Contents";
 
-std::vector<std::string> Components(const std::string &path)
+std::vector<std::string> Components(const std::string& path)
 {
     std::vector<std::string> parts;
     size_t start = 0;
@@ -28,13 +28,13 @@ std::vector<std::string> Components(const std::string &path)
 
 // False when target, read from the folder of the link `name`, climbs above
 // the bundle's folder on the way.
-bool StaysInside(const std::string &name, const std::string &target)
+bool StaysInside(const std::string& name, const std::string& target)
 {
     const size_t parts = Components(name).size();
     if (parts == 0)
         return false;
     size_t depth = parts - 1;
-    for (const std::string &part : Components(target)) {
+    for (const std::string& part : Components(target)) {
         if (part != "..")
             ++depth;
         else if (depth-- == 0)
@@ -43,7 +43,7 @@ bool StaysInside(const std::string &name, const std::string &target)
     return true;
 }
 
-std::string NameProblem(const std::string &name)
+std::string NameProblem(const std::string& name)
 {
     if (!SurvivesPathRoundTrip(QByteArray::fromStdString(name)))
         return "'" + name + "' is not valid UTF-8";
@@ -53,7 +53,7 @@ std::string NameProblem(const std::string &name)
     return std::string();
 }
 
-std::string LinkProblem(const PackEntry &entry)
+std::string LinkProblem(const PackEntry& entry)
 {
     if (entry.link.empty())
         return "link '" + entry.name + "' has no target";
@@ -64,7 +64,7 @@ std::string LinkProblem(const PackEntry &entry)
     return std::string();
 }
 
-std::string BaseName(const std::string &name)
+std::string BaseName(const std::string& name)
 {
     const std::vector<std::string> parts = Components(name);
     return parts.empty() ? std::string() : parts.back();
@@ -72,13 +72,13 @@ std::string BaseName(const std::string &name)
 
 // An INFO elsewhere than where the launcher reads it is named, with the
 // place it must go: without it the launcher installs at every start.
-void CheckInfoPlace(const PackEntries &entries, Problems &problems)
+void CheckInfoPlace(const PackEntries& entries, Problems& problems)
 {
-    for (const PackEntry &entry : entries) {
+    for (const PackEntry& entry : entries) {
         if (entry.kind == PackEntry::File && CleanEntryName(entry.name.c_str()) == kBundleInfo)
             return;
     }
-    for (const PackEntry &entry : entries) {
+    for (const PackEntry& entry : entries) {
         if (entry.kind == PackEntry::File && BaseName(entry.name) == "INFO")
             problems.push_back("'" + entry.name + "' looks like the client's INFO, which the launcher reads only at '" +
                                kBundleInfo + "'");
@@ -87,9 +87,9 @@ void CheckInfoPlace(const PackEntries &entries, Problems &problems)
 
 }  // namespace
 
-void CheckEntries(const PackEntries &entries, Problems &problems)
+void CheckEntries(const PackEntries& entries, Problems& problems)
 {
-    for (const PackEntry &entry : entries) {
+    for (const PackEntry& entry : entries) {
         std::string problem = NameProblem(entry.name);
         if (!problem.empty())
             problems.push_back(problem);

@@ -9,6 +9,6 @@
 // the path registry and the file layer can hold (UTF-8), and a symbolic
 // link leads to a place inside the bundle; an INFO found anywhere but at
 // Contents/Resources/INFO is named. Appends one line per problem.
-void CheckEntries(const PackEntries &entries, Problems &problems);
+void CheckEntries(const PackEntries& entries, Problems& problems);
 
 #endif  // VELMORA_PACK_ENTRY_CHECKS_H

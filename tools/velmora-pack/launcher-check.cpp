@@ -25,7 +25,7 @@ class ScratchHome {
 public:
     ScratchHome()
     {
-        const char *tmp = getenv("TMPDIR");
+        const char* tmp = getenv("TMPDIR");
         std::string path = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/velmora-pack-home-XXXXXX";
         if (mkdtemp(&path[0]) != nullptr)
             path_ = path;
@@ -35,13 +35,13 @@ public:
         if (!path_.empty())
             FSRemove(path_);
     }
-    const std::string &Path() const { return path_; }
+    const std::string& Path() const { return path_; }
 
 private:
     std::string path_;
 };
 
-QProcessEnvironment Environment(const std::string &home)
+QProcessEnvironment Environment(const std::string& home)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("HOME", QFile::decodeName(home.c_str()));
@@ -54,7 +54,7 @@ QProcessEnvironment Environment(const std::string &home)
 
 // The first line the program printed for --version; empty with the reason
 // in why when it could not be run, did not end in time or failed.
-std::string AskVersion(const std::string &path, std::string &why)
+std::string AskVersion(const std::string& path, std::string& why)
 {
     ScratchHome home;
     if (home.Path().empty()) {
@@ -89,7 +89,7 @@ std::string AskVersion(const std::string &path, std::string &why)
 
 // The version of a line that names the launcher: "velmora-launcher
 // 1.0.120 (overlay 3)" gives "1.0.120".
-std::string VersionOf(const std::string &line)
+std::string VersionOf(const std::string& line)
 {
     const size_t start = sizeof(kIdentification) - 1;
     const size_t end = line.find(' ', start);
@@ -98,7 +98,7 @@ std::string VersionOf(const std::string &line)
 
 }  // namespace
 
-void CheckLauncherAnswers(const std::string &path, const std::string &shown, const ustring &build, Problems &problems)
+void CheckLauncherAnswers(const std::string& path, const std::string& shown, const ustring& build, Problems& problems)
 {
     std::string why;
     const std::string line = AskVersion(path, why);

@@ -13,6 +13,6 @@
 // bundle's INFO (not compared when build is empty). It runs with a scratch
 // home folder and no display, so that a program that is not the launcher
 // touches nothing of the user's. Appends a problem line otherwise.
-void CheckLauncherAnswers(const std::string &path, const std::string &shown, const ustring &build, Problems &problems);
+void CheckLauncherAnswers(const std::string& path, const std::string& shown, const ustring& build, Problems& problems);
 
 #endif  // VELMORA_PACK_LAUNCHER_CHECK_H

@@ -36,7 +36,7 @@ const char kUsage[] =
 
 }  // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     // Entry names are UTF-8 whatever the locale, as the launcher reads them.
@@ -61,6 +61,7 @@ int main(int argc, char **argv)
         fputs(kUsage, stdout);
         return kExitOk;
     }
-    fprintf(stderr, "velmora-pack: %s\n\n%s", command.empty() ? "a command is needed" : ("unknown command '" + command + "'").c_str(), kUsage);
+    fprintf(stderr, "velmora-pack: %s\n\n%s",
+            command.empty() ? "a command is needed" : ("unknown command '" + command + "'").c_str(), kUsage);
     return kExitUsage;
 }

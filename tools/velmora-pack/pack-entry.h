@@ -12,7 +12,7 @@
 struct PackEntry {
     enum Kind { Folder, File, Symlink, Hardlink };
 
-    std::string name;    // as the package stores it: "Contents/MacOS/cloud-drive-ui"
+    std::string name;  // as the package stores it: "Contents/MacOS/cloud-drive-ui"
     Kind kind = File;
     unsigned mode = 0;   // permission bits
     std::string link;    // the target of a symbolic or hard link

@@ -8,14 +8,14 @@
 
 namespace {
 
-PackEntry Describe(archive_entry *header)
+PackEntry Describe(archive_entry* header)
 {
     PackEntry entry;
     entry.name = archive_entry_pathname(header);
     entry.mode = archive_entry_perm(header);
     entry.size = archive_entry_size(header);
-    const char *hardlink = archive_entry_hardlink(header);
-    const char *symlink = archive_entry_symlink(header);
+    const char* hardlink = archive_entry_hardlink(header);
+    const char* symlink = archive_entry_symlink(header);
     if (hardlink != nullptr) {
         entry.kind = PackEntry::Hardlink;
         entry.link = hardlink;
@@ -29,7 +29,7 @@ PackEntry Describe(archive_entry *header)
 }
 
 // Reads the current entry's data to its end; empty, or the reader's error.
-std::string DataError(archive *reader)
+std::string DataError(archive* reader)
 {
     char buffer[16384];
     la_ssize_t got = 0;
@@ -37,19 +37,19 @@ std::string DataError(archive *reader)
     }
     if (got == 0)
         return std::string();
-    const char *text = archive_error_string(reader);
+    const char* text = archive_error_string(reader);
     return text != nullptr ? text : "unknown error";
 }
 
 }  // namespace
 
-PackEntries ReadPackageEntries(PackageSource &source, Problems &problems)
+PackEntries ReadPackageEntries(PackageSource& source, Problems& problems)
 {
     PackEntries entries;
-    archive *reader = archive_read_new();
+    archive* reader = archive_read_new();
     archive_read_support_filter_all(reader);
     archive_read_support_format_all(reader);
-    archive_entry *header = nullptr;
+    archive_entry* header = nullptr;
     if (source.Attach(reader) == ARCHIVE_OK) {
         while (ReadNextHeader(reader, &header) == ARCHIVE_OK) {
             if (EntryRefusal(header, true).empty())

@@ -14,6 +14,6 @@ class PackageSource;
 // broken stream) is a problem here rather than a failed installation at
 // 99 %. Entries the pre-flight refuses by kind or name are left out: it
 // reports them itself, and so does a package that cannot be read to its end.
-PackEntries ReadPackageEntries(PackageSource &source, Problems &problems);
+PackEntries ReadPackageEntries(PackageSource& source, Problems& problems);
 
 #endif  // VELMORA_PACK_PACKAGE_READER_H

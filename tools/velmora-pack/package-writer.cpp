@@ -18,14 +18,14 @@ namespace {
 
 const size_t kBlockSize = 64 * 1024;
 
-int Fail(archive *writer, std::string &error, const std::string &what)
+int Fail(archive* writer, std::string& error, const std::string& what)
 {
-    const char *text = archive_error_string(writer);
+    const char* text = archive_error_string(writer);
     error = what + ": " + (text != nullptr ? text : strerror(archive_errno(writer)));
     return -1;
 }
 
-void SetTime(archive_entry *header, const struct stat &st, int64_t time)
+void SetTime(archive_entry* header, const struct stat& st, int64_t time)
 {
 #if defined(__APPLE__)
     const struct timespec own = st.st_mtimespec;
@@ -40,29 +40,29 @@ void SetTime(archive_entry *header, const struct stat &st, int64_t time)
 
 // Owner and group stay unset (0): the same folder gives the same bytes
 // whoever packs it.
-void FillHeader(archive_entry *header, const PackEntry &entry, const struct stat &st, int64_t time)
+void FillHeader(archive_entry* header, const PackEntry& entry, const struct stat& st, int64_t time)
 {
     archive_entry_set_pathname(header, entry.name.c_str());
     archive_entry_set_perm(header, entry.mode);
     SetTime(header, st, time);
     switch (entry.kind) {
-    case PackEntry::Folder:
-        archive_entry_set_filetype(header, AE_IFDIR);
-        break;
-    case PackEntry::Symlink:
-        archive_entry_set_filetype(header, AE_IFLNK);
-        archive_entry_set_symlink(header, entry.link.c_str());
-        break;
-    default:
-        archive_entry_set_filetype(header, AE_IFREG);
-        archive_entry_set_size(header, st.st_size);
-        break;
+        case PackEntry::Folder:
+            archive_entry_set_filetype(header, AE_IFDIR);
+            break;
+        case PackEntry::Symlink:
+            archive_entry_set_filetype(header, AE_IFLNK);
+            archive_entry_set_symlink(header, entry.link.c_str());
+            break;
+        default:
+            archive_entry_set_filetype(header, AE_IFREG);
+            archive_entry_set_size(header, st.st_size);
+            break;
     }
 }
 
 // The file's bytes as they are when read; a file that changes size while
 // it is packed is an error rather than a damaged entry.
-int WriteData(archive *writer, const PackEntry &entry, int fd, int64_t size, std::string &error)
+int WriteData(archive* writer, const PackEntry& entry, int fd, int64_t size, std::string& error)
 {
     char buffer[kBlockSize];
     int64_t left = size;
@@ -79,7 +79,7 @@ int WriteData(archive *writer, const PackEntry &entry, int fd, int64_t size, std
     return 0;
 }
 
-int WriteEntry(archive *writer, const PackEntry &entry, int64_t time, std::string &error)
+int WriteEntry(archive* writer, const PackEntry& entry, int64_t time, std::string& error)
 {
     const int fd = open(entry.source.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
     struct stat st;
@@ -89,9 +89,11 @@ int WriteEntry(archive *writer, const PackEntry &entry, int64_t time, std::strin
             close(fd);
         return -1;
     }
-    archive_entry *header = archive_entry_new();
+    archive_entry* header = archive_entry_new();
     FillHeader(header, entry, st, time);
-    int r = archive_write_header(writer, header) == ARCHIVE_OK ? 0 : Fail(writer, error, "cannot write '" + entry.name + "'");
+    int r = archive_write_header(writer, header) == ARCHIVE_OK
+                ? 0
+                : Fail(writer, error, "cannot write '" + entry.name + "'");
     archive_entry_free(header);
     if (r == 0 && entry.kind == PackEntry::File)
         r = WriteData(writer, entry, fd, st.st_size, error);
@@ -101,7 +103,7 @@ int WriteEntry(archive *writer, const PackEntry &entry, int64_t time, std::strin
 }
 
 // The name as a zip stores it: a folder's ends in "/".
-std::string StoredName(const PackEntry &entry)
+std::string StoredName(const PackEntry& entry)
 {
     const bool slash = !entry.name.empty() && entry.name.back() == '/';
     return entry.kind == PackEntry::Folder && !slash ? entry.name + "/" : entry.name;
@@ -109,18 +111,19 @@ std::string StoredName(const PackEntry &entry)
 
 }  // namespace
 
-int WritePackage(const std::string &path, const PackEntries &entries, int64_t time, std::string &error)
+int WritePackage(const std::string& path, const PackEntries& entries, int64_t time, std::string& error)
 {
     // In the order of the names as stored, whatever order the entries come
     // in; folders still come before what they hold, their names being
     // prefixes.
-    std::vector<std::pair<std::string, const PackEntry *>> sorted;
-    for (const PackEntry &entry : entries)
+    std::vector<std::pair<std::string, const PackEntry*>> sorted;
+    for (const PackEntry& entry : entries)
         sorted.emplace_back(StoredName(entry), &entry);
     std::sort(sorted.begin(), sorted.end());
-    archive *writer = archive_write_new();
+    archive* writer = archive_write_new();
     int r = 0;
-    if (archive_write_set_format_zip(writer) != ARCHIVE_OK || archive_write_zip_set_compression_deflate(writer) != ARCHIVE_OK ||
+    if (archive_write_set_format_zip(writer) != ARCHIVE_OK ||
+        archive_write_zip_set_compression_deflate(writer) != ARCHIVE_OK ||
         archive_write_set_format_option(writer, "zip", "hdrcharset", "UTF-8") != ARCHIVE_OK ||
         archive_write_open_filename(writer, path.c_str()) != ARCHIVE_OK)
         r = Fail(writer, error, "cannot write '" + path + "'");
@@ -132,15 +135,15 @@ int WritePackage(const std::string &path, const PackEntries &entries, int64_t ti
     return r;
 }
 
-bool ReadSourceDateEpoch(int64_t &time, std::string &error)
+bool ReadSourceDateEpoch(int64_t& time, std::string& error)
 {
-    const char *value = getenv("SOURCE_DATE_EPOCH");
+    const char* value = getenv("SOURCE_DATE_EPOCH");
     time = kOwnTimes;
     if (value == nullptr || *value == '\0')
         return true;
     const std::string text = value;
     errno = 0;
-    char *end = nullptr;
+    char* end = nullptr;
     const long long seconds = strtoll(value, &end, 10);
     if (text.find_first_not_of("0123456789") != std::string::npos || *end != '\0' || errno == ERANGE) {
         error = "SOURCE_DATE_EPOCH '" + text + "' is not a whole number of seconds since 1970";
@@ -150,7 +153,7 @@ bool ReadSourceDateEpoch(int64_t &time, std::string &error)
     return true;
 }
 
-std::string FileSha256(const std::string &path)
+std::string FileSha256(const std::string& path)
 {
     // Opened by its bytes, whatever the locale makes of the name.
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);

@@ -15,14 +15,14 @@ const int64_t kOwnTimes = -1;
 // each entry's permission bits and its modification time, or time (seconds
 // since 1970) for all. Zip keeps local times: the caller packs in UTC for
 // the same bytes in every time zone. 0, or -1 with the reason in error.
-int WritePackage(const std::string &path, const PackEntries &entries, int64_t time, std::string &error);
+int WritePackage(const std::string& path, const PackEntries& entries, int64_t time, std::string& error);
 
 // SOURCE_DATE_EPOCH, as reproducible builds set it: the time for every
 // entry, or kOwnTimes when it is unset or empty. False, with the reason in
 // error, when it is not a whole number of seconds.
-bool ReadSourceDateEpoch(int64_t &time, std::string &error);
+bool ReadSourceDateEpoch(int64_t& time, std::string& error);
 
 // Lowercase hex SHA-256 of a file; empty when it cannot be read.
-std::string FileSha256(const std::string &path);
+std::string FileSha256(const std::string& path);
 
 #endif  // VELMORA_PACK_PACKAGE_WRITER_H

@@ -15,15 +15,15 @@
 namespace {
 
 // Names that are not UTF-8 cannot be JSON text; they show with U+FFFD.
-QJsonValue Text(const std::string &text)
+QJsonValue Text(const std::string& text)
 {
     return text.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(text));
 }
 
-void PrintJson(const Report &report)
+void PrintJson(const Report& report)
 {
     QJsonArray problems;
-    for (const std::string &problem : report.problems)
+    for (const std::string& problem : report.problems)
         problems.append(QString::fromStdString(problem));
     const std::string build = report.build.c_str();
     QJsonObject object;
@@ -40,7 +40,7 @@ void PrintJson(const Report &report)
 
 }  // namespace
 
-void DescribePackageFile(const std::string &package, Report &report)
+void DescribePackageFile(const std::string& package, Report& report)
 {
     struct stat st;
     if (stat(package.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
@@ -50,9 +50,9 @@ void DescribePackageFile(const std::string &package, Report &report)
         report.package_sha256 = FileSha256(package);
 }
 
-int Tell(const Report &report, bool json, const std::string &done, const std::string &verdict)
+int Tell(const Report& report, bool json, const std::string& done, const std::string& verdict)
 {
-    for (const std::string &problem : report.problems)
+    for (const std::string& problem : report.problems)
         fprintf(stderr, "velmora-pack: %s\n", problem.c_str());
     if (report.status != 0)
         fprintf(stderr, "velmora-pack: %s\n", verdict.c_str());

@@ -20,7 +20,7 @@ struct Report {
 
 // Fills packed_bytes and, when still empty, package_sha256 from the
 // package file; leaves both as they are without one.
-void DescribePackageFile(const std::string &package, Report &report);
+void DescribePackageFile(const std::string& package, Report& report);
 
 // Ends a command: every problem on standard error, one line each after the
 // tool's name, then verdict there too unless the status is 0; on standard
@@ -29,6 +29,6 @@ void DescribePackageFile(const std::string &package, Report &report);
 //   {"bundle": "A.app", "status": 1, "build": 120 (null unless a whole
 //    number), "package_sha256": "ab12..." (or null), "entries": 12,
 //    "unpacked_bytes": 110, "packed_bytes": 1502, "problems": ["..."]}
-int Tell(const Report &report, bool json, const std::string &done, const std::string &verdict);
+int Tell(const Report& report, bool json, const std::string& done, const std::string& verdict);
 
 #endif  // VELMORA_PACK_REPORT_H

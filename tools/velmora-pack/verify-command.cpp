@@ -21,7 +21,7 @@ const char kVerifyUsage[] =
     "Exit status: 0 the launcher would install and start it; 1 it would not (problems\n"
     "listed); 2 usage.\n";
 
-int RunVerify(const std::vector<std::string> &args)
+int RunVerify(const std::vector<std::string>& args)
 {
     CommandLine line;
     std::string error;
@@ -50,8 +50,8 @@ int RunVerify(const std::vector<std::string> &args)
     if (line.json)
         DescribePackageFile(bundle + "/" + kBundlePackage, report);
     return Tell(report, line.json,
-                bundle + ": the launcher would install build " + check.version.build_version.c_str() + " and start it (" +
-                    std::to_string(check.survey.entries) + " entries, " + std::to_string(check.survey.unpacked_bytes) +
-                    " bytes unpacked)",
+                bundle + ": the launcher would install build " + check.version.build_version.c_str() +
+                    " and start it (" + std::to_string(check.survey.entries) + " entries, " +
+                    std::to_string(check.survey.unpacked_bytes) + " bytes unpacked)",
                 "the launcher would not install '" + bundle + "'");
 }

@@ -1,6 +1,6 @@
 #include "notify-adapter.h"
 
-Notify_Adapter *Notify_Adapter::GetInstance()
+Notify_Adapter* Notify_Adapter::GetInstance()
 {
     // Function-local static: built once, thread-safely, on the first call.
     static Notify_Adapter instance;

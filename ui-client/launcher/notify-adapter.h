@@ -8,12 +8,11 @@
 // label texts here without knowing the dialog. Every report is passed on at
 // once, unchanged, on the reporter's thread; a receiver that cannot keep up
 // with one report per entry coalesces them on its side.
-class Notify_Adapter : public QObject
-{
+class Notify_Adapter : public QObject {
     Q_OBJECT
 
 public:
-    static Notify_Adapter *GetInstance();
+    static Notify_Adapter* GetInstance();
 
     void UpdateProgress(int total, int current);
     void UpdateDialogText(QString text);
@@ -26,4 +25,4 @@ private:
     Notify_Adapter() = default;
 };
 
-#endif // NOTIFY_ADAPTER_H
+#endif  // NOTIFY_ADAPTER_H

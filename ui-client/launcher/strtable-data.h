@@ -3,13 +3,12 @@
 
 #include "strtable.h"
 
-struct StrTableRow
-{
-    const char *key;
-    const char *text;
+struct StrTableRow {
+    const char* key;
+    const char* text;
 };
 
 // One row per string id; read by StrTable::InitStrTable only.
 extern const StrTableRow kStrTableRows[StrTable::kStrCount];
 
-#endif // STRTABLE_DATA_H
+#endif  // STRTABLE_DATA_H

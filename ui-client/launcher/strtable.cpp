@@ -6,8 +6,8 @@
 #include <QCoreApplication>
 #include <QLatin1String>
 
-const char *StrTable::ktab[StrTable::kStrCount];
-const char *StrTable::stab[StrTable::kStrCount];
+const char* StrTable::ktab[StrTable::kStrCount];
+const char* StrTable::stab[StrTable::kStrCount];
 
 void StrTable::InitStrTable()
 {

@@ -6,8 +6,7 @@
 // The client's user-visible texts, addressed by fixed numeric string ids.
 // Each id has a key and an English text; the English text is also the source
 // text under which the installed translator finds the user's language.
-class StrTable
-{
+class StrTable {
 public:
     enum { kStrCount = 1060 };
 
@@ -24,8 +23,8 @@ public:
     StrTable() = delete;
 
 private:
-    static const char *ktab[kStrCount];
-    static const char *stab[kStrCount];
+    static const char* ktab[kStrCount];
+    static const char* stab[kStrCount];
 };
 
 // Ids of the texts the launcher shows itself.
@@ -36,4 +35,4 @@ const int kStrAppNameId = 879;       // "Velmora Drive Client"
 // The text of id with its "%1" replaced by the application name.
 QString LoadStrWithAppName(int id);
 
-#endif // STRTABLE_H
+#endif  // STRTABLE_H

@@ -4,5 +4,4 @@
 #define CTL_KERN 1
 #define KERN_ARGMAX 8
 #define KERN_PROCARGS2 49
-extern "C" int sysctl(int* name, unsigned int namelen, void* oldp, size_t* oldlenp, void* newp,
-                      size_t newlen);
+extern "C" int sysctl(int* name, unsigned int namelen, void* oldp, size_t* oldlenp, void* newp, size_t newlen);

@@ -1,6 +1,6 @@
 #include "app-font.h"
 
-QFont ApplicationFont(const QString &language)
+QFont ApplicationFont(const QString& language)
 {
     // Exact, case-sensitive: the language codes are always lower case.
     const QString family = language == "tha" ? "Microsoft Sans Serif" : "Arial";

@@ -6,14 +6,12 @@
 
 #include <QCoreApplication>
 
-Launcher::Launcher()
-    : QObject(nullptr), worker(new Worker()), dialog(nullptr)
+Launcher::Launcher() : QObject(nullptr), worker(new Worker()), dialog(nullptr)
 {
     Setup();
 }
 
-Launcher::Launcher(Service *service)
-    : QObject(nullptr), worker(new Worker(service)), dialog(nullptr)
+Launcher::Launcher(Service* service) : QObject(nullptr), worker(new Worker(service)), dialog(nullptr)
 {
     Setup();
 }
@@ -30,22 +28,21 @@ Launcher::~Launcher()
 // thread, into the throttle, which hands the newest to this thread.
 void Launcher::Setup()
 {
-    Notify_Adapter *relay = Notify_Adapter::GetInstance();
+    Notify_Adapter* relay = Notify_Adapter::GetInstance();
     connect(this, SIGNAL(sigStart()), worker, SLOT(HandleServicce()));
     connect(worker, SIGNAL(sigShowMsg()), this, SLOT(ShowMsgBox()));
     connect(worker, SIGNAL(sigServiceDone()), this, SLOT(LaunchDone()));
-    connect(worker, SIGNAL(sigUpdateProgress(int,int)), this, SLOT(UpdateProgress(int,int)));
+    connect(worker, SIGNAL(sigUpdateProgress(int, int)), this, SLOT(UpdateProgress(int, int)));
     connect(worker, SIGNAL(sigSetLabelText(QString)), this, SLOT(SetLabelText(QString)));
-    connect(relay, SIGNAL(sigUpdateProgress(int,int)), &progress, SLOT(Report(int,int)),
-            Qt::DirectConnection);
-    connect(&progress, SIGNAL(sigProgress(int,int)), this, SLOT(UpdateProgress(int,int)));
+    connect(relay, SIGNAL(sigUpdateProgress(int, int)), &progress, SLOT(Report(int, int)), Qt::DirectConnection);
+    connect(&progress, SIGNAL(sigProgress(int, int)), this, SLOT(UpdateProgress(int, int)));
     connect(relay, SIGNAL(sigUpdateDialogText(QString)), this, SLOT(SetLabelText(QString)));
 }
 
 // Built when first needed, not with the driver: a run with nothing to
 // install never shows it, and building it loads the fonts and the icon's
 // image plug-ins, which cost as much as the whole of such a run.
-ProcessingProgressDialog *Launcher::Dialog()
+ProcessingProgressDialog* Launcher::Dialog()
 {
     if (dialog != nullptr)
         return dialog;
@@ -82,7 +79,7 @@ void Launcher::UpdateProgress(int total, int steps)
     Dialog()->setValue(static_cast<int>(static_cast<qint64>(steps) * 100 / total));
 }
 
-void Launcher::SetLabelText(const QString &text)
+void Launcher::SetLabelText(const QString& text)
 {
     progress.Flush();
     Dialog()->setLabelText(text);

@@ -12,14 +12,13 @@ class Worker;
 
 // The launch driver: runs the upgrade service on the worker's thread and
 // mirrors its progress in the progress dialog, on the GUI thread.
-class Launcher : public QObject
-{
+class Launcher : public QObject {
     Q_OBJECT
 
 public:
     Launcher();
     // Takes ownership of the given service (tests use a fake one).
-    explicit Launcher(Service *service);
+    explicit Launcher(Service* service);
     ~Launcher() override;
 
     // Starts the worker's thread.
@@ -33,18 +32,18 @@ signals:
 private slots:
     void LaunchDone();
     void UpdateProgress(int total, int steps);
-    void SetLabelText(const QString &text);
+    void SetLabelText(const QString& text);
     void ShowMsgBox();
 
 private:
     void Setup();
-    ProcessingProgressDialog *Dialog();
+    ProcessingProgressDialog* Dialog();
 
-    Worker *worker;
-    ProcessingProgressDialog *dialog;
+    Worker* worker;
+    ProcessingProgressDialog* dialog;
     // The relay's counts, one per entry from the worker thread, reach the
     // dialog through it at most once a frame.
     ProgressThrottle progress;
 };
 
-#endif // LAUNCHER_H
+#endif  // LAUNCHER_H

@@ -14,17 +14,14 @@ namespace {
 
 const int kBaseWidth = 400;
 const int kBaseHeight = 80;
-const char kStyleSheet[] =
-    "QProgressDialog { background-color: WhiteSmoke; vertical-align: middle; }";
+const char kStyleSheet[] = "QProgressDialog { background-color: WhiteSmoke; vertical-align: middle; }";
 
 }  // namespace
 
-ProcessingProgressDialog::ProcessingProgressDialog()
-    : QProgressDialog(nullptr, Qt::WindowFlags())
+ProcessingProgressDialog::ProcessingProgressDialog() : QProgressDialog(nullptr, Qt::WindowFlags())
 {
     const QFont appFont = QApplication::font();
-    const QString iconPath =
-        NativeRegistryPath(kRootResourcePath) + "/images/ico_72_larkspan.png";
+    const QString iconPath = NativeRegistryPath(kRootResourcePath) + "/images/ico_72_larkspan.png";
 
     setWindowTitle(StrTable::LoadStr(kStrAppNameId));
     // A missing icon file gives an empty icon: the window simply has none.
@@ -37,9 +34,8 @@ ProcessingProgressDialog::ProcessingProgressDialog()
     setModal(true);
     setWindowModality(Qt::WindowModal);
 
-    DPIinfo *dpi = DPIinfo::getInstance();
-    setFixedSize(static_cast<int>(kBaseWidth * dpi->getDPI()),
-                 static_cast<int>(kBaseHeight * dpi->getDPI()));
+    DPIinfo* dpi = DPIinfo::getInstance();
+    setFixedSize(static_cast<int>(kBaseWidth * dpi->getDPI()), static_cast<int>(kBaseHeight * dpi->getDPI()));
     setStyleSheet(dpi->getScaledStyleSheet(kStyleSheet));
 
     // No cancel button: the installation cannot stop half-way, and Esc
@@ -55,13 +51,11 @@ ProcessingProgressDialog::ProcessingProgressDialog()
     setAttribute(Qt::WA_QuitOnClose, false);
 }
 
-void ProcessingProgressDialog::reject()
-{
-}
+void ProcessingProgressDialog::reject() {}
 
 // The base class would cancel, which hides the dialog for good while the
 // installation goes on behind it.
-void ProcessingProgressDialog::closeEvent(QCloseEvent *event)
+void ProcessingProgressDialog::closeEvent(QCloseEvent* event)
 {
     event->ignore();
 }

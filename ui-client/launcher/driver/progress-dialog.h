@@ -11,8 +11,7 @@
 // shown or reset by the toolkit on its own, and the user cannot dismiss it
 // (the installation goes on either way, so Esc and the window's close button
 // do nothing); only the driver's hide() takes it down.
-class ProcessingProgressDialog : public QProgressDialog
-{
+class ProcessingProgressDialog : public QProgressDialog {
     Q_OBJECT
 
 public:
@@ -23,7 +22,7 @@ public:
     void reject() override;
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
+    void closeEvent(QCloseEvent* event) override;
 };
 
-#endif // PROGRESS_DIALOG_H
+#endif  // PROGRESS_DIALOG_H

@@ -13,9 +13,15 @@ quint64 Pack(int total, int current)
     return (quint64(quint32(total)) << 32) | quint32(current);
 }
 
-int TotalOf(quint64 packed) { return int(quint32(packed >> 32)); }
+int TotalOf(quint64 packed)
+{
+    return int(quint32(packed >> 32));
+}
 
-int CurrentOf(quint64 packed) { return int(quint32(packed)); }
+int CurrentOf(quint64 packed)
+{
+    return int(quint32(packed));
+}
 
 }  // namespace
 
@@ -65,7 +71,7 @@ void ProgressThrottle::EmitNewest()
     emit sigProgress(TotalOf(packed), CurrentOf(packed));
 }
 
-void ProgressThrottle::timerEvent(QTimerEvent *event)
+void ProgressThrottle::timerEvent(QTimerEvent* event)
 {
     if (event->timerId() == frameEnd.timerId())
         EmitNewest();

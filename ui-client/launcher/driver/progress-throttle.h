@@ -11,8 +11,7 @@
 // own thread at most once a frame, and always the last one. The extractor
 // reports once per entry; a repaint of the dialog per entry would cost more
 // than writing the entry.
-class ProgressThrottle : public QObject
-{
+class ProgressThrottle : public QObject {
     Q_OBJECT
 
 public:
@@ -31,7 +30,7 @@ public slots:
     void Report(int total, int current);
 
 protected:
-    void timerEvent(QTimerEvent *event) override;
+    void timerEvent(QTimerEvent* event) override;
 
 private:
     void Deliver();
@@ -46,4 +45,4 @@ private:
     QBasicTimer frameEnd;
 };
 
-#endif // PROGRESS_THROTTLE_H
+#endif  // PROGRESS_THROTTLE_H

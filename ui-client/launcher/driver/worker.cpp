@@ -21,11 +21,11 @@ const char kComponent[] = "launcher_debug";
 // would end the process there, before the clean-up and the client start. It
 // is logged, and the caller's default result stands.
 template <typename Step>
-void Guarded(const char *name, Step step)
+void Guarded(const char* name, Step step)
 {
     try {
         step();
-    } catch (const std::exception &error) {
+    } catch (const std::exception& error) {
         VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] launcher(%d): %s threw: %s\n", name, error.what());
     } catch (...) {
         VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] launcher(%d): %s threw\n", name);
@@ -41,12 +41,12 @@ void HandlerThread::run()
 
 Worker::Worker() : Worker(InstallLayout::FromRegistry()) {}
 
-Worker::Worker(const InstallLayout &layout)
+Worker::Worker(const InstallLayout& layout)
     : Worker(new MacService(ClientProcess::System(), layout), new InstallLock(layout.drive), layout.LastRun())
 {
 }
 
-Worker::Worker(Service *service, InstallLock *installLock, const ustring &lastRunPath)
+Worker::Worker(Service* service, InstallLock* installLock, const ustring& lastRunPath)
     : QObject(nullptr), thread(nullptr), service(service), installLock(installLock), lastRunPath(lastRunPath)
 {
     thread = new HandlerThread();
@@ -118,21 +118,21 @@ void Worker::HandleServicce()
 // the owner record works). Installing then could mix two builds in one
 // bundle, so this run installs nothing and only starts the client, if there
 // is a complete one.
-bool Worker::TakeInstallLock(LastRun &run)
+bool Worker::TakeInstallLock(LastRun& run)
 {
     if (installLock == nullptr) {
         return true;
     }
     run.result = kRunFailed;  // unless the lock is had
     switch (installLock->Acquire()) {
-    case InstallLock::kHeld:
-        return true;
-    case InstallLock::kUnusable:
-        ReportNoLock();
-        run.reason = "no install lock can be had (" + installLock->Problem() + "); nothing was installed";
-        return false;
-    case InstallLock::kTimedOut:
-        break;
+        case InstallLock::kHeld:
+            return true;
+        case InstallLock::kUnusable:
+            ReportNoLock();
+            run.reason = "no install lock can be had (" + installLock->Problem() + "); nothing was installed";
+            return false;
+        case InstallLock::kTimedOut:
+            break;
     }
     VLOG(3, kComponent, __LINE__,
          "(%5d:%5d) [ERROR] launcher(%d): another launcher still holds the install lock, not installing; "
@@ -145,7 +145,7 @@ bool Worker::TakeInstallLock(LastRun &run)
 // installation also says why on standard error.
 void Worker::ReportNoLock()
 {
-    const std::string &problem = installLock->Problem();
+    const std::string& problem = installLock->Problem();
     VLOG(3, kComponent, __LINE__,
          "(%5d:%5d) [ERROR] launcher(%d): no install lock can be had (%s), not installing; starting the "
          "client\n",
@@ -157,7 +157,7 @@ void Worker::ReportNoLock()
 
 // False when an upgrade was needed and did not succeed. run receives what
 // was decided and done.
-bool Worker::UpgradeIfNeeded(LastRun &run)
+bool Worker::UpgradeIfNeeded(LastRun& run)
 {
     Guarded("PreUpgrade", [this] { service->PreUpgrade(); });
     bool needUpgrade = false;

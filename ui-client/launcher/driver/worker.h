@@ -14,8 +14,7 @@ class Service;
 
 // The thread the upgrade service runs on: it only runs its event loop, so
 // that queued calls to the worker execute there.
-class HandlerThread : public QThread
-{
+class HandlerThread : public QThread {
     Q_OBJECT
 
 protected:
@@ -24,8 +23,7 @@ protected:
 
 // Runs the upgrade service sequence once, on its own thread, and reports to
 // the launch driver by signals only.
-class Worker : public QObject
-{
+class Worker : public QObject {
     Q_OBJECT
 
 public:
@@ -35,8 +33,7 @@ public:
     // Takes ownership of both (tests use fakes); without a lock the run is
     // not guarded against another launcher of the same home. The run's
     // record goes to lastRunPath (last-run.h); empty: none is written.
-    explicit Worker(Service *service, InstallLock *installLock = nullptr,
-                    const ustring &lastRunPath = ustring());
+    explicit Worker(Service* service, InstallLock* installLock = nullptr, const ustring& lastRunPath = ustring());
     ~Worker() override;
 
     void StartThread();
@@ -50,24 +47,24 @@ signals:
     void sigServiceDone();
     void sigShowMsg();
     void sigUpdateProgress(int total, int steps);
-    void sigSetLabelText(const QString &text);
+    void sigSetLabelText(const QString& text);
 
 private slots:
     void HandleServicce();
 
 private:
     // The service, the lock and the record of one installation.
-    explicit Worker(const InstallLayout &layout);
-    bool TakeInstallLock(LastRun &run);
+    explicit Worker(const InstallLayout& layout);
+    bool TakeInstallLock(LastRun& run);
     void ReportNoLock();
-    bool UpgradeIfNeeded(LastRun &run);
+    bool UpgradeIfNeeded(LastRun& run);
     void RecordRun(LastRun run);
     void ReportFailedUpgrade();
 
-    HandlerThread *thread;
-    Service *service;
-    InstallLock *installLock;
+    HandlerThread* thread;
+    Service* service;
+    InstallLock* installLock;
     ustring lastRunPath;
 };
 
-#endif // WORKER_H
+#endif  // WORKER_H

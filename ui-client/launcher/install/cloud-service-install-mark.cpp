@@ -19,7 +19,10 @@ const size_t kMaxMarkSize = 4096;
 
 }  // namespace
 
-ustring InstallMarkPath(const ustring& app) { return app + "_installing"; }
+ustring InstallMarkPath(const ustring& app)
+{
+    return app + "_installing";
+}
 
 int WriteInstallMark(const ustring& app, const ustring& backup)
 {
@@ -27,8 +30,8 @@ int WriteInstallMark(const ustring& app, const ustring& backup)
     std::string text = std::string(kKey) + (backup.empty() ? "" : FSBaseName(backup).c_str()) + "\n";
     if (FSWriteFileAtomic(mark, text) != 0) {
         VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): cannot write the installation marker '%s': %s\n",
-             mark.c_str(), strerror(errno));
+             "(%5d:%5d) [ERROR] cloud-service(%d): cannot write the installation marker '%s': %s\n", mark.c_str(),
+             strerror(errno));
         return -1;
     }
     return 0;
@@ -59,8 +62,8 @@ int ClearInstallMark(const ustring& app)
     const ustring mark = InstallMarkPath(app);
     if (FSRemoveFileAtomic(mark) != 0) {
         VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): cannot remove the installation marker '%s': %s\n",
-             mark.c_str(), strerror(errno));
+             "(%5d:%5d) [ERROR] cloud-service(%d): cannot remove the installation marker '%s': %s\n", mark.c_str(),
+             strerror(errno));
         return -1;
     }
     return 0;

@@ -77,14 +77,14 @@ int WriteMigrationMark(const ustring& path, const MigrationMark& mark)
 {
     std::string text = mark.arrived ? "state=arrived\n" : "state=copying\n";
     if (mark.failed != 0) {
-        text += "failed=" + std::to_string(static_cast<long long>(mark.failed)) + "\nroom=" +
-                std::to_string(mark.room) + "\ntree=" + mark.tree + "\n";
+        text += "failed=" + std::to_string(static_cast<long long>(mark.failed)) +
+                "\nroom=" + std::to_string(mark.room) + "\ntree=" + mark.tree + "\n";
     }
     if (FSWriteFileAtomic(path, text) == 0) {
         return 0;
     }
-    VLOG(4, kComponent, __LINE__, "(%5d:%5d) [WARNING] cloud-service(%d): cannot write '%s': %s\n",
-         path.c_str(), strerror(errno));
+    VLOG(4, kComponent, __LINE__, "(%5d:%5d) [WARNING] cloud-service(%d): cannot write '%s': %s\n", path.c_str(),
+         strerror(errno));
     return -1;
 }
 
@@ -104,8 +104,7 @@ long long FreeRoom(const ustring& folder)
     return static_cast<long long>(volume.f_bavail) * static_cast<long long>(volume.f_frsize);
 }
 
-const char* ReasonToRetry(const MigrationMark& mark, const ustring& old_data, const ustring& new_folder,
-                          time_t now)
+const char* ReasonToRetry(const MigrationMark& mark, const ustring& old_data, const ustring& new_folder, time_t now)
 {
     if (mark.failed == 0) {
         return "the last move was cut short";

@@ -52,8 +52,7 @@ long long FreeRoom(const ustring& folder);
 
 // A failed move is tried again only when it may now succeed: why it may
 // (the reason for the log), or nullptr to wait for a change.
-const char* ReasonToRetry(const MigrationMark& mark, const ustring& old_data, const ustring& new_folder,
-                          time_t now);
+const char* ReasonToRetry(const MigrationMark& mark, const ustring& old_data, const ustring& new_folder, time_t now);
 
 // When a move that failed at failed is tried again even without a change.
 time_t RetryAnyway(time_t failed);

@@ -95,8 +95,8 @@ int WriteOwner(int fd)
 {
     long long started = 0;
     StartOf(getpid(), started);
-    const std::string text = "host=" + HostName() + "\npid=" + std::to_string(getpid()) +
-                             "\nstarted=" + std::to_string(started) + "\n";
+    const std::string text =
+        "host=" + HostName() + "\npid=" + std::to_string(getpid()) + "\nstarted=" + std::to_string(started) + "\n";
     const ssize_t written = write(fd, text.data(), text.size());
     return written == static_cast<ssize_t>(text.size()) && fsync(fd) == 0 ? 0 : -1;
 }
@@ -111,8 +111,8 @@ void RemoveIfStale(const ustring& record)
         lstat(record.c_str(), &again) != 0 || again.st_ino != st.st_ino || again.st_dev != st.st_dev) {
         return;
     }
-    VLOG(5, kComponent, __LINE__,
-         "(%5d:%5d) [NOTE] install-lock(%d): the holder of '%s' is gone, removing it\n", record.c_str());
+    VLOG(5, kComponent, __LINE__, "(%5d:%5d) [NOTE] install-lock(%d): the holder of '%s' is gone, removing it\n",
+         record.c_str());
     unlink(record.c_str());
 }
 

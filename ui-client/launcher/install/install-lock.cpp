@@ -57,7 +57,10 @@ InstallLock::InstallLock(const ustring& folder, milliseconds bound)
 {
 }
 
-InstallLock::~InstallLock() { Release(); }
+InstallLock::~InstallLock()
+{
+    Release();
+}
 
 InstallLock::Result InstallLock::Acquire()
 {
@@ -152,8 +155,8 @@ bool InstallLock::ClearName(const ustring& name)
         return false;
     }
     VLOG(4, kComponent, __LINE__,
-         "(%5d:%5d) [WARNING] install-lock(%d): '%s' is not a regular file, moved aside to '%s'\n",
-         name.c_str(), aside.c_str());
+         "(%5d:%5d) [WARNING] install-lock(%d): '%s' is not a regular file, moved aside to '%s'\n", name.c_str(),
+         aside.c_str());
     return true;
 }
 

@@ -124,19 +124,19 @@ InstallFound ClassifyInstall(const ustring& app)
 {
     ustring name;
     switch (ReadInstallMark(app, name)) {
-    case kNoInstallMark:
-        return WithoutMarker(app);
-    case kMarkNoBackup:
-        return Found(InstallState::kNoCompleteBundle, kNoBackup);
-    case kMarkNamesBackup: {
-        const int named = BackupNamed(app, name);
-        if (named != kNoBackup) {
-            return Found(BackupExists(app, named) ? InstallState::kBackupKept : InstallState::kBackupGone, named);
+        case kNoInstallMark:
+            return WithoutMarker(app);
+        case kMarkNoBackup:
+            return Found(InstallState::kNoCompleteBundle, kNoBackup);
+        case kMarkNamesBackup: {
+            const int named = BackupNamed(app, name);
+            if (named != kNoBackup) {
+                return Found(BackupExists(app, named) ? InstallState::kBackupKept : InstallState::kBackupGone, named);
+            }
+            break;  // a name that is none of ours: as an empty marker
         }
-        break;  // a name that is none of ours: as an empty marker
-    }
-    case kMarkOldFormat:
-        break;
+        case kMarkOldFormat:
+            break;
     }
     const int first = FirstBackup(app);
     return Found(first == kNoBackup ? InstallState::kNoCompleteBundle : InstallState::kBackupKept, first);
@@ -145,14 +145,14 @@ InstallFound ClassifyInstall(const ustring& app)
 ustring SettledBundle(const ustring& app, const InstallFound& found)
 {
     switch (found.state) {
-    case InstallState::kLostBundle:
-    case InstallState::kBackupKept:
-        return GetAppBackupDir(app, found.backup);
-    case InstallState::kNoCompleteBundle:
-        return ustring();
-    case InstallState::kSettled:
-    case InstallState::kBackupGone:
-        break;
+        case InstallState::kLostBundle:
+        case InstallState::kBackupKept:
+            return GetAppBackupDir(app, found.backup);
+        case InstallState::kNoCompleteBundle:
+            return ustring();
+        case InstallState::kSettled:
+        case InstallState::kBackupGone:
+            break;
     }
     return app;
 }

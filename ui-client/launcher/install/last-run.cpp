@@ -26,11 +26,8 @@ struct Field {
 };
 
 const Field kFields[] = {
-    {"time", &LastRun::time},
-    {"result", &LastRun::result},
-    {"from_build", &LastRun::from_build},
-    {"to_build", &LastRun::to_build},
-    {"reason", &LastRun::reason},
+    {"time", &LastRun::time},         {"result", &LastRun::result}, {"from_build", &LastRun::from_build},
+    {"to_build", &LastRun::to_build}, {"reason", &LastRun::reason},
 };
 
 std::string OneLine(std::string text)

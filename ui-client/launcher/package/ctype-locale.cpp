@@ -15,9 +15,9 @@ const char kComponent[] = "launcher_debug";
 #if defined(__APPLE__)
 // "C.UTF-8" exists only on recent macOS releases; "UTF-8", a locale of the
 // character type alone, exists on every release the launcher supports.
-const char *const kUtf8Fallbacks[] = {"UTF-8", "C.UTF-8"};
+const char* const kUtf8Fallbacks[] = {"UTF-8", "C.UTF-8"};
 #else
-const char *const kUtf8Fallbacks[] = {"C.UTF-8"};
+const char* const kUtf8Fallbacks[] = {"C.UTF-8"};
 #endif
 
 bool CharacterTypeIsUtf8()
@@ -27,7 +27,7 @@ bool CharacterTypeIsUtf8()
 
 }  // namespace
 
-bool UseUtf8CharacterType(const char *const *candidates, size_t count)
+bool UseUtf8CharacterType(const char* const* candidates, size_t count)
 {
     if (CharacterTypeIsUtf8())
         return true;

@@ -9,7 +9,7 @@
 // so the character type alone falls back to the first of candidates that
 // the system has; messages keep the user's locale. Returns true when the
 // character type is UTF-8 afterwards; logs a WARNING when it is not.
-bool UseUtf8CharacterType(const char *const *candidates, size_t count);
+bool UseUtf8CharacterType(const char* const* candidates, size_t count);
 
 // The same, with the fallbacks that exist on this platform.
 bool UseUtf8CharacterType();

@@ -39,20 +39,20 @@ private:
 const char* RefusedKind(unsigned int type)
 {
     switch (type) {
-    case AE_IFREG:
-    case AE_IFDIR:
-    case AE_IFLNK:
-        return nullptr;
-    case AE_IFIFO:
-        return "a named pipe";
-    case AE_IFCHR:
-        return "a character device";
-    case AE_IFBLK:
-        return "a block device";
-    case AE_IFSOCK:
-        return "a socket";
-    default:
-        return "of an unknown file type";
+        case AE_IFREG:
+        case AE_IFDIR:
+        case AE_IFLNK:
+            return nullptr;
+        case AE_IFIFO:
+            return "a named pipe";
+        case AE_IFCHR:
+            return "a character device";
+        case AE_IFBLK:
+            return "a block device";
+        case AE_IFSOCK:
+            return "a socket";
+        default:
+            return "of an unknown file type";
     }
 }
 
@@ -71,7 +71,7 @@ std::string NameRefusal(const char* name, bool strict)
     return "";
 }
 
-} // namespace
+}  // namespace
 
 void CleanEntryName(const char* name, std::string& into)
 {
@@ -107,11 +107,11 @@ std::string EntryRefusal(archive_entry* entry, bool strict)
     // A hard link is made with link(2) whatever type its header states.
     const char* kind = target ? nullptr : RefusedKind(archive_entry_filetype(entry));
     if (kind)
-        return std::string("is ") + kind
-               + "; a package holds only folders, regular files, symbolic links and hard links";
+        return std::string("is ") + kind +
+               "; a package holds only folders, regular files, symbolic links and hard links";
     if (target && archive_entry_size_is_set(entry) && archive_entry_size(entry) > 0)
-        return "is a hard link to '" + std::string(target) + "' that carries "
-               + std::to_string(archive_entry_size(entry)) + " bytes of its own";
+        return "is a hard link to '" + std::string(target) + "' that carries " +
+               std::to_string(archive_entry_size(entry)) + " bytes of its own";
     if (IsDestinationFolder(entry))
         return "";
     std::string why = NameRefusal(archive_entry_pathname(entry), strict);
@@ -126,12 +126,11 @@ std::string EntryRefusal(archive_entry* entry, bool strict)
 bool IsDestinationFolder(archive_entry* entry)
 {
     const char* name = archive_entry_pathname(entry);
-    return name && !archive_entry_hardlink(entry) && archive_entry_filetype(entry) == AE_IFDIR
-           && NameParts(name).Next().empty();
+    return name && !archive_entry_hardlink(entry) && archive_entry_filetype(entry) == AE_IFDIR &&
+           NameParts(name).Next().empty();
 }
 
-int CheckNoLinkOnPath(const ustring& dest_dir, const char* name, bool include_last,
-                      std::string& reason)
+int CheckNoLinkOnPath(const ustring& dest_dir, const char* name, bool include_last, std::string& reason)
 {
     std::string path = dest_dir.c_str();
     const size_t below = path.size() + 1;

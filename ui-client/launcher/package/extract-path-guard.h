@@ -45,7 +45,6 @@ bool IsDestinationFolder(archive_entry* entry);
 // a link. Names with a ".." component are left to the writer, which
 // refuses them itself.
 // Returns 0 when the name is safe, -1 with the reason in `reason`.
-int CheckNoLinkOnPath(const ustring& dest_dir, const char* name, bool include_last,
-                      std::string& reason);
+int CheckNoLinkOnPath(const ustring& dest_dir, const char* name, bool include_last, std::string& reason);
 
 #endif

@@ -24,8 +24,7 @@ const size_t kBlockSize = 10240;
 // purpose: it also inspects the folders above the destination and, with
 // unlink, would delete a link there; CheckNoLinkOnPath covers the part
 // below the destination instead.
-const int kDiskOptions =
-    ARCHIVE_EXTRACT_UNLINK | ARCHIVE_EXTRACT_SECURE_NODOTDOT | ARCHIVE_EXTRACT_MAC_METADATA;
+const int kDiskOptions = ARCHIVE_EXTRACT_UNLINK | ARCHIVE_EXTRACT_SECURE_NODOTDOT | ARCHIVE_EXTRACT_MAC_METADATA;
 
 // The reader and the disk writer of one extraction, released on every way out.
 struct Handles {
@@ -59,22 +58,19 @@ int OpenPackage(archive* reader, const ustring& archive_path, PackageSource* sou
 archive* OpenForScan(const ustring& dest_dir, const ustring& archive_path, PackageSource* source)
 {
     if (dest_dir.empty() || archive_path.empty()) {
-        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] extractor(%d): Invalid argument\n");
+        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, "(%5d:%5d) [ERROR] extractor(%d): Invalid argument\n");
         return nullptr;
     }
     archive* reader = archive_read_new();
     if (!reader) {
-        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] extractor(%d): Allocate archive failed\n");
+        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, "(%5d:%5d) [ERROR] extractor(%d): Allocate archive failed\n");
         return nullptr;
     }
     archive_read_support_filter_all(reader);
     archive_read_support_format_all(reader);
     if (OpenPackage(reader, archive_path, source) != ARCHIVE_OK) {
         VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n",
-             ErrorText(reader));
+             "(%5d:%5d) [ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n", ErrorText(reader));
         archive_read_free(reader);
         return nullptr;
     }
@@ -87,8 +83,7 @@ int OpenForExtract(Handles& h, const ustring& archive_path, PackageSource* sourc
     if (h.reader)
         h.writer = archive_write_disk_new();
     if (!h.reader || !h.writer) {
-        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] extractor(%d): Allocate extractor failed\n");
+        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, "(%5d:%5d) [ERROR] extractor(%d): Allocate extractor failed\n");
         return -1;
     }
     archive_write_disk_set_options(h.writer, kDiskOptions);
@@ -101,8 +96,8 @@ int OpenForExtract(Handles& h, const ustring& archive_path, PackageSource* sourc
     archive_read_support_format_all(h.reader);
     if (OpenPackage(h.reader, archive_path, source) != ARCHIVE_OK) {
         VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] extractor(%d): Failed to read file '%s' ('%s')\n",
-             archive_path.c_str(), ErrorText(h.reader));
+             "(%5d:%5d) [ERROR] extractor(%d): Failed to read file '%s' ('%s')\n", archive_path.c_str(),
+             ErrorText(h.reader));
         return -1;
     }
     return 0;
@@ -110,9 +105,8 @@ int OpenForExtract(Handles& h, const ustring& archive_path, PackageSource* sourc
 
 int Refuse(const char* name, const std::string& reason)
 {
-    VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
-         "(%5d:%5d) [ERROR] extractor(%d): Refused entry '%s': '%s'\n",
-         name, reason.c_str());
+    VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, "(%5d:%5d) [ERROR] extractor(%d): Refused entry '%s': '%s'\n", name,
+         reason.c_str());
     return -1;
 }
 
@@ -164,8 +158,8 @@ int PlaceEntry(archive_entry* entry, const ustring& dest_dir, Placement& placeme
     const bool plain_file = type == AE_IFREG && !target;
     const char* slash = strrchr(name, '/');
     const size_t folder_size = slash ? static_cast<size_t>(slash - name) : 0;
-    const bool known_free =
-        plain_file && placement.checked && placement.checked_folder.compare(0, std::string::npos, name, folder_size) == 0;
+    const bool known_free = plain_file && placement.checked &&
+                            placement.checked_folder.compare(0, std::string::npos, name, folder_size) == 0;
     if (!known_free && RefuseLinkedPath(dest_dir, name, type == AE_IFDIR) != 0)
         return -1;
     if (target && RefuseLinkedPath(dest_dir, target, true) != 0)
@@ -199,15 +193,13 @@ int ExtractEntry(Handles& h, archive_entry* entry, int total, int n)
 {
     if (archive_read_extract2(h.reader, entry, h.writer) != ARCHIVE_OK) {
         VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n",
-             ExtractErrorText(h).c_str());
+             "(%5d:%5d) [ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", ExtractErrorText(h).c_str());
         return -1;
     }
     Notify_Adapter::GetInstance()->UpdateProgress(total, n);
     if (archive_write_finish_entry(h.writer) != ARCHIVE_OK) {
         VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n",
-             ErrorText(h.writer));
+             "(%5d:%5d) [ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n", ErrorText(h.writer));
         return -1;
     }
     return 0;
@@ -220,8 +212,7 @@ int CloseWriter(Handles& h)
     if (archive_write_close(h.writer) == ARCHIVE_OK)
         return 0;
     VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
-         "(%5d:%5d) [ERROR] extractor(%d): archive_write_close failed: '%s'\n",
-         ExtractErrorText(h).c_str());
+         "(%5d:%5d) [ERROR] extractor(%d): archive_write_close failed: '%s'\n", ExtractErrorText(h).c_str());
     return -1;
 }
 
@@ -253,8 +244,7 @@ int ExtractEntries(Handles& h, const ustring& dest_dir, int total, Stop& stop)
             return n - 1 == total ? CloseWriter(h) : RefuseShortPackage(n - 1, total);
         if (r != ARCHIVE_OK) {
             VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
-                 "(%5d:%5d) [ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
-                 ErrorText(h.reader));
+                 "(%5d:%5d) [ERROR] extractor(%d): archive_read_next_header failed: '%s'\n", ErrorText(h.reader));
             return -1;
         }
         const char* name = archive_entry_pathname(entry);
@@ -290,24 +280,25 @@ int ExtractAll(const Extractor& x, int total)
     if (ExtractEntries(h, x.dest_dir, total, stop) == 0)
         return 0;
     VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
-         "(%5d:%5d) [ERROR] extractor(%d): Failed to extract '%s' at entry %d of %d: '%s'\n",
-         x.archive_path.c_str(), stop.entry, total, stop.name.c_str());
+         "(%5d:%5d) [ERROR] extractor(%d): Failed to extract '%s' at entry %d of %d: '%s'\n", x.archive_path.c_str(),
+         stop.entry, total, stop.name.c_str());
     return -1;
 }
 
-} // namespace
+}  // namespace
 
-int Extractor::Extract() { return Extract(0); }
+int Extractor::Extract()
+{
+    return Extract(0);
+}
 
 int Extractor::Extract(int total)
 {
     if (archive_path.empty() || dest_dir.empty()) {
-        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] extractor(%d): Invalid Argument\n");
+        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, "(%5d:%5d) [ERROR] extractor(%d): Invalid Argument\n");
         return -1;
     }
-    VLOG(Logger::LEVEL_DEBUG, kComponent, __LINE__,
-         "(%5d:%5d) [DEBUG] extractor(%d): decompress from '%s' to '%s'\n",
+    VLOG(Logger::LEVEL_DEBUG, kComponent, __LINE__, "(%5d:%5d) [DEBUG] extractor(%d): decompress from '%s' to '%s'\n",
          archive_path.c_str(), dest_dir.c_str());
     try {
         // The same text as the dialog's first label.
@@ -316,14 +307,12 @@ int Extractor::Extract(int total)
             total = Count();
         if (total < 1) {
             VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
-                 "(%5d:%5d) [ERROR] extractor(%d): Failed to calculate total file numbers, ret: %d\n",
-                 total);
+                 "(%5d:%5d) [ERROR] extractor(%d): Failed to calculate total file numbers, ret: %d\n", total);
             return -1;
         }
         return ExtractAll(*this, total);
     } catch (const std::bad_alloc&) {
-        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] extractor(%d): Out of memory\n");
+        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, "(%5d:%5d) [ERROR] extractor(%d): Out of memory\n");
         return -1;
     }
 }
@@ -363,8 +352,7 @@ int Extractor::List()
 int Extractor::copy_data(struct archive* reader, struct archive* writer)
 {
     if (!reader || !writer) {
-        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] extractor(%d): Invalid Argument\n");
+        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, "(%5d:%5d) [ERROR] extractor(%d): Invalid Argument\n");
         return -1;
     }
     for (;;) {
@@ -376,14 +364,12 @@ int Extractor::copy_data(struct archive* reader, struct archive* writer)
             return 0;
         if (r != ARCHIVE_OK) {
             VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
-                 "(%5d:%5d) [ERROR] extractor(%d): archive_read_data_block failed: '%s'\n",
-                 ErrorText(reader));
+                 "(%5d:%5d) [ERROR] extractor(%d): archive_read_data_block failed: '%s'\n", ErrorText(reader));
             return -1;
         }
         if (archive_write_data_block(writer, buffer, size, offset) != ARCHIVE_OK) {
             VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
-                 "(%5d:%5d) [ERROR] extractor(%d): archive_write_data_block failed: '%s'\n",
-                 ErrorText(writer));
+                 "(%5d:%5d) [ERROR] extractor(%d): archive_write_data_block failed: '%s'\n", ErrorText(writer));
             return -1;
         }
     }

@@ -26,7 +26,9 @@ const size_t kMaxInfoBytes = 64 * 1024;
 // What one pass over the entry list keeps besides the survey itself.
 struct Pass {
     Pass(const PackageCheck& check, PackageSurvey& survey)
-        : check(check), survey(survey), client(CleanEntryName(check.client_path.c_str())),
+        : check(check),
+          survey(survey),
+          client(CleanEntryName(check.client_path.c_str())),
           info(CleanEntryName(check.info_path.c_str()))
     {
     }
@@ -47,7 +49,10 @@ struct Pass {
     std::string target;
 };
 
-std::string Quoted(const char* text) { return std::string("'") + (text ? text : "") + "'"; }
+std::string Quoted(const char* text)
+{
+    return std::string("'") + (text ? text : "") + "'";
+}
 
 std::string ErrorText(archive* a)
 {
@@ -162,8 +167,8 @@ int ReadEntryList(archive* reader, Pass& p)
         if (r == ARCHIVE_EOF)
             return 0;
         if (r != ARCHIVE_OK) {
-            Unreadable(p.survey, "the package's entry list cannot be read after "
-                                     + std::to_string(p.survey.entries) + " entries: " + ErrorText(reader));
+            Unreadable(p.survey, "the package's entry list cannot be read after " + std::to_string(p.survey.entries) +
+                                     " entries: " + ErrorText(reader));
             return -1;
         }
         ++p.survey.entries;
@@ -184,8 +189,7 @@ void CheckClient(Pass& p)
     } else if (!p.survey.client_executable) {
         char mode[8];
         snprintf(mode, sizeof mode, "0%o", p.client_perm & 07777);
-        p.survey.problems.push_back("the client executable " + path
-                                    + " has no execute permission (mode " + mode + ")");
+        p.survey.problems.push_back("the client executable " + path + " has no execute permission (mode " + mode + ")");
     }
 }
 
@@ -194,8 +198,7 @@ void CheckClient(Pass& p)
 int ReadInfoBuild(const std::string& bytes, ustring& build, std::string& error)
 {
     QTemporaryFile file;
-    if (!file.open() || file.write(bytes.data(), bytes.size()) != static_cast<qint64>(bytes.size())
-        || !file.flush()) {
+    if (!file.open() || file.write(bytes.data(), bytes.size()) != static_cast<qint64>(bytes.size()) || !file.flush()) {
         error = file.errorString().toStdString();
         return -1;
     }
@@ -208,8 +211,8 @@ int ReadInfoBuild(const std::string& bytes, ustring& build, std::string& error)
 // The INFO states a build other than the expected one.
 std::string OtherBuild(const Pass& p, const std::string& path)
 {
-    return "the INFO " + path + " states build " + std::to_string(BuildNumber(p.survey.info_build))
-           + ", not the expected build " + std::to_string(BuildNumber(p.check.expected_build));
+    return "the INFO " + path + " states build " + std::to_string(BuildNumber(p.survey.info_build)) +
+           ", not the expected build " + std::to_string(BuildNumber(p.check.expected_build));
 }
 
 void CheckInfo(Pass& p)
@@ -225,15 +228,13 @@ void CheckInfo(Pass& p)
     } else if ((p.info_perm & S_IRUSR) == 0) {
         // Installed so, it would read as no build at every later start,
         // and every start would install again.
-        p.survey.problems.push_back("the INFO " + path + " has no read permission for its owner (mode "
-                                    + mode + ")");
+        p.survey.problems.push_back("the INFO " + path + " has no read permission for its owner (mode " + mode + ")");
     } else if (p.survey.info_bytes.size() > kMaxInfoBytes) {
-        p.survey.problems.push_back("the INFO " + path + " is larger than "
-                                    + std::to_string(kMaxInfoBytes) + " bytes");
+        p.survey.problems.push_back("the INFO " + path + " is larger than " + std::to_string(kMaxInfoBytes) + " bytes");
     } else if (ReadInfoBuild(p.survey.info_bytes, p.survey.info_build, error) != 0) {
         p.survey.problems.push_back("the INFO " + path + " cannot be read: " + error);
-    } else if (!p.check.expected_build.empty()
-               && BuildNumber(p.survey.info_build) != BuildNumber(p.check.expected_build)) {
+    } else if (!p.check.expected_build.empty() &&
+               BuildNumber(p.survey.info_build) != BuildNumber(p.check.expected_build)) {
         (p.check.build_must_match ? p.survey.problems : p.survey.warnings).push_back(OtherBuild(p, path));
     }
 }
@@ -248,8 +249,8 @@ void CheckDigest(PackageSource& source, const PackageCheck& check, PackageSurvey
     }
     const QByteArray expected = QByteArray::fromStdString(check.expected_sha256).trimmed().toLower();
     if (survey.sha256 != expected.toStdString())
-        survey.problems.push_back("the package's SHA-256 digest is " + survey.sha256
-                                  + ", not the expected " + check.expected_sha256);
+        survey.problems.push_back("the package's SHA-256 digest is " + survey.sha256 + ", not the expected " +
+                                  check.expected_sha256);
 }
 
 // Opens the package and reads its entry list; 0 when the whole list was read.
@@ -277,8 +278,8 @@ int ReadPackage(PackageSource& source, Pass& p)
     archive_read_support_format_all(reader);
     int r = source.Attach(reader);
     if (r != ARCHIVE_OK) {
-        Unreadable(p.survey, "the package " + Quoted(check.archive_path.c_str())
-                                 + " cannot be read as an archive: " + ErrorText(reader));
+        Unreadable(p.survey, "the package " + Quoted(check.archive_path.c_str()) +
+                                 " cannot be read as an archive: " + ErrorText(reader));
     } else {
         r = ReadEntryList(reader, p);
     }
@@ -300,8 +301,7 @@ PackageSurvey SurveyPackage(const PackageCheck& check, PackageSource& source)
     Pass pass(check, survey);
     const bool whole_list = ReadPackage(source, pass) == 0;
     if (pass.refused > kListedRefusals)
-        survey.problems.push_back(std::to_string(pass.refused - kListedRefusals)
-                                  + " more entries are refused");
+        survey.problems.push_back(std::to_string(pass.refused - kListedRefusals) + " more entries are refused");
     if (whole_list) {
         CheckClient(pass);
         CheckInfo(pass);

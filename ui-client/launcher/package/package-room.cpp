@@ -94,8 +94,8 @@ void CheckRoom(const ustring& folder, const ustring& moved_data, PackageSurvey& 
     struct statvfs volume;
     struct stat place;
     if (VolumeOf(folder.c_str(), volume, place) != 0) {
-        survey.problems.push_back("the free room on the volume of '" + std::string(folder.c_str())
-                                  + "' cannot be found: " + strerror(errno));
+        survey.problems.push_back("the free room on the volume of '" + std::string(folder.c_str()) +
+                                  "' cannot be found: " + strerror(errno));
         return;
     }
     long long entries = survey.entries;
@@ -113,10 +113,10 @@ void CheckRoom(const ustring& folder, const ustring& moved_data, PackageSurvey& 
         return;
     std::string parts = SizeFigure(survey.unpacked_bytes) + " unpacked";
     if (entries > survey.entries)
-        parts += ", " + SizeFigure(survey.moved_bytes) + " of the older product's data moved from '"
-                 + moved_data.c_str() + "'";
-    survey.problems.push_back("the volume of '" + std::string(folder.c_str()) + "' has "
-                              + SizeFigure(survey.available_bytes) + " free, less than the "
-                              + SizeFigure(survey.needed_bytes) + " the package needs: " + parts + " and "
-                              + SizeFigure(margin) + " for metadata");
+        parts += ", " + SizeFigure(survey.moved_bytes) + " of the older product's data moved from '" +
+                 moved_data.c_str() + "'";
+    survey.problems.push_back("the volume of '" + std::string(folder.c_str()) + "' has " +
+                              SizeFigure(survey.available_bytes) + " free, less than the " +
+                              SizeFigure(survey.needed_bytes) + " the package needs: " + parts + " and " +
+                              SizeFigure(margin) + " for metadata");
 }

@@ -233,8 +233,7 @@ int PackageSource::LoadChunk(archive* reader, int64_t chunk)
         return -1;
     }
     if (checked.changed) {
-        archive_set_error(reader, EIO,
-                          "the package changed after it was checked: bytes %lld to %lld differ",
+        archive_set_error(reader, EIO, "the package changed after it was checked: bytes %lld to %lld differ",
                           static_cast<long long>(chunk * kChunk),
                           static_cast<long long>(std::min(size_, (chunk + 1) * kChunk) - 1));
         return -1;

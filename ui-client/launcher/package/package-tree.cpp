@@ -13,12 +13,12 @@ namespace {
 const char* KindText(PackageTree::Kind kind)
 {
     switch (kind) {
-    case PackageTree::kFolder:
-        return "a folder";
-    case PackageTree::kFile:
-        return "a file";
-    default:
-        return "a symbolic link";
+        case PackageTree::kFolder:
+            return "a folder";
+        case PackageTree::kFile:
+            return "a file";
+        default:
+            return "a symbolic link";
     }
 }
 
@@ -32,12 +32,10 @@ std::string FoldedUnicode(const std::string& name)
 {
     const ustring decomposed = ustring(name).normalize(ustring::NFD);
     UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<UCaseMap, void (*)(UCaseMap*)> map(ucasemap_open("", U_FOLD_CASE_DEFAULT, &status),
-                                                       ucasemap_close);
+    std::unique_ptr<UCaseMap, void (*)(UCaseMap*)> map(ucasemap_open("", U_FOLD_CASE_DEFAULT, &status), ucasemap_close);
     std::string folded(decomposed.size() * 3 + 16, '\0');
     const int32_t length = ucasemap_utf8FoldCase(map.get(), &folded[0], static_cast<int32_t>(folded.size()),
-                                                 decomposed.c_str(), static_cast<int32_t>(decomposed.size()),
-                                                 &status);
+                                                 decomposed.c_str(), static_cast<int32_t>(decomposed.size()), &status);
     if (U_FAILURE(status))
         return decomposed.c_str();
     folded.resize(length);
@@ -61,7 +59,10 @@ void FoldInto(std::string_view name, std::string& into)
         into = FoldedUnicode(std::string(name));
 }
 
-size_t HashOf(std::string_view key) { return std::hash<std::string_view>()(key); }
+size_t HashOf(std::string_view key)
+{
+    return std::hash<std::string_view>()(key);
+}
 
 }  // namespace
 
@@ -93,8 +94,8 @@ void PackageTree::Insert(std::string_view name, std::string_view key, size_t has
         for (size_t n = 0; n < records_.size(); ++n)
             FreeSlot(records_[n].hash) = static_cast<uint32_t>(n + 1);
     }
-    records_.push_back(Record{text_.size(), static_cast<uint32_t>(name.size()), static_cast<uint32_t>(key.size()),
-                              hash, kind});
+    records_.push_back(
+        Record{text_.size(), static_cast<uint32_t>(name.size()), static_cast<uint32_t>(key.size()), hash, kind});
     text_.append(name).append(key);
     FreeSlot(hash) = static_cast<uint32_t>(records_.size());
 }
@@ -119,8 +120,8 @@ std::string PackageTree::Place(std::string_view name, std::string_view key, Kind
     if (NameOf(*earlier) == name && earlier->kind == kind)
         return std::string();
     if (NameOf(*earlier) != name)
-        return "collides with '" + std::string(NameOf(*earlier))
-               + "' on a volume that ignores case and Unicode normalization";
+        return "collides with '" + std::string(NameOf(*earlier)) +
+               "' on a volume that ignores case and Unicode normalization";
     const std::string shown(name);
     if (on_the_way)
         return "lies below '" + shown + "', which the package stores as " + KindText(earlier->kind);

@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QString>
 
-bool SurvivesPathRoundTrip(const QByteArray &bytes)
+bool SurvivesPathRoundTrip(const QByteArray& bytes)
 {
     const QString text = QFile::decodeName(bytes);
     return text.toUtf8() == bytes && QFile::encodeName(text) == bytes;

@@ -70,9 +70,8 @@ int ReadProcessStartTime(pid_t pid, struct timespec& started)
     }
     const long ticks_per_second = sysconf(_SC_CLK_TCK);
     const long long boot_ns = (now.tv_sec - since_boot.tv_sec) * 1000000000LL + (now.tv_nsec - since_boot.tv_nsec);
-    const long long start_ns =
-        boot_ns + static_cast<long long>(ticks / ticks_per_second) * 1000000000LL +
-        static_cast<long long>(ticks % ticks_per_second) * 1000000000LL / ticks_per_second;
+    const long long start_ns = boot_ns + static_cast<long long>(ticks / ticks_per_second) * 1000000000LL +
+                               static_cast<long long>(ticks % ticks_per_second) * 1000000000LL / ticks_per_second;
     started.tv_sec = static_cast<time_t>(start_ns / 1000000000LL);
     started.tv_nsec = static_cast<long>(start_ns % 1000000000LL);
     return 0;

@@ -51,8 +51,7 @@ int ReadProcessArguments(pid_t pid, std::vector<std::string>& args)
     int argc = 0;
     memcpy(&argc, buffer.data(), sizeof(argc));
     const char* end = buffer.data() + size;
-    const char* at = static_cast<const char*>(memchr(buffer.data() + sizeof(argc), '\0',
-                                                     size - sizeof(argc)));
+    const char* at = static_cast<const char*>(memchr(buffer.data() + sizeof(argc), '\0', size - sizeof(argc)));
     while (at != nullptr && at < end && *at == '\0') {
         ++at;
     }

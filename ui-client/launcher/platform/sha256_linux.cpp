@@ -2,7 +2,10 @@
 
 #include <nettle/sha2.h>
 
-Sha256::Sha256() { sha256_init(new (state_) sha256_ctx); }
+Sha256::Sha256()
+{
+    sha256_init(new (state_) sha256_ctx);
+}
 
 void Sha256::Add(const void* data, size_t size)
 {

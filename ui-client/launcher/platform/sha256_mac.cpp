@@ -2,7 +2,10 @@
 
 #include <CommonCrypto/CommonDigest.h>
 
-Sha256::Sha256() { CC_SHA256_Init(new (state_) CC_SHA256_CTX); }
+Sha256::Sha256()
+{
+    CC_SHA256_Init(new (state_) CC_SHA256_CTX);
+}
 
 // CC_LONG is 32 bits: a larger block goes in parts.
 void Sha256::Add(const void* data, size_t size)

@@ -53,8 +53,7 @@ public:
         sigfillset(&all);
         posix_spawnattr_setsigmask(&attributes, &none);
         posix_spawnattr_setsigdefault(&attributes, &all);
-        posix_spawnattr_setflags(&attributes,
-                                 POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
     }
     ~SpawnSettings()
     {
@@ -82,11 +81,10 @@ bool StartDetachedProcess(const QString& program, const QStringList& args, const
     ArgumentVector argv(program, args);
     SpawnSettings settings(QFile::encodeName(working_dir));
     pid_t pid = 0;
-    const int error =
-        posix_spawn(&pid, argv.get()[0], &settings.actions, &settings.attributes, argv.get(), environ);
+    const int error = posix_spawn(&pid, argv.get()[0], &settings.actions, &settings.attributes, argv.get(), environ);
     if (error != 0) {
-        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] start-detached(%d): Cannot start '%s': %s\n",
-             argv.get()[0], strerror(error));
+        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] start-detached(%d): Cannot start '%s': %s\n", argv.get()[0],
+             strerror(error));
     }
     return error == 0;
 }

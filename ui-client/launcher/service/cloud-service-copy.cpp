@@ -9,25 +9,26 @@ namespace {
 
 const char kComponent[] = "service_debug";
 
-bool IsDotEntry(const ustring& name) { return name == ustring(".") || name == ustring(".."); }
+bool IsDotEntry(const ustring& name)
+{
+    return name == ustring(".") || name == ustring("..");
+}
 
 }  // namespace
 
 int Service::FSCopyPath(const ustring& src, const ustring& dst)
 {
-    VLOG(7, kComponent, __LINE__, "(%5d:%5d) [DEBUG] cloud-service(%d): copy from '%s' to '%s'\n",
-         src.c_str(), dst.c_str());
+    VLOG(7, kComponent, __LINE__, "(%5d:%5d) [DEBUG] cloud-service(%d): copy from '%s' to '%s'\n", src.c_str(),
+         dst.c_str());
     _FILE_INFO_tag info;
     if (FSStat(src, info, false) < 0) {
-        VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): FSCopyPath: failed to stat source '%s'\n",
+        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] cloud-service(%d): FSCopyPath: failed to stat source '%s'\n",
              src.c_str());
         return -1;
     }
     if (!info.exists) {
         VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): FSCopyPath: source path '%s' does not exist\n",
-             src.c_str());
+             "(%5d:%5d) [ERROR] cloud-service(%d): FSCopyPath: source path '%s' does not exist\n", src.c_str());
         return -1;
     }
     if (info.type != FS_TYPE_DIR) {
@@ -66,8 +67,7 @@ int Service::FSCopyPath(const ustring& src, const ustring& dst)
         }
         ustring child_src = src + "/" + entry.name;
         ustring child_dst = dst + "/" + entry.name;
-        int copied = entry.type == FS_TYPE_DIR ? FSCopyPath(child_src, child_dst)
-                                               : FSCopy(child_src, child_dst, false);
+        int copied = entry.type == FS_TYPE_DIR ? FSCopyPath(child_src, child_dst) : FSCopy(child_src, child_dst, false);
         if (copied < 0) {
             VLOG(3, kComponent, __LINE__,
                  "(%5d:%5d) [ERROR] cloud-service(%d): FSCopyPath: failed to copy from '%s' to "

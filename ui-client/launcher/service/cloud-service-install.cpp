@@ -100,31 +100,31 @@ int Settle(const ustring& app, const InstallFound& found)
 {
     const ustring backup = found.backup == kNoBackup ? ustring() : GetAppBackupDir(app, found.backup);
     switch (found.state) {
-    case InstallState::kSettled:
-        return 0;
-    case InstallState::kLostBundle:
-        // Marked as an installation of ours would be, so that a run cut
-        // short while putting it back goes on with it. Unmarked it stays.
-        if (WriteInstallMark(app, backup) != 0) {
+        case InstallState::kSettled:
             return 0;
-        }
-        LogPuttingBack(app, backup);
-        return PutBack(app, found.backup);
-    case InstallState::kBackupKept:
-        LogPuttingBack(app, backup);
-        return PutBack(app, found.backup);
-    case InstallState::kBackupGone:
-        VLOG(4, kComponent, __LINE__,
-             "(%5d:%5d) [WARNING] cloud-service(%d): the installation into '%s' did not finish, "
-             "keeping build %s in place\n",
-             app.c_str(), BuildText(app, app).c_str());
-        return ClearInstallMark(app);
-    case InstallState::kNoCompleteBundle:
-        VLOG(4, kComponent, __LINE__,
-             "(%5d:%5d) [WARNING] cloud-service(%d): the installation into '%s' did not finish and "
-             "kept no complete bundle, removing what it left\n",
-             app.c_str());
-        return RemovePartial(app);
+        case InstallState::kLostBundle:
+            // Marked as an installation of ours would be, so that a run cut
+            // short while putting it back goes on with it. Unmarked it stays.
+            if (WriteInstallMark(app, backup) != 0) {
+                return 0;
+            }
+            LogPuttingBack(app, backup);
+            return PutBack(app, found.backup);
+        case InstallState::kBackupKept:
+            LogPuttingBack(app, backup);
+            return PutBack(app, found.backup);
+        case InstallState::kBackupGone:
+            VLOG(4, kComponent, __LINE__,
+                 "(%5d:%5d) [WARNING] cloud-service(%d): the installation into '%s' did not finish, "
+                 "keeping build %s in place\n",
+                 app.c_str(), BuildText(app, app).c_str());
+            return ClearInstallMark(app);
+        case InstallState::kNoCompleteBundle:
+            VLOG(4, kComponent, __LINE__,
+                 "(%5d:%5d) [WARNING] cloud-service(%d): the installation into '%s' did not finish and "
+                 "kept no complete bundle, removing what it left\n",
+                 app.c_str());
+            return RemovePartial(app);
     }
     return 0;
 }
@@ -144,11 +144,10 @@ void RemoveLeftovers(const ustring& app)
         if (!IsFileExist(backup, false)) {
             continue;
         }
-        VLOG(6, kComponent, __LINE__,
-             "(%5d:%5d) [INFO] cloud-service(%d): removing leftover backup '%s'\n", backup.c_str());
+        VLOG(6, kComponent, __LINE__, "(%5d:%5d) [INFO] cloud-service(%d): removing leftover backup '%s'\n",
+             backup.c_str());
         if (FSRemove(backup, false) != 0) {
-            VLOG(5, kComponent, __LINE__,
-                 "(%5d:%5d) [NOTE] cloud-service(%d): cannot remove leftover backup '%s'\n",
+            VLOG(5, kComponent, __LINE__, "(%5d:%5d) [NOTE] cloud-service(%d): cannot remove leftover backup '%s'\n",
                  backup.c_str());
         }
     }
@@ -172,8 +171,7 @@ int BackupApp(const ustring& app, int& used)
                 return 0;
             }
         }
-        VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): failed to backup app from '%s' -> '%s'\n",
+        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] cloud-service(%d): failed to backup app from '%s' -> '%s'\n",
              app.c_str(), backup.c_str());
     }
     VLOG(3, kComponent, __LINE__,
@@ -204,8 +202,7 @@ int BeginInstall(const ustring& app, int& used)
 int CommitInstall(const ustring& app)
 {
     if (FlushVolumeOf(app) != 0) {
-        VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): cannot write '%s' to the disk: %s\n",
+        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] cloud-service(%d): cannot write '%s' to the disk: %s\n",
              app.c_str(), strerror(errno));
         return -1;
     }
@@ -219,8 +216,7 @@ bool HoldsClient()
     if (ClientExecutableExists()) {
         return true;
     }
-    VLOG(3, kComponent, __LINE__,
-         "(%5d:%5d) [ERROR] cloud-service(%d): the package holds no client executable '%s'\n",
+    VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] cloud-service(%d): the package holds no client executable '%s'\n",
          RegistryPath(kUserUiPath).c_str());
     return false;
 }
@@ -332,14 +328,12 @@ int Service::ExtractPackage()
     ustring archive = PackageArchivePath();
     const ustring destination = user_app_path;
     if (FSMKDir(destination, true) < 0) {
-        VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): failed to create folder: '%s'\n",
+        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] cloud-service(%d): failed to create folder: '%s'\n",
              destination.c_str());
         return -1;
     }
-    VLOG(6, kComponent, __LINE__,
-         "(%5d:%5d) [INFO] cloud-service(%d): extract package: '%s' -> '%s'\n", archive.c_str(),
-         destination.c_str());
+    VLOG(6, kComponent, __LINE__, "(%5d:%5d) [INFO] cloud-service(%d): extract package: '%s' -> '%s'\n",
+         archive.c_str(), destination.c_str());
     Extractor extractor;
     extractor.archive_path = archive;
     extractor.dest_dir = destination;

@@ -62,8 +62,7 @@ bool HasRoomForOldData(const ustring& new_data)
 
 void LogMoveFailed()
 {
-    VLOG(3, kComponent, __LINE__,
-         "(%5d:%5d) [ERROR] cloud-service(%d): Failed to move data to Velmora Drive folder\n");
+    VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] cloud-service(%d): Failed to move data to Velmora Drive folder\n");
 }
 
 // Across volumes: whole at the staging name and marked as arrived, or
@@ -117,8 +116,7 @@ int MoveData(const MigrationPaths& paths)
         RecordFailure(paths);
         return -1;
     }
-    VLOG(6, kComponent, __LINE__,
-         "(%5d:%5d) [INFO] cloud-service(%d): moved the older product's data '%s' -> '%s'\n",
+    VLOG(6, kComponent, __LINE__, "(%5d:%5d) [INFO] cloud-service(%d): moved the older product's data '%s' -> '%s'\n",
          paths.old_data.c_str(), paths.new_data.c_str());
     return 0;
 }
@@ -148,12 +146,10 @@ void RemoveOldFolder(const MigrationPaths& paths)
         return;
     }
     if (FSRemove(paths.old_folder, false) < 0) {
-        VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): Failed to remove old .Larkspan folder\n");
+        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] cloud-service(%d): Failed to remove old .Larkspan folder\n");
         return;
     }
-    VLOG(6, kComponent, __LINE__,
-         "(%5d:%5d) [INFO] cloud-service(%d): removed the older product's folder '%s'\n",
+    VLOG(6, kComponent, __LINE__, "(%5d:%5d) [INFO] cloud-service(%d): removed the older product's folder '%s'\n",
          paths.old_folder.c_str());
 }
 
@@ -169,8 +165,7 @@ void Service::MigrateService()
         return;
     }
     if (!IsFileExist(paths.new_folder, true) && FSMKDir(paths.new_folder, true) < 0) {
-        VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): Failed to create Velmora Drive folder\n");
+        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] cloud-service(%d): Failed to create Velmora Drive folder\n");
         return;
     }
     MigrationMark mark;
@@ -242,7 +237,6 @@ void Service::RemoveAgedFolders()
         return;
     }
     ustring path = larkspan + "/app";
-    VLOG(6, kComponent, __LINE__, "(%5d:%5d) [INFO] cloud-service(%d): removing aged app folder %s\n",
-         path.c_str());
+    VLOG(6, kComponent, __LINE__, "(%5d:%5d) [INFO] cloud-service(%d): removing aged app folder %s\n", path.c_str());
     FSRemove(path, false);
 }

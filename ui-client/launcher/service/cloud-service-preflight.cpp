@@ -51,8 +51,7 @@ PackageCheck Service::PackageCheckFor(bool complete_client)
     PackageCheck check;
     check.archive_path = PackageArchivePath();
     check.client_path = InsideBundle(user_app_path, layout.client);
-    check.info_path =
-        InsideBundle(user_app_path, layout.resources + "/" + kResourceInfo);
+    check.info_path = InsideBundle(user_app_path, layout.resources + "/" + kResourceInfo);
     // The build the decision compared; a launcher INFO without one has
     // nothing to compare.
     check.expected_build = target_version.build_version;
@@ -81,8 +80,8 @@ int Service::PreflightPackage()
     const size_t problems = survey.problems.size();
     // Without a digest, a package that only cannot be read goes the
     // ordinary way: its extraction fails and the old bundle is put back.
-    const bool only_unreadable = problems > 0 && survey.unreadable == static_cast<int>(problems)
-                                 && check.expected_sha256.empty();
+    const bool only_unreadable =
+        problems > 0 && survey.unreadable == static_cast<int>(problems) && check.expected_sha256.empty();
     package_entries = survey.entries;
     if (problems > 0 && !only_unreadable) {
         package_entries = 0;
@@ -111,8 +110,7 @@ int Service::PreflightPackage()
         }
         return 0;
     }
-    VLOG(6, kComponent, __LINE__,
-         "(%5d:%5d) [INFO] cloud-service(%d): package '%s' checked: %d entries, %s unpacked\n",
+    VLOG(6, kComponent, __LINE__, "(%5d:%5d) [INFO] cloud-service(%d): package '%s' checked: %d entries, %s unpacked\n",
          check.archive_path.c_str(), survey.entries, SizeFigure(survey.unpacked_bytes).c_str());
     // What the extraction reads must hash as it did for the digest.
     package_source->VerifyReads();

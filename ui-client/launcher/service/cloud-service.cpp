@@ -22,16 +22,21 @@ Service::Service(const InstallLayout& installation) : timeout(0), layout(install
 
 Service::~Service() = default;
 
-void Service::SetTimeout(int value) { timeout = value; }
+void Service::SetTimeout(int value)
+{
+    timeout = value;
+}
 
-QString Service::GetUserInstallPath() { return QDir::homePath(); }
+QString Service::GetUserInstallPath()
+{
+    return QDir::homePath();
+}
 
 void Service::LoadTargetVersion()
 {
     target_info_readable =
         ReadVersionFile(layout.launcher_resources + "/" + kResourceInfo, target_version, &target_package_sha256) == 0;
-    VLOG(6, kComponent, __LINE__,
-         "(%5d:%5d) [INFO] cloud-service(%d): target_version = (%s, %s, %s, %s)\n",
+    VLOG(6, kComponent, __LINE__, "(%5d:%5d) [INFO] cloud-service(%d): target_version = (%s, %s, %s, %s)\n",
          target_version.major_version.c_str(), target_version.minor_version.c_str(),
          target_version.build_version.c_str(), target_version.icon_overlay_version.c_str());
 }
@@ -44,8 +49,7 @@ void Service::LoadSourceVersion()
         return;
     }
     ReadVersionFile(path, source_version);
-    VLOG(6, kComponent, __LINE__,
-         "(%5d:%5d) [INFO] cloud-service(%d): source_version = (%s, %s, %s, %s)\n",
+    VLOG(6, kComponent, __LINE__, "(%5d:%5d) [INFO] cloud-service(%d): source_version = (%s, %s, %s, %s)\n",
          source_version.major_version.c_str(), source_version.minor_version.c_str(),
          source_version.build_version.c_str(), source_version.icon_overlay_version.c_str());
 }

@@ -96,7 +96,7 @@ public:
     // move make of it. Reads only; settling is taken to succeed.
     struct StartForecast {
         InstallState state = InstallState::kSettled;
-        ustring backup;  // the backup the state concerns; empty: none
+        ustring backup;     // the backup the state concerns; empty: none
         VerInfo installed;  // the version in place once settled; empty fields: none
         bool client_present = false;
         bool would_install = false;

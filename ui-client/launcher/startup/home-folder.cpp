@@ -21,17 +21,17 @@ namespace {
 // the environment, so that the client started later finds the same one.
 void SetAbsoluteHome()
 {
-    const char *home = getenv("HOME");
+    const char* home = getenv("HOME");
     if (home != nullptr && home[0] == '/')
         return;
     if (home != nullptr && home[0] != '\0') {
-        char *cwd = getcwd(nullptr, 0);
+        char* cwd = getcwd(nullptr, 0);
         if (cwd != nullptr)
             setenv("HOME", (QByteArray(cwd) + "/" + home).constData(), 1);
         free(cwd);
         return;
     }
-    const passwd *account = getpwuid(getuid());
+    const passwd* account = getpwuid(getuid());
     if (account != nullptr && account->pw_dir != nullptr && account->pw_dir[0] != '\0')
         setenv("HOME", account->pw_dir, 1);
 }
@@ -43,13 +43,15 @@ bool EnsureHome()
     SetAbsoluteHome();
     const QByteArray home = qgetenv("HOME");
     if (home.isEmpty()) {
-        fprintf(stderr, "velmora-launcher: no home folder (HOME is unset and the account names "
-                        "none); nothing was installed or started\n");
+        fprintf(stderr,
+                "velmora-launcher: no home folder (HOME is unset and the account names "
+                "none); nothing was installed or started\n");
         return false;
     }
     if (!SurvivesPathRoundTrip(home)) {
-        fprintf(stderr, "velmora-launcher: the home folder's path is not valid UTF-8; "
-                        "nothing was installed or started\n");
+        fprintf(stderr,
+                "velmora-launcher: the home folder's path is not valid UTF-8; "
+                "nothing was installed or started\n");
         return false;
     }
     return true;
@@ -67,13 +69,16 @@ bool IsPerUserFolderOwn()
     if (lstat(path.constData(), &st) != 0)
         return true;
     if (S_ISLNK(st.st_mode)) {
-        fprintf(stderr, "velmora-launcher: the per-user folder %s is a symbolic link; nothing was "
-                        "installed or started\n", path.constData());
+        fprintf(stderr,
+                "velmora-launcher: the per-user folder %s is a symbolic link; nothing was "
+                "installed or started\n",
+                path.constData());
         return false;
     }
     if (st.st_uid != geteuid()) {
-        fprintf(stderr, "velmora-launcher: the per-user folder %s belongs to uid %u, not to uid %u "
-                        "running the launcher; nothing was installed or started\n",
+        fprintf(stderr,
+                "velmora-launcher: the per-user folder %s belongs to uid %u, not to uid %u "
+                "running the launcher; nothing was installed or started\n",
                 path.constData(), static_cast<unsigned>(st.st_uid), static_cast<unsigned>(geteuid()));
         return false;
     }

@@ -34,25 +34,24 @@ const char kHelp[] =
     "usable home folder (unset, or a path that is not UTF-8) or the per-user folder\n"
     "is a link or another user's: nothing is done.\n";
 
-const char *OrUnknown(const ustring &field)
+const char* OrUnknown(const ustring& field)
 {
     return field.empty() ? "?" : field.c_str();
 }
 
-void PrintVersion(VersionProbe &probe)
+void PrintVersion(VersionProbe& probe)
 {
-    const VerInfo &version = probe.Packaged();
+    const VerInfo& version = probe.Packaged();
     printf("velmora-launcher %s.%s.%s (overlay %s)\n", OrUnknown(version.major_version),
-           OrUnknown(version.minor_version), OrUnknown(version.build_version),
-           OrUnknown(version.icon_overlay_version));
+           OrUnknown(version.minor_version), OrUnknown(version.build_version), OrUnknown(version.icon_overlay_version));
 }
 
 }  // namespace
 
-LauncherOption FindLauncherOption(int argc, char **argv)
+LauncherOption FindLauncherOption(int argc, char** argv)
 {
     const struct {
-        const char *name;
+        const char* name;
         LauncherOption option;
     } rows[] = {
         {"--help", LauncherOption::Help},
@@ -62,7 +61,7 @@ LauncherOption FindLauncherOption(int argc, char **argv)
     };
     LauncherOption found = LauncherOption::None;
     for (int i = 1; i < argc && found == LauncherOption::None; ++i) {
-        for (const auto &row : rows) {
+        for (const auto& row : rows) {
             if (strcmp(argv[i], row.name) == 0)
                 found = row.option;
         }
@@ -76,7 +75,7 @@ LauncherOption FindLauncherOption(int argc, char **argv)
 
 // Only a core application object: no display, no instance lock. The
 // registry is filled as a start fills it, so the answers are a start's.
-int RunLauncherOption(LauncherOption option, int argc, char **argv)
+int RunLauncherOption(LauncherOption option, int argc, char** argv)
 {
     if (option == LauncherOption::Help) {
         fputs(kHelp, stdout);

@@ -8,13 +8,13 @@
 enum class LauncherOption { None, Help, Version, Status, StatusJson };
 
 // The first of the launcher's options on the command line, or None.
-LauncherOption FindLauncherOption(int argc, char **argv);
+LauncherOption FindLauncherOption(int argc, char** argv);
 
 // Prints what option asks for; returns the exit status.
-int RunLauncherOption(LauncherOption option, int argc, char **argv);
+int RunLauncherOption(LauncherOption option, int argc, char** argv);
 
 // Exit statuses of the launcher.
-const int kExitDone = 0;          // a run ended (an upgrade may have failed), or an option printed
+const int kExitDone = 0;  // a run ended (an upgrade may have failed), or an option printed
 // No usable home folder, or a per-user folder that is a link or another
 // user's: nothing created or started.
 const int kExitHomeUnusable = 1;

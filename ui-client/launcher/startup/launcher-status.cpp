@@ -12,14 +12,14 @@
 
 namespace {
 
-const char *OrNone(const std::string &text)
+const char* OrNone(const std::string& text)
 {
     return text.empty() ? "none" : text.c_str();
 }
 
 // What settling does with an unfinished installation, as the start's own
 // WARNING line will say it.
-std::string SettlingText(const Service::StartForecast &forecast)
+std::string SettlingText(const Service::StartForecast& forecast)
 {
     const std::string build = OrNone(forecast.installed.build_version.c_str());
     if (forecast.state == InstallState::kBackupGone)
@@ -29,7 +29,7 @@ std::string SettlingText(const Service::StartForecast &forecast)
     return "puts back build " + build + " from '" + forecast.backup.c_str() + "'";
 }
 
-const char *MigrationText(Service::MigrationStep step)
+const char* MigrationText(Service::MigrationStep step)
 {
     if (step == Service::kMoveData)
         return "yes (a start stops the client and moves the older product's data)";
@@ -39,17 +39,14 @@ const char *MigrationText(Service::MigrationStep step)
 void PrintPaths()
 {
     const struct {
-        const char *label;
+        const char* label;
         RegistryKey key;
     } rows[] = {
-        {"per-user folder:    ", kUserDrivePath},
-        {"client bundle:      ", kUserAppPath},
-        {"client executable:  ", kUserUiPath},
-        {"data folder:        ", kUserDataPath},
-        {"older product:      ", kOldProductPath},
-        {"launcher resources: ", kRootResourcePath},
+        {"per-user folder:    ", kUserDrivePath},  {"client bundle:      ", kUserAppPath},
+        {"client executable:  ", kUserUiPath},     {"data folder:        ", kUserDataPath},
+        {"older product:      ", kOldProductPath}, {"launcher resources: ", kRootResourcePath},
     };
-    for (const auto &row : rows)
+    for (const auto& row : rows)
         printf("%s %s\n", row.label, PathOf(row.key).c_str());
     printf("log file:            %s\n", LogFilePath().c_str());
     printf("level file:          %s\n", LevelFilePath().c_str());
@@ -67,12 +64,12 @@ void PrintLastRun()
     printf("last run reason:      %s\n", last.reason.c_str());
 }
 
-QJsonValue Build(const ustring &build)
+QJsonValue Build(const ustring& build)
 {
     return build.empty() ? QJsonValue() : QJsonValue(BuildNumber(build));
 }
 
-QJsonValue Text(const std::string &text)
+QJsonValue Text(const std::string& text)
 {
     return QJsonValue(QString::fromStdString(text));
 }
@@ -93,9 +90,9 @@ QJsonValue LastRunJson()
 
 }  // namespace
 
-void PrintStatus(VersionProbe &probe)
+void PrintStatus(VersionProbe& probe)
 {
-    const Service::StartForecast &forecast = probe.Forecast();
+    const Service::StartForecast& forecast = probe.Forecast();
     const bool unfinished = forecast.state != InstallState::kSettled;
     printf("packaged build:      %s\n", OrNone(probe.Packaged().build_version.c_str()));
     printf("installed build:     %s\n", OrNone(forecast.installed.build_version.c_str()));
@@ -108,9 +105,9 @@ void PrintStatus(VersionProbe &probe)
     PrintLastRun();
 }
 
-void PrintStatusJson(VersionProbe &probe)
+void PrintStatusJson(VersionProbe& probe)
 {
-    const Service::StartForecast &forecast = probe.Forecast();
+    const Service::StartForecast& forecast = probe.Forecast();
     QJsonObject status;
     status["packaged_build"] = Build(probe.Packaged().build_version);
     status["installed_build"] = Build(forecast.installed.build_version);

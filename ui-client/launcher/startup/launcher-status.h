@@ -6,7 +6,7 @@ class VersionProbe;
 // The launcher's status on standard output: the builds, what a start would
 // do (settling included, from the same code as a start) and the record of
 // the last run (last-run.h). Reads only.
-void PrintStatus(VersionProbe &probe);
+void PrintStatus(VersionProbe& probe);
 
 // The same as one JSON object on one line:
 //   {"installed_build":120,"last_run":{"from_build":"119","reason":"...",
@@ -16,6 +16,6 @@ void PrintStatus(VersionProbe &probe);
 // there is none; installed_build is the build in place once a start has
 // settled; last_run holds the record's text as it is (bytes that are not
 // UTF-8 become U+FFFD), or is null when there is no record.
-void PrintStatusJson(VersionProbe &probe);
+void PrintStatusJson(VersionProbe& probe);
 
 #endif  // VELMORA_LAUNCHER_LAUNCHER_STATUS_H

@@ -44,7 +44,7 @@ constexpr RegistryKey kOldUiPath{"user_larkspan_drive_ui_path"};
 // a name found through PATH, or a link to the executable kept elsewhere,
 // would point outside it. The running image's own path is taken instead
 // where the system tells it.
-void SetPluginPath(const char *argv0)
+void SetPluginPath(const char* argv0)
 {
     std::string executable;
     if (ReadProcessExecutable(getpid(), executable) != 0)
@@ -64,14 +64,14 @@ void LogStartupPaths()
     const RegistryKey keys[] = {kOldProductPath,    kOldAppPath, kOldResourcePath, kOldDataPath,
                                 kOldWorkingDirPath, kOldUiPath,  kRootResourcePath};
     int line = 106;
-    for (const RegistryKey &key : keys)
+    for (const RegistryKey& key : keys)
         VLOG(6, kComponent, line++, "(%5d:%5d) [INFO] main(%d): >>> %s = %s\n", key.name, PathOf(key).c_str());
 }
 
 // A log folder that is a link is no log folder: lines would land wherever
 // it leads, in a folder of another user when root runs with that user's
 // home.
-bool IsRealFolder(const std::string &path)
+bool IsRealFolder(const std::string& path)
 {
     struct stat st;
     return lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
@@ -90,9 +90,9 @@ void OpenLog()
 
 // An empty translator (unknown language, unreadable resource) is dropped and
 // the English source texts show.
-void InstallTranslator(const QString &language)
+void InstallTranslator(const QString& language)
 {
-    QTranslator *translator = new QTranslator(nullptr);
+    QTranslator* translator = new QTranslator(nullptr);
     translator->load(":/" + language + ".qm", "", "", "");
     if (translator->isEmpty())
         delete translator;
@@ -110,7 +110,7 @@ void InstallTranslator(const QString &language)
 // ends through EndProcess (process-end.h) instead: by then the dialog has
 // loaded the font configuration, whose teardown would cost more than the
 // rest of the start, and the run has left nothing for exit handlers to do.
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     // The options come before anything that could create a file, take the
     // instance lock or need a display.
@@ -140,7 +140,7 @@ int main(int argc, char **argv)
     StrTable::InitStrTable();
     QApplication::setFont(ApplicationFont(language), nullptr);
 
-    Launcher *launcher = new Launcher();
+    Launcher* launcher = new Launcher();
     launcher->Run();
     launcher->Start();
     const int result = QApplication::exec();

@@ -27,8 +27,8 @@ void RegisterPaths()
         {kOldResourcePath, user + "/.Larkspan/Larkspan.app/Contents/Resources"},
         {kRootResourcePath, bundle + "/../Resources"},
     };
-    UIPathManager *registry = UIPathManager::getInstance();
-    for (const auto &row : rows)
+    UIPathManager* registry = UIPathManager::getInstance();
+    for (const auto& row : rows)
         registry->setPath(row.key.name, QDir::cleanPath(row.value));
 }
 

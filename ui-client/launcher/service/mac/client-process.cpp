@@ -7,9 +7,15 @@
 
 #include <QProcess>
 
-int ClientProcess::Signal(pid_t pid, int sig) { return kill(pid, sig); }
+int ClientProcess::Signal(pid_t pid, int sig)
+{
+    return kill(pid, sig);
+}
 
-void ClientProcess::Sleep(std::chrono::milliseconds span) { std::this_thread::sleep_for(span); }
+void ClientProcess::Sleep(std::chrono::milliseconds span)
+{
+    std::this_thread::sleep_for(span);
+}
 
 int ClientProcess::ExecutablePath(pid_t pid, std::string& path)
 {
@@ -27,15 +33,17 @@ int ClientProcess::Arguments(pid_t pid, std::vector<std::string>& args)
 }
 
 // Signal 0 checks the permission without sending anything.
-bool ClientProcess::CanSignal(pid_t pid) { return kill(pid, 0) == 0 || errno != EPERM; }
+bool ClientProcess::CanSignal(pid_t pid)
+{
+    return kill(pid, 0) == 0 || errno != EPERM;
+}
 
 int ClientProcess::Execute(const QString& program, const QStringList& args)
 {
     return QProcess::execute(program, args);
 }
 
-bool ClientProcess::StartDetached(const QString& program, const QStringList& args,
-                                  const QString& working_dir)
+bool ClientProcess::StartDetached(const QString& program, const QStringList& args, const QString& working_dir)
 {
     return StartDetachedProcess(program, args, working_dir);
 }

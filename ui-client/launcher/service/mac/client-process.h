@@ -44,8 +44,7 @@ public:
     // could not start or crashed.
     virtual int Execute(const QString& program, const QStringList& args);
     // Starts a program that outlives us; true when it started.
-    virtual bool StartDetached(const QString& program, const QStringList& args,
-                               const QString& working_dir);
+    virtual bool StartDetached(const QString& program, const QStringList& args, const QString& working_dir);
 
     // The real calls.
     static ClientProcess& System();
@@ -60,7 +59,6 @@ int ReadProcessStartTime(pid_t pid, struct timespec& started);
 // script run by an interpreter shows only there.
 int ReadProcessArguments(pid_t pid, std::vector<std::string>& args);
 // Platform part of ClientProcess::StartDetached (platform/start-detached_*.cpp).
-bool StartDetachedProcess(const QString& program, const QStringList& args,
-                          const QString& working_dir);
+bool StartDetachedProcess(const QString& program, const QStringList& args, const QString& working_dir);
 
 #endif  // VELMORA_LAUNCHER_CLIENT_PROCESS_H

@@ -20,8 +20,7 @@ int MacService::LaunchPerUserBin()
 {
     QString bundle = ToQString(layout.bundle);
     if (client_process.Execute(QString::fromLatin1(kRegisterTool), {QStringLiteral("-u"), bundle}) != 0) {
-        VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] mac/mac-service(%d): Cannot unregister bundle, %s",
+        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] mac/mac-service(%d): Cannot unregister bundle, %s",
              ToUstring(bundle).c_str());
     }
     bool started =

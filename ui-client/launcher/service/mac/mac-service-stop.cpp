@@ -97,13 +97,11 @@ void Terminate(ClientProcess& process, pid_t pid, const PidFile& file, const Pid
             return;
         }
         int error = errno;
-        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] mac/mac-service(%d): kill: %s (%d)\n",
-             strerror(error), error);
+        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] mac/mac-service(%d): kill: %s (%d)\n", strerror(error), error);
     }
     for (std::chrono::milliseconds waited{0}; waited < kWaitBound; waited += kProbeInterval) {
         if (process.Signal(pid, 0) != 0 && errno == ESRCH) {
-            VLOG(5, kComponent, __LINE__,
-                 "(%5d:%5d) [NOTE] mac/mac-service(%d): pid %d ended after SIGTERM\n",
+            VLOG(5, kComponent, __LINE__, "(%5d:%5d) [NOTE] mac/mac-service(%d): pid %d ended after SIGTERM\n",
                  static_cast<int>(pid));
             return;
         }
@@ -128,8 +126,7 @@ void MacService::StopService()
 void MacService::StopServiceByPath(const QString& folder)
 {
     if (folder.isEmpty()) {
-        VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] mac/mac-service(%d): no folder given for the pid file\n");
+        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] mac/mac-service(%d): no folder given for the pid file\n");
         return;
     }
     ustring pid_file = ToUstring(folder + QStringLiteral("/ui.pid"));
@@ -143,8 +140,7 @@ void MacService::StopServiceByPath(const QString& folder)
     Config config;
     if (config.read(pid_file.c_str()) < 0) {
         VLOG(5, kComponent, __LINE__,
-             "(%5d:%5d) [NOTE] mac/mac-service(%d): Failed to read pid file '%s', not exist ?\n",
-             pid_file.c_str());
+             "(%5d:%5d) [NOTE] mac/mac-service(%d): Failed to read pid file '%s', not exist ?\n", pid_file.c_str());
         return;
     }
     auto found = config.entries.find("pid");

@@ -30,9 +30,15 @@ MacService* MacService::GetInstace()
     return &instance;
 }
 
-void MacService::LoadSourceVerInfo() { Service::LoadSourceVersion(); }
+void MacService::LoadSourceVerInfo()
+{
+    Service::LoadSourceVersion();
+}
 
-void MacService::LoadTargetVerInfo() { Service::LoadTargetVersion(); }
+void MacService::LoadTargetVerInfo()
+{
+    Service::LoadTargetVersion();
+}
 
 void MacService::PreUpgrade()
 {
@@ -72,8 +78,7 @@ bool MacService::IsNeedUpgrade()
 {
     int source = BuildNumber(source_version.build_version);
     int target = BuildNumber(target_version.build_version);
-    VLOG(7, kComponent, __LINE__,
-         "(%5d:%5d) [DEBUG] mac/mac-service(%d): source version = %d, target version = %d\n",
+    VLOG(7, kComponent, __LINE__, "(%5d:%5d) [DEBUG] mac/mac-service(%d): source version = %d, target version = %d\n",
          source, target);
     const Decision decision = Decide(PerUserBinPathExist(), source, target);
     decision_why = decision.why;

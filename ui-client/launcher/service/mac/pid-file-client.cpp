@@ -43,15 +43,15 @@ std::string ScriptInside(ClientProcess& process, pid_t pid, const std::string& p
     if (process.Arguments(pid, args) != 0 || args.empty()) {
         return std::string();
     }
-    auto script = std::find_if(args.begin() + 1, args.end(),
-                               [](const std::string& arg) { return arg.empty() || arg[0] != '-'; });
+    auto script =
+        std::find_if(args.begin() + 1, args.end(), [](const std::string& arg) { return arg.empty() || arg[0] != '-'; });
     if (script == args.end() || script->empty() || (*script)[0] != '/') {
         return std::string();
     }
     const std::string path = Canonical(*script);
     struct stat st;
-    if (path.empty() || !IsInside(path, prefix) || stat(path.c_str(), &st) != 0 ||
-        !S_ISREG(st.st_mode) || (st.st_mode & 0111) == 0) {
+    if (path.empty() || !IsInside(path, prefix) || stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        (st.st_mode & 0111) == 0) {
         return std::string();
     }
     return path;
@@ -116,7 +116,7 @@ bool PidFileProcess::IsSameProcess(const PidFileProcess& later) const
     if (!start_known || !later.start_known) {
         return true;
     }
-    const long long apart = (later.started.tv_sec - started.tv_sec) * 1000000000LL +
-                            (later.started.tv_nsec - started.tv_nsec);
+    const long long apart =
+        (later.started.tv_sec - started.tv_sec) * 1000000000LL + (later.started.tv_nsec - started.tv_nsec);
     return std::llabs(apart) < kSameStartTolerance;
 }
