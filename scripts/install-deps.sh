@@ -17,6 +17,8 @@ packages=(
   # clang and its runtimes build the fuzz targets (libFuzzer); g++ brings the
   # runtimes of AddressSanitizer, UBSan and ThreadSanitizer.
   clang libclang-rt-14-dev
+  # The layout check of CI (scripts/format-check.sh).
+  clang-format
   qtbase5-dev qttools5-dev-tools qttools5-dev
   libicu-dev libarchive-dev zlib1g-dev
   # The package digest: nettle's SHA-256 (SHA instructions where the CPU has them).
