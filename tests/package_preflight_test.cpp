@@ -371,6 +371,27 @@ TEST_F(PreflightTest, UnconvertibleNameAfterAnEarlierOutOfMemoryIsRefused)
     EXPECT_FALSE(survey.problems.empty());
 }
 
+// A damaged zip whose INFO data ends cleanly after none of its 28 bytes: the
+// disk writer would install 28 zero bytes, so the package is refused.
+TEST_F(PreflightTest, InfoEndingShortOfItsSizeIsRefused)
+{
+    temp_folder::WriteFile(
+        package,
+        QByteArray::fromBase64(
+            "UEsDBBQAAAAAANQNKSsAAAAAAAAAAAAAAAAJABgAQzJudGVudHMvVVQFAAEAypo7dXgLAAEEAAAAAAQAAAAAUEsDBBQACAAIANQN"
+            "KSsAAAAAAAAAAAoAAAAdABgAQ29udGVudHMvTWFjT1MvY2xvdWQtZHJpdmUtdWlVVAUAAQDKmjt1eAsAAQQAAAAABAAAAABTVtRP"
+            "yszTL87gAgBQSwcIHZ37BAwAAAAKAAAAUEsDBBQACAAIANQNKSsAAAAAAAAAABwAAAAXABgAQ29udGVudHMvUmVzb3VyY2VzL0lO"
+            "Rk9VVAUAAQDKmjt1eAsAAQQAAAAABAAAAACLDkstKs7Mz4vlSirNzEmJL4NwbQ2NDLkAUEsHCIO46sQZAAAAHAAAAFBLAQIUAxQA"
+            "AAAAANQNKSsAAAAAAAAAAAAAAAAJABgAAAAAAAAAAADtQQAAAABDb250ZW50cy9VVAUAAQDKmjt1eAsAAQQAAAAABAAAAABQSwEC"
+            "FAMUAAgACADUDRcAGAAAAAAAAAAKAAAAHQAYAAAAAAAAAAAA7YE/AAAAQ29udGVudHMvTWFjT1Mvp2xvdWQtZHJpdmUtdWlVVAUA"
+            "AQDKmjt1eAsAAQQAAAAABAAAAABQSwECFAMUO3V4CwABBAAAAAAEAAAAAAAcAAAAFwAYAAAAAAAAAAAApIGuAAAAQ29udGVudHMv"
+            "UmVzb3VyY2VzL0lORk9VVAUAAQDKmjt1eAsAAQQAZABkaQAAAABQSwUGAAAAAAMAAwAPAQAAJAEAAAAA")
+            .toStdString());
+    const PackageSurvey survey = SurveyPackage(Check());
+    ASSERT_EQ(survey.problems.size(), 1u);
+    EXPECT_NE(survey.problems[0].find("ends after 0 of its 28 bytes"), std::string::npos) << survey.problems[0];
+}
+
 // The wrong digest is stated with the file's real one, as sha256sum gives it.
 TEST_F(PreflightTest, WrongDigestNamesBothDigests)
 {

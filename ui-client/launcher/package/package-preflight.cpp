@@ -148,9 +148,18 @@ int NoteEntry(archive* reader, archive_entry* entry, Pass& p)
     // The INFO's bytes are read; so is the data of a file whose header
     // does not state its size.
     if (is_info || size < 0) {
+        const long long declared = size;
         size = ReadEntryData(reader, is_info ? &p.survey.info_bytes : nullptr, kMaxInfoBytes + 1);
         if (size < 0) {
             Unreadable(p.survey, "the data of entry " + Quoted(name) + " cannot be read: " + ErrorText(reader));
+            return -1;
+        }
+        // A damaged entry may end cleanly short of its stated size; the disk
+        // writer would fill the rest with zeros, so the INFO installed would
+        // not be the one read here.
+        if (declared > size) {
+            Unreadable(p.survey, "the data of entry " + Quoted(name) + " ends after " + std::to_string(size) +
+                                     " of its " + std::to_string(declared) + " bytes");
             return -1;
         }
     }
