@@ -11,6 +11,8 @@
 
 #include "config.h"
 
+#define LOG_TAG "log"
+
 namespace {
 
 const int kDefaultThreshold = Logger::LEVEL_WARNING;
@@ -102,12 +104,12 @@ void Logger::WarnAboutLevelFile(const Config& levels, int read_errno)
 {
     if (levels.bad_line_number > 0) {
         VLOG(LEVEL_WARNING, kDefaultComponent, __LINE__,
-             "(%5d:%5d) [WARNING] log(%d): level file '%s': line %d does not parse: '%.200s'; no "
+             LOG_PREFIX("WARNING") "level file '%s': line %d does not parse: '%.200s'; no "
              "level of the file is used\n",
              config.level_path.c_str(), levels.bad_line_number, levels.bad_line.c_str());
     } else {
         VLOG(LEVEL_WARNING, kDefaultComponent, __LINE__,
-             "(%5d:%5d) [WARNING] log(%d): level file '%s' cannot be read: %s; no level of the "
+             LOG_PREFIX("WARNING") "level file '%s' cannot be read: %s; no level of the "
              "file is used\n",
              config.level_path.c_str(), strerror(read_errno));
     }

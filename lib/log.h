@@ -119,11 +119,17 @@ private:
 
 extern "C" void LogMSG_c(int level, const char* component, const char* format, va_list args);
 
-// Logs one line when the component's threshold lets the level pass. The
-// format starts with "(%5d:%5d) " for the pid and thread, then the level tag
-// and "<source>(%d): " for the line, e.g.
-//   VLOG(3, "extractor_debug", __LINE__,
-//        "(%5d:%5d) [ERROR] extractor(%d): Invalid Argument\n");
+// The start of a line's format: "(%5d:%5d) " for the pid and thread, the
+// level tag, and "<source>(%d): " for the line, where the source is the
+// LOG_TAG that the logging file defines once, e.g.
+//   #define LOG_TAG "extractor"
+//   VLOG(3, "extractor_debug", __LINE__, LOG_PREFIX("ERROR") "Invalid Argument\n");
+// logs "( 4711:12345) [ERROR] extractor(212): Invalid Argument". Files may
+// share a tag; scripts/log-source.sh goes from a line back to its file.
+#define LOG_PREFIX(level) "(%5d:%5d) [" level "] " LOG_TAG "(%d): "
+
+// Logs one line when the component's threshold lets the level pass; the
+// format starts with LOG_PREFIX.
 #define VLOG(level, component, line, format, ...)                                                        \
     do {                                                                                                 \
         if (Logger::IsNeedToLog(static_cast<Logger::Level>(level), (component))) {                       \

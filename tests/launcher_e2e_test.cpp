@@ -8,6 +8,7 @@
 #include <sys/statvfs.h>
 
 #include <regex>
+#include <set>
 
 namespace {
 
@@ -92,6 +93,41 @@ TEST_F(LauncherE2ETest, LevelFileSwitchesDebugOnForOneComponentOnly)
         EXPECT_GT(WaitForClient(), 0);
         StopClients();
     }
+}
+
+// Files share log tags, so a line's "<tag>(<number>)" alone may not name
+// its file: scripts/log-source.sh must name exactly one call for each kind
+// of line an install and an upgrade write at every component's DEBUG level.
+TEST_F(LauncherE2ETest, EveryLoggedLineLeadsBackToOneCall)
+{
+    const std::vector<std::string> levels = {"launcher_debug=7", "service_debug=7", "extractor_debug=7",
+                                             "file_op_debug=7"};
+    ASSERT_EQ(RunLauncher(MakeBundle(100, levels), "first"), 0);
+    ASSERT_GT(WaitForClient(), 0);
+    ASSERT_EQ(RunLauncher(MakeBundle(101, levels), "upgrade"), 0);
+    ASSERT_GT(WaitForClient(), 0);
+
+    const std::regex kind(R"(\[([A-Z]+)\] ([a-z/_-]+)\(([0-9]+)\): (.{0,12}))");
+    std::set<std::string> seen;
+    std::istringstream log(Log());
+    std::string line;
+    while (std::getline(log, line)) {
+        std::smatch found;
+        ASSERT_TRUE(std::regex_search(line, found, kind)) << line;
+        if (!seen.insert(found.str(0)).second)
+            continue;
+        const std::string quoted = std::regex_replace(line, std::regex("'"), "'\\''");
+        const std::string command = "bash " VELMORA_SOURCE_DIR "/scripts/log-source.sh '" + quoted + "'";
+        FILE* out = popen(command.c_str(), "r");
+        ASSERT_NE(out, nullptr);
+        std::string calls;
+        char buffer[512];
+        while (fgets(buffer, sizeof(buffer), out) != nullptr)
+            calls += buffer;
+        EXPECT_EQ(pclose(out), 0) << line;
+        EXPECT_EQ(CountOf(calls, "\n"), 1) << line << "\n" << calls;
+    }
+    EXPECT_GT(seen.size(), 20u) << Log();
 }
 
 // Packages mark their names as UTF-8; a session without a UTF-8 locale

@@ -12,6 +12,8 @@
 
 #include "file-op-internal.h"
 
+#define LOG_TAG "file-op"
+
 namespace {
 
 int RealPath(const std::string& path, std::string& out)
@@ -121,11 +123,11 @@ int ResolveCanonicalPath(const char* path, bool followFinal, std::string& out)
 
 int FSGetRealPath(ustring& path)
 {
-    FOP_LOG(FOP_DEBUG, "(%5d:%5d) [DEBUG] file-op(%d):  org path [%s]\n", path.c_str());
+    FOP_LOG(FOP_DEBUG, LOG_PREFIX("DEBUG") " org path [%s]\n", path.c_str());
     std::string resolved;
     if (ResolveCanonicalPath(path.c_str(), true, resolved) != 0)
         return -1;
     path = resolved;
-    FOP_LOG(FOP_DEBUG, "(%5d:%5d) [DEBUG] file-op(%d):  get full path [%s]\n", path.c_str());
+    FOP_LOG(FOP_DEBUG, LOG_PREFIX("DEBUG") " get full path [%s]\n", path.c_str());
     return 0;
 }

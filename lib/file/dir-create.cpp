@@ -9,6 +9,8 @@
 
 #include "file-op-internal.h"
 
+#define LOG_TAG "file-op"
+
 namespace {
 
 const unsigned short kDefaultMode = 0xFFFF;  // 0777 under the process umask
@@ -46,12 +48,12 @@ StepResult MakeComponent(const std::string& prefix, bool last, bool force, mode_
         } else if (last) {
             errno = EEXIST;
             FOP_LOG(FOP_INFO,
-                    "(%5d:%5d) [INFO] file-op(%d): FSMKDirP: path: %s is existing file or symbolic link pointed "
+                    LOG_PREFIX("INFO") "FSMKDirP: path: %s is existing file or symbolic link pointed "
                     "to file\n",
                     prefix.c_str());
             return kStepFailed;
         } else {
-            FOP_LOG(FOP_INFO, "(%5d:%5d) [INFO] file-op(%d): FSMKDirP: path: %s is symbolic link pointed to folder\n",
+            FOP_LOG(FOP_INFO, LOG_PREFIX("INFO") "FSMKDirP: path: %s is symbolic link pointed to folder\n",
                     prefix.c_str());
             return kStepNext;
         }
@@ -102,21 +104,21 @@ int FSMKDir(const ustring& path, bool recursive)
         return -1;
     _FILE_INFO_tag info;
     if (GetFileInfo(path, info) != 0) {
-        FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): FSMKDir: Failed to to file info '%s'\n", path.c_str());
+        FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "FSMKDir: Failed to to file info '%s'\n", path.c_str());
         return -1;
     }
     if (info.exists) {
         if (info.type == FS_TYPE_DIR)
             return 0;
         FOP_LOG(FOP_ERROR,
-                "(%5d:%5d) [ERROR] file-op(%d): FSMKDir: Create a folder but local file system is not directory "
+                LOG_PREFIX("ERROR") "FSMKDir: Create a folder but local file system is not directory "
                 "'%s' (%d)\n",
                 path.c_str(), info.type);
         return -1;
     }
     int status = recursive ? FSMKDirP(path, nullptr, false, kDefaultMode) : mkdir(path.c_str(), 0777);
     if (status != 0) {
-        FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): path = %s errno : %s\n", path.c_str(), strerror(errno));
+        FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "path = %s errno : %s\n", path.c_str(), strerror(errno));
         return -2;
     }
     return 0;
@@ -125,14 +127,13 @@ int FSMKDir(const ustring& path, bool recursive)
 int FSMKDirFromRoot(const ustring& target, const ustring& root)
 {
     if (root.length() > target.length()) {
-        FOP_LOG(FOP_ERROR,
-                "(%5d:%5d) [ERROR] file-op(%d): Giving a root '%s' whose length is larger then target's '%s'.\n",
+        FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "Giving a root '%s' whose length is larger then target's '%s'.\n",
                 root.c_str(), target.c_str());
         return -1;
     }
     if (!FSIsParentFolder(root, target)) {
-        FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): root '%s' is not a parent folder of target '%s'\n",
-                root.c_str(), target.c_str());
+        FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "root '%s' is not a parent folder of target '%s'\n", root.c_str(),
+                target.c_str());
         return -1;
     }
     ustring rest = target.substr(root.length());
@@ -140,7 +141,7 @@ int FSMKDirFromRoot(const ustring& target, const ustring& root)
     while (current != rest) {
         size_t slash = rest.find('/', current.length() + 1);
         current = rest.substr(0, slash);
-        FOP_LOG(FOP_DEBUG, "(%5d:%5d) [DEBUG] file-op(%d): FSMKDirFromRoot: create %s\n", current.c_str());
+        FOP_LOG(FOP_DEBUG, LOG_PREFIX("DEBUG") "FSMKDirFromRoot: create %s\n", current.c_str());
         if (FSMKDir(root + current, false) < 0)
             return -1;
     }

@@ -10,6 +10,8 @@
 
 #include "file-op-internal.h"
 
+#define LOG_TAG "file-op"
+
 namespace {
 
 int FileTypeOfDirentType(unsigned char type)
@@ -63,8 +65,8 @@ int FSOpenDir(const ustring& path, int flags, DIR_HANDLE& handle)
 {
     DIR* dir = opendir(path.c_str());
     if (dir == nullptr) {
-        FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): FSOpenDir: Failed to open directory '%s'. %s\n",
-                path.c_str(), strerror(errno));
+        FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "FSOpenDir: Failed to open directory '%s'. %s\n", path.c_str(),
+                strerror(errno));
         return -1;
     }
     handle.dir = dir;
@@ -80,8 +82,8 @@ int FSReadDir(DIR_HANDLE& handle, DIR_ENTRY& entry)
     const dirent* next = nullptr;
     const int read = ReadNextEntry(handle.dir, next);
     if (read < 0) {
-        FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): FSReadDir: Failed to read directory '%s'. %s\n",
-                handle.path.c_str(), strerror(errno));
+        FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "FSReadDir: Failed to read directory '%s'. %s\n", handle.path.c_str(),
+                strerror(errno));
         return -2;
     }
     if (read == 0)
@@ -92,7 +94,7 @@ int FSReadDir(DIR_HANDLE& handle, DIR_ENTRY& entry)
         ustring full = handle.path + "/" + next->d_name;
         _FILE_INFO_tag info;
         if (FSStat(full, info, true) < 0) {
-            FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): FSOpenDir: Failed to get info for '%s'\n", full.c_str());
+            FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "FSOpenDir: Failed to get info for '%s'\n", full.c_str());
             return -1;
         }
         mtime = info.mtime;

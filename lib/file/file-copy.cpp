@@ -11,6 +11,8 @@
 #include "file-op-internal.h"
 #include "regular_file.h"
 
+#define LOG_TAG "file-op"
+
 namespace {
 
 const int kCopyChunk = 8192;
@@ -31,8 +33,7 @@ bool IsSameFile(int srcFd, const ustring& dst)
 
 void LogOpenFailure(const ustring& path)
 {
-    FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", path.c_str(), strerror(errno),
-            errno);
+    FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "CopyFile: open(%s): %s (%d)\n", path.c_str(), strerror(errno), errno);
 }
 
 // Only the bytes of a regular file are copied: a folder yields none, a
@@ -64,7 +65,7 @@ int WriteAll(int fd, const char* data, size_t count)
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0) {
-            FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): CopyFile: write: %s (%d)\n", strerror(errno), errno);
+            FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "CopyFile: write: %s (%d)\n", strerror(errno), errno);
             return SpaceOrFailure(errno);
         }
         data += written;
@@ -82,7 +83,7 @@ int CopyBytes(int in, int out, char* buffer)
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0) {
-            FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): CopyFile: read: %s (%d)\n", strerror(errno), errno);
+            FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "CopyFile: read: %s (%d)\n", strerror(errno), errno);
             return -1;
         }
         int status = WriteAll(out, buffer, static_cast<size_t>(count));
@@ -95,8 +96,7 @@ int CopyWithBuffer(int in, int out)
 {
     char* buffer = static_cast<char*>(malloc(kCopyChunk));
     if (buffer == nullptr) {
-        FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): FSCopy: malloc(%d): %s (%d)\n", kCopyChunk, strerror(errno),
-                errno);
+        FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "FSCopy: malloc(%d): %s (%d)\n", kCopyChunk, strerror(errno), errno);
         return -1;
     }
     int result = CopyBytes(in, out, buffer);
@@ -109,11 +109,11 @@ int CopyWithBuffer(int in, int out)
 int FlushAndClose(int out, int result)
 {
     if (fsync(out) != 0 && result == 0) {
-        FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): CopyFile: fsync: %s (%d)\n", strerror(errno), errno);
+        FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "CopyFile: fsync: %s (%d)\n", strerror(errno), errno);
         result = SpaceOrFailure(errno);
     }
     if (close(out) != 0 && result == 0) {
-        FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): CopyFile: close: %s (%d)\n", strerror(errno), errno);
+        FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "CopyFile: close: %s (%d)\n", strerror(errno), errno);
         result = SpaceOrFailure(errno);
     }
     return result;
@@ -123,8 +123,7 @@ int RemoveSource(const ustring& src)
 {
     if (remove(src.c_str()) == 0)
         return 0;
-    FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): CopyFile: remove(%s): %s (%d)\n", src.c_str(), strerror(errno),
-            errno);
+    FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "CopyFile: remove(%s): %s (%d)\n", src.c_str(), strerror(errno), errno);
     return -1;
 }
 
@@ -138,7 +137,7 @@ void KeepAttributes(int fd, const struct stat& from, const ustring& path)
     const struct timespec times[2] = {from.st_atim, from.st_mtim};
 #endif
     if (fchmod(fd, from.st_mode & 0777) != 0 || futimens(fd, times) != 0) {
-        FOP_LOG(FOP_WARNING, "(%5d:%5d) [WARNING] file-op(%d): CopyFile: cannot keep the mode and times of '%s': %s\n",
+        FOP_LOG(FOP_WARNING, LOG_PREFIX("WARNING") "CopyFile: cannot keep the mode and times of '%s': %s\n",
                 path.c_str(), strerror(errno));
     }
 }
@@ -149,8 +148,7 @@ int CopyFileBytes(const ustring& src, const ustring& dst, bool removeSource, boo
     if (in < 0)
         return -1;
     if (IsSameFile(in, dst)) {
-        FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): CopyFile: '%s' and '%s' are the same file\n", src.c_str(),
-                dst.c_str());
+        FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "CopyFile: '%s' and '%s' are the same file\n", src.c_str(), dst.c_str());
         close(in);
         return -1;
     }

@@ -5,6 +5,8 @@
 
 #include "file-op-internal.h"
 
+#define LOG_TAG "file-op"
+
 int FileTypeOfMode(mode_t mode)
 {
     switch (mode & S_IFMT) {
@@ -78,14 +80,14 @@ int GetFileInfo(const ustring& path, _FILE_INFO_tag& info)
         return -1;
     if (!info.exists)
         return 0;
-    FOP_LOG(FOP_DEBUG, "(%5d:%5d) [DEBUG] file-op(%d): Input file path = [%s].\n", path.c_str());
+    FOP_LOG(FOP_DEBUG, LOG_PREFIX("DEBUG") "Input file path = [%s].\n", path.c_str());
     std::string resolved;
     int status = ResolveCanonicalPath(path.c_str(), false, resolved);
     if (status != 0) {
-        FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): FSPathMakeRef: %d\n", status);
+        FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "FSPathMakeRef: %d\n", status);
         return -1;
     }
-    FOP_LOG(FOP_DEBUG, "(%5d:%5d) [DEBUG] file-op(%d): FSRefMakePath outTargetPath path = [%s].\n", resolved.c_str());
+    FOP_LOG(FOP_DEBUG, LOG_PREFIX("DEBUG") "FSRefMakePath outTargetPath path = [%s].\n", resolved.c_str());
     info.path = resolved;
     info.name = FSBaseName(info.path);
     return 0;

@@ -8,6 +8,8 @@
 
 #include "file-op-internal.h"
 
+#define LOG_TAG "file-op"
+
 namespace {
 const int kLinkBufferSize = 1024;  // the longest readable link text is 1023 bytes
 }
@@ -17,7 +19,7 @@ int FSCreateSymbolicLink(const ustring& target, const ustring& link)
     if (symlink(target.c_str(), link.c_str()) == 0)
         return 0;
     FOP_LOG(FOP_ERROR,
-            "(%5d:%5d) [ERROR] file-op(%d): FSCreateSymbolicLink: Failed to create symbolic link '%s' -> '%s' "
+            LOG_PREFIX("ERROR") "FSCreateSymbolicLink: Failed to create symbolic link '%s' -> '%s' "
             "(code: %d, msg: %s)\n",
             target.c_str(), link.c_str(), errno, strerror(errno));
     return -1;
@@ -29,14 +31,14 @@ int FSReadSymbolicLink(const ustring& link, ustring& target)
     ssize_t length = readlink(link.c_str(), buffer, kLinkBufferSize);
     if (length < 0) {
         FOP_LOG(FOP_ERROR,
-                "(%5d:%5d) [ERROR] file-op(%d): FSReadSymbolicLink: Failed to read symbolic link '%s' "
+                LOG_PREFIX("ERROR") "FSReadSymbolicLink: Failed to read symbolic link '%s' "
                 "(code: %d, msg: %s)\n",
                 link.c_str(), errno, strerror(errno));
         return -1;
     }
     if (length >= kLinkBufferSize) {
-        FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): FSReadSymbolicLink: path of '%s' is more than %d\n",
-                link.c_str(), kLinkBufferSize);
+        FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "FSReadSymbolicLink: path of '%s' is more than %d\n", link.c_str(),
+                kLinkBufferSize);
         return -1;
     }
     target.assign(buffer, static_cast<size_t>(length));
@@ -47,8 +49,8 @@ int FSChown(const ustring& path, unsigned int uid, unsigned int gid)
 {
     if (lchown(path.c_str(), uid, gid) == 0)
         return 0;
-    FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): FSChown: Failed to chown '%s' (code: %d, msg: %s)\n",
-            path.c_str(), errno, strerror(errno));
+    FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "FSChown: Failed to chown '%s' (code: %d, msg: %s)\n", path.c_str(), errno,
+            strerror(errno));
     return -1;
 }
 

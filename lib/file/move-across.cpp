@@ -13,6 +13,8 @@
 
 #include "file-op-internal.h"
 
+#define LOG_TAG "file-op"
+
 namespace {
 
 bool IsFolderWithEntries(const ustring& path)
@@ -59,7 +61,7 @@ int FSRemoveMoved(const ustring& src)
     if (!IsVolumeRoot(src) || !FSIsEmptyFolder(src))
         return -3;
     FOP_LOG(FOP_WARNING,
-            "(%5d:%5d) [WARNING] file-op(%d): FSRename: everything in '%s' has moved; the folder is a mount point "
+            LOG_PREFIX("WARNING") "FSRename: everything in '%s' has moved; the folder is a mount point "
             "and stays, empty\n",
             src.c_str());
     return 0;

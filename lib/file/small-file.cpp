@@ -15,6 +15,8 @@
 #include "file-op-internal.h"
 #include "regular_file.h"
 
+#define LOG_TAG "file-op"
+
 namespace {
 
 const char kDraftSuffix[] = ".new";
@@ -89,7 +91,7 @@ int FSWriteFileAtomic(const ustring& path, const std::string& content)
         return 0;
     const int saved = errno;
     unlink(draft.c_str());
-    FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): FSWriteFileAtomic: cannot %s '%s': %s\n", failed, path.c_str(),
+    FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "FSWriteFileAtomic: cannot %s '%s': %s\n", failed, path.c_str(),
             strerror(saved));
     errno = saved;
     return -1;

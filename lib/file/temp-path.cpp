@@ -12,6 +12,8 @@
 #include "file-op-internal.h"
 #include "tmp_name_gen.h"
 
+#define LOG_TAG "file-op"
+
 int FSMktemp(const ustring& dir, ustring& out)
 {
     char name[kFsPathBound];
@@ -19,7 +21,7 @@ int FSMktemp(const ustring& dir, ustring& out)
     // Closed at once, but another thread may start a program meanwhile.
     int fd = mkostemp(name, O_CLOEXEC);
     if (fd < 0) {
-        FOP_LOG(FOP_ERROR, "(%5d:%5d) [ERROR] file-op(%d): mkstemp(%s): %s\n", name, strerror(errno));
+        FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "mkstemp(%s): %s\n", name, strerror(errno));
         return -1;
     }
     close(fd);

@@ -13,6 +13,8 @@
 #include <exception>
 #include <string>
 
+#define LOG_TAG "launcher"
+
 namespace {
 
 const char kComponent[] = "launcher_debug";
@@ -26,9 +28,9 @@ void Guarded(const char* name, Step step)
     try {
         step();
     } catch (const std::exception& error) {
-        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] launcher(%d): %s threw: %s\n", name, error.what());
+        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "%s threw: %s\n", name, error.what());
     } catch (...) {
-        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] launcher(%d): %s threw\n", name);
+        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "%s threw\n", name);
     }
 }
 
@@ -94,7 +96,7 @@ void Worker::FinishThread()
 // it.
 void Worker::HandleServicce()
 {
-    VLOG(7, kComponent, 89, "(%5d:%5d) [DEBUG] launcher(%d): running\n");
+    VLOG(7, kComponent, 89, LOG_PREFIX("DEBUG") "running\n");
     LastRun run;
     bool upgradeFailed = false;
     if (TakeInstallLock(run)) {
@@ -109,7 +111,7 @@ void Worker::HandleServicce()
     if (installLock != nullptr) {
         installLock->Release();
     }
-    VLOG(7, kComponent, 117, "(%5d:%5d) [DEBUG] launcher(%d): done\n");
+    VLOG(7, kComponent, 117, LOG_PREFIX("DEBUG") "done\n");
     emit sigServiceDone();
 }
 
@@ -135,7 +137,7 @@ bool Worker::TakeInstallLock(LastRun& run)
             break;
     }
     VLOG(3, kComponent, __LINE__,
-         "(%5d:%5d) [ERROR] launcher(%d): another launcher still holds the install lock, not installing; "
+         LOG_PREFIX("ERROR") "another launcher still holds the install lock, not installing; "
          "starting the client\n");
     run.reason = "another launcher still held the install lock; nothing was installed";
     return false;
@@ -147,7 +149,7 @@ void Worker::ReportNoLock()
 {
     const std::string& problem = installLock->Problem();
     VLOG(3, kComponent, __LINE__,
-         "(%5d:%5d) [ERROR] launcher(%d): no install lock can be had (%s), not installing; starting the "
+         LOG_PREFIX("ERROR") "no install lock can be had (%s), not installing; starting the "
          "client\n",
          problem.c_str());
     if (!ClientExecutableExists()) {
@@ -165,7 +167,7 @@ bool Worker::UpgradeIfNeeded(LastRun& run)
     run.from_build = service->SourceVersion().build_version.c_str();
     run.reason = service->DecisionReason();
     if (!needUpgrade) {
-        VLOG(7, kComponent, 94, "(%5d:%5d) [DEBUG] launcher(%d): no need to upgrade\n");
+        VLOG(7, kComponent, 94, LOG_PREFIX("DEBUG") "no need to upgrade\n");
         run.result = kRunUpToDate;
         run.to_build = run.from_build;
         return true;
@@ -175,7 +177,7 @@ bool Worker::UpgradeIfNeeded(LastRun& run)
     int result = -1;
     Guarded("HandlePackageUpgrade", [this, &result] { result = service->HandlePackageUpgrade(); });
     if (result != 0) {
-        VLOG(3, kComponent, 101, "(%5d:%5d) [ERROR] launcher(%d): Failed to upgrade package\n");
+        VLOG(3, kComponent, 101, LOG_PREFIX("ERROR") "Failed to upgrade package\n");
         run.result = service->PackageRefused() ? kRunRefused : kRunFailed;
         run.reason = service->Problem().empty() ? "the installation failed" : service->Problem();
     } else {
@@ -204,9 +206,8 @@ void Worker::ReportFailedUpgrade()
 {
     if (service->ClientStarted()) {
         VLOG(4, kComponent, __LINE__,
-             "(%5d:%5d) [WARNING] launcher(%d): upgrade failed; the old client was kept and started again\n");
+             LOG_PREFIX("WARNING") "upgrade failed; the old client was kept and started again\n");
     } else {
-        VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] launcher(%d): upgrade failed and no client could be started\n");
+        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "upgrade failed and no client could be started\n");
     }
 }

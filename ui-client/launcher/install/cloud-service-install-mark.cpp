@@ -10,6 +10,8 @@
 #include "file-op.h"
 #include "log.h"
 
+#define LOG_TAG "cloud-service"
+
 namespace {
 
 const char kComponent[] = "service_debug";
@@ -29,9 +31,8 @@ int WriteInstallMark(const ustring& app, const ustring& backup)
     const ustring mark = InstallMarkPath(app);
     std::string text = std::string(kKey) + (backup.empty() ? "" : FSBaseName(backup).c_str()) + "\n";
     if (FSWriteFileAtomic(mark, text) != 0) {
-        VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): cannot write the installation marker '%s': %s\n", mark.c_str(),
-             strerror(errno));
+        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "cannot write the installation marker '%s': %s\n",
+             mark.c_str(), strerror(errno));
         return -1;
     }
     return 0;
@@ -61,9 +62,8 @@ int ClearInstallMark(const ustring& app)
 {
     const ustring mark = InstallMarkPath(app);
     if (FSRemoveFileAtomic(mark) != 0) {
-        VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): cannot remove the installation marker '%s': %s\n", mark.c_str(),
-             strerror(errno));
+        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "cannot remove the installation marker '%s': %s\n",
+             mark.c_str(), strerror(errno));
         return -1;
     }
     return 0;

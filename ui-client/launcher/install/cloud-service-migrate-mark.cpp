@@ -14,6 +14,8 @@
 #include "file-op.h"
 #include "log.h"
 
+#define LOG_TAG "cloud-service"
+
 namespace {
 
 const char kComponent[] = "service_debug";
@@ -83,8 +85,7 @@ int WriteMigrationMark(const ustring& path, const MigrationMark& mark)
     if (FSWriteFileAtomic(path, text) == 0) {
         return 0;
     }
-    VLOG(4, kComponent, __LINE__, "(%5d:%5d) [WARNING] cloud-service(%d): cannot write '%s': %s\n", path.c_str(),
-         strerror(errno));
+    VLOG(4, kComponent, __LINE__, LOG_PREFIX("WARNING") "cannot write '%s': %s\n", path.c_str(), strerror(errno));
     return -1;
 }
 

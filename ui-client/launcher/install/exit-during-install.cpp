@@ -6,6 +6,8 @@
 #include "cloud-service.h"
 #include "log.h"
 
+#define LOG_TAG "exit-during-install"
+
 namespace {
 
 const char kComponent[] = "service_debug";
@@ -19,7 +21,7 @@ void SettleAndStartClient()
         return;
     }
     VLOG(3, kComponent, __LINE__,
-         "(%5d:%5d) [ERROR] exit-during-install(%d): the process is ending in the middle of the "
+         LOG_PREFIX("ERROR") "the process is ending in the middle of the "
          "installation, putting the last complete bundle back\n");
     if (service->SettleUnfinishedInstall() == 0) {
         service->PostUpgrade();

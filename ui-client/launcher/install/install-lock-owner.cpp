@@ -17,6 +17,8 @@
 #include "install-lock.h"
 #include "log.h"
 
+#define LOG_TAG "install-lock"
+
 namespace {
 
 const char kComponent[] = "launcher_debug";
@@ -111,8 +113,7 @@ void RemoveIfStale(const ustring& record)
         lstat(record.c_str(), &again) != 0 || again.st_ino != st.st_ino || again.st_dev != st.st_dev) {
         return;
     }
-    VLOG(5, kComponent, __LINE__, "(%5d:%5d) [NOTE] install-lock(%d): the holder of '%s' is gone, removing it\n",
-         record.c_str());
+    VLOG(5, kComponent, __LINE__, LOG_PREFIX("NOTE") "the holder of '%s' is gone, removing it\n", record.c_str());
     unlink(record.c_str());
 }
 

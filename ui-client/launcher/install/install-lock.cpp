@@ -15,6 +15,8 @@
 #include "regular_file.h"
 #include "tmp_name_gen.h"
 
+#define LOG_TAG "install-lock"
+
 namespace {
 
 using std::chrono::milliseconds;
@@ -90,7 +92,7 @@ InstallLock::Result InstallLock::Acquire()
         return result;
     }
     VLOG(4, kComponent, __LINE__,
-         "(%5d:%5d) [WARNING] install-lock(%d): flock '%s': %s (%d); locking by the owner record "
+         LOG_PREFIX("WARNING") "flock '%s': %s (%d); locking by the owner record "
          "'%s' instead\n",
          path.c_str(), strerror(error), error, owner.c_str());
     return AcquireOwnerRecord();
@@ -154,16 +156,15 @@ bool InstallLock::ClearName(const ustring& name)
         SetProblem("cannot move aside what is not a regular file", name, errno);
         return false;
     }
-    VLOG(4, kComponent, __LINE__,
-         "(%5d:%5d) [WARNING] install-lock(%d): '%s' is not a regular file, moved aside to '%s'\n", name.c_str(),
-         aside.c_str());
+    VLOG(4, kComponent, __LINE__, LOG_PREFIX("WARNING") "'%s' is not a regular file, moved aside to '%s'\n",
+         name.c_str(), aside.c_str());
     return true;
 }
 
 void InstallLock::SetProblem(const char* what, const ustring& name, int error)
 {
     problem = std::string(what) + " '" + name.c_str() + "': " + strerror(error);
-    VLOG(4, kComponent, __LINE__, "(%5d:%5d) [WARNING] install-lock(%d): %s\n", problem.c_str());
+    VLOG(4, kComponent, __LINE__, LOG_PREFIX("WARNING") "%s\n", problem.c_str());
 }
 
 // error receives the errno of an attempt that failed.
@@ -177,7 +178,7 @@ InstallLock::Result InstallLock::WaitForHolder(const std::function<TryResult()>&
     TryResult state = try_once();
     if (state == kBusy) {
         VLOG(5, kComponent, __LINE__,
-             "(%5d:%5d) [NOTE] install-lock(%d): '%s' is held by another launcher, waiting up "
+             LOG_PREFIX("NOTE") "'%s' is held by another launcher, waiting up "
              "to %ld ms\n",
              path.c_str(), static_cast<long>(bound.count()));
         const steady_clock::time_point start = steady_clock::now();
@@ -187,8 +188,7 @@ InstallLock::Result InstallLock::WaitForHolder(const std::function<TryResult()>&
             state = try_once();
         }
         if (state == kTaken) {
-            VLOG(5, kComponent, __LINE__,
-                 "(%5d:%5d) [NOTE] install-lock(%d): the other launcher is done after %ld ms\n",
+            VLOG(5, kComponent, __LINE__, LOG_PREFIX("NOTE") "the other launcher is done after %ld ms\n",
                  Millis(steady_clock::now() - start));
         }
     }

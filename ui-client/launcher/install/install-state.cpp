@@ -12,6 +12,8 @@
 #include "log.h"
 #include "service-registry.h"
 
+#define LOG_TAG "cloud-service"
+
 namespace {
 
 const char kComponent[] = "service_debug";
@@ -79,8 +81,7 @@ ustring GetAppBackupDir(const ustring& app, int n)
     }
     char postfix[8] = "";
     if (snprintf(postfix, sizeof(postfix), "%d", n) < 0) {
-        VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): snprintf failed (continuing without postfix)");
+        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "snprintf failed (continuing without postfix)");
         postfix[0] = '\0';
     }
     return base + postfix;

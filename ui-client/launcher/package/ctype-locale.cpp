@@ -8,6 +8,8 @@
 
 #include "log.h"
 
+#define LOG_TAG "ctype-locale"
+
 namespace {
 
 const char kComponent[] = "launcher_debug";
@@ -38,7 +40,7 @@ bool UseUtf8CharacterType(const char* const* candidates, size_t count)
     }
     setlocale(LC_CTYPE, before.c_str());
     VLOG(4, kComponent, __LINE__,
-         "(%5d:%5d) [WARNING] ctype-locale(%d): no UTF-8 character type (locale '%s', codeset '%s'); "
+         LOG_PREFIX("WARNING") "no UTF-8 character type (locale '%s', codeset '%s'); "
          "package names outside ASCII cannot be installed\n",
          before.c_str(), nl_langinfo(CODESET));
     return false;

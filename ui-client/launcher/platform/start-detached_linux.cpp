@@ -10,6 +10,8 @@
 #include "client-process.h"
 #include "log.h"
 
+#define LOG_TAG "start-detached"
+
 extern char** environ;
 
 namespace {
@@ -83,8 +85,7 @@ bool StartDetachedProcess(const QString& program, const QStringList& args, const
     pid_t pid = 0;
     const int error = posix_spawn(&pid, argv.get()[0], &settings.actions, &settings.attributes, argv.get(), environ);
     if (error != 0) {
-        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] start-detached(%d): Cannot start '%s': %s\n", argv.get()[0],
-             strerror(error));
+        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "Cannot start '%s': %s\n", argv.get()[0], strerror(error));
     }
     return error == 0;
 }

@@ -5,6 +5,8 @@
 #include "file-op.h"
 #include "log.h"
 
+#define LOG_TAG "cloud-service"
+
 namespace {
 
 const char kComponent[] = "service_debug";
@@ -18,17 +20,14 @@ bool IsDotEntry(const ustring& name)
 
 int Service::FSCopyPath(const ustring& src, const ustring& dst)
 {
-    VLOG(7, kComponent, __LINE__, "(%5d:%5d) [DEBUG] cloud-service(%d): copy from '%s' to '%s'\n", src.c_str(),
-         dst.c_str());
+    VLOG(7, kComponent, __LINE__, LOG_PREFIX("DEBUG") "copy from '%s' to '%s'\n", src.c_str(), dst.c_str());
     _FILE_INFO_tag info;
     if (FSStat(src, info, false) < 0) {
-        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] cloud-service(%d): FSCopyPath: failed to stat source '%s'\n",
-             src.c_str());
+        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "FSCopyPath: failed to stat source '%s'\n", src.c_str());
         return -1;
     }
     if (!info.exists) {
-        VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): FSCopyPath: source path '%s' does not exist\n", src.c_str());
+        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "FSCopyPath: source path '%s' does not exist\n", src.c_str());
         return -1;
     }
     if (info.type != FS_TYPE_DIR) {
@@ -38,14 +37,14 @@ int Service::FSCopyPath(const ustring& src, const ustring& dst)
     // filled, and the copy would recurse until the disk is full.
     if (FSIsParentFolder(src, dst)) {
         VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): FSCopyPath: dest '%s' lies inside source "
+             LOG_PREFIX("ERROR") "FSCopyPath: dest '%s' lies inside source "
              "'%s'\n",
              dst.c_str(), src.c_str());
         return -1;
     }
     if (FSMKDir(dst, true) < 0) {
         VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): FSCopyPath: failed to create dest folder "
+             LOG_PREFIX("ERROR") "FSCopyPath: failed to create dest folder "
              "'%s'\n",
              dst.c_str());
         return -1;
@@ -53,7 +52,7 @@ int Service::FSCopyPath(const ustring& src, const ustring& dst)
     DIR_HANDLE handle;
     if (FSOpenDir(src, 0, handle) < 0) {
         VLOG(4, kComponent, __LINE__,
-             "(%5d:%5d) [WARNING] cloud-service(%d): FSCopyPath: failed to create handle  for "
+             LOG_PREFIX("WARNING") "FSCopyPath: failed to create handle  for "
              "src '%s' failed\n",
              src.c_str());
         return 0;
@@ -70,7 +69,7 @@ int Service::FSCopyPath(const ustring& src, const ustring& dst)
         int copied = entry.type == FS_TYPE_DIR ? FSCopyPath(child_src, child_dst) : FSCopy(child_src, child_dst, false);
         if (copied < 0) {
             VLOG(3, kComponent, __LINE__,
-                 "(%5d:%5d) [ERROR] cloud-service(%d): FSCopyPath: failed to copy from '%s' to "
+                 LOG_PREFIX("ERROR") "FSCopyPath: failed to copy from '%s' to "
                  "'%s'\n",
                  child_src.c_str(), child_dst.c_str());
             result = -1;
@@ -79,7 +78,7 @@ int Service::FSCopyPath(const ustring& src, const ustring& dst)
     // A listing cut short is no complete copy.
     if (read < 0) {
         VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): FSCopyPath: failed to list source folder "
+             LOG_PREFIX("ERROR") "FSCopyPath: failed to list source folder "
              "'%s'\n",
              src.c_str());
         result = -1;

@@ -17,6 +17,8 @@
 #include "version-file.h"
 #include "volume-flush.h"
 
+#define LOG_TAG "cloud-service"
+
 namespace {
 
 const char kComponent[] = "service_debug";
@@ -42,14 +44,14 @@ int DiscardBundle(const ustring& app, int keep)
         ustring aside = GetAppBackupDir(app, i);
         if (i != keep && !IsFileExist(aside, false) && FSRename(app, aside, false) == 0) {
             VLOG(4, kComponent, __LINE__,
-                 "(%5d:%5d) [WARNING] cloud-service(%d): partly extracted '%s' could not be "
+                 LOG_PREFIX("WARNING") "partly extracted '%s' could not be "
                  "removed, moved to '%s'\n",
                  app.c_str(), aside.c_str());
             return 0;
         }
     }
     VLOG(3, kComponent, __LINE__,
-         "(%5d:%5d) [ERROR] cloud-service(%d): partly extracted '%s' could not be removed or "
+         LOG_PREFIX("ERROR") "partly extracted '%s' could not be removed or "
          "moved aside\n",
          app.c_str());
     return -1;
@@ -62,7 +64,7 @@ int RestoreBackup(const ustring& app, int kept)
     const ustring backup = GetAppBackupDir(app, kept);
     if (DiscardBundle(app, kept) != 0 || FSRename(backup, app, false) != 0) {
         VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): failed to move '%s' back to '%s', the old "
+             LOG_PREFIX("ERROR") "failed to move '%s' back to '%s', the old "
              "installation is kept there: %s\n",
              backup.c_str(), app.c_str(), strerror(errno));
         return -1;
@@ -88,7 +90,7 @@ int RemovePartial(const ustring& app)
 void LogPuttingBack(const ustring& app, const ustring& backup)
 {
     VLOG(4, kComponent, __LINE__,
-         "(%5d:%5d) [WARNING] cloud-service(%d): the installation into '%s' did not finish, "
+         LOG_PREFIX("WARNING") "the installation into '%s' did not finish, "
          "putting back build %s from '%s'\n",
          app.c_str(), BuildText(app, backup).c_str(), backup.c_str());
 }
@@ -115,13 +117,13 @@ int Settle(const ustring& app, const InstallFound& found)
             return PutBack(app, found.backup);
         case InstallState::kBackupGone:
             VLOG(4, kComponent, __LINE__,
-                 "(%5d:%5d) [WARNING] cloud-service(%d): the installation into '%s' did not finish, "
+                 LOG_PREFIX("WARNING") "the installation into '%s' did not finish, "
                  "keeping build %s in place\n",
                  app.c_str(), BuildText(app, app).c_str());
             return ClearInstallMark(app);
         case InstallState::kNoCompleteBundle:
             VLOG(4, kComponent, __LINE__,
-                 "(%5d:%5d) [WARNING] cloud-service(%d): the installation into '%s' did not finish and "
+                 LOG_PREFIX("WARNING") "the installation into '%s' did not finish and "
                  "kept no complete bundle, removing what it left\n",
                  app.c_str());
             return RemovePartial(app);
@@ -144,11 +146,9 @@ void RemoveLeftovers(const ustring& app)
         if (!IsFileExist(backup, false)) {
             continue;
         }
-        VLOG(6, kComponent, __LINE__, "(%5d:%5d) [INFO] cloud-service(%d): removing leftover backup '%s'\n",
-             backup.c_str());
+        VLOG(6, kComponent, __LINE__, LOG_PREFIX("INFO") "removing leftover backup '%s'\n", backup.c_str());
         if (FSRemove(backup, false) != 0) {
-            VLOG(5, kComponent, __LINE__, "(%5d:%5d) [NOTE] cloud-service(%d): cannot remove leftover backup '%s'\n",
-                 backup.c_str());
+            VLOG(5, kComponent, __LINE__, LOG_PREFIX("NOTE") "cannot remove leftover backup '%s'\n", backup.c_str());
         }
     }
 }
@@ -171,11 +171,11 @@ int BackupApp(const ustring& app, int& used)
                 return 0;
             }
         }
-        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] cloud-service(%d): failed to backup app from '%s' -> '%s'\n",
-             app.c_str(), backup.c_str());
+        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "failed to backup app from '%s' -> '%s'\n", app.c_str(),
+             backup.c_str());
     }
     VLOG(3, kComponent, __LINE__,
-         "(%5d:%5d) [ERROR] cloud-service(%d): failed to backup app from '%s' -> '%s' at max "
+         LOG_PREFIX("ERROR") "failed to backup app from '%s' -> '%s' at max "
          "retries, exiting\n",
          app.c_str(), backup.c_str());
     return -1;
@@ -202,8 +202,8 @@ int BeginInstall(const ustring& app, int& used)
 int CommitInstall(const ustring& app)
 {
     if (FlushVolumeOf(app) != 0) {
-        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] cloud-service(%d): cannot write '%s' to the disk: %s\n",
-             app.c_str(), strerror(errno));
+        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "cannot write '%s' to the disk: %s\n", app.c_str(),
+             strerror(errno));
         return -1;
     }
     return ClearInstallMark(app);
@@ -216,7 +216,7 @@ bool HoldsClient()
     if (ClientExecutableExists()) {
         return true;
     }
-    VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] cloud-service(%d): the package holds no client executable '%s'\n",
+    VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "the package holds no client executable '%s'\n",
          RegistryPath(kUserUiPath).c_str());
     return false;
 }
@@ -237,12 +237,12 @@ void RollBack(const ustring& app, int used)
 {
     if (used != kNoBackup) {
         VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): Failed to extract package, rollback to old "
+             LOG_PREFIX("ERROR") "Failed to extract package, rollback to old "
              "installation\n");
         PutBack(app, used);
     } else {
         VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): Failed to extract package, and no old "
+             LOG_PREFIX("ERROR") "Failed to extract package, and no old "
              "installation to rollback\n");
         RemovePartial(app);
     }
@@ -257,7 +257,7 @@ int Service::PrepareUserEnv()
     // working folder.
     if (app.empty()) {
         VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): no per-user application path, nothing "
+             LOG_PREFIX("ERROR") "no per-user application path, nothing "
              "installed\n");
         NoteProblem("no per-user application path");
         return -1;
@@ -280,7 +280,7 @@ int Service::PrepareUserEnv()
     const char* failed = extracted != 0 ? "the package could not be extracted" : CompleteInstall(app);
     if (failed == nullptr) {
         VLOG(6, kComponent, __LINE__,
-             "(%5d:%5d) [INFO] cloud-service(%d): user installation is ready, removing backup "
+             LOG_PREFIX("INFO") "user installation is ready, removing backup "
              "app\n");
         const int last = used == kNoBackup ? 0 : used;
         for (int j = 0; j <= last; ++j) {
@@ -304,7 +304,7 @@ int Service::SettleUnfinishedInstall()
     }
     if (Settle(app, ClassifyInstall(app)) != 0) {
         VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): the installation into '%s' could not be "
+             LOG_PREFIX("ERROR") "the installation into '%s' could not be "
              "settled; no client is started until a later run settles it\n",
              app.c_str());
         NoteProblem("an installation that did not finish could not be settled");
@@ -328,12 +328,11 @@ int Service::ExtractPackage()
     ustring archive = PackageArchivePath();
     const ustring destination = user_app_path;
     if (FSMKDir(destination, true) < 0) {
-        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] cloud-service(%d): failed to create folder: '%s'\n",
-             destination.c_str());
+        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "failed to create folder: '%s'\n", destination.c_str());
         return -1;
     }
-    VLOG(6, kComponent, __LINE__, "(%5d:%5d) [INFO] cloud-service(%d): extract package: '%s' -> '%s'\n",
-         archive.c_str(), destination.c_str());
+    VLOG(6, kComponent, __LINE__, LOG_PREFIX("INFO") "extract package: '%s' -> '%s'\n", archive.c_str(),
+         destination.c_str());
     Extractor extractor;
     extractor.archive_path = archive;
     extractor.dest_dir = destination;

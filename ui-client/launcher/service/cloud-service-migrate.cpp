@@ -22,6 +22,8 @@
 #include "file-op.h"
 #include "log.h"
 
+#define LOG_TAG "cloud-service"
+
 namespace {
 
 const char kComponent[] = "service_debug";
@@ -62,7 +64,7 @@ bool HasRoomForOldData(const ustring& new_data)
 
 void LogMoveFailed()
 {
-    VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] cloud-service(%d): Failed to move data to Velmora Drive folder\n");
+    VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "Failed to move data to Velmora Drive folder\n");
 }
 
 // Across volumes: whole at the staging name and marked as arrived, or
@@ -99,7 +101,7 @@ int MoveData(const MigrationPaths& paths)
     if (!HasRoomForOldData(paths.new_data)) {
         LogMoveFailed();
         VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): '%s' already exists, keeping the old data at "
+             LOG_PREFIX("ERROR") "'%s' already exists, keeping the old data at "
              "'%s'\n",
              paths.new_data.c_str(), paths.old_data.c_str());
         return -1;
@@ -116,7 +118,7 @@ int MoveData(const MigrationPaths& paths)
         RecordFailure(paths);
         return -1;
     }
-    VLOG(6, kComponent, __LINE__, "(%5d:%5d) [INFO] cloud-service(%d): moved the older product's data '%s' -> '%s'\n",
+    VLOG(6, kComponent, __LINE__, LOG_PREFIX("INFO") "moved the older product's data '%s' -> '%s'\n",
          paths.old_data.c_str(), paths.new_data.c_str());
     return 0;
 }
@@ -132,7 +134,7 @@ int FinishMove(const MigrationPaths& paths)
     }
     if (IsFileExist(paths.old_data, false) && FSRemoveMoved(paths.old_data) != 0) {
         VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): the data has arrived at '%s', but '%s' could not "
+             LOG_PREFIX("ERROR") "the data has arrived at '%s', but '%s' could not "
              "be removed\n",
              paths.new_data.c_str(), paths.old_data.c_str());
         return -1;
@@ -146,10 +148,10 @@ void RemoveOldFolder(const MigrationPaths& paths)
         return;
     }
     if (FSRemove(paths.old_folder, false) < 0) {
-        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] cloud-service(%d): Failed to remove old .Larkspan folder\n");
+        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "Failed to remove old .Larkspan folder\n");
         return;
     }
-    VLOG(6, kComponent, __LINE__, "(%5d:%5d) [INFO] cloud-service(%d): removed the older product's folder '%s'\n",
+    VLOG(6, kComponent, __LINE__, LOG_PREFIX("INFO") "removed the older product's folder '%s'\n",
          paths.old_folder.c_str());
 }
 
@@ -160,12 +162,12 @@ void Service::MigrateService()
     MigrationPaths paths;
     if (!GetMigrationPaths(layout, paths)) {
         VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): per-user folders are not registered, no "
+             LOG_PREFIX("ERROR") "per-user folders are not registered, no "
              "migration\n");
         return;
     }
     if (!IsFileExist(paths.new_folder, true) && FSMKDir(paths.new_folder, true) < 0) {
-        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] cloud-service(%d): Failed to create Velmora Drive folder\n");
+        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "Failed to create Velmora Drive folder\n");
         return;
     }
     MigrationMark mark;
@@ -205,7 +207,7 @@ Service::MigrationStep Service::PendingMigration()
     }
     if (!waiting) {
         VLOG(5, kComponent, __LINE__,
-             "(%5d:%5d) [NOTE] cloud-service(%d): the older product's data has arrived at '%s'; "
+             LOG_PREFIX("NOTE") "the older product's data has arrived at '%s'; "
              "finishing its move\n",
              paths.new_data.c_str());
         return staged ? kMoveData : kFinishMigration;
@@ -214,14 +216,14 @@ Service::MigrationStep Service::PendingMigration()
     const char* reason = ReasonToRetry(mark, paths.old_data, paths.new_folder, now);
     if (reason == nullptr) {
         VLOG(5, kComponent, __LINE__,
-             "(%5d:%5d) [NOTE] cloud-service(%d): the older product's data '%s' has not been moved "
+             LOG_PREFIX("NOTE") "the older product's data '%s' has not been moved "
              "to '%s' yet; nothing changed since the move failed, it is tried again once the "
              "data or the room changes, or after %s\n",
              paths.old_data.c_str(), paths.new_data.c_str(), UtcText(RetryAnyway(mark.failed)).c_str());
         return kNoMigration;
     }
     VLOG(5, kComponent, __LINE__,
-         "(%5d:%5d) [NOTE] cloud-service(%d): the older product's data '%s' has not been moved to "
+         LOG_PREFIX("NOTE") "the older product's data '%s' has not been moved to "
          "'%s' yet, moving it again: %s\n",
          paths.old_data.c_str(), paths.new_data.c_str(), reason);
     return kMoveData;
@@ -232,11 +234,11 @@ void Service::RemoveAgedFolders()
     const ustring larkspan = layout.old_product;
     if (larkspan.empty()) {
         VLOG(3, kComponent, __LINE__,
-             "(%5d:%5d) [ERROR] cloud-service(%d): user_larkspan_path is not registered, no "
+             LOG_PREFIX("ERROR") "user_larkspan_path is not registered, no "
              "aged folder removed\n");
         return;
     }
     ustring path = larkspan + "/app";
-    VLOG(6, kComponent, __LINE__, "(%5d:%5d) [INFO] cloud-service(%d): removing aged app folder %s\n", path.c_str());
+    VLOG(6, kComponent, __LINE__, LOG_PREFIX("INFO") "removing aged app folder %s\n", path.c_str());
     FSRemove(path, false);
 }

@@ -11,6 +11,8 @@
 #include "package-source.h"
 #include "service-registry.h"
 
+#define LOG_TAG "cloud-service"
+
 namespace {
 
 const char kComponent[] = "service_debug";
@@ -33,7 +35,7 @@ std::string FirstProblem(const std::vector<std::string>& problems)
 void LogRefusal(const PackageCheck& check, const std::string& installed, const std::string& problem)
 {
     VLOG(3, kComponent, __LINE__,
-         "(%5d:%5d) [ERROR] cloud-service(%d): package '%s' (build %d; installed build %s) refused "
+         LOG_PREFIX("ERROR") "package '%s' (build %d; installed build %s) refused "
          "before anything is stopped or moved: %s\n",
          check.archive_path.c_str(), BuildNumber(check.expected_build), installed.c_str(), problem.c_str());
 }
@@ -71,7 +73,7 @@ int Service::PreflightPackage()
     const PackageCheck check = PackageCheckFor(complete_client);
     if (!target_info_readable) {
         VLOG(4, kComponent, __LINE__,
-             "(%5d:%5d) [WARNING] cloud-service(%d): the launcher's INFO cannot be read; with no "
+             LOG_PREFIX("WARNING") "the launcher's INFO cannot be read; with no "
              "complete client in place the package is installed without a build or digest to "
              "check it against\n");
     }
@@ -96,13 +98,13 @@ int Service::PreflightPackage()
     }
     for (const std::string& warning : survey.warnings) {
         VLOG(4, kComponent, __LINE__,
-             "(%5d:%5d) [WARNING] cloud-service(%d): package '%s' is installed although %s: no "
+             LOG_PREFIX("WARNING") "package '%s' is installed although %s: no "
              "complete client is in place, and a client is better than none\n",
              check.archive_path.c_str(), warning.c_str());
     }
     if (only_unreadable) {
         VLOG(4, kComponent, __LINE__,
-             "(%5d:%5d) [WARNING] cloud-service(%d): package '%s' cannot be read whole (%s); its "
+             LOG_PREFIX("WARNING") "package '%s' cannot be read whole (%s); its "
              "extraction is tried as it is\n",
              check.archive_path.c_str(), survey.problems[0].c_str());
         if (!package_source->IsOpen()) {
@@ -110,7 +112,7 @@ int Service::PreflightPackage()
         }
         return 0;
     }
-    VLOG(6, kComponent, __LINE__, "(%5d:%5d) [INFO] cloud-service(%d): package '%s' checked: %d entries, %s unpacked\n",
+    VLOG(6, kComponent, __LINE__, LOG_PREFIX("INFO") "package '%s' checked: %d entries, %s unpacked\n",
          check.archive_path.c_str(), survey.entries, SizeFigure(survey.unpacked_bytes).c_str());
     // What the extraction reads must hash as it did for the digest.
     package_source->VerifyReads();

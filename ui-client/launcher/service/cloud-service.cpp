@@ -8,6 +8,8 @@
 #include "package-source.h"
 #include "service-registry.h"
 
+#define LOG_TAG "cloud-service"
+
 namespace {
 
 const char kComponent[] = "service_debug";
@@ -36,7 +38,7 @@ void Service::LoadTargetVersion()
 {
     target_info_readable =
         ReadVersionFile(layout.launcher_resources + "/" + kResourceInfo, target_version, &target_package_sha256) == 0;
-    VLOG(6, kComponent, __LINE__, "(%5d:%5d) [INFO] cloud-service(%d): target_version = (%s, %s, %s, %s)\n",
+    VLOG(6, kComponent, __LINE__, LOG_PREFIX("INFO") "target_version = (%s, %s, %s, %s)\n",
          target_version.major_version.c_str(), target_version.minor_version.c_str(),
          target_version.build_version.c_str(), target_version.icon_overlay_version.c_str());
 }
@@ -45,11 +47,11 @@ void Service::LoadSourceVersion()
 {
     ustring path = layout.resources + "/" + kResourceInfo;
     if (!IsFileExist(path, false)) {
-        VLOG(6, kComponent, __LINE__, "(%5d:%5d) [INFO] cloud-service(%d): source does not exist\n");
+        VLOG(6, kComponent, __LINE__, LOG_PREFIX("INFO") "source does not exist\n");
         return;
     }
     ReadVersionFile(path, source_version);
-    VLOG(6, kComponent, __LINE__, "(%5d:%5d) [INFO] cloud-service(%d): source_version = (%s, %s, %s, %s)\n",
+    VLOG(6, kComponent, __LINE__, LOG_PREFIX("INFO") "source_version = (%s, %s, %s, %s)\n",
          source_version.major_version.c_str(), source_version.minor_version.c_str(),
          source_version.build_version.c_str(), source_version.icon_overlay_version.c_str());
 }

@@ -24,6 +24,8 @@
 #include <cstdio>
 #include <string>
 
+#define LOG_TAG "main"
+
 int qInitResources_texts();
 
 namespace {
@@ -65,7 +67,7 @@ void LogStartupPaths()
                                 kOldWorkingDirPath, kOldUiPath,  kRootResourcePath};
     int line = 106;
     for (const RegistryKey& key : keys)
-        VLOG(6, kComponent, line++, "(%5d:%5d) [INFO] main(%d): >>> %s = %s\n", key.name, PathOf(key).c_str());
+        VLOG(6, kComponent, line++, LOG_PREFIX("INFO") ">>> %s = %s\n", key.name, PathOf(key).c_str());
 }
 
 // A log folder that is a link is no log folder: lines would land wherever
@@ -131,7 +133,7 @@ int main(int argc, char** argv)
     // this comes after it; after the log too, so that a warning lands there.
     UseUtf8CharacterType();
     if (app.isRunning()) {
-        VLOG(7, kComponent, 154, "(%5d:%5d) [DEBUG] main(%d): app has already launched, return\n");
+        VLOG(7, kComponent, 154, LOG_PREFIX("DEBUG") "app has already launched, return\n");
         return kExitDone;
     }
 

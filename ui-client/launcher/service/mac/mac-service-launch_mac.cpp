@@ -6,6 +6,8 @@
 #include "mac-service.h"
 #include "service-registry.h"
 
+#define LOG_TAG "mac/mac-service"
+
 namespace {
 
 const char kComponent[] = "service_debug";
@@ -20,8 +22,7 @@ int MacService::LaunchPerUserBin()
 {
     QString bundle = ToQString(layout.bundle);
     if (client_process.Execute(QString::fromLatin1(kRegisterTool), {QStringLiteral("-u"), bundle}) != 0) {
-        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] mac/mac-service(%d): Cannot unregister bundle, %s",
-             ToUstring(bundle).c_str());
+        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "Cannot unregister bundle, %s", ToUstring(bundle).c_str());
     }
     bool started =
         client_process.StartDetached(QString::fromLatin1(kOpener), {QStringLiteral("-n"), bundle}, QString());

@@ -18,6 +18,8 @@
 #include "pid-file-client.h"
 #include "service-registry.h"
 
+#define LOG_TAG "mac/mac-service"
+
 namespace {
 
 const char kComponent[] = "service_debug";
@@ -50,14 +52,14 @@ bool IsOffLimits(pid_t pid)
 {
     if (pid == getpid()) {
         VLOG(5, kComponent, __LINE__,
-             "(%5d:%5d) [NOTE] mac/mac-service(%d): pid %d is the launcher itself, not "
+             LOG_PREFIX("NOTE") "pid %d is the launcher itself, not "
              "terminating it\n",
              static_cast<int>(pid));
         return true;
     }
     if (pid == 1) {
         VLOG(5, kComponent, __LINE__,
-             "(%5d:%5d) [NOTE] mac/mac-service(%d): pid 1 is the system's first process, not "
+             LOG_PREFIX("NOTE") "pid 1 is the system's first process, not "
              "terminating it\n");
         return true;
     }
@@ -81,7 +83,7 @@ bool IsStillTheClient(ClientProcess& process, pid_t pid, const PidFile& file, co
         return true;
     }
     VLOG(5, kComponent, __LINE__,
-         "(%5d:%5d) [NOTE] mac/mac-service(%d): pid %d now runs %s, a process other than the one "
+         LOG_PREFIX("NOTE") "pid %d now runs %s, a process other than the one "
          "sent SIGTERM, not killing it\n",
          static_cast<int>(pid), ProgramOf(now));
     return false;
@@ -90,26 +92,25 @@ bool IsStillTheClient(ClientProcess& process, pid_t pid, const PidFile& file, co
 // SIGTERM, then probes every 20 ms for up to 15 seconds, then SIGKILL.
 void Terminate(ClientProcess& process, pid_t pid, const PidFile& file, const PidFileProcess& named)
 {
-    VLOG(5, kComponent, __LINE__, "(%5d:%5d) [NOTE] mac/mac-service(%d): stopping pid %d (%s): %s\n",
-         static_cast<int>(pid), ProgramOf(named), named.reason.c_str());
+    VLOG(5, kComponent, __LINE__, LOG_PREFIX("NOTE") "stopping pid %d (%s): %s\n", static_cast<int>(pid),
+         ProgramOf(named), named.reason.c_str());
     if (process.Signal(pid, SIGTERM) != 0) {
         if (errno == ESRCH) {
             return;
         }
         int error = errno;
-        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] mac/mac-service(%d): kill: %s (%d)\n", strerror(error), error);
+        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "kill: %s (%d)\n", strerror(error), error);
     }
     for (std::chrono::milliseconds waited{0}; waited < kWaitBound; waited += kProbeInterval) {
         if (process.Signal(pid, 0) != 0 && errno == ESRCH) {
-            VLOG(5, kComponent, __LINE__, "(%5d:%5d) [NOTE] mac/mac-service(%d): pid %d ended after SIGTERM\n",
-                 static_cast<int>(pid));
+            VLOG(5, kComponent, __LINE__, LOG_PREFIX("NOTE") "pid %d ended after SIGTERM\n", static_cast<int>(pid));
             return;
         }
         process.Sleep(kProbeInterval);
     }
     if (IsStillTheClient(process, pid, file, named)) {
         VLOG(4, kComponent, __LINE__,
-             "(%5d:%5d) [WARNING] mac/mac-service(%d): pid %d did not end within 15 seconds of "
+             LOG_PREFIX("WARNING") "pid %d did not end within 15 seconds of "
              "SIGTERM, sending SIGKILL\n",
              static_cast<int>(pid));
         process.Signal(pid, SIGKILL);
@@ -126,21 +127,21 @@ void MacService::StopService()
 void MacService::StopServiceByPath(const QString& folder)
 {
     if (folder.isEmpty()) {
-        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] mac/mac-service(%d): no folder given for the pid file\n");
+        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "no folder given for the pid file\n");
         return;
     }
     ustring pid_file = ToUstring(folder + QStringLiteral("/ui.pid"));
     if (!IsFileExist(pid_file, false)) {
         VLOG(7, kComponent, __LINE__,
-             "(%5d:%5d) [DEBUG] mac/mac-service(%d): pid file '%s' does not exist, no need to "
+             LOG_PREFIX("DEBUG") "pid file '%s' does not exist, no need to "
              "terminate\n",
              pid_file.c_str());
         return;
     }
     Config config;
     if (config.read(pid_file.c_str()) < 0) {
-        VLOG(5, kComponent, __LINE__,
-             "(%5d:%5d) [NOTE] mac/mac-service(%d): Failed to read pid file '%s', not exist ?\n", pid_file.c_str());
+        VLOG(5, kComponent, __LINE__, LOG_PREFIX("NOTE") "Failed to read pid file '%s', not exist ?\n",
+             pid_file.c_str());
         return;
     }
     auto found = config.entries.find("pid");
@@ -148,7 +149,7 @@ void MacService::StopServiceByPath(const QString& folder)
     pid_t pid = 0;
     if (!ParsePid(text, pid)) {
         VLOG(5, kComponent, __LINE__,
-             "(%5d:%5d) [NOTE] mac/mac-service(%d): pid file '%s' names no valid pid ('%s'), "
+             LOG_PREFIX("NOTE") "pid file '%s' names no valid pid ('%s'), "
              "nothing to terminate\n",
              pid_file.c_str(), text.c_str());
         return;
@@ -162,7 +163,7 @@ void MacService::StopServiceByPath(const QString& folder)
         Terminate(client_process, pid, file, named);
     } else if (named.kind == PidFileProcess::kOther) {
         VLOG(5, kComponent, __LINE__,
-             "(%5d:%5d) [NOTE] mac/mac-service(%d): pid %d (%s) is no client: it runs nothing from "
+             LOG_PREFIX("NOTE") "pid %d (%s) is no client: it runs nothing from "
              "'%s' and was not running when '%s' was written; not terminating it\n",
              static_cast<int>(pid), ProgramOf(named), file.folder.c_str(), file.path.c_str());
     }

@@ -7,6 +7,8 @@
 #include "log.h"
 #include "service-registry.h"
 
+#define LOG_TAG "mac/mac-service"
+
 namespace {
 
 const char kComponent[] = "service_debug";
@@ -45,9 +47,9 @@ void MacService::PreUpgrade()
     SettleUnfinishedInstall();
     LoadTargetVersion();
     LoadSourceVersion();
-    VLOG(7, kComponent, __LINE__, "(%5d:%5d) [DEBUG] mac/mac-service(%d): Source version: ('%s', '%s')\n",
+    VLOG(7, kComponent, __LINE__, LOG_PREFIX("DEBUG") "Source version: ('%s', '%s')\n",
          source_version.build_version.c_str(), source_version.icon_overlay_version.c_str());
-    VLOG(7, kComponent, __LINE__, "(%5d:%5d) [DEBUG] mac/mac-service(%d): Target version: ('%s', '%s')\n",
+    VLOG(7, kComponent, __LINE__, LOG_PREFIX("DEBUG") "Target version: ('%s', '%s')\n",
          target_version.build_version.c_str(), target_version.icon_overlay_version.c_str());
     RetryPendingMigration();
 }
@@ -78,8 +80,7 @@ bool MacService::IsNeedUpgrade()
 {
     int source = BuildNumber(source_version.build_version);
     int target = BuildNumber(target_version.build_version);
-    VLOG(7, kComponent, __LINE__, "(%5d:%5d) [DEBUG] mac/mac-service(%d): source version = %d, target version = %d\n",
-         source, target);
+    VLOG(7, kComponent, __LINE__, LOG_PREFIX("DEBUG") "source version = %d, target version = %d\n", source, target);
     const Decision decision = Decide(PerUserBinPathExist(), source, target);
     decision_why = decision.why;
     // An installation that could not be settled is not built upon.
@@ -94,7 +95,7 @@ int MacService::HandlePackageUpgrade()
         return -1;
     }
     if (PerUserBinPathExist()) {
-        VLOG(7, kComponent, __LINE__, "(%5d:%5d) [DEBUG] mac/mac-service(%d): local appdata exist\n");
+        VLOG(7, kComponent, __LINE__, LOG_PREFIX("DEBUG") "local appdata exist\n");
         StopService();
     } else {
         const ustring& larkspan = layout.old_product;
@@ -115,7 +116,7 @@ void MacService::PostUpgrade()
     }
     client_started = LaunchPerUserBin() == 0;
     if (!client_started) {
-        VLOG(3, kComponent, __LINE__, "(%5d:%5d) [ERROR] mac/mac-service(%d): Failed to launch Larkspan UI\n");
+        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "Failed to launch Larkspan UI\n");
         NoteProblem("the client could not be started");
     }
 }
