@@ -4,9 +4,9 @@
 #include "cloud-service.h"
 #include "install-lock.h"
 #include "last-run.h"
+#include "install-layout.h"
 #include "log.h"
 #include "mac-service.h"
-#include "service-registry.h"
 #include "strtable.h"
 
 #include <cstdio>
@@ -152,7 +152,7 @@ void Worker::ReportNoLock()
          LOG_PREFIX("ERROR") "no install lock can be had (%s), not installing; starting the "
          "client\n",
          problem.c_str());
-    if (!ClientExecutableExists()) {
+    if (!InstallLayout::FromRegistry().HoldsClient()) {
         fprintf(stderr, "velmora-launcher: nothing installed: no install lock can be had (%s)\n", problem.c_str());
     }
 }

@@ -1,5 +1,7 @@
 #include "install-layout.h"
 
+#include <unistd.h>
+
 #include "service-registry.h"
 
 InstallLayout InstallLayout::FromRegistry()
@@ -13,6 +15,11 @@ InstallLayout InstallLayout::FromRegistry()
     layout.old_product = RegistryPath(kOldProductPath);
     layout.launcher_resources = RegistryPath(kRootResourcePath);
     return layout;
+}
+
+bool InstallLayout::HoldsClient() const
+{
+    return !client.empty() && access(client.c_str(), F_OK) == 0;
 }
 
 ustring InstallLayout::LastRun() const

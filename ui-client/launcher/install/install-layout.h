@@ -20,6 +20,9 @@ struct InstallLayout {
 
     // The record of the last run (last-run.h); empty without a drive.
     ustring LastRun() const;
+
+    // The client executable is in place: the bundle counts as complete.
+    bool HoldsClient() const;
 };
 
 #endif  // VELMORA_LAUNCHER_INSTALL_LAYOUT_H

@@ -13,7 +13,6 @@
 #include "file-op.h"
 #include "install-state.h"
 #include "log.h"
-#include "service-registry.h"
 #include "version-file.h"
 #include "volume-flush.h"
 
@@ -211,21 +210,22 @@ int CommitInstall(const ustring& app)
 
 // A package that extracts cleanly but carries no client executable would
 // replace a working installation with one that cannot start.
-bool HoldsClient()
+bool HoldsClient(const InstallLayout& layout)
 {
-    if (ClientExecutableExists()) {
+    if (layout.HoldsClient()) {
         return true;
     }
     VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "the package holds no client executable '%s'\n",
-         RegistryPath(kUserUiPath).c_str());
+         layout.client.c_str());
     return false;
 }
 
 // Makes an extracted bundle the installation: nullptr, or what failed in a
 // few words.
-const char* CompleteInstall(const ustring& app)
+const char* CompleteInstall(const InstallLayout& layout)
 {
-    if (!HoldsClient()) {
+    const ustring& app = layout.bundle;
+    if (!HoldsClient(layout)) {
         return "the package holds no client executable";
     }
     return CommitInstall(app) == 0 ? nullptr : "the new bundle could not be written to the disk";
@@ -277,7 +277,7 @@ int Service::PrepareUserEnv()
         ExitDuringInstallGuard guard(*this);
         extracted = ExtractPackage();
     }
-    const char* failed = extracted != 0 ? "the package could not be extracted" : CompleteInstall(app);
+    const char* failed = extracted != 0 ? "the package could not be extracted" : CompleteInstall(layout);
     if (failed == nullptr) {
         VLOG(6, kComponent, __LINE__,
              LOG_PREFIX("INFO") "user installation is ready, removing backup "

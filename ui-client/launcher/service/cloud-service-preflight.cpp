@@ -69,7 +69,7 @@ PackageCheck Service::PackageCheckFor(bool complete_client)
 
 int Service::PreflightPackage()
 {
-    const bool complete_client = ClientExecutableExists();
+    const bool complete_client = layout.HoldsClient();
     const PackageCheck check = PackageCheckFor(complete_client);
     if (!target_info_readable) {
         VLOG(4, kComponent, __LINE__,

@@ -1,7 +1,5 @@
 #include "service-registry.h"
 
-#include <unistd.h>
-
 #include <QByteArray>
 #include <QDir>
 
@@ -21,12 +19,6 @@ QString ToQString(const ustring& path)
 ustring RegistryPath(RegistryKey key)
 {
     return ToUstring(UIPathManager::getInstance()->getPath(QString::fromLatin1(key.name)));
-}
-
-bool ClientExecutableExists()
-{
-    const ustring ui = RegistryPath(kUserUiPath);
-    return !ui.empty() && access(ui.c_str(), F_OK) == 0;
 }
 
 QString NativeRegistryPath(RegistryKey key)

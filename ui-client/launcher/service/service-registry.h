@@ -33,9 +33,6 @@ QString ToQString(const ustring& path);
 // registered.
 ustring RegistryPath(RegistryKey key);
 
-// True when the client UI executable of the per-user bundle exists.
-bool ClientExecutableExists();
-
 // The path registered under key, with the platform's separators; empty when
 // the key was never registered.
 QString NativeRegistryPath(RegistryKey key);

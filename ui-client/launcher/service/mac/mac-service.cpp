@@ -123,5 +123,5 @@ void MacService::PostUpgrade()
 
 bool MacService::PerUserBinPathExist()
 {
-    return ClientExecutableExists();
+    return layout.HoldsClient();
 }
