@@ -21,6 +21,15 @@ struct InstallLayout {
     // The record of the last run (last-run.h); empty without a drive.
     ustring LastRun() const;
 
+    // The first installation's move of the older product's data (tabled in
+    // install-state.h): from the old data to the data, across volumes
+    // through the staged copy, under the migration mark. Each is empty
+    // without the folder it lies in.
+    ustring Data() const;
+    ustring OldData() const;
+    ustring StagedData() const;
+    ustring MigrationMark() const;
+
     // The client executable is in place: the bundle counts as complete.
     bool HoldsClient() const;
 };

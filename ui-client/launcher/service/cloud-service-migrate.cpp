@@ -48,10 +48,10 @@ bool GetMigrationPaths(const InstallLayout& layout, MigrationPaths& paths)
     }
     paths.old_folder = layout.old_product;
     paths.new_folder = layout.drive;
-    paths.old_data = layout.old_product + "/data";
-    paths.new_data = layout.drive + "/data";
-    paths.mark = layout.drive + "/data_migrating";
-    paths.staged = layout.drive + "/data_migrated";
+    paths.old_data = layout.OldData();
+    paths.new_data = layout.Data();
+    paths.mark = layout.MigrationMark();
+    paths.staged = layout.StagedData();
     return true;
 }
 
