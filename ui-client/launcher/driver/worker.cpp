@@ -2,9 +2,9 @@
 
 #include "client-process.h"
 #include "cloud-service.h"
+#include "install-layout.h"
 #include "install-lock.h"
 #include "last-run.h"
-#include "install-layout.h"
 #include "log.h"
 #include "mac-service.h"
 #include "strtable.h"

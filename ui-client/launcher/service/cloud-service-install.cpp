@@ -210,7 +210,7 @@ int CommitInstall(const ustring& app)
 
 // A package that extracts cleanly but carries no client executable would
 // replace a working installation with one that cannot start.
-bool HoldsClient(const InstallLayout& layout)
+bool NewBundleHoldsClient(const InstallLayout& layout)
 {
     if (layout.HoldsClient()) {
         return true;
@@ -225,7 +225,7 @@ bool HoldsClient(const InstallLayout& layout)
 const char* CompleteInstall(const InstallLayout& layout)
 {
     const ustring& app = layout.bundle;
-    if (!HoldsClient(layout)) {
+    if (!NewBundleHoldsClient(layout)) {
         return "the package holds no client executable";
     }
     return CommitInstall(app) == 0 ? nullptr : "the new bundle could not be written to the disk";
