@@ -19,6 +19,9 @@ packages=(
   clang libclang-rt-14-dev
   # The layout check of CI (scripts/format-check.sh).
   clang-format
+  # The macOS compile check (scripts/macos-check.sh): clang 14 with Apple
+  # targets, libc++'s headers, and python3 to read the compile database.
+  clang-14 libc++-14-dev python3
   qtbase5-dev qttools5-dev-tools qttools5-dev
   libicu-dev libarchive-dev zlib1g-dev
   # The package digest: nettle's SHA-256 (SHA instructions where the CPU has them).

@@ -28,11 +28,23 @@ void OnTerm(int)
     (void)ignored;
 }
 
+// Both ends closed on exec and never blocking; pipe2 is Linux's alone.
+bool OpenTermPipe()
+{
+    if (pipe(termPipe) != 0)
+        return false;
+    for (int fd : termPipe) {
+        if (fcntl(fd, F_SETFD, FD_CLOEXEC) != 0 || fcntl(fd, F_SETFL, O_NONBLOCK) != 0)
+            return false;
+    }
+    return true;
+}
+
 // A signal handler may only do async-signal-safe work; the pipe hands the
 // signal to the event loop, which quits normally.
 bool WatchSigterm(QObject* owner)
 {
-    if (pipe2(termPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+    if (!OpenTermPipe()) {
         fprintf(stderr, "cloud-drive-ui: pipe: %s\n", strerror(errno));
         return false;
     }

@@ -1,6 +1,7 @@
 #include "launcher-check.h"
 
-#include <stdlib.h>
+#include <stdlib.h>  // mkdtemp on Linux
+#include <unistd.h>  // mkdtemp on macOS
 
 #include <QFile>
 #include <QProcess>

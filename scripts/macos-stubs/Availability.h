@@ -1,4 +1,0 @@
-// Stand-in for the macOS SDK header, for the syntax check only.
-#pragma once
-#define __MAC_10_6 1060
-#define __MAC_OS_X_VERSION_MIN_REQUIRED 101300
