@@ -1,11 +1,34 @@
 // Questions about the volume that holds a path.
 #include <cerrno>
+#include <cstddef>
 #include <cstring>
 
 #include "file-op-internal.h"
 #include "volume-kind.h"
 
 #define LOG_TAG "file-op"
+
+namespace {
+
+const char* const kNetworkTypeNames[] = {"nfs", "smbfs", "afpfs", "webdav"};
+const char* const kFatTypeNames[] = {"msdos", "exfat"};
+
+template <size_t N>
+bool Names(const char* const (&names)[N], const char* name)
+{
+    for (const char* known : names) {
+        if (strcmp(known, name) == 0)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+VolumeKind VolumeKindFromTypeName(const char* name)
+{
+    return VolumeKind{Names(kNetworkTypeNames, name), Names(kFatTypeNames, name)};
+}
 
 bool isMountPoint(const ustring& path)
 {

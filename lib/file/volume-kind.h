@@ -11,4 +11,7 @@ struct VolumeKind {
 // 0, or -1 with errno set by the failed query.
 int QueryVolumeKind(const char* path, VolumeKind& kind);
 
+// The kind of a macOS volume by its statfs type name (f_fstypename).
+VolumeKind VolumeKindFromTypeName(const char* name);
+
 #endif  // VELMORA_VOLUME_KIND_H

@@ -10,4 +10,9 @@
 // Flushes the volume that holds path; 0, or -1 with errno set.
 int FlushVolumeOf(const ustring& path);
 
+// Whether a full flush failed only because the volume cannot have its
+// drive write its cache (an external disk, a network or disk-image volume):
+// the files are then flushed without that step, as on Linux.
+bool RefusesDriveCacheFlush(int error);
+
 #endif  // VELMORA_LAUNCHER_VOLUME_FLUSH_H

@@ -12,6 +12,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "process-query.h"
+
 // The operating-system calls that stop and start the client. The service is
 // given the one it uses (MacService's constructor), so that tests can record
 // signals addressed to hostile pids instead of sending them, skip the waits,
@@ -28,9 +30,9 @@ public:
     // of the two results below.
     virtual int ExecutablePath(pid_t pid, std::string& path);
     // The process exists but may not be inspected.
-    static constexpr int kUnknownExecutable = -1;
+    static constexpr int kUnknownExecutable = kProcessUnknown;
     // There is no such process.
-    static constexpr int kNoProcess = -2;
+    static constexpr int kNoProcess = kProcessGone;
     // When a process started, on the wall clock: 0, or one of the two
     // results above.
     virtual int StartTime(pid_t pid, struct timespec& started);
@@ -50,14 +52,6 @@ public:
     static ClientProcess& System();
 };
 
-// Platform part of ClientProcess::ExecutablePath (platform/process-path_*.cpp).
-int ReadProcessExecutable(pid_t pid, std::string& path);
-// Platform part of ClientProcess::StartTime (platform/process-path_*.cpp).
-// Tells a pid's owner apart from a later process that reused the pid.
-int ReadProcessStartTime(pid_t pid, struct timespec& started);
-// Platform part of ClientProcess::Arguments (platform/process-path_*.cpp): a
-// script run by an interpreter shows only there.
-int ReadProcessArguments(pid_t pid, std::vector<std::string>& args);
 // Platform part of ClientProcess::StartDetached (platform/start-detached_*.cpp).
 bool StartDetachedProcess(const QString& program, const QStringList& args, const QString& working_dir);
 

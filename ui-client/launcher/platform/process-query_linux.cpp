@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "client-process.h"
+#include "process-query.h"
 
 // /proc/<pid>/exe names the running image. It cannot be read for another
 // user's process, nor for one of ours that made itself non-dumpable (as key
@@ -26,9 +26,9 @@ int ReadProcessExecutable(pid_t pid, std::string& path)
     }
     struct stat st;
     if (errno == ENOENT && stat(proc.c_str(), &st) != 0 && errno == ENOENT) {
-        return ClientProcess::kNoProcess;
+        return kProcessGone;
     }
-    return ClientProcess::kUnknownExecutable;
+    return kProcessUnknown;
 }
 
 namespace {
@@ -61,12 +61,12 @@ int ReadProcessStartTime(pid_t pid, struct timespec& started)
 {
     unsigned long long ticks = 0;
     if (!ReadStartTicks(pid, ticks)) {
-        return errno == ENOENT ? ClientProcess::kNoProcess : ClientProcess::kUnknownExecutable;
+        return errno == ENOENT ? kProcessGone : kProcessUnknown;
     }
     struct timespec now;
     struct timespec since_boot;
     if (clock_gettime(CLOCK_REALTIME, &now) != 0 || clock_gettime(CLOCK_BOOTTIME, &since_boot) != 0) {
-        return ClientProcess::kUnknownExecutable;
+        return kProcessUnknown;
     }
     const long ticks_per_second = sysconf(_SC_CLK_TCK);
     const long long boot_ns = (now.tv_sec - since_boot.tv_sec) * 1000000000LL + (now.tv_nsec - since_boot.tv_nsec);
@@ -84,7 +84,7 @@ int ReadProcessArguments(pid_t pid, std::vector<std::string>& args)
 {
     FILE* cmdline = fopen(("/proc/" + std::to_string(pid) + "/cmdline").c_str(), "re");
     if (cmdline == nullptr) {
-        return errno == ENOENT ? ClientProcess::kNoProcess : ClientProcess::kUnknownExecutable;
+        return errno == ENOENT ? kProcessGone : kProcessUnknown;
     }
     char buffer[16384];
     const size_t n = fread(buffer, 1, sizeof(buffer), cmdline);
