@@ -14,6 +14,7 @@
 #include "extract-path-guard.h"
 #include "package-room.h"
 #include "package-source.h"
+#include "stored-names.h"
 #include "version-file.h"
 
 namespace {
@@ -43,6 +44,7 @@ struct Pass {
     bool info_seen = false;
     unsigned int info_perm = 0;
     int refused = 0;
+    bool names_outside_ascii = false;
     // The entry's name and hard-link target, cleaned; their room is kept
     // from one entry to the next.
     std::string name;
@@ -93,6 +95,7 @@ void Unreadable(PackageSurvey& survey, const std::string& problem)
 std::string TreeRefusal(archive_entry* entry, Pass& p)
 {
     CleanEntryName(archive_entry_pathname(entry), p.name);
+    p.names_outside_ascii = p.names_outside_ascii || !IsAsciiName(p.name);
     const char* target = archive_entry_hardlink(entry);
     if (target) {
         CleanEntryName(target, p.target);
@@ -262,6 +265,23 @@ void CheckDigest(PackageSource& source, const PackageCheck& check, PackageSurvey
                                   check.expected_sha256);
 }
 
+// Two spellings of one name reach the tree as one (package-tree.h); the
+// names as stored tell them apart. Only a name outside ASCII has two, so
+// only a package holding one is read for them.
+void CheckStoredSpellings(PackageSource& source, int format, Pass& p)
+{
+    std::vector<std::string> names;
+    if (ReadStoredNames(source, format, names) != 0)
+        return;
+    StoredSpellings spellings;
+    for (const std::string& name : names) {
+        CleanEntryName(name.c_str(), p.name);
+        const std::string why = spellings.Add(p.name);
+        if (!why.empty())
+            Refuse(p, name.c_str(), why);
+    }
+}
+
 // Opens the package and reads its entry list; 0 when the whole list was read.
 int ReadPackage(PackageSource& source, Pass& p)
 {
@@ -292,7 +312,10 @@ int ReadPackage(PackageSource& source, Pass& p)
     } else {
         r = ReadEntryList(reader, p);
     }
+    const int format = archive_format(reader);
     archive_read_free(reader);
+    if (r == ARCHIVE_OK && p.names_outside_ascii)
+        CheckStoredSpellings(source, format, p);
     return r == ARCHIVE_OK ? 0 : -1;
 }
 
