@@ -78,10 +78,15 @@ long long ReadEntryData(archive* reader, std::string* into, size_t keep)
     }
 }
 
+std::string RefusalLine(const char* name, const std::string& why)
+{
+    return "entry " + Quoted(name) + " " + why;
+}
+
 void Refuse(Pass& p, const char* name, const std::string& why)
 {
     if (++p.refused <= kListedRefusals)
-        p.survey.problems.push_back("entry " + Quoted(name) + " " + why);
+        p.survey.problems.push_back(RefusalLine(name, why));
 }
 
 void Unreadable(PackageSurvey& survey, const std::string& problem)
@@ -277,7 +282,10 @@ void CheckStoredSpellings(PackageSource& source, int format, Pass& p)
     for (const std::string& name : names) {
         CleanEntryName(name.c_str(), p.name);
         const std::string why = spellings.Add(p.name);
-        if (!why.empty())
+        // Names the library kept as stored (a GNU tar's) reached the tree
+        // apart, and it refused them in the same words.
+        if (!why.empty() && std::find(p.survey.problems.begin(), p.survey.problems.end(),
+                                      RefusalLine(name.c_str(), why)) == p.survey.problems.end())
             Refuse(p, name.c_str(), why);
     }
 }
