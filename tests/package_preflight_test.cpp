@@ -202,6 +202,13 @@ const BadPackage kBadPackages[] = {
      nullptr,
      0,
      {"entry 'Contents/caf\xc3\xa9/b' collides with 'Contents/CAF\xc3\x89' on a volume"}},
+    // The library composes both names as it reads them; their bytes differ.
+    {"names_equal_but_for_normalization",
+     With(With(GoodEntries(), FileEntry("Contents/caf\xc3\xa9/a", "x")), FileEntry("Contents/cafe\xcc\x81/a", "y")),
+     nullptr,
+     0,
+     {"entry 'Contents/cafe\xcc\x81/a' collides with 'Contents/caf\xc3\xa9' on a volume that ignores case and "
+      "Unicode normalization"}},
     {"names_equal_but_for_case_after_many_entries",
      ManyFiles(GoodEntries(), FileEntry("Contents/Resources/d3/F3", "y")),
      nullptr,
@@ -293,6 +300,10 @@ TEST_F(PreflightTest, PackagesMadeTheUsualWaysAreAccepted)
         {"dot_slash_first",
          {DirEntry("./"), DirEntry("./Contents/"), FileEntry("./" + std::string(kClient), "c", 0755),
           FileEntry("./" + std::string(kInfo), Info("121"))}},
+        // Appended again ("tar -rf"): the later entry replaces the earlier.
+        {"name_stored_twice",
+         {DirEntry("Contents/"), FileEntry(kClient, "c", 0755), FileEntry(kInfo, Info("121")),
+          FileEntry("Contents/caf\xc3\xa9", "old"), FileEntry("Contents/caf\xc3\xa9", "new")}},
         {"absolute_names",
          {DirEntry("/Contents/"), FileEntry("/" + std::string(kClient), "c", 0755),
           FileEntry("/" + std::string(kInfo), Info("121")),

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <clocale>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -161,6 +162,21 @@ struct Refused {
 
 class RefusedPackageTest : public ServiceTest, public ::testing::WithParamInterface<Refused> {};
 
+// A client folder holding cafe.txt composed and decomposed, packed by the
+// archive library, read with the launcher's UTF-8 character type.
+void WriteNormalizationTwins(ServiceTest& t, const char* kind)
+{
+    ASSERT_NE(setlocale(LC_CTYPE, "C.UTF-8"), nullptr);
+    ASSERT_EQ(0, WriteTestArchive(t.package, kind,
+                                  {FileEntry("Contents/Resources/INFO", ServiceFixture::Info("121")),
+                                   FileEntry("Contents/MacOS/cloud-drive-ui", "c", 0755),
+                                   FileEntry("Contents/caf\xc3\xa9.txt", "composed"),
+                                   FileEntry("Contents/cafe\xcc\x81.txt", "decomposed")}));
+}
+const char kNormalizationTwins[] =
+    "entry 'Contents/cafe\xcc\x81.txt' collides with 'Contents/caf\xc3\xa9.txt' on a volume that ignores case and "
+    "Unicode normalization\n";
+
 TEST_P(RefusedPackageTest, StopsNothingMovesNothingTwice)
 {
     WriteFile(launcher_info, Info("121"));
@@ -217,7 +233,11 @@ INSTANTIATE_TEST_SUITE_P(
                                                    FileEntry("Contents/MacOS/cloud-drive-ui", "c", 0755),
                                                    SpecialEntry("Contents/Resources/pipe", TestEntry::Fifo)}));
                 },
-                "entry 'Contents/Resources/pipe' is a named pipe; "}),
+                "entry 'Contents/Resources/pipe' is a named pipe; "},
+        Refused{"normalization_twins_zip", [](ServiceTest& t) { WriteNormalizationTwins(t, "zip"); },
+                kNormalizationTwins},
+        Refused{"normalization_twins_tar_gz", [](ServiceTest& t) { WriteNormalizationTwins(t, "tar.gz"); },
+                kNormalizationTwins}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A package that merely cannot be read and carries no digest goes the

@@ -273,6 +273,14 @@ TEST_F(VelmoraPackTest, BundleRefusesWhatTheLauncherWouldNotInstallOrStart)
          edit([=] { WriteFile(contents + "/Resources/\xff.txt", ""); }),
          1,
          {"'Contents/Resources/\xff.txt' is not valid UTF-8"}},
+        {"names equal but for normalization",
+         edit([=] {
+             WriteFile(contents + "/Resources/caf\303\251.txt", "composed");
+             WriteFile(contents + "/Resources/cafe\314\201.txt", "decomposed");
+         }),
+         1,
+         {"entry 'Contents/Resources/caf\303\251.txt' collides with 'Contents/Resources/cafe\314\201.txt' on a "
+          "volume that ignores case and Unicode normalization"}},
         {"launcher not executable", set("--launcher", client_ + "/Contents/Resources/INFO"), 1, {"is not executable"}},
         {"output exists", edit([=] { mkdir((dir_ + "/Velmora Drive.app").c_str(), 0755); }), 1, {"exists"}},
         {"dotted --build", set("--build", "2.1.300"), 2, {"--build '2.1.300' is not a whole number from 1"}},
@@ -341,6 +349,17 @@ TEST_F(VelmoraPackTest, VerifyListsEveryProblemOfALauncherBundle)
          1,
          {"'Contents/INFO' looks like the client's INFO, which the launcher reads only at 'Contents/Resources/INFO'"}},
         {"a tar package without digest", package("tar.gz", GoodEntries()), 0, {}},
+        // Packed with a UTF-8 character type, as a release engineer packs.
+        {"names equal but for normalization",
+         edit([=] {
+             setlocale(LC_CTYPE, "C.UTF-8");
+             ReplacePackage("tar.gz", With(With(GoodEntries(), FileEntry("Contents/caf\303\251", "composed")),
+                                           FileEntry("Contents/cafe\314\201", "decomposed")));
+             setlocale(LC_CTYPE, "C");
+         }),
+         1,
+         {"entry 'Contents/cafe\314\201' collides with 'Contents/caf\303\251' on a volume that ignores case and "
+          "Unicode normalization"}},
         {"not an archive",
          edit([=] { WriteFile(Package(), "not an archive"); }),
          1,

@@ -14,6 +14,7 @@
 #include "extract-path-guard.h"
 #include "package-room.h"
 #include "package-source.h"
+#include "stored-names.h"
 #include "version-file.h"
 
 namespace {
@@ -43,6 +44,7 @@ struct Pass {
     bool info_seen = false;
     unsigned int info_perm = 0;
     int refused = 0;
+    bool names_outside_ascii = false;
     // The entry's name and hard-link target, cleaned; their room is kept
     // from one entry to the next.
     std::string name;
@@ -76,10 +78,15 @@ long long ReadEntryData(archive* reader, std::string* into, size_t keep)
     }
 }
 
+std::string RefusalLine(const char* name, const std::string& why)
+{
+    return "entry " + Quoted(name) + " " + why;
+}
+
 void Refuse(Pass& p, const char* name, const std::string& why)
 {
     if (++p.refused <= kListedRefusals)
-        p.survey.problems.push_back("entry " + Quoted(name) + " " + why);
+        p.survey.problems.push_back(RefusalLine(name, why));
 }
 
 void Unreadable(PackageSurvey& survey, const std::string& problem)
@@ -93,6 +100,7 @@ void Unreadable(PackageSurvey& survey, const std::string& problem)
 std::string TreeRefusal(archive_entry* entry, Pass& p)
 {
     CleanEntryName(archive_entry_pathname(entry), p.name);
+    p.names_outside_ascii = p.names_outside_ascii || !IsAsciiName(p.name);
     const char* target = archive_entry_hardlink(entry);
     if (target) {
         CleanEntryName(target, p.target);
@@ -262,6 +270,26 @@ void CheckDigest(PackageSource& source, const PackageCheck& check, PackageSurvey
                                   check.expected_sha256);
 }
 
+// Two spellings of one name reach the tree as one (package-tree.h); the
+// names as stored tell them apart. Only a name outside ASCII has two, so
+// only a package holding one is read for them.
+void CheckStoredSpellings(PackageSource& source, int format, Pass& p)
+{
+    std::vector<std::string> names;
+    if (ReadStoredNames(source, format, names) != 0)
+        return;
+    StoredSpellings spellings;
+    for (const std::string& name : names) {
+        CleanEntryName(name.c_str(), p.name);
+        const std::string why = spellings.Add(p.name);
+        // Names the library kept as stored (a GNU tar's) reached the tree
+        // apart, and it refused them in the same words.
+        if (!why.empty() && std::find(p.survey.problems.begin(), p.survey.problems.end(),
+                                      RefusalLine(name.c_str(), why)) == p.survey.problems.end())
+            Refuse(p, name.c_str(), why);
+    }
+}
+
 // Opens the package and reads its entry list; 0 when the whole list was read.
 int ReadPackage(PackageSource& source, Pass& p)
 {
@@ -292,7 +320,10 @@ int ReadPackage(PackageSource& source, Pass& p)
     } else {
         r = ReadEntryList(reader, p);
     }
+    const int format = archive_format(reader);
     archive_read_free(reader);
+    if (r == ARCHIVE_OK && p.names_outside_ascii)
+        CheckStoredSpellings(source, format, p);
     return r == ARCHIVE_OK ? 0 : -1;
 }
 

@@ -89,18 +89,25 @@ int PackageSource::ReadChunk(int64_t chunk, std::vector<char>& into, size_t& got
     const int64_t start = chunk * kChunk;
     const size_t want = static_cast<size_t>(std::min(kChunk, size_ - start));
     into.resize(kChunk);
-    got = 0;
-    while (got < want) {
-        const ssize_t n = pread(fd_, into.data() + got, want - got, start + got);
+    const ssize_t n = ReadAt(start, into.data(), want);
+    got = n < 0 ? 0 : static_cast<size_t>(n);
+    return n < 0 ? errno : 0;
+}
+
+ssize_t PackageSource::ReadAt(int64_t offset, void* into, size_t size) const
+{
+    size_t got = 0;
+    while (got < size) {
+        const ssize_t n = pread(fd_, static_cast<char*>(into) + got, size - got, offset + got);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            return errno;
+            return -1;
         if (n == 0)
             break;
         got += n;
     }
-    return 0;
+    return static_cast<ssize_t>(got);
 }
 
 void PackageSource::HashFile()

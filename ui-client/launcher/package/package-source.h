@@ -51,6 +51,11 @@ public:
     // `not_regular` set when something other than a regular file is there.
     int Open(const ustring& path, bool digest, std::string& error, bool* not_regular = nullptr);
     bool IsOpen() const { return fd_ >= 0; }
+    int64_t Size() const { return size_; }
+    // Reads up to `size` bytes at `offset`, beside any reader (a zip's
+    // directory at the file's end); the bytes read, fewer only at the end
+    // of the file, or -1 with errno set.
+    ssize_t ReadAt(int64_t offset, void* into, size_t size) const;
     // Hands the file, from its start, to a reader made by archive_read_new;
     // the library's status of archive_read_open1.
     int Attach(archive* reader);

@@ -22,11 +22,6 @@ const char* KindText(PackageTree::Kind kind)
     }
 }
 
-bool IsAscii(std::string_view name)
-{
-    return std::all_of(name.begin(), name.end(), [](char c) { return (c & 0x80) == 0; });
-}
-
 // Unicode's canonical caseless form: decomposed, folded, decomposed again.
 std::string FoldedUnicode(const std::string& name)
 {
@@ -65,6 +60,16 @@ size_t HashOf(std::string_view key)
 }
 
 }  // namespace
+
+bool IsAsciiName(std::string_view name)
+{
+    return std::all_of(name.begin(), name.end(), [](char c) { return (c & 0x80) == 0; });
+}
+
+std::string CollisionRefusal(std::string_view earlier)
+{
+    return "collides with '" + std::string(earlier) + "' on a volume that ignores case and Unicode normalization";
+}
 
 std::string FoldedName(const std::string& name)
 {
@@ -120,8 +125,7 @@ std::string PackageTree::Place(std::string_view name, std::string_view key, Kind
     if (NameOf(*earlier) == name && earlier->kind == kind)
         return std::string();
     if (NameOf(*earlier) != name)
-        return "collides with '" + std::string(NameOf(*earlier)) +
-               "' on a volume that ignores case and Unicode normalization";
+        return CollisionRefusal(NameOf(*earlier));
     const std::string shown(name);
     if (on_the_way)
         return "lies below '" + shown + "', which the package stores as " + KindText(earlier->kind);
@@ -132,7 +136,7 @@ std::string PackageTree::Place(std::string_view name, std::string_view key, Kind
 // An ASCII name's folders fold to the start of its own folded name.
 std::string PackageTree::PlaceFolders(const std::string& name)
 {
-    const bool ascii = IsAscii(name);
+    const bool ascii = IsAsciiName(name);
     size_t slash = name.find('/');
     for (; slash != std::string::npos; slash = name.find('/', slash + 1)) {
         const std::string_view folder(name.data(), slash);
@@ -174,4 +178,22 @@ std::unordered_map<std::string, PackageTree::Node> PackageTree::Nodes() const
     for (const Record& record : records_)
         nodes.emplace(KeyOf(record), Node{std::string(NameOf(record)), record.kind});
     return nodes;
+}
+
+std::string StoredSpellings::Add(const std::string& name)
+{
+    if (IsAsciiName(name))
+        return std::string();
+    for (size_t end = name.find('/');; end = name.find('/', end + 1)) {
+        const std::string spelling = name.substr(0, end);
+        // An ASCII name has one spelling; a name that is not UTF-8 is
+        // converted by no one.
+        if (!IsAsciiName(spelling) && ustring::is_valid(spelling)) {
+            const auto first = first_.emplace(ustring(spelling).normalize(ustring::NFD).c_str(), spelling).first;
+            if (first->second != spelling)
+                return CollisionRefusal(first->second);
+        }
+        if (end == std::string::npos)
+            return std::string();
+    }
 }

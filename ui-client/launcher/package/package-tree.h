@@ -70,4 +70,25 @@ private:
 // A name as such a volume compares it: case folded and decomposed.
 std::string FoldedName(const std::string& name);
 
+// Why a name is refused that such a volume takes for the earlier one.
+std::string CollisionRefusal(std::string_view earlier);
+
+bool IsAsciiName(std::string_view name);
+
+// The names as the package stores them. The archive library normalizes
+// every name it converts from UTF-8 (zip, pax tar), so two spellings of one
+// name reach the tree as one, which it takes for the package repeating an
+// entry; their stored bytes tell them apart. The same bytes stored twice
+// are a repeat, and pass: the later entry replaces the earlier on disk.
+class StoredSpellings {
+public:
+    // Empty, or why the entry of this stored name (cleaned) is refused: it,
+    // or a folder on its way, is spelled otherwise than an earlier name that
+    // is the same after Unicode normalization.
+    std::string Add(const std::string& name);
+
+private:
+    std::unordered_map<std::string, std::string> first_;  // the first spelling, by decomposed form
+};
+
 #endif  // VELMORA_LAUNCHER_PACKAGE_TREE_H
