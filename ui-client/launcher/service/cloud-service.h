@@ -37,7 +37,8 @@ public:
     virtual int PrepareUserEnv();
     virtual void MigrateService();
 
-    // The user's home folder, base of every per-user path.
+    // The user's home folder, base of every per-user path: cleaned, with
+    // its links resolved when it exists.
     static QString GetUserInstallPath();
     // Copies a file or a folder tree; 0, or -1.
     int FSCopyPath(const ustring& src, const ustring& dst);
