@@ -72,6 +72,7 @@ public:
     using LauncherE2ETest::Log;
     using LauncherE2ETest::MakeBundle;
     using LauncherE2ETest::Output;
+    using LauncherE2ETest::Reap;
     using LauncherE2ETest::root;
     using LauncherE2ETest::RunLauncher;
     using LauncherE2ETest::StartLauncher;
@@ -150,6 +151,47 @@ std::string SecondStart(LauncherCases& t)
                     t.Ended(client) ? "client ended" : "client running", "build " + t.Build()});
 }
 
+// The older product's client runs from its folder, a process of ours, with
+// its data beside it; HOME is spelled through a link to the home folder
+// ("link") or as the home folder itself ("home"), one way for the first
+// start and the other for the second. planted: the older folder is a link
+// below the home folder, to a folder elsewhere. What the first start did to
+// the older product, and whether the second installed anything.
+std::string OlderProductUnder(LauncherCases& t, const char* first, const char* second, bool planted)
+{
+    const std::string elsewhere = t.root + "/elsewhere";
+    const std::string older = planted ? elsewhere : t.home + "/.Larkspan";
+    fs::create_directories(older + "/app");
+    fs::create_directories(older + "/data");
+    launcher_e2e::WriteFile(older + "/data/notes", "notes");
+    if (planted)
+        fs::create_directory_symlink(elsewhere, t.home + "/.Larkspan");
+    fs::create_directory_symlink(t.home, t.root + "/link");
+    fs::copy_file("/bin/sleep", older + "/app/larkspan-ui");
+    const pid_t client = child_process::Start(older + "/app/larkspan-ui", {"600"}, {}, "", "");
+    if (client <= 0)
+        return "no older client";
+    t.Reap(client);
+    launcher_e2e::WriteFile(older + "/ui.pid", "pid=" + std::to_string(client) + "\n");
+
+    const std::string bundle = t.MakeBundle(100, launcher_e2e::kVerbose);
+    const int status = t.Wait(t.StartLauncher(bundle, t.root + "/" + first, "first"));
+    const bool started = t.WaitForClient() > 0;
+    const std::string moved = launcher_e2e::ReadFile(t.Drive() + "/data/notes");
+    const std::string done =
+        InOrder({std::to_string(status), t.Ended(client) ? "older client stopped" : "older client running",
+                 moved.empty() ? "data not moved" : "data moved",
+                 launcher_e2e::Exists(t.home + "/.Larkspan") ? "older folder kept" : "older folder gone",
+                 launcher_e2e::ReadFile(elsewhere + "/data/notes").empty() ? "nothing elsewhere" : "elsewhere kept",
+                 "build " + t.Build(), started ? "started" : "not started"});
+    const pid_t again = t.StartLauncher(bundle, t.root + "/" + second, "second");
+    const int again_status = t.Wait(again);
+    const std::string lines = launcher_e2e::LinesOfPid(t.Log(), again);
+    return InOrder({done, "then " + std::to_string(again_status),
+                    CountOf(lines, "no need to upgrade") == 1 ? "no need to upgrade" : "an upgrade",
+                    CountOf(lines, "extract package") == 0 ? "nothing extracted" : "extracted"});
+}
+
 const char kStartupLines[] =
     "[INFO] main: >>> user_larkspan_path = ~/.Larkspan | [INFO] main: >>> user_larkspan_app_path =  | [INFO] main: "
     ">>> user_larkspan_resource_path = ~/.Larkspan/Larkspan.app/Contents/Resources | [INFO] main: >>> "
@@ -188,6 +230,20 @@ const LauncherRow kStartupRows[] = {
      },
      "0, user_larkspan_path = ~/.Larkspan, user_larkspan_resource_path = ~/.Larkspan/Larkspan.app/Contents/Resources, "
      "tidy, installed, started"},
+    // The exact name tests refuse a link below the home folder, not the
+    // home folder's own.
+    {"HomeThroughALinkStopsTheOlderClientAndMovesItsData_AStartThroughTheRealPathThenInstallsNothing",
+     [](auto& t) { return OlderProductUnder(t, "link", "home", false); },
+     "0, older client stopped, data moved, older folder gone, nothing elsewhere, build 100, started, then 0, no need "
+     "to upgrade, nothing extracted"},
+    {"HomeByItsRealPathLikewise_AStartThroughTheLinkThenInstallsNothing",
+     [](auto& t) { return OlderProductUnder(t, "home", "link", false); },
+     "0, older client stopped, data moved, older folder gone, nothing elsewhere, build 100, started, then 0, no need "
+     "to upgrade, nothing extracted"},
+    {"OlderFolderLinkedFromBelowAHomeThroughALinkGivesUpNoData",
+     [](auto& t) { return OlderProductUnder(t, "link", "home", true); },
+     "0, older client stopped, data not moved, older folder gone, elsewhere kept, build 100, started, then 0, no "
+     "need to upgrade, nothing extracted"},
     {"MissingPerUserFolderGetsItsLogFolderBeforeAnythingElse",
      [](auto& t) {
          const int status = t.RunLauncher(t.MakeBundle(100, {"launcher_debug=6"}));

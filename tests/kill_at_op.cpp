@@ -19,6 +19,9 @@
 //                               that a test can pick the calls of one step
 //   VELMORA_FLOCK_ERRNO=E       every flock() fails with errno E, as on a
 //                               network home (not counted)
+//   VELMORA_EIO_ON_REMOVE=END   every removal of a path (as the call is
+//                               given it) that ends with END fails with
+//                               EIO, as on a failing disk (counted)
 //
 // The calls are those an installation makes (the C library's own calls
 // inside fopen and the like are not seen). Only calls on files and folders
@@ -62,6 +65,7 @@ std::atomic<bool> filled{false};
 char trace_file[4096] = "";
 std::atomic<int> trace_fd{-1};
 int flock_errno = 0;
+char eio_on_remove[4096] = "";
 
 void Setting(const char* name, char (&value)[4096])
 {
@@ -86,9 +90,10 @@ __attribute__((constructor)) void ReadSettings()
     fill_leave = NumberFrom("VELMORA_FILL_LEAVE", 0);
     Setting("VELMORA_OP_TRACE_FILE", trace_file);
     flock_errno = static_cast<int>(NumberFrom("VELMORA_FLOCK_ERRNO", 0));
-    for (const char* name :
-         {"VELMORA_KILL_AT_OP", "VELMORA_KILL_AFTER_ENOSPC", "VELMORA_OP_COUNT_FILE", "VELMORA_FILL_ON_MKDIR",
-          "VELMORA_FILL_FILE", "VELMORA_FILL_LEAVE", "VELMORA_OP_TRACE_FILE", "VELMORA_FLOCK_ERRNO", "LD_PRELOAD"}) {
+    Setting("VELMORA_EIO_ON_REMOVE", eio_on_remove);
+    for (const char* name : {"VELMORA_KILL_AT_OP", "VELMORA_KILL_AFTER_ENOSPC", "VELMORA_OP_COUNT_FILE",
+                             "VELMORA_FILL_ON_MKDIR", "VELMORA_FILL_FILE", "VELMORA_FILL_LEAVE",
+                             "VELMORA_OP_TRACE_FILE", "VELMORA_FLOCK_ERRNO", "VELMORA_EIO_ON_REMOVE", "LD_PRELOAD"}) {
         unsetenv(name);
     }
 }
@@ -185,6 +190,17 @@ void FillIfAsked(const char* folder, OpenFn open_next)
         posix_fallocate(fd, 0, free_bytes - fill_leave);
     }
     close(fd);
+}
+
+// A removal that fails as on a failing disk: counted, never made.
+bool RemovalFails(const char* call, int dir, const char* path)
+{
+    if (path == nullptr || !EndsWith(path, eio_on_remove)) {
+        return false;
+    }
+    Count(call, dir, path);
+    errno = EIO;
+    return true;
 }
 
 bool OnFileOrFolder(int fd)
@@ -297,20 +313,32 @@ int rename(const char* from, const char* to)
 }
 int unlink(const char* path)
 {
+    if (RemovalFails("unlink", AT_FDCWD, path)) {
+        return -1;
+    }
     FORWARD("unlink", int (*)(const char*), true, AT_FDCWD, path, path);
 }
 
 int unlinkat(int dir, const char* path, int flags)
 {
+    if (RemovalFails("unlinkat", dir, path)) {
+        return -1;
+    }
     FORWARD("unlinkat", int (*)(int, const char*, int), true, dir, path, dir, path, flags);
 }
 
 int rmdir(const char* path)
 {
+    if (RemovalFails("rmdir", AT_FDCWD, path)) {
+        return -1;
+    }
     FORWARD("rmdir", int (*)(const char*), true, AT_FDCWD, path, path);
 }
 int remove(const char* path)
 {
+    if (RemovalFails("remove", AT_FDCWD, path)) {
+        return -1;
+    }
     FORWARD("remove", int (*)(const char*), true, AT_FDCWD, path, path);
 }
 

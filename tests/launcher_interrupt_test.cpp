@@ -247,6 +247,48 @@ TEST_F(InterruptTest, TenRunsCutShortInARowAreCompletedByTheNext)
     ExpectPlainRunEndsWith(newTree, "after");
 }
 
+// Every removal of the marker fails (EIO), the commit's and the
+// rollback's: the new bundle is rolled back, the record names the marker,
+// and the complete old bundle put back beside the standing marker is
+// started, by this run and by one that finds it so. A first installation
+// rolled back so leaves no bundle to start. A plain run then installs.
+TEST_F(InterruptTest, MarkerThatCannotBeRemovedRollsBackAndStartsWhatIsComplete)
+{
+    const struct {
+        const char* name;
+        bool first;  // no bundle installed before
+        const char* record;
+    } rows[] = {
+        {"upgrade", false, "result=failed"},
+        {"first installation", true, "result=no-client"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ResetHome(root + "/template");
+        if (row.first)
+            Shell("rm -r '" + App() + "'");
+        const std::vector<std::string> eio = {"VELMORA_EIO_ON_REMOVE=VelmoraDrive.app_installing"};
+        ASSERT_EQ(RunWithLibrary(newBundle, "eio", eio), 0);
+        const std::string record = ReadFile(Drive() + "/last-run");
+        EXPECT_NE(record.find(std::string(row.record) + "\nfrom_build="), std::string::npos) << record;
+        EXPECT_NE(record.find("reason=the installation marker could not be removed\n"), std::string::npos) << record;
+        EXPECT_EQ(WhatWasLeft(), Left::Marker);
+        if (row.first) {
+            EXPECT_FALSE(Exists(App()));
+        } else {
+            EXPECT_EQ(Differences(Snapshot(App()), oldTree), "") << Log();
+            EXPECT_GT(WaitForClient(), 0) << Log();
+            StopClients();
+            ASSERT_EQ(RunWithLibrary(newBundle, "again", eio), 0);
+            EXPECT_GT(WaitForClient(), 0) << Log();
+            EXPECT_NE(ReadFile(Drive() + "/last-run").find("result=failed\n"), std::string::npos);
+        }
+        ExpectPlainRunEndsWith(newTree, "after");
+        if (HasFailure())
+            break;
+    }
+}
+
 struct FullDisk {
     double room;     // free space left once the disk fills, as a share of the new bundle's
     long afterFull;  // calls between the first that failed for want of space and the kill

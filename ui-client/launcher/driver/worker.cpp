@@ -168,8 +168,16 @@ bool Worker::UpgradeIfNeeded(LastRun& run)
     run.reason = service->DecisionReason();
     if (!needUpgrade) {
         VLOG(7, kComponent, 94, LOG_PREFIX("DEBUG") "no need to upgrade\n");
-        run.result = kRunUpToDate;
         run.to_build = run.from_build;
+        // Nothing is installed over an installation that could not be
+        // settled, whatever the builds say; its complete bundle may still
+        // be started.
+        if (service->IsInstallUnfinished()) {
+            run.result = kRunFailed;
+            run.reason = service->Problem();
+        } else {
+            run.result = kRunUpToDate;
+        }
         return true;
     }
     run.to_build = service->TargetVersion().build_version.c_str();

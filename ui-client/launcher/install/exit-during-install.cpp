@@ -23,9 +23,11 @@ void SettleAndStartClient()
     VLOG(3, kComponent, __LINE__,
          LOG_PREFIX("ERROR") "the process is ending in the middle of the "
          "installation, putting the last complete bundle back\n");
-    if (service->SettleUnfinishedInstall() == 0) {
-        service->PostUpgrade();
-    }
+    // Started unless what is in place may be partial, which PostUpgrade
+    // asks itself: a marker that cannot be removed may stand beside the
+    // complete bundle put back.
+    service->SettleUnfinishedInstall();
+    service->PostUpgrade();
 }
 
 }  // namespace

@@ -49,13 +49,14 @@
 // removes, so it works on a full disk and whatever the upgrade decision; it
 // says at WARNING which build it puts back. Leftovers are removed once per
 // run, when it first settles; one that cannot be removed is named at NOTE.
-// While M stands (settling failed) nothing is installed and no client is
-// started.
+// While M stands (settling failed) nothing is installed, and no client is
+// started unless B is complete (kBackupGone).
 //
 // An installation (PrepareUserEnv) passes through the same rows: M names a
 // free K before B is renamed to it; the package is extracted into B; on
 // success the volume is flushed and M removed (the commit), then K; on
-// failure it settles as the table says.
+// failure, an M that cannot be removed included, it settles as the table
+// says.
 enum class InstallState {
     kSettled,
     kLostBundle,

@@ -19,8 +19,8 @@
 //               moved; the client in place was started
 //   failed      an installation began and did not finish, and the old
 //               client was put back and started; or no install lock could
-//               be had, nothing was installed, and the client in place
-//               was started
+//               be had, or an earlier installation could not be settled,
+//               nothing was installed, and the client in place was started
 //   no-client   the run ended without a client started, whatever it did
 //               before (the reason names the first thing that went wrong)
 #ifndef VELMORA_LAUNCHER_LAST_RUN_H

@@ -195,17 +195,23 @@ int BeginInstall(const ustring& app, int& used)
     return result;
 }
 
-// Makes the new bundle the installation. Its files reach the disk before
-// the marker goes, so not even a power loss leaves a partial bundle
-// without the marker.
-int CommitInstall(const ustring& app)
+// Makes the new bundle the installation: nullptr, or what failed in a few
+// words. Its files reach the disk before the marker goes, so not even a
+// power loss leaves a partial bundle without the marker.
+//
+// Removing the marker is the commit. While it stands, the next run
+// settles first thing, before it stops any client: it puts back the backup
+// the marker names, or removes the bundle when it names none. So a new
+// bundle whose marker cannot be removed is rolled back now, while the old
+// bundle is known whole, and installed again by a later run.
+const char* CommitInstall(const ustring& app)
 {
     if (FlushVolumeOf(app) != 0) {
         VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "cannot write '%s' to the disk: %s\n", app.c_str(),
              strerror(errno));
-        return -1;
+        return "the new bundle could not be written to the disk";
     }
-    return ClearInstallMark(app);
+    return ClearInstallMark(app) == 0 ? nullptr : "the installation marker could not be removed";
 }
 
 // A package that extracts cleanly but carries no client executable would
@@ -224,11 +230,10 @@ bool NewBundleHoldsClient(const InstallLayout& layout)
 // few words.
 const char* CompleteInstall(const InstallLayout& layout)
 {
-    const ustring& app = layout.bundle;
     if (!NewBundleHoldsClient(layout)) {
         return "the package holds no client executable";
     }
-    return CommitInstall(app) == 0 ? nullptr : "the new bundle could not be written to the disk";
+    return CommitInstall(layout.bundle);
 }
 
 // Undoes a begun installation whose new bundle did not become the
@@ -303,11 +308,7 @@ int Service::SettleUnfinishedInstall()
         return 0;
     }
     if (Settle(app, ClassifyInstall(app)) != 0) {
-        VLOG(3, kComponent, __LINE__,
-             LOG_PREFIX("ERROR") "the installation into '%s' could not be "
-             "settled; no client is started until a later run settles it\n",
-             app.c_str());
-        NoteProblem("an installation that did not finish could not be settled");
+        ReportUnsettled(app);
         return -1;
     }
     // Once per run: a leftover that cannot be removed now cannot a moment later.
@@ -321,6 +322,30 @@ int Service::SettleUnfinishedInstall()
 bool Service::IsInstallUnfinished()
 {
     return !user_app_path.empty() && IsFileExist(InstallMarkPath(user_app_path), false);
+}
+
+bool Service::MayBundleBePartial()
+{
+    return IsInstallUnfinished() && ClassifyInstall(user_app_path).state != InstallState::kBackupGone;
+}
+
+// Only a marker whose backup is gone can fail to be settled beside a
+// complete bundle: its removal was all that was left to do.
+void Service::ReportUnsettled(const ustring& app)
+{
+    if (!MayBundleBePartial()) {
+        VLOG(3, kComponent, __LINE__,
+             LOG_PREFIX("ERROR") "the installation into '%s' could not be "
+             "settled; its marker stays beside the complete bundle, whose client is started\n",
+             app.c_str());
+        NoteProblem("the installation marker could not be removed");
+        return;
+    }
+    VLOG(3, kComponent, __LINE__,
+         LOG_PREFIX("ERROR") "the installation into '%s' could not be "
+         "settled; no client is started until a later run settles it\n",
+         app.c_str());
+    NoteProblem("an installation that did not finish could not be settled");
 }
 
 int Service::ExtractPackage()

@@ -6,6 +6,7 @@
 #include "file-op.h"
 #include "log.h"
 #include "package-source.h"
+#include "path-round-trip.h"
 #include "service-registry.h"
 
 #define LOG_TAG "cloud-service"
@@ -29,9 +30,20 @@ void Service::SetTimeout(int value)
     timeout = value;
 }
 
+// A home folder reached through a link (a linked /home or /Users) is taken
+// by the path the link leads to: the exact name tests below it refuse a
+// link planted under the home folder, and must not take the home folder's
+// own link for one. Either spelling of HOME then gives the same paths. A
+// home folder that does not exist yet, or whose real path would not
+// survive the registry, is taken as spelled.
 QString Service::GetUserInstallPath()
 {
-    return QDir::homePath();
+    const QString home = QDir::cleanPath(QDir::homePath());
+    ustring real = ToUstring(home);
+    if (FSGetRealPath(real) != 0 || !SurvivesPathRoundTrip(QByteArray(real.c_str()))) {
+        return home;
+    }
+    return QString::fromUtf8(real.c_str());
 }
 
 void Service::LoadTargetVersion()

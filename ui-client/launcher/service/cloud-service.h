@@ -37,7 +37,8 @@ public:
     virtual int PrepareUserEnv();
     virtual void MigrateService();
 
-    // The user's home folder, base of every per-user path.
+    // The user's home folder, base of every per-user path: cleaned, with
+    // its links resolved when it exists.
     static QString GetUserInstallPath();
     // Copies a file or a folder tree; 0, or -1.
     int FSCopyPath(const ustring& src, const ustring& dst);
@@ -60,12 +61,15 @@ public:
     // last complete bundle of an installation that an earlier run left
     // unfinished and removes leftover backups (InstallState says how).
     // Renames and removals only, so it needs no free space. 0 when no
-    // installation is unsettled; -1 when the marker stays and the bundle in
-    // place may be partial.
+    // installation is unsettled; -1 when the marker stays.
     int SettleUnfinishedInstall();
-    // True while the installation marker stands: the bundle in place may be
-    // partial, so nothing may be installed over it or started from it.
+    // True while the installation marker stands: nothing may be installed
+    // over the bundle in place.
     bool IsInstallUnfinished();
+    // True while the marker stands beside a bundle that may be partial:
+    // nothing may be started from it. Beside a marker whose backup is gone
+    // stands the complete bundle that settling keeps (install-state.h).
+    bool MayBundleBePartial();
     // Surveys the package before anything is stopped or moved: 0 when it
     // can be installed (its entry count and its opened file are kept for
     // the extraction), -1 after one ERROR line naming the first problem
@@ -146,6 +150,8 @@ protected:
     void NoteProblem(const std::string& what);
     // Leftover backups are looked at once per run, when it first settles.
     bool leftovers_checked = false;
+    // The ERROR line and the problem of a marker that could not be settled.
+    void ReportUnsettled(const ustring& app);
 };
 
 #endif  // VELMORA_LAUNCHER_CLOUD_SERVICE_H

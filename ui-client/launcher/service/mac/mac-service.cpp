@@ -109,8 +109,8 @@ int MacService::HandlePackageUpgrade()
 
 void MacService::PostUpgrade()
 {
-    // The bundle in place may be partial while the marker stands.
-    if (IsInstallUnfinished()) {
+    // A bundle that may be partial is never started.
+    if (MayBundleBePartial()) {
         NoteProblem("an installation did not finish and could not be settled");
         return;
     }
