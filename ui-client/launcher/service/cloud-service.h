@@ -144,7 +144,8 @@ protected:
     bool package_refused = false;
     // Keeps what stands first: the cause, not what followed from it.
     void NoteProblem(const std::string& what);
-    // Leftover backups are looked at once per run, when it first settles.
+    // Leftovers (backups, copies of the package's INFO) are looked at once
+    // per run, when it first settles.
     bool leftovers_checked = false;
 };
 
