@@ -267,7 +267,7 @@ TEST_F(LauncherE2ETest, UnusableTemporaryFolderBlocksNoInstallation)
         const std::string tmp = root + "/tmp-" + row.name;
         ASSERT_EQ(mkdir(tmp.c_str(), 0777), 0);
         const TmpfsMount volume(tmp, "size=" + std::to_string(page), row.flags);
-        if (!volume.Mounted())
+        if (!volume.mounted)
             GTEST_SKIP() << "cannot mount a tmpfs of our own here: " << strerror(errno);
         if (row.flags == 0)
             WriteFile(tmp + "/filler", std::string(page, 'f'));

@@ -261,7 +261,7 @@ TEST_F(LogTest, LineThatDoesNotFitLeavesNothingOnAFullVolume)
     ASSERT_EQ(mkdir(volume.c_str(), 0755), 0);
     const long page = sysconf(_SC_PAGESIZE);
     const TmpfsMount small(volume, "size=" + std::to_string(2 * page));
-    if (!small.Mounted())
+    if (!small.mounted)
         GTEST_SKIP() << "cannot mount a small tmpfs of our own here (needs root): " << strerror(errno);
     log_ = volume + "/launcher.log";
     const std::string earlier = std::string(page - 30, 'e') + "\n";  // 29 bytes left in its page

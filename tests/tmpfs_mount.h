@@ -1,6 +1,5 @@
-// A small tmpfs of a test's own on an existing folder (needs root),
-// detached when the object goes, so that a failed assertion leaves no
-// mount behind for the removal of the test's folder to stumble on.
+// A small tmpfs of a test's own on an existing folder (needs root), detached
+// when the object goes: a failed assertion leaves no mount behind.
 #ifndef VELMORA_TESTS_TMPFS_MOUNT_H
 #define VELMORA_TESTS_TMPFS_MOUNT_H
 
@@ -8,25 +7,18 @@
 
 #include <string>
 
-class TmpfsMount {
-public:
+struct TmpfsMount {
     TmpfsMount(const std::string& folder, const std::string& options, unsigned long flags = 0)
-        : folder_(folder), mounted_(mount("tmpfs", folder.c_str(), "tmpfs", flags, options.c_str()) == 0)
+        : folder(folder), mounted(mount("tmpfs", folder.c_str(), "tmpfs", flags, options.c_str()) == 0)
     {
     }
     ~TmpfsMount()
     {
-        if (mounted_)
-            umount2(folder_.c_str(), MNT_DETACH);
+        if (mounted)
+            umount2(folder.c_str(), MNT_DETACH);
     }
-    TmpfsMount(const TmpfsMount&) = delete;
-    TmpfsMount& operator=(const TmpfsMount&) = delete;
-
-    bool Mounted() const { return mounted_; }
-
-private:
-    const std::string folder_;
-    const bool mounted_;
+    const std::string folder;
+    const bool mounted;
 };
 
 #endif  // VELMORA_TESTS_TMPFS_MOUNT_H
