@@ -115,6 +115,8 @@ private:
     static void CloseLogFile();
     static int WriteLine(const char* format, va_list args) __attribute__((format(printf, 1, 0)));
     static std::string NumberedPath(int number);
+    static off_t LineStart();
+    static int CutBack(off_t start);
 };
 
 extern "C" void LogMSG_c(int level, const char* component, const char* format, va_list args);

@@ -2,6 +2,10 @@
 // rotation of the log file.
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+#if !defined(__APPLE__)
+#include <stdio_ext.h>
+#endif
 
 #include <algorithm>
 #include <cerrno>
@@ -33,6 +37,19 @@ const char* FormatTimePrefix(time_t now)
     return cache.text;
 }
 
+// Drops what a failed flush left in the stream's buffer: the C library of
+// macOS keeps the unwritten tail there, which the next flush would write in
+// front of the next line.
+void DiscardBuffered(FILE* fp)
+{
+#if defined(__APPLE__)
+    fpurge(fp);
+#else
+    __fpurge(fp);
+#endif
+    clearerr(fp);
+}
+
 }  // namespace
 
 int Logger::PrintToFilePointer(const char* format, ...)
@@ -53,14 +70,36 @@ int Logger::PrintToFilePointerV(const char* format, va_list args)
     // Prefix and message go out as one piece even on the unlocked stream
     // destinations, where other threads write to the same FILE.
     flockfile(log_fp);
+    const off_t start = LineStart();
     int head = fprintf(log_fp, "%s", prefix);
     errno = saved_errno;
     int body = vfprintf(log_fp, format, args);
-    fflush(log_fp);
+    const bool flushed = fflush(log_fp) == 0;
+    const bool whole = head >= 0 && body >= 0 && flushed;
+    if (!whole)
+        CutBack(start);
     funlockfile(log_fp);
-    if (head < 0 || body < 0)
+    return whole ? head + body : -1;
+}
+
+// Where the next line begins in the log file: every line is flushed, so
+// nothing waits in the buffer. -1 for the standard streams, which are not
+// ours to cut.
+off_t Logger::LineStart()
+{
+    struct stat info;
+    if (log_path.empty() || fstat(fileno(log_fp), &info) != 0 || !S_ISREG(info.st_mode))
         return -1;
-    return head + body;
+    return info.st_size;
+}
+
+// A line is in the log whole or not at all: on a full volume the front of
+// a line would stay, and the next line would be glued to it. 0, or -1 when
+// the file could not be cut.
+int Logger::CutBack(off_t start)
+{
+    DiscardBuffered(log_fp);
+    return start < 0 ? 0 : ftruncate(fileno(log_fp), start);
 }
 
 int Logger::FlushFileStream(long /*unused*/)

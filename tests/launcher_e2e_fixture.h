@@ -149,6 +149,19 @@ protected:
         return ReadFile(root + "/" + run + "." + stream);
     }
 
+    // The names in folder that begin with prefix, each followed by a space.
+    static std::string NamesIn(const std::string& folder, const std::string& prefix = std::string())
+    {
+        std::string names;
+        std::error_code error;
+        for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+            const std::string name = entry.path().filename().string();
+            if (name.rfind(prefix, 0) == 0)
+                names += name + " ";
+        }
+        return names;
+    }
+
     // The client the launcher started: a child of ours running the installed
     // executable and named by its pid file. The bound only keeps a broken
     // launcher from hanging the suite.

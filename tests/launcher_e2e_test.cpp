@@ -2,6 +2,7 @@
 // lands on disk, what the log says, and which client it leaves running.
 #include "launcher_e2e_fixture.h"
 
+#include "tmpfs_mount.h"
 #include "tree_snapshot.h"
 
 #include <fcntl.h>
@@ -248,6 +249,42 @@ TEST_F(LauncherE2ETest, UpgradeOnAFullDiskKeepsTheOldClient)
         << log;
     EXPECT_EQ(log.find("rollback to old installation"), std::string::npos) << log;
     EXPECT_GT(WaitForClient(old), 0);
+}
+
+// The pre-flight reads the package's INFO through a copy of its own, in the
+// per-user folder: a temporary folder that is full, or read-only, blocks
+// neither a first installation nor an upgrade, and no copy stays behind.
+TEST_F(LauncherE2ETest, UnusableTemporaryFolderBlocksNoInstallation)
+{
+    const struct {
+        const char* name;
+        unsigned long flags;
+    } rows[] = {{"full", 0}, {"read-only", MS_RDONLY}};
+    const std::string bundles[] = {MakeBundle(100, kVerbose), MakeBundle(101, kVerbose)};
+    const long page = sysconf(_SC_PAGESIZE);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string tmp = root + "/tmp-" + row.name;
+        ASSERT_EQ(mkdir(tmp.c_str(), 0777), 0);
+        const TmpfsMount volume(tmp, "size=" + std::to_string(page), row.flags);
+        if (!volume.mounted)
+            GTEST_SKIP() << "cannot mount a tmpfs of our own here: " << strerror(errno);
+        if (row.flags == 0)
+            WriteFile(tmp + "/filler", std::string(page, 'f'));
+        struct statvfs fs;
+        ASSERT_EQ(statvfs(tmp.c_str(), &fs), 0);
+        ASSERT_TRUE(fs.f_bavail == 0 || (fs.f_flag & ST_RDONLY) != 0) << "the temporary folder takes files";
+        for (int build : {100, 101}) {
+            const std::string run = row.name + std::to_string(build);
+            ASSERT_EQ(Wait(StartLauncher(bundles[build - 100], home, run, std::string(), {"TMPDIR=" + tmp})), 0)
+                << Output(run, "err");
+            ASSERT_NE(InstalledInfo().find("build_version=" + std::to_string(build)), std::string::npos) << Log();
+            EXPECT_GT(WaitForClient(), 0);
+            StopClients();
+        }
+        EXPECT_EQ(NamesIn(Drive(), "package-info."), "");
+        ASSERT_EQ(system(("rm -rf '" + Drive() + "'").c_str()), 0);
+    }
 }
 
 // What --status says a start would do, and the record that start leaves.

@@ -289,6 +289,37 @@ TEST_F(InterruptTest, MarkerThatCannotBeRemovedRollsBackAndStartsWhatIsComplete)
     }
 }
 
+// A first installation cut short after the pre-flight wrote its copy of
+// the package's INFO and before it removed it: the next plain run leaves no
+// copy, neither in the per-user folder nor in the temporary folder.
+TEST_F(CutShortRuns, CopyOfThePackagesInfoIsGoneAfterTheNextRun)
+{
+    const std::string bundle = MakeBundle(100, kVerbose);
+    const std::string tmp = root + "/tmp", trace = root + "/trace";
+    ASSERT_EQ(mkdir(tmp.c_str(), 0700), 0);
+    ASSERT_EQ(RunWithLibrary(bundle, "trace", {"VELMORA_OP_TRACE_FILE=" + trace, "TMPDIR=" + tmp}), 0);
+    StopClients();
+    // The removal of the copy: the file the pre-flight made and removed.
+    std::istringstream lines(ReadFile(trace));
+    long n = 0, removal = 0;
+    std::string call, path;
+    while (removal == 0 && lines >> n >> call && std::getline(lines, path)) {
+        const bool copy = path.find("/package-info.") != std::string::npos || path.find(tmp + "/") != std::string::npos;
+        if (copy && (call == "unlink" || call == "unlinkat" || call == "remove"))
+            removal = n;
+    }
+    ASSERT_GT(removal, 0) << ReadFile(trace);
+    Shell("rm -rf '" + Drive() + "'");
+
+    ASSERT_EQ(RunWithLibrary(bundle, "cut", {"VELMORA_KILL_AT_OP=" + std::to_string(removal), "TMPDIR=" + tmp}),
+              kKilled);
+    ASSERT_NE(NamesIn(Drive(), "package-info.") + NamesIn(tmp), "") << "the run was not cut short with a copy";
+    ASSERT_EQ(Wait(StartLauncher(bundle, home, "after", std::string(), {"TMPDIR=" + tmp})), 0);
+    EXPECT_GT(WaitForClient(), 0);
+    EXPECT_EQ(NamesIn(Drive(), "package-info."), "");
+    EXPECT_EQ(NamesIn(tmp), "");
+}
+
 struct FullDisk {
     double room;     // free space left once the disk fills, as a share of the new bundle's
     long afterFull;  // calls between the first that failed for want of space and the kill

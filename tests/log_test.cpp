@@ -1,11 +1,13 @@
 #include "log.h"
 #include "file_kinds.h"
 #include "temp_folder_test.h"
+#include "tmpfs_mount.h"
 
 #include <dirent.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -247,6 +249,38 @@ TEST_F(LogTest, FailedRotationKeepsLogging)
     std::vector<std::string> lines = Lines(ReadFile(log_));
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_NE(lines[1].find("line after"), std::string::npos);
+}
+
+// A line is written whole or not at all. The log shares a tmpfs of two
+// pages with a filler of one page, and its own page has room for only the
+// front of the next line: that front must not stay for the line after it
+// to be glued to, once the filler is gone.
+TEST_F(LogTest, LineThatDoesNotFitLeavesNothingOnAFullVolume)
+{
+    const std::string volume = Path("small");
+    ASSERT_EQ(mkdir(volume.c_str(), 0755), 0);
+    const long page = sysconf(_SC_PAGESIZE);
+    const TmpfsMount small(volume, "size=" + std::to_string(2 * page));
+    if (!small.mounted)
+        GTEST_SKIP() << "cannot mount a small tmpfs of our own here (needs root): " << strerror(errno);
+    log_ = volume + "/launcher.log";
+    const std::string earlier = std::string(page - 30, 'e') + "\n";  // 29 bytes left in its page
+    temp_folder::WriteFile(log_, earlier);
+    temp_folder::WriteFile(volume + "/filler", std::string(page, 'f'));
+    struct statvfs fs;
+    ASSERT_EQ(statvfs(volume.c_str(), &fs), 0);
+    ASSERT_EQ(fs.f_bavail, 0u) << "the volume is not full";
+
+    ASSERT_EQ(InitFile(50), 0);
+    LogFortyCharacterLine("cut");
+    EXPECT_EQ(ReadFile(log_), earlier);
+    ASSERT_EQ(unlink((volume + "/filler").c_str()), 0);
+    LogFortyCharacterLine("whole");
+    const std::string text = ReadFile(log_);
+    ASSERT_EQ(text.substr(0, earlier.size()), earlier);
+    EXPECT_TRUE(
+        std::regex_match(text.substr(earlier.size()), std::regex(std::string(kPrefixPattern) + "line whole {9}\n")))
+        << text.substr(earlier.size());
 }
 
 TEST_F(LogTest, RotateWithoutLogFileTouchesNothing)

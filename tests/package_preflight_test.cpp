@@ -425,6 +425,8 @@ TEST_F(PreflightTest, GoodPackagesAreAcceptedWithTheirFigures)
         for (bool digest : {false, true}) {
             PackageCheck check = Check();
             check.space_folder = Path("missing/VelmoraDrive.app").c_str();
+            // A folder that takes no copy of the INFO: it is read through the temporary folder.
+            check.info_copy_folder = Path("missing").c_str();
             if (digest)
                 check.expected_sha256 = QByteArray::fromStdString(Sha256Of(package)).toUpper().toStdString();
             const PackageSurvey survey = SurveyPackage(check);

@@ -49,6 +49,8 @@
 // removes, so it works on a full disk and whatever the upgrade decision; it
 // says at WARNING which build it puts back. Leftovers are removed once per
 // run, when it first settles; one that cannot be removed is named at NOTE.
+// A copy of the package's INFO that the pre-flight left ("package-info.
+// XXXXXX" in the per-user folder, info-copy.h) goes with them, unnamed.
 // While M stands (settling failed) nothing is installed, and no client is
 // started unless B is complete (kBackupGone).
 //

@@ -9,9 +9,10 @@
 #include <climits>
 #include <cstdio>
 
-#include <QTemporaryFile>
+#include <QByteArray>
 
 #include "extract-path-guard.h"
+#include "info-copy.h"
 #include "package-room.h"
 #include "package-source.h"
 #include "stored-names.h"
@@ -210,21 +211,6 @@ void CheckClient(Pass& p)
     }
 }
 
-// The INFO's bytes read as the launcher reads an INFO file, from a file of
-// their own.
-int ReadInfoBuild(const std::string& bytes, ustring& build, std::string& error)
-{
-    QTemporaryFile file;
-    if (!file.open() || file.write(bytes.data(), bytes.size()) != static_cast<qint64>(bytes.size()) || !file.flush()) {
-        error = file.errorString().toStdString();
-        return -1;
-    }
-    VerInfo info;
-    ReadVersionFile(ustring(file.fileName().toUtf8().toStdString()), info);
-    build = info.build_version;
-    return 0;
-}
-
 // The INFO states a build other than the expected one.
 std::string OtherBuild(const Pass& p, const std::string& path)
 {
@@ -248,7 +234,7 @@ void CheckInfo(Pass& p)
         p.survey.problems.push_back("the INFO " + path + " has no read permission for its owner (mode " + mode + ")");
     } else if (p.survey.info_bytes.size() > kMaxInfoBytes) {
         p.survey.problems.push_back("the INFO " + path + " is larger than " + std::to_string(kMaxInfoBytes) + " bytes");
-    } else if (ReadInfoBuild(p.survey.info_bytes, p.survey.info_build, error) != 0) {
+    } else if (ReadInfoBuild(p.survey.info_bytes, p.check.info_copy_folder, p.survey.info_build, error) != 0) {
         p.survey.problems.push_back("the INFO " + path + " cannot be read: " + error);
     } else if (!p.check.expected_build.empty() &&
                BuildNumber(p.survey.info_build) != BuildNumber(p.check.expected_build)) {

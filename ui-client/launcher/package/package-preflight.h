@@ -30,6 +30,9 @@ struct PackageCheck {
     // product's data); when it lies on another volume than space_folder,
     // its copy needs room there too. Empty: nothing moves.
     ustring moved_data;
+    // Where the INFO's bytes are put to be read as an INFO file is read
+    // (info-copy.h); empty: the system's temporary folder.
+    ustring info_copy_folder;
 };
 
 // What the survey found. problems holds one line per failed check, in the

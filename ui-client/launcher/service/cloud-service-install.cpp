@@ -11,6 +11,7 @@
 #include "exit-during-install.h"
 #include "extractor.h"
 #include "file-op.h"
+#include "info-copy.h"
 #include "install-state.h"
 #include "log.h"
 #include "version-file.h"
@@ -315,6 +316,7 @@ int Service::SettleUnfinishedInstall()
     if (!leftovers_checked) {
         leftovers_checked = true;
         RemoveLeftovers(app);
+        RemoveInfoCopies(layout.drive);
     }
     return 0;
 }

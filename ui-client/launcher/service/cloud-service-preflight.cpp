@@ -60,6 +60,7 @@ PackageCheck Service::PackageCheckFor(bool complete_client)
     check.build_must_match = complete_client;
     check.expected_sha256 = target_package_sha256.c_str();
     check.space_folder = user_app_path;
+    check.info_copy_folder = layout.drive;
     // A first installation moves the older product's data first.
     if (!complete_client) {
         check.moved_data = DataToMigrate();

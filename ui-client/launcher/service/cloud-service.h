@@ -148,7 +148,8 @@ protected:
     bool package_refused = false;
     // Keeps what stands first: the cause, not what followed from it.
     void NoteProblem(const std::string& what);
-    // Leftover backups are looked at once per run, when it first settles.
+    // Leftovers (backups, copies of the package's INFO) are looked at once
+    // per run, when it first settles.
     bool leftovers_checked = false;
     // The ERROR line and the problem of a marker that could not be settled.
     void ReportUnsettled(const ustring& app);
