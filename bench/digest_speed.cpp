@@ -21,7 +21,7 @@
 #endif
 
 #include "bench_support.h"
-#include "sha256.h"
+#include "platform/sha256.h"
 
 namespace {
 

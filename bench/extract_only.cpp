@@ -7,8 +7,8 @@
 #include <clocale>
 #include <cstdio>
 
-#include "extractor.h"
-#include "strtable.h"
+#include "extract/extractor.h"
+#include "texts/strtable.h"
 
 int main(int argc, char** argv)
 {

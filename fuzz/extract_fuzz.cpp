@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
-#include "extractor.h"
+#include "extract/extractor.h"
 #include "extract_support.h"
-#include "notify-adapter.h"
+#include "texts/notify-adapter.h"
 
 namespace {
 

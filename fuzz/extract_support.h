@@ -13,7 +13,7 @@
 #include <string>
 
 #include "fuzz_support.h"
-#include "strtable.h"
+#include "texts/strtable.h"
 
 namespace fuzz {
 

@@ -21,10 +21,10 @@
 #include <string>
 #include <vector>
 
-#include "client-process.h"
 #include "config.h"
 #include "fuzz_support.h"
-#include "mac-service.h"
+#include "service/mac/client-process.h"
+#include "service/mac/mac-service.h"
 
 namespace {
 

@@ -15,12 +15,12 @@
 #include <map>
 #include <string>
 
-#include "extract-path-guard.h"
-#include "extractor.h"
+#include "extract/extractor.h"
 #include "extract_support.h"
-#include "package-preflight.h"
-#include "package-source.h"
-#include "sha256.h"
+#include "package/extract-path-guard.h"
+#include "package/package-preflight.h"
+#include "package/package-source.h"
+#include "platform/sha256.h"
 
 namespace {
 

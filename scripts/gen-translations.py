@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Writes the launcher's Qt translation sources from its string table.
 
-Reads ui-client/launcher/strtable-data.cpp and writes one
-ui-client/launcher/translations/<code>.ts per language: context "global",
+Reads ui-client/launcher/texts/strtable-data.cpp and writes one
+ui-client/launcher/texts/translations/<code>.ts per language: context "global",
 one message per distinct English text, in order of first use. The texts the
 launcher shows carry the translations below; every other message carries the
 English text, marked unfinished so translators can find it.
@@ -15,8 +15,8 @@ import re
 from xml.sax.saxutils import escape
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-DATA = ROOT / "ui-client/launcher/strtable-data.cpp"
-OUT = ROOT / "ui-client/launcher/translations"
+DATA = ROOT / "ui-client/launcher/texts/strtable-data.cpp"
+OUT = ROOT / "ui-client/launcher/texts/translations"
 
 READY = "%1 is ready."
 INITIALIZING = "%1 is initializing..."

@@ -39,8 +39,8 @@ generate() {
   find "$build" -name AutogenInfo.json -print0 | while IFS= read -r -d '' info; do
     cmake -E cmake_autogen "$info" "$2"
   done
-  make -s -C "$build" -f ui-client/launcher/CMakeFiles/launcher_texts_qrc.dir/build.make \
-    ui-client/launcher/qrc_texts.cpp >/dev/null
+  make -s -C "$build" -f ui-client/launcher/texts/CMakeFiles/launcher_texts_qrc.dir/build.make \
+    ui-client/launcher/texts/qrc_texts.cpp >/dev/null
 }
 
 failed=0

@@ -18,7 +18,7 @@
 #include <QStringList>
 
 #include "child_process.h"
-#include "client-process.h"
+#include "service/mac/client-process.h"
 #include "temp_folder_test.h"
 
 namespace {

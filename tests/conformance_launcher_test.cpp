@@ -21,18 +21,18 @@
 #include <QImage>
 #include <QTranslator>
 
-#include "app-font.h"
 #include "conformance_table.h"
 #include "dpiinfo.h"
+#include "driver/app-font.h"
+#include "driver/progress-dialog.h"
 #include "driver_run.h"
 #include "launcher_e2e_fixture.h"
 #include "log.h"
-#include "mac-service.h"
-#include "notify-adapter.h"
-#include "progress-dialog.h"
+#include "service/mac/mac-service.h"
 #include "service_fixture.h"
-#include "strtable.h"
 #include "test_archive_writer.h"
+#include "texts/notify-adapter.h"
+#include "texts/strtable.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 
 #include "conformance_table.h"
 #include "launcher_e2e_fixture.h"
-#include "mac-service.h"
 #include "real_client.h"
+#include "service/mac/mac-service.h"
 #include "service_fixture.h"
 #include "unprivileged.h"
 

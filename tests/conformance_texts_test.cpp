@@ -1,6 +1,6 @@
 // The behaviour cases of the string table and its translations, each row
 // through the real table and the translation resources built into it.
-#include "strtable.h"
+#include "texts/strtable.h"
 
 #include <QTranslator>
 #include <QtTest>

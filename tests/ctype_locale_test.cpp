@@ -1,7 +1,7 @@
 // The fallback to a UTF-8 character type: taken from the first candidate
 // the system has, checked, and warned about when none gives UTF-8.
-#include "ctype-locale.h"
 #include "log.h"
+#include "package/ctype-locale.h"
 #include "temp_folder_test.h"
 
 #include <gtest/gtest.h>

@@ -12,8 +12,8 @@
 #include <QThread>
 #include <QTimer>
 
-#include "launcher.h"
-#include "progress-dialog.h"
+#include "driver/launcher.h"
+#include "driver/progress-dialog.h"
 
 namespace driver_run {
 

@@ -22,9 +22,9 @@
 #include <string>
 #include <vector>
 
-#include "extractor.h"
+#include "extract/extractor.h"
 #include "extractor_test_util.h"
-#include "strtable.h"
+#include "texts/strtable.h"
 
 namespace {
 

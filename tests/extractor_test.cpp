@@ -15,11 +15,11 @@
 #include <string>
 #include <vector>
 
-#include "extract-path-guard.h"
-#include "extractor.h"
+#include "extract/extractor.h"
 #include "extractor_test_util.h"
-#include "strtable.h"
+#include "package/extract-path-guard.h"
 #include "test_archive_writer.h"
+#include "texts/strtable.h"
 
 // The disk writer applies deferred work (folder modes) when it is closed.
 // A failure there cannot be caused from outside, so this test program's own

@@ -21,12 +21,12 @@
 #include <QObject>
 #include <gtest/gtest.h>
 
-#include "extractor.h"
+#include "extract/extractor.h"
 #include "log.h"
-#include "notify-adapter.h"
-#include "strtable.h"
 #include "temp_folder_test.h"
 #include "test_archive_writer.h"
+#include "texts/notify-adapter.h"
+#include "texts/strtable.h"
 
 // A fresh folder from mkdtemp, removed with everything in it.
 class TempDir {

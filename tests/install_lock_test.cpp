@@ -17,8 +17,8 @@
 #include <functional>
 #include <thread>
 
-#include "client-process.h"
-#include "install-lock.h"
+#include "install/install-lock.h"
+#include "service/mac/client-process.h"
 #include "temp_folder_test.h"
 #include "unprivileged.h"
 

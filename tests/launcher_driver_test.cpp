@@ -1,13 +1,13 @@
 // The launch driver against a scripted service: what the dialog shows, what
 // the service is asked, and what the log says, for the three ways a run goes.
-#include "cloud-service.h"
+#include "driver/launcher.h"
+#include "driver/progress-dialog.h"
+#include "driver/progress-throttle.h"
 #include "driver_run.h"
-#include "launcher.h"
 #include "log.h"
-#include "notify-adapter.h"
-#include "progress-dialog.h"
-#include "progress-throttle.h"
-#include "strtable.h"
+#include "service/cloud-service.h"
+#include "texts/notify-adapter.h"
+#include "texts/strtable.h"
 #include "uipathmanager.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
-#include "log.h"
 #include "file_kinds.h"
+#include "log.h"
 #include "temp_folder_test.h"
 #include "tmpfs_mount.h"
 

@@ -1,4 +1,4 @@
-#include "notify-adapter.h"
+#include "texts/notify-adapter.h"
 
 #include <QSignalSpy>
 #include <QThread>

@@ -15,7 +15,7 @@
 
 #include <QByteArray>
 
-#include "package-preflight.h"
+#include "package/package-preflight.h"
 #include "package_test_util.h"
 #include "temp_folder_test.h"
 #include "test_archive_writer.h"

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "process-answers.h"
-#include "process-query.h"
-#include "volume-flush.h"
+#include "platform/process-answers.h"
+#include "platform/process-query.h"
+#include "platform/volume-flush.h"
 #include "volume-kind.h"
 
 namespace {

@@ -1,9 +1,9 @@
 // The progress dialog's fixed appearance, its rules against being dismissed,
 // and its texts in every language.
-#include "app-font.h"
 #include "dpiinfo.h"
-#include "progress-dialog.h"
-#include "strtable.h"
+#include "driver/app-font.h"
+#include "driver/progress-dialog.h"
+#include "texts/strtable.h"
 #include "uipathmanager.h"
 
 #include <QApplication>

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "client-process.h"
+#include "service/mac/client-process.h"
 
 // A real process, reaped by a thread so that its end shows to the probes
 // at once. It runs exe with argv[0] "cloud-drive-ui" and the arguments

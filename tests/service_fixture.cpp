@@ -10,10 +10,10 @@
 #include <QDir>
 
 #include "log.h"
-#include "mac-service.h"
-#include "strtable.h"
+#include "service/mac/mac-service.h"
 #include "temp_folder_test.h"
 #include "test_archive_writer.h"
+#include "texts/strtable.h"
 #include "uipathmanager.h"
 
 namespace fs = std::filesystem;

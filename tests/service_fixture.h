@@ -16,7 +16,7 @@
 #include <utility>
 #include <vector>
 
-#include "client-process.h"
+#include "service/mac/client-process.h"
 
 class MacService;
 

@@ -10,10 +10,10 @@
 
 #include "file_kinds.h"
 #include "file_op_test_util.h"
-#include "install-state.h"
-#include "mac-service.h"
-#include "uipathmanager.h"
+#include "install/install-state.h"
+#include "service/mac/mac-service.h"
 #include "service_fixture.h"
+#include "uipathmanager.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <set>
 
-#include "mac-service.h"
+#include "service/mac/mac-service.h"
 #include "service_fixture.h"
 #include "uipathmanager.h"
 

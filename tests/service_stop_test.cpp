@@ -14,9 +14,9 @@
 #include <thread>
 #include <vector>
 
-#include "client-process.h"
-#include "mac-service.h"
 #include "real_client.h"
+#include "service/mac/client-process.h"
+#include "service/mac/mac-service.h"
 #include "service_fixture.h"
 #include "unprivileged.h"
 

@@ -13,8 +13,8 @@
 #include <set>
 
 #include "file_kinds.h"
-#include "mac-service.h"
 #include "package_test_util.h"
+#include "service/mac/mac-service.h"
 #include "service_fixture.h"
 #include "test_archive_writer.h"
 

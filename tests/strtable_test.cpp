@@ -1,4 +1,4 @@
-#include "strtable.h"
+#include "texts/strtable.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -13,12 +13,12 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-#include "cloud-service.h"
-#include "install-lock.h"
+#include "driver/worker.h"
+#include "install/install-lock.h"
 #include "log.h"
-#include "strtable.h"
+#include "service/cloud-service.h"
 #include "temp_folder_test.h"
-#include "worker.h"
+#include "texts/strtable.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 // to that language: Chinese, Japanese and Korean share characters and take
 // their glyph forms from the language. The dialogs come out at the screen's
 // scale; QT_FONT_DPI=192 draws them as at scale 2.0.
-#include "app-font.h"
-#include "progress-dialog.h"
-#include "strtable.h"
+#include "driver/app-font.h"
+#include "driver/progress-dialog.h"
+#include "texts/strtable.h"
 
 #include <QApplication>
 #include <QDir>

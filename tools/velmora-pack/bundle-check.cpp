@@ -7,8 +7,8 @@
 #include "entry-checks.h"
 #include "launcher-check.h"
 #include "package-reader.h"
-#include "bundle-layout.h"
-#include "package-source.h"
+#include "package/bundle-layout.h"
+#include "package/package-source.h"
 
 std::string LauncherProblem(const std::string& path, const std::string& shown)
 {

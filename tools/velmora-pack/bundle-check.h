@@ -4,8 +4,8 @@
 #include <string>
 
 #include "pack-entry.h"
-#include "package-preflight.h"
-#include "version-file.h"
+#include "package/package-preflight.h"
+#include "package/version-file.h"
 
 class PackageSource;
 

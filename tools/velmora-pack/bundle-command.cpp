@@ -9,14 +9,14 @@
 
 #include "bundle-check.h"
 #include "bundle-info.h"
-#include "bundle-layout.h"
+#include "bundle-stage.h"
 #include "client-tree.h"
 #include "command-line.h"
 #include "entry-checks.h"
-#include "bundle-stage.h"
 #include "launcher-check.h"
 #include "package-writer.h"
-#include "path-round-trip.h"
+#include "package/bundle-layout.h"
+#include "package/path-round-trip.h"
 #include "report.h"
 
 const char kBundleUsage[] =

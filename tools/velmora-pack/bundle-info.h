@@ -4,7 +4,7 @@
 #include <string>
 
 #include "pack-entry.h"
-#include "version-file.h"
+#include "package/version-file.h"
 
 // The launcher bundle's INFO: the four fields (empty ones left out) and the
 // package digest. 0, or -1.

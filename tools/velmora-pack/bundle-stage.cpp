@@ -8,7 +8,7 @@
 
 #include "bundle-info.h"
 #include "file-op.h"
-#include "bundle-layout.h"
+#include "package/bundle-layout.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "version-file.h"
+#include "package/version-file.h"
 
 // A launcher bundle being written: in a folder beside out, renamed into
 // place at the end, so that a failure leaves nothing that looks like a

@@ -2,9 +2,9 @@
 
 #include <QByteArray>
 
-#include "extract-path-guard.h"
-#include "path-round-trip.h"
-#include "bundle-layout.h"
+#include "package/bundle-layout.h"
+#include "package/extract-path-guard.h"
+#include "package/path-round-trip.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 
 #include "bundle-command.h"
 #include "command-line.h"
-#include "ctype-locale.h"
+#include "package/ctype-locale.h"
 #include "verify-command.h"
 
 namespace {

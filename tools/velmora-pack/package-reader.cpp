@@ -3,8 +3,8 @@
 #include <archive.h>
 #include <archive_entry.h>
 
-#include "extract-path-guard.h"
-#include "package-source.h"
+#include "package/extract-path-guard.h"
+#include "package/package-source.h"
 
 namespace {
 

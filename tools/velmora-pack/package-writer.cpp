@@ -12,7 +12,7 @@
 #include <cstring>
 #include <vector>
 
-#include "sha256.h"
+#include "platform/sha256.h"
 
 namespace {
 

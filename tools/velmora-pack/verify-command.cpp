@@ -4,8 +4,8 @@
 
 #include "bundle-check.h"
 #include "command-line.h"
+#include "package/bundle-layout.h"
 #include "report.h"
-#include "bundle-layout.h"
 
 const char kVerifyUsage[] =
     "Usage: velmora-pack verify [--json] PATH/Name.app\n"

@@ -1,4 +1,4 @@
-#include "app-font.h"
+#include "driver/app-font.h"
 
 QFont ApplicationFont(const QString& language)
 {

@@ -1,8 +1,8 @@
-#include "launcher.h"
+#include "driver/launcher.h"
 
-#include "notify-adapter.h"
-#include "progress-dialog.h"
-#include "worker.h"
+#include "driver/progress-dialog.h"
+#include "driver/worker.h"
+#include "texts/notify-adapter.h"
 
 #include <QCoreApplication>
 

@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QString>
 
-#include "progress-throttle.h"
+#include "driver/progress-throttle.h"
 
 class ProcessingProgressDialog;
 class Service;

@@ -1,8 +1,8 @@
-#include "progress-dialog.h"
+#include "driver/progress-dialog.h"
 
 #include "dpiinfo.h"
-#include "service-registry.h"
-#include "strtable.h"
+#include "service/service-registry.h"
+#include "texts/strtable.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,4 +1,4 @@
-#include "progress-throttle.h"
+#include "driver/progress-throttle.h"
 
 #include <QThread>
 #include <QTimerEvent>

@@ -1,13 +1,14 @@
-#include "worker.h"
+#include "driver/worker.h"
 
-#include "client-process.h"
-#include "cloud-service.h"
-#include "install-layout.h"
-#include "install-lock.h"
-#include "last-run.h"
+#include "install/install-layout.h"
+#include "install/install-lock.h"
+#include "install/last-run.h"
 #include "log.h"
-#include "mac-service.h"
-#include "strtable.h"
+#include "service/cloud-service.h"
+#include "service/mac/client-process.h"
+#include "service/mac/mac-service.h"
+#include "service/service-registry.h"
+#include "texts/strtable.h"
 
 #include <cstdio>
 #include <exception>
@@ -41,7 +42,7 @@ void HandlerThread::run()
     exec();
 }
 
-Worker::Worker() : Worker(InstallLayout::FromRegistry()) {}
+Worker::Worker() : Worker(InstallLayoutFromRegistry()) {}
 
 Worker::Worker(const InstallLayout& layout)
     : Worker(new MacService(ClientProcess::System(), layout), new InstallLock(layout.drive), layout.LastRun())
@@ -152,7 +153,7 @@ void Worker::ReportNoLock()
          LOG_PREFIX("ERROR") "no install lock can be had (%s), not installing; starting the "
          "client\n",
          problem.c_str());
-    if (!InstallLayout::FromRegistry().HoldsClient()) {
+    if (!InstallLayoutFromRegistry().HoldsClient()) {
         fprintf(stderr, "velmora-launcher: nothing installed: no install lock can be had (%s)\n", problem.c_str());
     }
 }

@@ -1,7 +1,7 @@
 // The marker of an unsettled installation, replaced as a whole and read
 // through the regular-file opener (FSWriteFileAtomic, FSReadSmallFile). Log
 // lines carry the tag of the service class, "cloud-service".
-#include "cloud-service-install-mark.h"
+#include "install/cloud-service-install-mark.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,6 +1,6 @@
 // The mark of an unfinished data move, and the rule for trying a failed
 // move again. Log lines carry the tag of the service class, "cloud-service".
-#include "cloud-service-migrate-mark.h"
+#include "install/cloud-service-migrate-mark.h"
 
 #include <sys/stat.h>
 #include <sys/statvfs.h>

@@ -1,9 +1,9 @@
-#include "exit-during-install.h"
+#include "install/exit-during-install.h"
 
 #include <atomic>
 #include <cstdlib>
+#include <utility>
 
-#include "cloud-service.h"
 #include "log.h"
 
 #define LOG_TAG "exit-during-install"
@@ -12,31 +12,30 @@ namespace {
 
 const char kComponent[] = "service_debug";
 
-std::atomic<Service*> installing{nullptr};
+// The guard of the installation under way. exit() does not unwind the
+// stack, so the guard is still alive when its handler runs.
+std::atomic<ExitDuringInstallGuard*> installing{nullptr};
 
-void SettleAndStartClient()
+}  // namespace
+
+void ExitDuringInstallGuard::OnExit()
 {
-    Service* service = installing.exchange(nullptr);
-    if (service == nullptr) {
+    ExitDuringInstallGuard* guard = installing.exchange(nullptr);
+    if (guard == nullptr) {
         return;
     }
     VLOG(3, kComponent, __LINE__,
          LOG_PREFIX("ERROR") "the process is ending in the middle of the "
          "installation, putting the last complete bundle back\n");
-    // Started unless what is in place may be partial, which PostUpgrade
-    // asks itself: a marker that cannot be removed may stand beside the
-    // complete bundle put back.
-    service->SettleUnfinishedInstall();
-    service->PostUpgrade();
+    guard->settle_and_start_();
 }
 
-}  // namespace
-
-ExitDuringInstallGuard::ExitDuringInstallGuard(Service& service)
+ExitDuringInstallGuard::ExitDuringInstallGuard(std::function<void()> settle_and_start)
+    : settle_and_start_(std::move(settle_and_start))
 {
-    static const bool registered = atexit(SettleAndStartClient) == 0;
+    static const bool registered = atexit(OnExit) == 0;
     (void)registered;
-    installing = &service;
+    installing = this;
 }
 
 ExitDuringInstallGuard::~ExitDuringInstallGuard()

@@ -1,21 +1,6 @@
-#include "install-layout.h"
+#include "install/install-layout.h"
 
 #include <unistd.h>
-
-#include "service-registry.h"
-
-InstallLayout InstallLayout::FromRegistry()
-{
-    InstallLayout layout;
-    layout.drive = RegistryPath(kUserDrivePath);
-    layout.bundle = RegistryPath(kUserAppPath);
-    layout.resources = RegistryPath(kUserResourcePath);
-    layout.client = RegistryPath(kUserUiPath);
-    layout.working_dir = RegistryPath(kUserWorkingDirPath);
-    layout.old_product = RegistryPath(kOldProductPath);
-    layout.launcher_resources = RegistryPath(kRootResourcePath);
-    return layout;
-}
 
 bool InstallLayout::HoldsClient() const
 {

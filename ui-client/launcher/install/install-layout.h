@@ -4,9 +4,9 @@
 #include "ustring.h"
 
 // Where the per-user installation and what carries over between runs lie,
-// read from the path registry once and handed to what needs it, so that no
-// step asks the registry for a path another step already holds. A field is
-// empty when its key was never registered.
+// read from the path registry once (InstallLayoutFromRegistry) and handed to
+// what needs it, so that no step asks the registry for a path another step
+// already holds. A field is empty when its key was never registered.
 struct InstallLayout {
     ustring drive;               // ~/.VelmoraDrive: the install lock, the log, last-run
     ustring bundle;              // the per-user client bundle
@@ -15,8 +15,6 @@ struct InstallLayout {
     ustring working_dir;         // the client's working folder
     ustring old_product;         // ~/.Larkspan, the older product's folder
     ustring launcher_resources;  // the running launcher bundle's resources
-
-    static InstallLayout FromRegistry();
 
     // The record of the last run (last-run.h); empty without a drive.
     ustring LastRun() const;

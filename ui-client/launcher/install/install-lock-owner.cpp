@@ -12,10 +12,10 @@
 #include <ctime>
 #include <string>
 
-#include "client-process.h"
 #include "config.h"
-#include "install-lock.h"
+#include "install/install-lock.h"
 #include "log.h"
+#include "platform/process-query.h"
 
 #define LOG_TAG "install-lock"
 
@@ -85,7 +85,7 @@ bool IsStale(const ustring& record, const struct stat& st)
     }
     struct timespec when;
     const int found = ReadProcessStartTime(owner.pid, when);
-    if (found == ClientProcess::kNoProcess) {
+    if (found == kProcessGone) {
         return true;
     }
     // A process that cannot be looked up may be the holder.

@@ -1,4 +1,4 @@
-#include "install-lock.h"
+#include "install/install-lock.h"
 
 #include <fcntl.h>
 #include <sys/file.h>

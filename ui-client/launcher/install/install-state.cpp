@@ -1,30 +1,21 @@
 // Reading what an installation left between runs (install-state.h). Reads
 // only: a start acts on the answer, the status reports it.
-#include "install-state.h"
+#include "install/install-state.h"
 
 #include <unistd.h>
 
 #include <cstdio>
 
-#include "bundle-layout.h"
-#include "cloud-service-install-mark.h"
 #include "file-op.h"
+#include "install/cloud-service-install-mark.h"
 #include "log.h"
-#include "service-registry.h"
+#include "package/bundle-layout.h"
 
 #define LOG_TAG "cloud-service"
 
 namespace {
 
 const char kComponent[] = "service_debug";
-
-// The path in the bundle folder `bundle` of what the registry names inside
-// the bundle under key; empty when the registry puts it elsewhere.
-ustring InBundle(const ustring& app, const ustring& bundle, RegistryKey key)
-{
-    const ustring inside = RegistryPath(key);
-    return FSIsParentFolder(app, inside) ? bundle + inside.substr(app.length()) : ustring();
-}
 
 bool BackupExists(const ustring& app, int n)
 {
@@ -64,7 +55,7 @@ InstallFound Found(InstallState state, int backup)
 // none, or a partial one, in place.
 InstallFound WithoutMarker(const ustring& app)
 {
-    if (HoldsClientExecutable(app, app)) {
+    if (HoldsClientExecutable(app)) {
         return Found(InstallState::kSettled, kNoBackup);
     }
     const int newest = NewestCompleteBackup(app);
@@ -87,19 +78,16 @@ ustring GetAppBackupDir(const ustring& app, int n)
     return base + postfix;
 }
 
-bool HoldsClientExecutable(const ustring& app, const ustring& bundle)
+bool HoldsClientExecutable(const ustring& bundle)
 {
-    const ustring client = InBundle(app, bundle, kUserUiPath);
-    return !client.empty() && access(client.c_str(), F_OK) == 0;
+    const ustring client = bundle + "/" + kBundleClientExecutable;
+    return access(client.c_str(), F_OK) == 0;
 }
 
-VerInfo VersionOf(const ustring& app, const ustring& bundle)
+VerInfo VersionOf(const ustring& bundle)
 {
     VerInfo version;
-    const ustring resources = InBundle(app, bundle, kUserResourcePath);
-    if (!resources.empty()) {
-        ReadVersionFile(resources + "/" + kResourceInfo, version);
-    }
+    ReadVersionFile(bundle + "/" + kBundleInfo, version);
     return version;
 }
 
@@ -109,10 +97,10 @@ int NewestCompleteBackup(const ustring& app)
     int newest_build = 0;
     for (int i = 0; i < kBackupNames; ++i) {
         const ustring backup = GetAppBackupDir(app, i);
-        if (!HoldsClientExecutable(app, backup)) {
+        if (!HoldsClientExecutable(backup)) {
             continue;
         }
-        const int build = BuildNumber(VersionOf(app, backup).build_version);
+        const int build = BuildNumber(VersionOf(backup).build_version);
         if (newest == kNoBackup || build >= newest_build) {
             newest = i;
             newest_build = build;

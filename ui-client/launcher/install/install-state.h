@@ -4,8 +4,8 @@
 #ifndef VELMORA_LAUNCHER_INSTALL_STATE_H
 #define VELMORA_LAUNCHER_INSTALL_STATE_H
 
+#include "package/version-file.h"
 #include "ustring.h"
-#include "version-file.h"
 
 // What an installation can leave on disk between two runs, and what the
 // next run does with it first of all (Service::SettleUnfinishedInstall,
@@ -136,11 +136,11 @@ ustring GetAppBackupDir(const ustring& app, int n);
 
 // Complete as the upgrade decision sees it: the client executable is in the
 // bundle folder `bundle` (app itself or a backup).
-bool HoldsClientExecutable(const ustring& app, const ustring& bundle);
+bool HoldsClientExecutable(const ustring& bundle);
 
 // The version that the INFO in the bundle folder `bundle` states; empty
 // fields when there is none.
-VerInfo VersionOf(const ustring& app, const ustring& bundle);
+VerInfo VersionOf(const ustring& bundle);
 
 // The backup holding the complete bundle of the highest build (of equal
 // builds the later backup), or kNoBackup.

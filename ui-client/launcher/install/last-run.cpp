@@ -1,13 +1,13 @@
-#include "last-run.h"
+#include "install/last-run.h"
 
 #include <sys/stat.h>
 
 #include <algorithm>
 #include <ctime>
 
-#include "cloud-service-migrate-mark.h"
 #include "file-op.h"
-#include "install-layout.h"
+#include "install/cloud-service-migrate-mark.h"
+#include "install/install-layout.h"
 
 const char kRunInstalled[] = "installed";
 const char kRunUpToDate[] = "up-to-date";
@@ -44,11 +44,6 @@ bool IsFolder(const ustring& path)
 }
 
 }  // namespace
-
-ustring LastRunPath()
-{
-    return InstallLayout::FromRegistry().LastRun();
-}
 
 int WriteLastRun(const ustring& path, LastRun record)
 {

@@ -44,10 +44,6 @@ struct LastRun {
     std::string reason;
 };
 
-// "last-run" in the per-user folder the registry names; empty when it
-// names none.
-ustring LastRunPath();
-
 // Stamps the record with the time now and replaces the file at path with
 // it; line breaks in its values become spaces. 0; -1 when path is empty or
 // its folder is not one (nothing to write into), or after the file layer's

@@ -5,6 +5,7 @@
 // the path registry, the service and the packaging tool build their paths
 // from these names, written here once.
 inline constexpr char kBundleClientExecutable[] = "Contents/MacOS/cloud-drive-ui";
+inline constexpr char kBundleResources[] = "Contents/Resources";
 inline constexpr char kBundleLauncherExecutable[] = "Contents/MacOS/velmora-launcher";
 inline constexpr char kBundleInfo[] = "Contents/Resources/INFO";
 inline constexpr char kBundlePackage[] = "Contents/Resources/package/larkspan.vpk";

@@ -1,4 +1,4 @@
-#include "ctype-locale.h"
+#include "package/ctype-locale.h"
 
 #include <langinfo.h>
 

@@ -1,4 +1,4 @@
-#include "extract-path-guard.h"
+#include "package/extract-path-guard.h"
 
 #include <archive_entry.h>
 #include <errno.h>

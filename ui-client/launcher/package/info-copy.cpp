@@ -1,11 +1,11 @@
-#include "info-copy.h"
+#include "package/info-copy.h"
 
 #include <memory>
 
 #include <QDir>
 #include <QTemporaryFile>
 
-#include "version-file.h"
+#include "package/version-file.h"
 
 namespace {
 

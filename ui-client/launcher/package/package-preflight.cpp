@@ -1,4 +1,4 @@
-#include "package-preflight.h"
+#include "package/package-preflight.h"
 
 #include <sys/stat.h>
 
@@ -11,12 +11,12 @@
 
 #include <QByteArray>
 
-#include "extract-path-guard.h"
-#include "info-copy.h"
-#include "package-room.h"
-#include "package-source.h"
-#include "stored-names.h"
-#include "version-file.h"
+#include "package/extract-path-guard.h"
+#include "package/info-copy.h"
+#include "package/package-room.h"
+#include "package/package-source.h"
+#include "package/stored-names.h"
+#include "package/version-file.h"
 
 namespace {
 

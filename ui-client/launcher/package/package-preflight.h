@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "package-tree.h"
+#include "package/package-tree.h"
 #include "ustring.h"
 
 // What a package must be for an installation to be worth starting, checked

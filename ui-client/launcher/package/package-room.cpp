@@ -1,4 +1,4 @@
-#include "package-room.h"
+#include "package/package-room.h"
 
 #include <dirent.h>
 #include <errno.h>

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "package-preflight.h"
+#include "package/package-preflight.h"
 
 // "5242880 bytes (5.0 MiB)": how a refusal states a size.
 std::string SizeFigure(long long bytes);

@@ -1,4 +1,4 @@
-#include "package-source.h"
+#include "package/package-source.h"
 
 #include <archive.h>
 #include <errno.h>

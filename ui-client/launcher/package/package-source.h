@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-#include "sha256.h"
+#include "platform/sha256.h"
 #include "ustring.h"
 
 struct archive;

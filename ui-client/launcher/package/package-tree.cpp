@@ -1,4 +1,4 @@
-#include "package-tree.h"
+#include "package/package-tree.h"
 
 #include <unicode/ucasemap.h>
 

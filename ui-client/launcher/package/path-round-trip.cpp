@@ -1,4 +1,4 @@
-#include "path-round-trip.h"
+#include "package/path-round-trip.h"
 
 #include <QFile>
 #include <QString>

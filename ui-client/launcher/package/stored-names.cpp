@@ -1,4 +1,4 @@
-#include "stored-names.h"
+#include "package/stored-names.h"
 
 #include <archive.h>
 
@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "package-source.h"
+#include "package/package-source.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "version-file.h"
+#include "package/version-file.h"
 
 #include <cerrno>
 #include <cstdlib>

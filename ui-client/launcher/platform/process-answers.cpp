@@ -1,9 +1,9 @@
-#include "process-answers.h"
+#include "platform/process-answers.h"
 
 #include <cerrno>
 #include <cstring>
 
-#include "process-query.h"
+#include "platform/process-query.h"
 
 bool ParseProcArgs2(const char* answer, size_t size, std::vector<std::string>& args)
 {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "process-query.h"
+#include "platform/process-query.h"
 
 // /proc/<pid>/exe names the running image. It cannot be read for another
 // user's process, nor for one of ours that made itself non-dumpable (as key

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "process-answers.h"
-#include "process-query.h"
+#include "platform/process-answers.h"
+#include "platform/process-query.h"
 
 namespace {
 

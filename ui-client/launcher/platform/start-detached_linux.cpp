@@ -7,8 +7,8 @@
 
 #include <QFile>
 
-#include "client-process.h"
 #include "log.h"
+#include "platform/start-detached.h"
 
 #define LOG_TAG "start-detached"
 

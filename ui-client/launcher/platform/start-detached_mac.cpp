@@ -1,7 +1,7 @@
 // Starting a program that outlives the launcher, on macOS.
 #include <QProcess>
 
-#include "client-process.h"
+#include "platform/start-detached.h"
 
 // The opener returns at once and the client is started by the system, so
 // the toolkit's own detached start is kept here.

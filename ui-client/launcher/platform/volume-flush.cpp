@@ -1,4 +1,4 @@
-#include "volume-flush.h"
+#include "platform/volume-flush.h"
 
 #include <cerrno>
 

@@ -1,6 +1,6 @@
 // One syncfs(2) writes every dirty file of the volume: far cheaper than an
 // fsync of each of the thousands of files of a bundle.
-#include "volume-flush.h"
+#include "platform/volume-flush.h"
 
 #include <fcntl.h>
 #include <unistd.h>

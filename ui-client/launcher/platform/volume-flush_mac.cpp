@@ -1,7 +1,7 @@
 // macOS has no syncfs: fsync_volume_np waits until every dirty buffer of the
 // volume is written and, with SYNC_VOLUME_FULLSYNC, has the drive write its
 // cache to the medium. sync() would only queue the writes.
-#include "volume-flush.h"
+#include "platform/volume-flush.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,9 +1,9 @@
 // Service::FSCopyPath, the recursive copy the service class offers.
 // Log lines carry the tag of the service class, "cloud-service".
 
-#include "cloud-service.h"
 #include "file-op.h"
 #include "log.h"
+#include "service/cloud-service.h"
 
 #define LOG_TAG "cloud-service"
 

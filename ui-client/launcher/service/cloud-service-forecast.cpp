@@ -1,7 +1,7 @@
 // What a start would do, for the launcher's status: the same reading of the
 // per-user folder (install-state.h) and the same decision as a start, with
 // nothing settled, stopped or moved.
-#include "cloud-service.h"
+#include "service/cloud-service.h"
 
 Service::StartForecast Service::ForecastStart()
 {
@@ -14,8 +14,8 @@ Service::StartForecast Service::ForecastStart()
         forecast.backup = found.backup == kNoBackup ? ustring() : GetAppBackupDir(app, found.backup);
         const ustring settled = SettledBundle(app, found);
         if (!settled.empty()) {
-            forecast.installed = VersionOf(app, settled);
-            forecast.client_present = HoldsClientExecutable(app, settled);
+            forecast.installed = VersionOf(settled);
+            forecast.client_present = HoldsClientExecutable(settled);
         }
     }
     forecast.would_install = Decide(forecast.client_present, BuildNumber(forecast.installed.build_version),

@@ -6,16 +6,16 @@
 #include <cerrno>
 #include <cstring>
 
-#include "cloud-service.h"
-#include "cloud-service-install-mark.h"
-#include "exit-during-install.h"
-#include "extractor.h"
+#include "extract/extractor.h"
 #include "file-op.h"
-#include "info-copy.h"
-#include "install-state.h"
+#include "install/cloud-service-install-mark.h"
+#include "install/exit-during-install.h"
+#include "install/install-state.h"
 #include "log.h"
-#include "version-file.h"
-#include "volume-flush.h"
+#include "package/info-copy.h"
+#include "package/version-file.h"
+#include "platform/volume-flush.h"
+#include "service/cloud-service.h"
 
 #define LOG_TAG "cloud-service"
 
@@ -26,7 +26,7 @@ const char kComponent[] = "service_debug";
 // The build a bundle folder holds, for the log.
 ustring BuildText(const ustring& app, const ustring& bundle)
 {
-    const ustring build = VersionOf(app, bundle).build_version;
+    const ustring build = VersionOf(bundle).build_version;
     return build.empty() ? ustring("(none)") : build;
 }
 
@@ -138,7 +138,7 @@ int Settle(const ustring& app, const InstallFound& found)
 void RemoveLeftovers(const ustring& app)
 {
     ClearInstallMark(app);
-    if (!HoldsClientExecutable(app, app) && NewestCompleteBackup(app) != kNoBackup) {
+    if (!HoldsClientExecutable(app) && NewestCompleteBackup(app) != kNoBackup) {
         return;
     }
     for (int i = 0; i < kBackupNames; ++i) {
@@ -280,7 +280,13 @@ int Service::PrepareUserEnv()
     }
     int extracted = -1;
     {
-        ExitDuringInstallGuard guard(*this);
+        // Started unless what is in place may be partial, which PostUpgrade
+        // asks itself: a marker that cannot be removed may stand beside the
+        // complete bundle put back.
+        ExitDuringInstallGuard guard([this] {
+            SettleUnfinishedInstall();
+            PostUpgrade();
+        });
         extracted = ExtractPackage();
     }
     const char* failed = extracted != 0 ? "the package could not be extracted" : CompleteInstall(layout);

@@ -17,10 +17,10 @@
 // still runs, and is left alone.
 #include <ctime>
 
-#include "cloud-service.h"
-#include "cloud-service-migrate-mark.h"
 #include "file-op.h"
+#include "install/cloud-service-migrate-mark.h"
 #include "log.h"
+#include "service/cloud-service.h"
 
 #define LOG_TAG "cloud-service"
 

@@ -3,13 +3,13 @@
 // service class, "cloud-service".
 #include <QDir>
 
-#include "bundle-layout.h"
-#include "cloud-service.h"
 #include "log.h"
-#include "package-preflight.h"
-#include "package-room.h"
-#include "package-source.h"
-#include "service-registry.h"
+#include "package/bundle-layout.h"
+#include "package/package-preflight.h"
+#include "package/package-room.h"
+#include "package/package-source.h"
+#include "service/cloud-service.h"
+#include "service/service-registry.h"
 
 #define LOG_TAG "cloud-service"
 

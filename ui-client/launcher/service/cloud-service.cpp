@@ -1,13 +1,13 @@
-#include "cloud-service.h"
+#include "service/cloud-service.h"
 
 #include <QDir>
 
-#include "bundle-layout.h"
 #include "file-op.h"
 #include "log.h"
-#include "package-source.h"
-#include "path-round-trip.h"
-#include "service-registry.h"
+#include "package/bundle-layout.h"
+#include "package/package-source.h"
+#include "package/path-round-trip.h"
+#include "service/service-registry.h"
 
 #define LOG_TAG "cloud-service"
 
@@ -17,7 +17,7 @@ const char kComponent[] = "service_debug";
 
 }  // namespace
 
-Service::Service() : Service(InstallLayout::FromRegistry()) {}
+Service::Service() : Service(InstallLayoutFromRegistry()) {}
 
 // timeout is read by no step; it starts at 0 so that it is never read
 // uninitialised.

@@ -6,10 +6,10 @@
 #include <memory>
 #include <string>
 
-#include "install-layout.h"
-#include "install-state.h"
+#include "install/install-layout.h"
+#include "install/install-state.h"
+#include "package/version-file.h"
 #include "ustring.h"
-#include "version-file.h"
 
 class PackageSource;
 struct PackageCheck;

@@ -1,4 +1,4 @@
-#include "service-registry.h"
+#include "service/service-registry.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -24,4 +24,17 @@ ustring RegistryPath(RegistryKey key)
 QString NativeRegistryPath(RegistryKey key)
 {
     return QDir::toNativeSeparators(UIPathManager::getInstance()->getPath(QString::fromLatin1(key.name)));
+}
+
+InstallLayout InstallLayoutFromRegistry()
+{
+    InstallLayout layout;
+    layout.drive = RegistryPath(kUserDrivePath);
+    layout.bundle = RegistryPath(kUserAppPath);
+    layout.resources = RegistryPath(kUserResourcePath);
+    layout.client = RegistryPath(kUserUiPath);
+    layout.working_dir = RegistryPath(kUserWorkingDirPath);
+    layout.old_product = RegistryPath(kOldProductPath);
+    layout.launcher_resources = RegistryPath(kRootResourcePath);
+    return layout;
 }

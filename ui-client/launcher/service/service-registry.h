@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include "install/install-layout.h"
 #include "ustring.h"
 
 // A key of the path registry. The keys are the constants below and nothing
@@ -36,5 +37,8 @@ ustring RegistryPath(RegistryKey key);
 // The path registered under key, with the platform's separators; empty when
 // the key was never registered.
 QString NativeRegistryPath(RegistryKey key);
+
+// The installation's layout as the registry names it.
+InstallLayout InstallLayoutFromRegistry();
 
 #endif  // VELMORA_LAUNCHER_SERVICE_REGISTRY_H

@@ -1,4 +1,4 @@
-#include "home-folder.h"
+#include "startup/home-folder.h"
 
 #include <pwd.h>
 #include <sys/stat.h>

@@ -1,7 +1,7 @@
 #ifndef VELMORA_LAUNCHER_HOME_FOLDER_H
 #define VELMORA_LAUNCHER_HOME_FOLDER_H
 
-#include "path-round-trip.h"
+#include "package/path-round-trip.h"
 
 // Makes HOME an absolute path the registry can hold: set from the account
 // when missing, made absolute when relative. Returns false, after one line

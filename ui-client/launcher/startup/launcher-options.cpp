@@ -1,14 +1,14 @@
-#include "launcher-options.h"
+#include "startup/launcher-options.h"
 
 #include <QCoreApplication>
 
 #include <cstdio>
 #include <cstring>
 
-#include "home-folder.h"
-#include "launcher-status.h"
-#include "startup-paths.h"
-#include "version-probe.h"
+#include "startup/home-folder.h"
+#include "startup/launcher-status.h"
+#include "startup/startup-paths.h"
+#include "startup/version-probe.h"
 
 namespace {
 

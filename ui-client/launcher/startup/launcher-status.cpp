@@ -1,4 +1,4 @@
-#include "launcher-status.h"
+#include "startup/launcher-status.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -6,9 +6,10 @@
 #include <cstdio>
 #include <string>
 
-#include "last-run.h"
-#include "startup-paths.h"
-#include "version-probe.h"
+#include "install/last-run.h"
+#include "service/service-registry.h"
+#include "startup/startup-paths.h"
+#include "startup/version-probe.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ void PrintPaths()
 void PrintLastRun()
 {
     LastRun last;
-    if (!ReadLastRun(LastRunPath(), last)) {
+    if (!ReadLastRun(InstallLayoutFromRegistry().LastRun(), last)) {
         printf("last run:             none\n");
         return;
     }
@@ -77,7 +78,7 @@ QJsonValue Text(const std::string& text)
 QJsonValue LastRunJson()
 {
     LastRun last;
-    if (!ReadLastRun(LastRunPath(), last))
+    if (!ReadLastRun(InstallLayoutFromRegistry().LastRun(), last))
         return QJsonValue();
     QJsonObject record;
     record["time"] = Text(last.time);

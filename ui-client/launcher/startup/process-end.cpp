@@ -1,4 +1,4 @@
-#include "process-end.h"
+#include "startup/process-end.h"
 
 #include <unistd.h>
 

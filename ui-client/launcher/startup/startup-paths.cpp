@@ -1,10 +1,10 @@
-#include "startup-paths.h"
+#include "startup/startup-paths.h"
 
 #include <QCoreApplication>
 #include <QDir>
 
-#include "cloud-service.h"
-#include "service-registry.h"
+#include "service/cloud-service.h"
+#include "service/service-registry.h"
 #include "uipathmanager.h"
 
 void RegisterPaths()
@@ -19,7 +19,7 @@ void RegisterPaths()
     } rows[] = {
         {kUserDrivePath, drive},
         {kUserAppPath, app},
-        {kUserResourcePath, app + "/Contents/Resources"},
+        {kUserResourcePath, app + "/" + kBundleResources},
         {kUserDataPath, drive + "/data"},
         {kUserWorkingDirPath, app + "/Contents/MacOS"},
         {kUserUiPath, app + "/" + kBundleClientExecutable},

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "bundle-layout.h"
-#include "service-registry.h"
+#include "package/bundle-layout.h"
+#include "service/service-registry.h"
 
 // Fills the path registry from the home folder and the folder of the
 // running executable. Needs the application object.

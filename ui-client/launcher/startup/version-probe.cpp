@@ -1,4 +1,4 @@
-#include "version-probe.h"
+#include "startup/version-probe.h"
 
 const VerInfo& VersionProbe::Packaged()
 {

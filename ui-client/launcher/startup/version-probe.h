@@ -1,8 +1,8 @@
 #ifndef VELMORA_LAUNCHER_VERSION_PROBE_H
 #define VELMORA_LAUNCHER_VERSION_PROBE_H
 
-#include "client-process.h"
-#include "mac-service.h"
+#include "service/mac/client-process.h"
+#include "service/mac/mac-service.h"
 
 // The service's own version loader, settling's reading of the per-user
 // folder and the upgrade decision, asked without acting on the answer: for

@@ -1,4 +1,4 @@
-#include "client-process.h"
+#include "service/mac/client-process.h"
 
 #include <signal.h>
 
@@ -6,6 +6,8 @@
 #include <thread>
 
 #include <QProcess>
+
+#include "platform/start-detached.h"
 
 int ClientProcess::Signal(pid_t pid, int sig)
 {

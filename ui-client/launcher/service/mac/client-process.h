@@ -12,7 +12,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "process-query.h"
+#include "platform/process-query.h"
 
 // The operating-system calls that stop and start the client. The service is
 // given the one it uses (MacService's constructor), so that tests can record
@@ -51,8 +51,5 @@ public:
     // The real calls.
     static ClientProcess& System();
 };
-
-// Platform part of ClientProcess::StartDetached (platform/start-detached_*.cpp).
-bool StartDetachedProcess(const QString& program, const QStringList& args, const QString& working_dir);
 
 #endif  // VELMORA_LAUNCHER_CLIENT_PROCESS_H

@@ -1,9 +1,9 @@
 // Starting the per-user client on Linux: there is no registration step and
 // no opener, the client UI executable itself is started detached in its
 // working folder.
-#include "client-process.h"
-#include "mac-service.h"
-#include "service-registry.h"
+#include "service/mac/client-process.h"
+#include "service/mac/mac-service.h"
+#include "service/service-registry.h"
 
 int MacService::LaunchPerUserBin()
 {

@@ -1,10 +1,10 @@
 // Starting the per-user client on macOS: the bundle is unregistered from
 // Launch Services, then opened as a new instance. Log lines carry the tag of
 // the class, "mac/mac-service".
-#include "client-process.h"
 #include "log.h"
-#include "mac-service.h"
-#include "service-registry.h"
+#include "service/mac/client-process.h"
+#include "service/mac/mac-service.h"
+#include "service/service-registry.h"
 
 #define LOG_TAG "mac/mac-service"
 

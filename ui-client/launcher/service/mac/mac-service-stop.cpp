@@ -10,13 +10,13 @@
 #include <cstring>
 #include <string>
 
-#include "client-process.h"
 #include "config.h"
 #include "file-op.h"
 #include "log.h"
-#include "mac-service.h"
-#include "pid-file-client.h"
-#include "service-registry.h"
+#include "service/mac/client-process.h"
+#include "service/mac/mac-service.h"
+#include "service/mac/pid-file-client.h"
+#include "service/service-registry.h"
 
 #define LOG_TAG "mac/mac-service"
 

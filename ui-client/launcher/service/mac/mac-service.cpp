@@ -1,11 +1,11 @@
-#include "mac-service.h"
+#include "service/mac/mac-service.h"
 
 #include <unistd.h>
 
-#include "client-process.h"
 #include "file-op.h"
 #include "log.h"
-#include "service-registry.h"
+#include "service/mac/client-process.h"
+#include "service/service-registry.h"
 
 #define LOG_TAG "mac/mac-service"
 
@@ -15,7 +15,7 @@ const char kComponent[] = "service_debug";
 
 }  // namespace
 
-MacService::MacService(ClientProcess& process) : MacService(process, InstallLayout::FromRegistry()) {}
+MacService::MacService(ClientProcess& process) : MacService(process, InstallLayoutFromRegistry()) {}
 
 MacService::MacService(ClientProcess& process, const InstallLayout& installation)
     : Service(installation), client_process(process)

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "cloud-service.h"
+#include "service/cloud-service.h"
 
 class ClientProcess;
 

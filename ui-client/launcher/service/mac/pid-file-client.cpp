@@ -1,4 +1,4 @@
-#include "pid-file-client.h"
+#include "service/mac/pid-file-client.h"
 
 #include <sys/stat.h>
 
@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "client-process.h"
+#include "service/mac/client-process.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // is also the source text of the translations under translations/; run
 // scripts/gen-translations.py after changing a text here.
 
-#include "strtable-data.h"
+#include "texts/strtable-data.h"
 
 const StrTableRow kStrTableRows[StrTable::kStrCount] = {
     // 0-9

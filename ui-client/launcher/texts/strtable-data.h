@@ -1,7 +1,7 @@
 #ifndef STRTABLE_DATA_H
 #define STRTABLE_DATA_H
 
-#include "strtable.h"
+#include "texts/strtable.h"
 
 struct StrTableRow {
     const char* key;

@@ -1,4 +1,4 @@
-#include "extractor.h"
+#include "extract/extractor.h"
 
 #include <stdio.h>
 
@@ -9,11 +9,11 @@
 #include <new>
 #include <string>
 
-#include "extract-path-guard.h"
 #include "log.h"
-#include "notify-adapter.h"
-#include "package-source.h"
-#include "strtable.h"
+#include "package/extract-path-guard.h"
+#include "package/package-source.h"
+#include "texts/notify-adapter.h"
+#include "texts/strtable.h"
 
 #define LOG_TAG "extractor"
 

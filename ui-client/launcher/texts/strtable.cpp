@@ -1,6 +1,6 @@
-#include "strtable.h"
+#include "texts/strtable.h"
 
-#include "strtable-data.h"
+#include "texts/strtable-data.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

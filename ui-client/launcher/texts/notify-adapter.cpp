@@ -1,4 +1,4 @@
-#include "notify-adapter.h"
+#include "texts/notify-adapter.h"
 
 Notify_Adapter* Notify_Adapter::GetInstance()
 {
