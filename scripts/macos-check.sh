@@ -49,6 +49,7 @@ for arch_type in x86_64:Debug arm64:Release; do
   arch=${arch_type%%:*} type=${arch_type#*:}
   build=$root/build-macos-$arch
   make_links "$build-links"
+  rm -rf "$build"  # afresh: no generator left over from a target that is gone
   cmake -S . -B "$build" --toolchain scripts/macos/toolchain.cmake -DCMAKE_BUILD_TYPE="$type" \
     -DVELMORA_MACOS_ARCH="$arch" -DVELMORA_MACOS_LINKS="$(realpath "$build-links")" \
     -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >"$build.log" 2>&1 || { cat "$build.log" >&2; exit 1; }

@@ -24,7 +24,7 @@ namespace {
 const char kComponent[] = "service_debug";
 
 // The build a bundle folder holds, for the log.
-ustring BuildText(const ustring& app, const ustring& bundle)
+ustring BuildText(const ustring& bundle)
 {
     const ustring build = VersionOf(bundle).build_version;
     return build.empty() ? ustring("(none)") : build;
@@ -92,7 +92,7 @@ void LogPuttingBack(const ustring& app, const ustring& backup)
     VLOG(4, kComponent, __LINE__,
          LOG_PREFIX("WARNING") "the installation into '%s' did not finish, "
          "putting back build %s from '%s'\n",
-         app.c_str(), BuildText(app, backup).c_str(), backup.c_str());
+         app.c_str(), BuildText(backup).c_str(), backup.c_str());
 }
 
 // Brings the installation to a settled state as the table in
@@ -119,7 +119,7 @@ int Settle(const ustring& app, const InstallFound& found)
             VLOG(4, kComponent, __LINE__,
                  LOG_PREFIX("WARNING") "the installation into '%s' did not finish, "
                  "keeping build %s in place\n",
-                 app.c_str(), BuildText(app, app).c_str());
+                 app.c_str(), BuildText(app).c_str());
             return ClearInstallMark(app);
         case InstallState::kNoCompleteBundle:
             VLOG(4, kComponent, __LINE__,
