@@ -15,10 +15,10 @@
 #include <cstdlib>
 #include <functional>
 #include <initializer_list>
-#include <ostream>
 #include <regex>
 #include <string>
 
+#include "named_rows.h"
 #include "temp_folder_test.h"
 
 namespace conformance {
@@ -30,19 +30,8 @@ struct Row {
     std::string expected;
 };
 
-template <class Observe>
-void PrintTo(const Row<Observe>& row, std::ostream* os)
-{
-    *os << row.name;
-}
-
-struct RowName {
-    template <class Param>
-    std::string operator()(const testing::TestParamInfo<Param>& info) const
-    {
-        return info.param.name;
-    }
-};
+using named_rows::operator<<;
+using named_rows::RowName;
 
 const char kSkipped[] = "skipped: ";
 

@@ -24,9 +24,12 @@
 
 #include "extract/extractor.h"
 #include "extractor_test_util.h"
+#include "named_rows.h"
 #include "texts/strtable.h"
 
 namespace {
+
+using named_rows::operator<<;
 
 const long long kMaxBytes = 20 * 1000 * 1000;
 
@@ -64,11 +67,6 @@ const std::map<std::string, Exception> kExceptions = {
     {"test_read_format_rar5_win32.rar",
      {0, "the error comes from asking for the data of a folder, which extraction never does"}},
 };
-
-void PrintTo(const CorpusRow& row, std::ostream* os)
-{
-    *os << row.name;
-}
 
 int Field(const std::string& contents, const std::string& key)
 {

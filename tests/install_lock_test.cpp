@@ -18,6 +18,7 @@
 #include <thread>
 
 #include "install/install-lock.h"
+#include "named_rows.h"
 #include "service/mac/client-process.h"
 #include "temp_folder_test.h"
 #include "unprivileged.h"
@@ -45,6 +46,7 @@ extern "C" int flock(int fd, int operation)
 
 namespace {
 
+using named_rows::operator<<;
 using std::chrono::milliseconds;
 namespace fs = std::filesystem;
 
@@ -192,7 +194,7 @@ INSTANTIATE_TEST_SUITE_P(
                                }},
                       InTheWay{"fifo_as_owner_record", true, [](const std::string& at) { mkfifo(at.c_str(), 0600); }},
                       InTheWay{"folder_as_owner_record", true, [](const std::string& at) { mkdir(at.c_str(), 0700); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_rows::RowName());
 
 // No lock at all: nothing to install under.
 TEST_F(InstallLockTest, NoLockAtAll)
@@ -291,7 +293,7 @@ INSTANTIATE_TEST_SUITE_P(
                              InstallLock::kHeld},
                       Record{"being_written", [] { return std::string(); }, 0, InstallLock::kTimedOut},
                       Record{"never_written", [] { return std::string(); }, 60, InstallLock::kHeld}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_rows::RowName());
 
 TEST_F(InstallLockTest, MissingFolderIsCreatedOnFirstInstall)
 {

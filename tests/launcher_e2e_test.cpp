@@ -2,6 +2,7 @@
 // lands on disk, what the log says, and which client it leaves running.
 #include "launcher_e2e_fixture.h"
 
+#include "named_rows.h"
 #include "tmpfs_mount.h"
 #include "tree_snapshot.h"
 
@@ -12,6 +13,8 @@
 #include <set>
 
 namespace {
+
+using named_rows::operator<<;
 
 using namespace launcher_e2e;
 
@@ -303,11 +306,6 @@ struct StatusRow {
     std::string after;    // the same after it, the record's time written "T"
 };
 
-void PrintTo(const StatusRow& row, std::ostream* out)
-{
-    *out << row.name;
-}
-
 class StatusTest : public LauncherE2ETest, public ::testing::WithParamInterface<StatusRow> {
 protected:
     static void Shell(const std::string& folder, const std::string& commands)
@@ -461,7 +459,7 @@ INSTANTIATE_TEST_SUITE_P(
                   R"({"installed_build":null,"last_run":{"from_build":"",)"
                   R"("reason":"the package could not be extracted","result":"no-client","time":"T",)"
                   R"("to_build":"120"},"packaged_build":120,"unfinished_install":false,"would_install":true})"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_rows::RowName());
 
 // Two launchers of one user, one home: from two sessions, through a linked
 // HOME, or both. Each row is the second launcher's session and HOME.

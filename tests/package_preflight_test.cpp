@@ -15,12 +15,15 @@
 
 #include <QByteArray>
 
+#include "named_rows.h"
 #include "package/package-preflight.h"
 #include "package_test_util.h"
 #include "temp_folder_test.h"
 #include "test_archive_writer.h"
 
 namespace {
+
+using named_rows::operator<<;
 
 const char kClient[] = "Contents/MacOS/cloud-drive-ui";
 const char kInfo[] = "Contents/Resources/INFO";
@@ -97,7 +100,7 @@ std::vector<TestEntry> ManyFiles(std::vector<TestEntry> entries, const TestEntry
 }
 
 struct BadPackage {
-    const char* what;
+    const char* name;
     std::vector<TestEntry> entries;  // written as a tar; none: `raw` is the file, null: no file
     const char* raw;
     off_t cut;                          // the file is cut to this size; 0: kept whole
@@ -261,8 +264,7 @@ const BadPackage kBadPackages[] = {
       "entry 'p8'", "entry 'p9'", "3 more entries are refused"}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Packages, BadPackageTest, ::testing::ValuesIn(kBadPackages),
-                         [](const auto& info) { return std::string(info.param.what); });
+INSTANTIATE_TEST_SUITE_P(Packages, BadPackageTest, ::testing::ValuesIn(kBadPackages), named_rows::RowName());
 
 // Names as the client's volume compares them. (The tar reader composes
 // names already; other formats keep them as stored.)

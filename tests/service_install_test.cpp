@@ -11,11 +11,14 @@
 #include "file_kinds.h"
 #include "file_op_test_util.h"
 #include "install/install-state.h"
+#include "named_rows.h"
 #include "service/mac/mac-service.h"
 #include "service_fixture.h"
 #include "uipathmanager.h"
 
 namespace {
+
+using named_rows::operator<<;
 
 class InstallTest : public ServiceFixture {};
 
@@ -71,11 +74,6 @@ struct BackupNames {
     int leftovers;       // leftover backups the run tried to remove before its backup
 };
 
-void PrintTo(const BackupNames& row, std::ostream* out)
-{
-    *out << row.name;
-}
-
 class BackupNamesTest : public InstallTest, public ::testing::WithParamInterface<BackupNames> {};
 
 // A taken backup name gets its ERROR line and the next one is tried; a run
@@ -126,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BackupNames{"ten_stale_run", true, true, 10, 0, "backup=VelmoraDrive.app_tmp\n", 0, 10},
                       BackupNames{"first_stuck_run", true, true, 0, 1, "backup=VelmoraDrive.app_tmp1\n", 1, 1},
                       BackupNames{"all_stuck_run", true, true, 0, 10, nullptr, 11, 10}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_rows::RowName());
 
 class StuckBundleTest : public InstallTest {
 public:
@@ -232,7 +230,7 @@ TEST_P(StuckPartialTest, UnremovablePartialBundleIsMovedAside)
 
 INSTANTIATE_TEST_SUITE_P(Installs, StuckPartialTest,
                          ::testing::Values(StuckPartial{"upgrade", true}, StuckPartial{"first_install", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         named_rows::RowName());
 
 // What a run finds after earlier runs were cut short: the marker, the last
 // complete bundle (build 120) under one name, partial bundles (build 121,
@@ -250,11 +248,6 @@ struct Unsettled {
     bool settles;        // the run says at WARNING what it puts back
     InstallState state;  // how settling reads it
 };
-
-void PrintTo(const Unsettled& row, std::ostream* out)
-{
-    *out << row.name;
-}
 
 class UnsettledTest : public InstallTest, public ::testing::WithParamInterface<std::tuple<Unsettled, bool>> {};
 

@@ -5,11 +5,14 @@
 #include <functional>
 #include <set>
 
+#include "named_rows.h"
 #include "service/mac/mac-service.h"
 #include "service_fixture.h"
 #include "uipathmanager.h"
 
 namespace {
+
+using named_rows::operator<<;
 
 namespace fs = std::filesystem;
 
@@ -51,11 +54,6 @@ struct Retry {
     const char* reason;  // in the NOTE line; nullptr: not tried again
     bool arrives;
 };
-
-void PrintTo(const Retry& row, std::ostream* out)
-{
-    *out << row.name;
-}
 
 class RetryTest : public MigrateTest, public ::testing::WithParamInterface<Retry> {
 public:
@@ -126,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
               "a day has passed since it failed", false},
         Retry{"cut_short", [](MigrateTest& test) { ServiceFixture::WriteFile(test.Velmora() + "/data_migrating", ""); },
               "the last move was cut short", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_rows::RowName());
 
 // What a run cut short in the middle of a move leaves, and what the next
 // run makes of it: the data whole at the new place, nothing of the older
@@ -139,11 +137,6 @@ struct CutShort {
     const char* where;  // where the data is whole: "data", "data_migrated", or nullptr
     int stops;          // of the new client
 };
-
-void PrintTo(const CutShort& row, std::ostream* out)
-{
-    *out << row.name;
-}
 
 class CutShortMoveTest : public MigrateTest, public ::testing::WithParamInterface<CutShort> {};
 
@@ -181,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CutShort{"old_data_removed", "state=arrived\n", false, false, "data", 0},
                       CutShort{"renamed_on_one_volume", "state=copying\n", false, false, "data", 0},
                       CutShort{"older_mark_renamed", "", false, false, "data", 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_rows::RowName());
 
 // Across volumes the data arrives whole with its links as links, also when
 // the old "data" is itself a mount point, which then stays, empty.
@@ -308,7 +301,7 @@ TEST_P(AgedTest, RemovesOnlyTheAppFolder)
 INSTANTIATE_TEST_SUITE_P(Folders, AgedTest,
                          ::testing::Values(Aged{"absent", false, false}, Aged{"folder", true, false},
                                            Aged{"link", false, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         named_rows::RowName());
 
 TEST_F(MigrateTest, UnregisteredOlderFolderIsNeverGuessed)
 {

@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "named_rows.h"
 #include "real_client.h"
 #include "service/mac/client-process.h"
 #include "service/mac/mac-service.h"
@@ -21,6 +22,8 @@
 #include "unprivileged.h"
 
 namespace {
+
+using named_rows::operator<<;
 
 namespace fs = std::filesystem;
 using Sent = std::vector<std::pair<pid_t, int>>;
@@ -80,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(Values, HostilePidTest,
                                            Hostile{"own_pid", "pid=SELF\n", "is the launcher itself"},
                                            Hostile{"first_process", "pid=1\n", "pid 1 is the system's first process"},
                                            Hostile{"malformed", "pid=42 43\n", "Failed to read pid file"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         named_rows::RowName());
 
 // The value is read as C's atol reads it: blanks, a sign, digits, and
 // whatever follows them ignored.
@@ -314,7 +317,7 @@ INSTANTIATE_TEST_SUITE_P(
         Sequence{"ended_after_the_last_probe", {"-60", "GONE"}, {"IN"}, {}, true, 0, 1000, true, 750, false, {}},
         Sequence{
             "same_start_uninspectable_after_waiting", {"-60"}, {"IN", "?"}, {}, true, 0, 1000, true, 750, true, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_rows::RowName());
 
 TEST_F(StopTest, StopServiceReadsTheNewProductFolder)
 {

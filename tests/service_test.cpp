@@ -13,12 +13,15 @@
 #include <set>
 
 #include "file_kinds.h"
+#include "named_rows.h"
 #include "package_test_util.h"
 #include "service/mac/mac-service.h"
 #include "service_fixture.h"
 #include "test_archive_writer.h"
 
 namespace {
+
+using named_rows::operator<<;
 
 // Exposes the version records the loaders fill.
 class InspectedService : public MacService {
@@ -93,6 +96,14 @@ struct Decision {
     bool upgrade;
     bool target_unreadable = false;  // the launcher INFO is a named pipe
 };
+
+// Known by what it sets up, as it has no name.
+void PrintTo(const Decision& row, std::ostream* out)
+{
+    const auto build = [](const char* number) { return number ? number : "none"; };
+    *out << (row.client_present ? "client" : "no client") << ", installed build " << build(row.source_build)
+         << ", packaged build " << (row.target_unreadable ? "unreadable" : build(row.target_build));
+}
 
 class DecisionTest : public ServiceTest, public ::testing::WithParamInterface<Decision> {};
 
@@ -238,7 +249,7 @@ INSTANTIATE_TEST_SUITE_P(
                 kNormalizationTwins},
         Refused{"normalization_twins_tar_gz", [](ServiceTest& t) { WriteNormalizationTwins(t, "tar.gz"); },
                 kNormalizationTwins}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_rows::RowName());
 
 // A package that merely cannot be read and carries no digest goes the
 // ordinary way: the client is stopped, the bundle backed up, the failed
@@ -249,11 +260,6 @@ struct Damaged {
     std::function<void(const std::string& package)> make;
     bool client_in_place;
 };
-
-void PrintTo(const Damaged& row, std::ostream* out)
-{
-    *out << row.name;
-}
 
 class DamagedPackageTest : public ServiceTest, public ::testing::WithParamInterface<Damaged> {};
 
@@ -300,7 +306,7 @@ INSTANTIATE_TEST_SUITE_P(
         Damaged{"missing", [](const std::string& package) { std::filesystem::remove(package); }, true},
         Damaged{"not_an_archive_on_a_first_install",
                 [](const std::string& package) { ServiceFixture::WriteFile(package, "garbage"); }, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_rows::RowName());
 
 // With no complete client in place, a package whose INFO states another
 // build (or none) still installs: a client is better than none. A WARNING
@@ -397,11 +403,6 @@ struct Change {
     const char* client;  // the client in place afterwards
 };
 
-void PrintTo(const Change& row, std::ostream* out)
-{
-    *out << row.name;
-}
-
 class ChangedPackageTest : public ServiceTest, public ::testing::WithParamInterface<Change> {};
 
 TEST_P(ChangedPackageTest, InstallsWhatWasCheckedOrRollsBack)
@@ -462,7 +463,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  std::filesystem::resize_file(package, 280 << 10);
                              },
                              -1, "old client 120"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_rows::RowName());
 
 // For a zip, the format packages are made in, the pre-flight reads the
 // headers and the digest the whole file once, and the survey's count goes to

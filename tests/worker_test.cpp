@@ -16,11 +16,14 @@
 #include "driver/worker.h"
 #include "install/install-lock.h"
 #include "log.h"
+#include "named_rows.h"
 #include "service/cloud-service.h"
 #include "temp_folder_test.h"
 #include "texts/strtable.h"
 
 namespace {
+
+using named_rows::operator<<;
 
 using std::chrono::milliseconds;
 
@@ -206,7 +209,7 @@ INSTANTIATE_TEST_SUITE_P(
                           "): no install lock can be had (no per-user folder '",
                           "velmora-launcher: nothing installed: no install lock can be had (no per-user folder '",
                           "(none)"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_rows::RowName());
 
 struct Outcome {
     const char* name;
@@ -267,6 +270,6 @@ INSTANTIATE_TEST_SUITE_P(
                 "result=no-client\nfrom_build=119\nto_build=120\nreason=the client could not be started\n"},
         Outcome{"up_to_date_not_started", false, 0, false, "", false, nullptr, nullptr,
                 "result=no-client\nfrom_build=119\nto_build=119\nreason=the client could not be started\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_rows::RowName());
 
 }  // namespace
