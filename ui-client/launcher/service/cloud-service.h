@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "install-layout.h"
@@ -159,6 +160,15 @@ protected:
     bool leftovers_checked = false;
     // The ERROR line and the problem of a marker that could not be settled.
     void ReportUnsettled(const ustring& app);
+    // What settling left, read once as it ends: IsInstallUnfinished and
+    // MayBundleBePartial take it from here until the installation changes
+    // the disk again, and ask the disk while it is unset.
+    struct InstallLeft {
+        bool unfinished;
+        bool partial;
+    };
+    std::optional<InstallLeft> settled_install;
+    void KeepSettledInstall();
 };
 
 #endif  // VELMORA_LAUNCHER_CLOUD_SERVICE_H
