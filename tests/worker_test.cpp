@@ -43,7 +43,8 @@ public:
     bool IsNeedUpgrade() override
     {
         Record("decide");
-        decision_why = need ? "the packaged build is newer" : "the installed build is as new as the packaged one";
+        RecordDecision(need ? "the packaged build is newer" : "the installed build is as new as the packaged one",
+                       need);
         return need;
     }
     int HandlePackageUpgrade() override
@@ -51,17 +52,20 @@ public:
         Record("upgrade");
         if (upgrade_result != 0) {
             NoteProblem(problem_seen);
-            package_refused = refused;
         }
-        return upgrade_result;
+        if (refused) {
+            RecordFailure(kRunRefused);
+            return upgrade_result;
+        }
+        return RecordInstall(upgrade_result);
     }
     void PostUpgrade() override
     {
         Record("post");
-        client_started = starts_client;
         if (!starts_client) {
             NoteProblem("the client could not be started");
         }
+        RecordClientStart(starts_client);
     }
 
     bool need = true;

@@ -98,14 +98,13 @@ void Worker::FinishThread()
 void Worker::HandleServicce()
 {
     VLOG(7, kComponent, 89, LOG_PREFIX("DEBUG") "running\n");
-    LastRun run;
     bool upgradeFailed = false;
-    if (TakeInstallLock(run)) {
-        upgradeFailed = !UpgradeIfNeeded(run);
+    if (TakeInstallLock()) {
+        upgradeFailed = !UpgradeIfNeeded();
     }
     Guarded("RemoveAgedFolders", [this] { service->RemoveAgedFolders(); });
     Guarded("PostUpgrade", [this] { service->PostUpgrade(); });
-    Guarded("RecordRun", [this, &run] { RecordRun(run); });
+    Guarded("RecordRun", [this] { WriteLastRun(lastRunPath, service->Record()); });
     if (upgradeFailed) {
         ReportFailedUpgrade();
     }
@@ -121,18 +120,18 @@ void Worker::HandleServicce()
 // the owner record works). Installing then could mix two builds in one
 // bundle, so this run installs nothing and only starts the client, if there
 // is a complete one.
-bool Worker::TakeInstallLock(LastRun& run)
+bool Worker::TakeInstallLock()
 {
     if (installLock == nullptr) {
         return true;
     }
-    run.result = kRunFailed;  // unless the lock is had
     switch (installLock->Acquire()) {
         case InstallLock::kHeld:
             return true;
         case InstallLock::kUnusable:
             ReportNoLock();
-            run.reason = "no install lock can be had (" + installLock->Problem() + "); nothing was installed";
+            service->RecordNothingInstalled("no install lock can be had (" + installLock->Problem() +
+                                            "); nothing was installed");
             return false;
         case InstallLock::kTimedOut:
             break;
@@ -140,7 +139,7 @@ bool Worker::TakeInstallLock(LastRun& run)
     VLOG(3, kComponent, __LINE__,
          LOG_PREFIX("ERROR") "another launcher still holds the install lock, not installing; "
          "starting the client\n");
-    run.reason = "another launcher still held the install lock; nothing was installed";
+    service->RecordNothingInstalled("another launcher still held the install lock; nothing was installed");
     return false;
 }
 
@@ -158,62 +157,33 @@ void Worker::ReportNoLock()
     }
 }
 
-// False when an upgrade was needed and did not succeed. run receives what
-// was decided and done.
-bool Worker::UpgradeIfNeeded(LastRun& run)
+// False when an upgrade was needed and did not succeed. The service records
+// what was decided and done.
+bool Worker::UpgradeIfNeeded()
 {
     Guarded("PreUpgrade", [this] { service->PreUpgrade(); });
     bool needUpgrade = false;
     Guarded("IsNeedUpgrade", [this, &needUpgrade] { needUpgrade = service->IsNeedUpgrade(); });
-    run.from_build = service->SourceVersion().build_version.c_str();
-    run.reason = service->DecisionReason();
     if (!needUpgrade) {
         VLOG(7, kComponent, 94, LOG_PREFIX("DEBUG") "no need to upgrade\n");
-        run.to_build = run.from_build;
-        // Nothing is installed over an installation that could not be
-        // settled, whatever the builds say; its complete bundle may still
-        // be started.
-        if (service->IsInstallUnfinished()) {
-            run.result = kRunFailed;
-            run.reason = service->Problem();
-        } else {
-            run.result = kRunUpToDate;
-        }
         return true;
     }
-    run.to_build = service->TargetVersion().build_version.c_str();
     emit sigShowMsg();
     int result = -1;
     Guarded("HandlePackageUpgrade", [this, &result] { result = service->HandlePackageUpgrade(); });
     if (result != 0) {
         VLOG(3, kComponent, 101, LOG_PREFIX("ERROR") "Failed to upgrade package\n");
-        run.result = service->PackageRefused() ? kRunRefused : kRunFailed;
-        run.reason = service->Problem().empty() ? "the installation failed" : service->Problem();
     } else {
         emit sigUpdateProgress(100, 100);
         emit sigSetLabelText(LoadStrWithAppName(kStrReadyId));
-        run.result = kRunInstalled;
     }
     return result == 0;
-}
-
-// Without a client started the run is no-client, whatever it did before;
-// after a failure its reason already names the cause.
-void Worker::RecordRun(LastRun run)
-{
-    if (!service->ClientStarted()) {
-        if (run.result == kRunInstalled || run.result == kRunUpToDate) {
-            run.reason = service->Problem().empty() ? "no client was started" : service->Problem();
-        }
-        run.result = kRunNoClient;
-    }
-    WriteLastRun(lastRunPath, run);
 }
 
 // The last word of a failed run tells an operator what the user was left with.
 void Worker::ReportFailedUpgrade()
 {
-    if (service->ClientStarted()) {
+    if (service->Record().client_started) {
         VLOG(4, kComponent, __LINE__,
              LOG_PREFIX("WARNING") "upgrade failed; the old client was kept and started again\n");
     } else {

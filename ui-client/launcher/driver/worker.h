@@ -9,7 +9,6 @@
 
 class InstallLock;
 struct InstallLayout;
-struct LastRun;
 class Service;
 
 // The thread the upgrade service runs on: it only runs its event loop, so
@@ -55,10 +54,9 @@ private slots:
 private:
     // The service, the lock and the record of one installation.
     explicit Worker(const InstallLayout& layout);
-    bool TakeInstallLock(LastRun& run);
+    bool TakeInstallLock();
     void ReportNoLock();
-    bool UpgradeIfNeeded(LastRun& run);
-    void RecordRun(LastRun run);
+    bool UpgradeIfNeeded();
     void ReportFailedUpgrade();
 
     HandlerThread* thread;

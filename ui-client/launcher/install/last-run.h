@@ -44,6 +44,17 @@ struct LastRun {
     std::string reason;
 };
 
+// One run as it goes: the service fills each fact at the step that learns
+// it (the decision, the pre-flight's refusal, the installation's outcome,
+// the client's start; the worker the install lock it could not have), and
+// the worker writes it out as the run ends. Until anything is decided the
+// run installs nothing.
+struct RunRecord : LastRun {
+    RunRecord() { result = kRunUpToDate; }
+    const char* decided = "";  // why the upgrade decision went as it did; empty: none taken
+    bool client_started = false;
+};
+
 // Stamps the record with the time now and replaces the file at path with
 // it; line breaks in its values become spaces. 0; -1 when path is empty or
 // its folder is not one (nothing to write into), or after the file layer's

@@ -87,6 +87,17 @@ int RemovePartial(const ustring& app)
     return DiscardBundle(app, kNoBackup) == 0 ? ClearInstallMark(app) : -1;
 }
 
+// What IsInstallUnfinished and MayBundleBePartial ask, asked of the disk.
+bool IsMarked(const ustring& app)
+{
+    return !app.empty() && IsFileExist(InstallMarkPath(app), false);
+}
+
+bool MayBePartial(const ustring& app)
+{
+    return IsMarked(app) && ClassifyInstall(app).state != InstallState::kBackupGone;
+}
+
 void LogPuttingBack(const ustring& app, const ustring& backup)
 {
     VLOG(4, kComponent, __LINE__,
@@ -273,6 +284,8 @@ int Service::PrepareUserEnv()
     if (IsInstallUnfinished() && SettleUnfinishedInstall() != 0) {
         return -1;
     }
+    // From here the disk is no longer what settling left.
+    settled_install.reset();
     int used = kNoBackup;
     if (BeginInstall(app, used) != 0) {
         NoteProblem("the installation marker could not be written or the old bundle moved aside");
@@ -315,6 +328,7 @@ int Service::SettleUnfinishedInstall()
         return 0;
     }
     if (Settle(app, ClassifyInstall(app)) != 0) {
+        KeepSettledInstall();
         ReportUnsettled(app);
         return -1;
     }
@@ -324,17 +338,23 @@ int Service::SettleUnfinishedInstall()
         RemoveLeftovers(app);
         RemoveInfoCopies(layout.drive);
     }
+    KeepSettledInstall();
     return 0;
 }
 
 bool Service::IsInstallUnfinished()
 {
-    return !user_app_path.empty() && IsFileExist(InstallMarkPath(user_app_path), false);
+    return settled_install ? settled_install->unfinished : IsMarked(user_app_path);
 }
 
 bool Service::MayBundleBePartial()
 {
-    return IsInstallUnfinished() && ClassifyInstall(user_app_path).state != InstallState::kBackupGone;
+    return settled_install ? settled_install->partial : MayBePartial(user_app_path);
+}
+
+void Service::KeepSettledInstall()
+{
+    settled_install = InstallLeft{IsMarked(user_app_path), MayBePartial(user_app_path)};
 }
 
 // Only a marker whose backup is gone can fail to be settled beside a

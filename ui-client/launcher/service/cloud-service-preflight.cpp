@@ -94,7 +94,7 @@ int Service::PreflightPackage()
         const std::string problem = FirstProblem(survey.problems);
         LogRefusal(check, installed, problem);
         NoteProblem(problem);
-        package_refused = true;
+        RecordFailure(kRunRefused);
         return -1;
     }
     for (const std::string& warning : survey.warnings) {

@@ -88,3 +88,59 @@ void Service::NoteProblem(const std::string& what)
         problem = what;
     }
 }
+
+void Service::RecordNothingInstalled(const std::string& why)
+{
+    record.result = kRunFailed;
+    record.reason = why;
+}
+
+void Service::RecordDecision(const char* why, bool install)
+{
+    record.decided = why;
+    record.from_build = source_version.build_version.c_str();
+    if (install) {
+        record.to_build = target_version.build_version.c_str();
+        RecordFailure(kRunFailed);
+        return;
+    }
+    record.to_build = record.from_build;
+    // Nothing is installed over an installation that could not be settled,
+    // whatever the builds say; its complete bundle may still be started.
+    if (IsInstallUnfinished()) {
+        RecordNothingInstalled(problem);
+    } else {
+        record.result = kRunUpToDate;
+        record.reason = why;
+    }
+}
+
+void Service::RecordFailure(const char* result)
+{
+    record.result = result;
+    record.reason = problem.empty() ? "the installation failed" : problem;
+}
+
+int Service::RecordInstall(int result)
+{
+    if (result != 0) {
+        RecordFailure(kRunFailed);
+    } else {
+        record.result = kRunInstalled;
+        record.reason = record.decided;
+    }
+    return result;
+}
+
+RunRecord Service::Record() const
+{
+    RunRecord run = record;
+    if (run.client_started) {
+        return run;
+    }
+    if (run.result == kRunInstalled || run.result == kRunUpToDate) {
+        run.reason = problem.empty() ? "no client was started" : problem;
+    }
+    run.result = kRunNoClient;
+    return run;
+}

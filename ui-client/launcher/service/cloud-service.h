@@ -4,10 +4,12 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "install/install-layout.h"
 #include "install/install-state.h"
+#include "install/last-run.h"
 #include "package/version-file.h"
 #include "ustring.h"
 
@@ -81,9 +83,6 @@ public:
     // How the pre-flight checks the package, with or without a complete
     // client in place.
     PackageCheck PackageCheckFor(bool complete_client);
-    // True when the last PostUpgrade() started the client.
-    bool ClientStarted() const { return client_started; }
-
     // The upgrade decision on the numbers it compares: install when no
     // complete client is in place, or when the package's build is greater
     // and the launcher's INFO could be read (one that cannot be read pins
@@ -109,14 +108,13 @@ public:
     StartForecast ForecastStart();
 
     const VerInfo& TargetVersion() const { return target_version; }
-    const VerInfo& SourceVersion() const { return source_version; }
-    // For the record a run leaves: why the decision went as it did, why
-    // the run fell short (the first problem noted, in one line; empty when
-    // none), and whether the package was refused before anything was
-    // stopped or moved.
-    const char* DecisionReason() const { return decision_why; }
-    const std::string& Problem() const { return problem; }
-    bool PackageRefused() const { return package_refused; }
+    // What the run decided and did so far (last-run.h). Until a client is
+    // started the run is no-client, whatever it did before (a start that
+    // threw included); after a failure its reason already names the cause.
+    RunRecord Record() const;
+    // The run installs nothing for a cause outside the service (no install
+    // lock): it failed, for why.
+    void RecordNothingInstalled(const std::string& why);
 
     Service(const Service&) = delete;
     Service& operator=(const Service&) = delete;
@@ -142,17 +140,35 @@ protected:
     // The package the pre-flight opened and checked, which the extraction
     // reads in turn; null when it did not run or could not open it.
     std::unique_ptr<PackageSource> package_source;
-    bool client_started = false;
-    const char* decision_why = "";
+    // The first problem noted, in one line; empty when none.
     std::string problem;
-    bool package_refused = false;
     // Keeps what stands first: the cause, not what followed from it.
     void NoteProblem(const std::string& what);
+    RunRecord record;
+    // The decision, with why it went so: the builds it concerns and, when
+    // nothing is to be installed, up-to-date, or failed while an
+    // installation stays unsettled. An installation counts as failed until
+    // RecordInstall says otherwise.
+    void RecordDecision(const char* why, bool install);
+    // A run that fell short with result, for the first problem noted.
+    void RecordFailure(const char* result);
+    // The installation's result, passed on: installed, or failed.
+    int RecordInstall(int result);
+    void RecordClientStart(bool started) { record.client_started = started; }
     // Leftovers (backups, copies of the package's INFO) are looked at once
     // per run, when it first settles.
     bool leftovers_checked = false;
     // The ERROR line and the problem of a marker that could not be settled.
     void ReportUnsettled(const ustring& app);
+    // What settling left, read once as it ends: IsInstallUnfinished and
+    // MayBundleBePartial take it from here until the installation changes
+    // the disk again, and ask the disk while it is unset.
+    struct InstallLeft {
+        bool unfinished;
+        bool partial;
+    };
+    std::optional<InstallLeft> settled_install;
+    void KeepSettledInstall();
 };
 
 #endif  // VELMORA_LAUNCHER_CLOUD_SERVICE_H

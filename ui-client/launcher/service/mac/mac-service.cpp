@@ -82,9 +82,10 @@ bool MacService::IsNeedUpgrade()
     int target = BuildNumber(target_version.build_version);
     VLOG(7, kComponent, __LINE__, LOG_PREFIX("DEBUG") "source version = %d, target version = %d\n", source, target);
     const Decision decision = Decide(PerUserBinPathExist(), source, target);
-    decision_why = decision.why;
     // An installation that could not be settled is not built upon.
-    return decision.install && !IsInstallUnfinished();
+    const bool install = decision.install && !IsInstallUnfinished();
+    RecordDecision(decision.why, install);
+    return install;
 }
 
 int MacService::HandlePackageUpgrade()
@@ -104,7 +105,7 @@ int MacService::HandlePackageUpgrade()
             MigrateService();
         }
     }
-    return PrepareUserEnv();
+    return RecordInstall(PrepareUserEnv());
 }
 
 void MacService::PostUpgrade()
@@ -112,13 +113,15 @@ void MacService::PostUpgrade()
     // A bundle that may be partial is never started.
     if (MayBundleBePartial()) {
         NoteProblem("an installation did not finish and could not be settled");
+        RecordClientStart(false);
         return;
     }
-    client_started = LaunchPerUserBin() == 0;
-    if (!client_started) {
+    const bool started = LaunchPerUserBin() == 0;
+    if (!started) {
         VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "Failed to launch Larkspan UI\n");
         NoteProblem("the client could not be started");
     }
+    RecordClientStart(started);
 }
 
 bool MacService::PerUserBinPathExist()
