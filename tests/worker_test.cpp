@@ -9,6 +9,7 @@
 #include <future>
 #include <memory>
 #include <regex>
+#include <stdexcept>
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -62,6 +63,9 @@ public:
     void PostUpgrade() override
     {
         Record("post");
+        if (start_throws) {
+            throw std::runtime_error("no memory for the client's arguments");
+        }
         if (!starts_client) {
             NoteProblem("the client could not be started");
         }
@@ -73,6 +77,7 @@ public:
     bool refused = false;
     std::string problem_seen = "the package could not be extracted";
     bool starts_client = true;
+    bool start_throws = false;
 
 private:
     void Record(const char* step)
@@ -214,6 +219,16 @@ INSTANTIATE_TEST_SUITE_P(
                           "velmora-launcher: nothing installed: no install lock can be had (no per-user folder '",
                           "(none)"}),
     named_rows::RowName());
+
+// A client start that throws leaves no client, and the record says so.
+TEST_F(WorkerFixture, StartThatThrowsIsRecordedAsNoClient)
+{
+    QStringList calls;
+    auto* service = new RecordingService(Path(InstallLock::kFileName), &calls);
+    service->start_throws = true;
+    RunWorker(new Worker(service, new InstallLock(dir_), Path("last-run").c_str()));
+    EXPECT_EQ(RecordIn(dir_), "result=no-client\nfrom_build=119\nto_build=120\nreason=no client was started\n");
+}
 
 struct Outcome {
     const char* name;
