@@ -14,10 +14,9 @@
 #include <string>
 
 #define LOG_TAG "launcher"
+#define LOG_COMPONENT "launcher_debug"
 
 namespace {
-
-const char kComponent[] = "launcher_debug";
 
 // Runs one service step. An exception must not leave the worker thread: Qt
 // would end the process there, before the clean-up and the client start. It
@@ -28,9 +27,9 @@ void Guarded(const char* name, Step step)
     try {
         step();
     } catch (const std::exception& error) {
-        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "%s threw: %s\n", name, error.what());
+        VLOG_ERROR(__LINE__, "%s threw: %s\n", name, error.what());
     } catch (...) {
-        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "%s threw\n", name);
+        VLOG_ERROR(__LINE__, "%s threw\n", name);
     }
 }
 
@@ -96,7 +95,7 @@ void Worker::FinishThread()
 // it.
 void Worker::HandleServicce()
 {
-    VLOG(7, kComponent, 89, LOG_PREFIX("DEBUG") "running\n");
+    VLOG_DEBUG(89, "running\n");
     LastRun run;
     bool upgradeFailed = false;
     if (TakeInstallLock(run)) {
@@ -111,7 +110,7 @@ void Worker::HandleServicce()
     if (installLock != nullptr) {
         installLock->Release();
     }
-    VLOG(7, kComponent, 117, LOG_PREFIX("DEBUG") "done\n");
+    VLOG_DEBUG(117, "done\n");
     emit sigServiceDone();
 }
 
@@ -136,9 +135,7 @@ bool Worker::TakeInstallLock(LastRun& run)
         case InstallLock::kTimedOut:
             break;
     }
-    VLOG(3, kComponent, __LINE__,
-         LOG_PREFIX("ERROR") "another launcher still holds the install lock, not installing; "
-         "starting the client\n");
+    VLOG_ERROR(__LINE__, "another launcher still holds the install lock, not installing; starting the client\n");
     run.reason = "another launcher still held the install lock; nothing was installed";
     return false;
 }
@@ -148,10 +145,7 @@ bool Worker::TakeInstallLock(LastRun& run)
 void Worker::ReportNoLock()
 {
     const std::string& problem = installLock->Problem();
-    VLOG(3, kComponent, __LINE__,
-         LOG_PREFIX("ERROR") "no install lock can be had (%s), not installing; starting the "
-         "client\n",
-         problem.c_str());
+    VLOG_ERROR(__LINE__, "no install lock can be had (%s), not installing; starting the client\n", problem.c_str());
     if (!InstallLayout::FromRegistry().HoldsClient()) {
         fprintf(stderr, "velmora-launcher: nothing installed: no install lock can be had (%s)\n", problem.c_str());
     }
@@ -167,7 +161,7 @@ bool Worker::UpgradeIfNeeded(LastRun& run)
     run.from_build = service->SourceVersion().build_version.c_str();
     run.reason = service->DecisionReason();
     if (!needUpgrade) {
-        VLOG(7, kComponent, 94, LOG_PREFIX("DEBUG") "no need to upgrade\n");
+        VLOG_DEBUG(94, "no need to upgrade\n");
         run.to_build = run.from_build;
         // Nothing is installed over an installation that could not be
         // settled, whatever the builds say; its complete bundle may still
@@ -185,7 +179,7 @@ bool Worker::UpgradeIfNeeded(LastRun& run)
     int result = -1;
     Guarded("HandlePackageUpgrade", [this, &result] { result = service->HandlePackageUpgrade(); });
     if (result != 0) {
-        VLOG(3, kComponent, 101, LOG_PREFIX("ERROR") "Failed to upgrade package\n");
+        VLOG_ERROR(101, "Failed to upgrade package\n");
         run.result = service->PackageRefused() ? kRunRefused : kRunFailed;
         run.reason = service->Problem().empty() ? "the installation failed" : service->Problem();
     } else {
@@ -213,9 +207,8 @@ void Worker::RecordRun(LastRun run)
 void Worker::ReportFailedUpgrade()
 {
     if (service->ClientStarted()) {
-        VLOG(4, kComponent, __LINE__,
-             LOG_PREFIX("WARNING") "upgrade failed; the old client was kept and started again\n");
+        VLOG_WARNING(__LINE__, "upgrade failed; the old client was kept and started again\n");
     } else {
-        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "upgrade failed and no client could be started\n");
+        VLOG_ERROR(__LINE__, "upgrade failed and no client could be started\n");
     }
 }

@@ -7,10 +7,9 @@
 #include "log.h"
 
 #define LOG_TAG "exit-during-install"
+#define LOG_COMPONENT "service_debug"
 
 namespace {
-
-const char kComponent[] = "service_debug";
 
 std::atomic<Service*> installing{nullptr};
 
@@ -20,9 +19,8 @@ void SettleAndStartClient()
     if (service == nullptr) {
         return;
     }
-    VLOG(3, kComponent, __LINE__,
-         LOG_PREFIX("ERROR") "the process is ending in the middle of the "
-         "installation, putting the last complete bundle back\n");
+    VLOG_ERROR(__LINE__,
+               "the process is ending in the middle of the installation, putting the last complete bundle back\n");
     // Started unless what is in place may be partial, which PostUpgrade
     // asks itself: a marker that cannot be removed may stand beside the
     // complete bundle put back.
