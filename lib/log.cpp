@@ -12,6 +12,8 @@
 #include "config.h"
 
 #define LOG_TAG "log"
+// The logger's own lines go to the default component.
+#define LOG_COMPONENT kDefaultComponent
 
 namespace {
 
@@ -103,15 +105,11 @@ bool Logger::LoadLevelFile(const std::string& level_path, Config& levels, int& r
 void Logger::WarnAboutLevelFile(const Config& levels, int read_errno)
 {
     if (levels.bad_line_number > 0) {
-        VLOG(LEVEL_WARNING, kDefaultComponent, __LINE__,
-             LOG_PREFIX("WARNING") "level file '%s': line %d does not parse: '%.200s'; no "
-             "level of the file is used\n",
-             config.level_path.c_str(), levels.bad_line_number, levels.bad_line.c_str());
+        VLOG_WARNING(__LINE__, "level file '%s': line %d does not parse: '%.200s'; no level of the file is used\n",
+                     config.level_path.c_str(), levels.bad_line_number, levels.bad_line.c_str());
     } else {
-        VLOG(LEVEL_WARNING, kDefaultComponent, __LINE__,
-             LOG_PREFIX("WARNING") "level file '%s' cannot be read: %s; no level of the "
-             "file is used\n",
-             config.level_path.c_str(), strerror(read_errno));
+        VLOG_WARNING(__LINE__, "level file '%s' cannot be read: %s; no level of the file is used\n",
+                     config.level_path.c_str(), strerror(read_errno));
     }
 }
 

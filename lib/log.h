@@ -15,7 +15,7 @@ class Config;
 
 // Process-wide leveled log facility. Every member is static; the class is
 // never instantiated. Callers put the level tag and source position into
-// their own format strings (see VLOG below).
+// their own format strings (see VLOG_ERROR and kin below).
 class Logger {
 public:
     enum Type {
@@ -123,15 +123,13 @@ extern "C" void LogMSG_c(int level, const char* component, const char* format, v
 
 // The start of a line's format: "(%5d:%5d) " for the pid and thread, the
 // level tag, and "<source>(%d): " for the line, where the source is the
-// LOG_TAG that the logging file defines once, e.g.
-//   #define LOG_TAG "extractor"
-//   VLOG(3, "extractor_debug", __LINE__, LOG_PREFIX("ERROR") "Invalid Argument\n");
-// logs "( 4711:12345) [ERROR] extractor(212): Invalid Argument". Files may
-// share a tag; scripts/log-source.sh goes from a line back to its file.
+// LOG_TAG that the logging file defines once. Files may share a tag;
+// scripts/log-source.sh goes from a line back to its file.
 #define LOG_PREFIX(level) "(%5d:%5d) [" level "] " LOG_TAG "(%d): "
 
 // Logs one line when the component's threshold lets the level pass; the
-// format starts with LOG_PREFIX.
+// format starts with LOG_PREFIX. Calls name their level through the
+// VLOG_<LEVEL> macros below.
 #define VLOG(level, component, line, format, ...)                                                        \
     do {                                                                                                 \
         if (Logger::IsNeedToLog(static_cast<Logger::Level>(level), (component))) {                       \
@@ -140,5 +138,25 @@ extern "C" void LogMSG_c(int level, const char* component, const char* format, v
                            ##__VA_ARGS__);                                                               \
         }                                                                                                \
     } while (0)
+
+// One macro per level gives the level and its tag together, so a line's
+// "[ERROR]" always comes with the error level. The logging file names its
+// tag and component once, e.g.
+//   #define LOG_TAG "extractor"
+//   #define LOG_COMPONENT "extractor_debug"
+//   VLOG_ERROR(__LINE__, "Invalid Argument\n");
+// logs "( 4711:12345) [ERROR] extractor(212): Invalid Argument". line is
+// usually __LINE__; a fixed number keeps a line's text where the number is
+// part of it. (Not LOG_WARNING and kin: <syslog.h> owns those names.)
+#define VLOG_ERROR(line, format, ...) \
+    VLOG(Logger::LEVEL_ERROR, LOG_COMPONENT, line, LOG_PREFIX("ERROR") format, ##__VA_ARGS__)
+#define VLOG_WARNING(line, format, ...) \
+    VLOG(Logger::LEVEL_WARNING, LOG_COMPONENT, line, LOG_PREFIX("WARNING") format, ##__VA_ARGS__)
+#define VLOG_NOTE(line, format, ...) \
+    VLOG(Logger::LEVEL_NOTE, LOG_COMPONENT, line, LOG_PREFIX("NOTE") format, ##__VA_ARGS__)
+#define VLOG_INFO(line, format, ...) \
+    VLOG(Logger::LEVEL_INFO, LOG_COMPONENT, line, LOG_PREFIX("INFO") format, ##__VA_ARGS__)
+#define VLOG_DEBUG(line, format, ...) \
+    VLOG(Logger::LEVEL_DEBUG, LOG_COMPONENT, line, LOG_PREFIX("DEBUG") format, ##__VA_ARGS__)
 
 #endif  // VELMORA_LIB_LOG_H

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Names the source line that wrote a line of the launcher's log. A line's
-# "<tag>(<number>)" is the LOG_TAG of the file and the line of its VLOG (or
-# FOP_LOG) call, or the number the call passes; several files share a tag,
+# "<tag>(<number>)" is the LOG_TAG of the file and the line of its
+# VLOG_<LEVEL> call, or the number the call passes; several files share a tag,
 # so the level and the start of the message decide between them. Prints
 # <file>:<line> for each call that fits (one, unless two calls of a tag
 # share a number and a start); exits 1 when none does.
@@ -21,24 +21,20 @@ level=${BASH_REMATCH[1]} tag=${BASH_REMATCH[2]} number=${BASH_REMATCH[3]} messag
 calls() {
     awk -v file="$1" '
         function report(   args, number, level, start) {
-            number = "__LINE__"  # FOP_LOG passes its own
-            if (statement ~ /VLOG\(/) {
-                args = statement
-                sub(/.*VLOG\(/, "", args)
-                split(args, arg, ",")
-                number = arg[3]
-                gsub(/[ \t]/, "", number)
-            }
+            match(statement, /VLOG_[A-Z]+\(/)
+            level = substr(statement, RSTART + 5, RLENGTH - 6)
+            args = substr(statement, RSTART + RLENGTH)
+            number = args
+            sub(/,.*/, "", number)
+            gsub(/[ \t]/, "", number)
             if (number == "__LINE__") number = first
             else if (number !~ /^[0-9]+$/) number = "*"  # counted at run time
-            if (!match(statement, /LOG_PREFIX\("[A-Z]+"\)/)) return
-            level = substr(statement, RSTART + 12, RLENGTH - 14)
-            start = substr(statement, RSTART + RLENGTH)
-            sub(/^[ \t]*"/, "", start)
+            start = args
+            sub(/^[^,]*,[ \t]*"/, "", start)
             sub(/[%"\\].*/, "", start)
             print file ":" first ":" number ":" level ":" start
         }
-        /(VLOG|FOP_LOG)\(/ { first = FNR; statement = "" }
+        /VLOG_[A-Z]+\(/ { first = FNR; statement = "" }
         first { statement = statement $0; if ($0 ~ /\);[ \t]*$/) { report(); first = 0 } }
     ' "$1"
 }

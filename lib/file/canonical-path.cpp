@@ -123,11 +123,11 @@ int ResolveCanonicalPath(const char* path, bool followFinal, std::string& out)
 
 int FSGetRealPath(ustring& path)
 {
-    FOP_LOG(FOP_DEBUG, LOG_PREFIX("DEBUG") " org path [%s]\n", path.c_str());
+    VLOG_DEBUG(__LINE__, " org path [%s]\n", path.c_str());
     std::string resolved;
     if (ResolveCanonicalPath(path.c_str(), true, resolved) != 0)
         return -1;
     path = resolved;
-    FOP_LOG(FOP_DEBUG, LOG_PREFIX("DEBUG") " get full path [%s]\n", path.c_str());
+    VLOG_DEBUG(__LINE__, " get full path [%s]\n", path.c_str());
     return 0;
 }

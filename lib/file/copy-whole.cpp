@@ -77,7 +77,7 @@ int CopyFolder(const ustring& src, const ustring& dst)
         const ustring from = src + "/" + entry.name;
         if (entry.type != FS_TYPE_SOCKET && entry.type != FS_TYPE_DEVICE)
             return CopyObject(from, dst + "/" + entry.name, entry.type);
-        FOP_LOG(FOP_WARNING, LOG_PREFIX("WARNING") "FSRename: '%s' is a socket or a device, left out\n", from.c_str());
+        VLOG_WARNING(__LINE__, "FSRename: '%s' is a socket or a device, left out\n", from.c_str());
         return 0;
     });
     return copied == 0 && SyncFolder(dst, &st) == 0 ? 0 : -3;

@@ -47,14 +47,11 @@ StepResult MakeComponent(const std::string& prefix, bool last, bool force, mode_
             remove(prefix.c_str());
         } else if (last) {
             errno = EEXIST;
-            FOP_LOG(FOP_INFO,
-                    LOG_PREFIX("INFO") "FSMKDirP: path: %s is existing file or symbolic link pointed "
-                    "to file\n",
-                    prefix.c_str());
+            VLOG_INFO(__LINE__, "FSMKDirP: path: %s is existing file or symbolic link pointed to file\n",
+                      prefix.c_str());
             return kStepFailed;
         } else {
-            FOP_LOG(FOP_INFO, LOG_PREFIX("INFO") "FSMKDirP: path: %s is symbolic link pointed to folder\n",
-                    prefix.c_str());
+            VLOG_INFO(__LINE__, "FSMKDirP: path: %s is symbolic link pointed to folder\n", prefix.c_str());
             return kStepNext;
         }
     }
@@ -104,21 +101,19 @@ int FSMKDir(const ustring& path, bool recursive)
         return -1;
     _FILE_INFO_tag info;
     if (GetFileInfo(path, info) != 0) {
-        FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "FSMKDir: Failed to to file info '%s'\n", path.c_str());
+        VLOG_ERROR(__LINE__, "FSMKDir: Failed to to file info '%s'\n", path.c_str());
         return -1;
     }
     if (info.exists) {
         if (info.type == FS_TYPE_DIR)
             return 0;
-        FOP_LOG(FOP_ERROR,
-                LOG_PREFIX("ERROR") "FSMKDir: Create a folder but local file system is not directory "
-                "'%s' (%d)\n",
-                path.c_str(), info.type);
+        VLOG_ERROR(__LINE__, "FSMKDir: Create a folder but local file system is not directory '%s' (%d)\n",
+                   path.c_str(), info.type);
         return -1;
     }
     int status = recursive ? FSMKDirP(path, nullptr, false, kDefaultMode) : mkdir(path.c_str(), 0777);
     if (status != 0) {
-        FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "path = %s errno : %s\n", path.c_str(), strerror(errno));
+        VLOG_ERROR(__LINE__, "path = %s errno : %s\n", path.c_str(), strerror(errno));
         return -2;
     }
     return 0;
@@ -127,13 +122,12 @@ int FSMKDir(const ustring& path, bool recursive)
 int FSMKDirFromRoot(const ustring& target, const ustring& root)
 {
     if (root.length() > target.length()) {
-        FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "Giving a root '%s' whose length is larger then target's '%s'.\n",
-                root.c_str(), target.c_str());
+        VLOG_ERROR(__LINE__, "Giving a root '%s' whose length is larger then target's '%s'.\n", root.c_str(),
+                   target.c_str());
         return -1;
     }
     if (!FSIsParentFolder(root, target)) {
-        FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "root '%s' is not a parent folder of target '%s'\n", root.c_str(),
-                target.c_str());
+        VLOG_ERROR(__LINE__, "root '%s' is not a parent folder of target '%s'\n", root.c_str(), target.c_str());
         return -1;
     }
     ustring rest = target.substr(root.length());
@@ -141,7 +135,7 @@ int FSMKDirFromRoot(const ustring& target, const ustring& root)
     while (current != rest) {
         size_t slash = rest.find('/', current.length() + 1);
         current = rest.substr(0, slash);
-        FOP_LOG(FOP_DEBUG, LOG_PREFIX("DEBUG") "FSMKDirFromRoot: create %s\n", current.c_str());
+        VLOG_DEBUG(__LINE__, "FSMKDirFromRoot: create %s\n", current.c_str());
         if (FSMKDir(root + current, false) < 0)
             return -1;
     }

@@ -65,8 +65,7 @@ int FSOpenDir(const ustring& path, int flags, DIR_HANDLE& handle)
 {
     DIR* dir = opendir(path.c_str());
     if (dir == nullptr) {
-        FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "FSOpenDir: Failed to open directory '%s'. %s\n", path.c_str(),
-                strerror(errno));
+        VLOG_ERROR(__LINE__, "FSOpenDir: Failed to open directory '%s'. %s\n", path.c_str(), strerror(errno));
         return -1;
     }
     handle.dir = dir;
@@ -82,8 +81,7 @@ int FSReadDir(DIR_HANDLE& handle, DIR_ENTRY& entry)
     const dirent* next = nullptr;
     const int read = ReadNextEntry(handle.dir, next);
     if (read < 0) {
-        FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "FSReadDir: Failed to read directory '%s'. %s\n", handle.path.c_str(),
-                strerror(errno));
+        VLOG_ERROR(__LINE__, "FSReadDir: Failed to read directory '%s'. %s\n", handle.path.c_str(), strerror(errno));
         return -2;
     }
     if (read == 0)
@@ -94,7 +92,7 @@ int FSReadDir(DIR_HANDLE& handle, DIR_ENTRY& entry)
         ustring full = handle.path + "/" + next->d_name;
         _FILE_INFO_tag info;
         if (FSStat(full, info, true) < 0) {
-            FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "FSOpenDir: Failed to get info for '%s'\n", full.c_str());
+            VLOG_ERROR(__LINE__, "FSOpenDir: Failed to get info for '%s'\n", full.c_str());
             return -1;
         }
         mtime = info.mtime;

@@ -33,7 +33,7 @@ bool IsSameFile(int srcFd, const ustring& dst)
 
 void LogOpenFailure(const ustring& path)
 {
-    FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "CopyFile: open(%s): %s (%d)\n", path.c_str(), strerror(errno), errno);
+    VLOG_ERROR(__LINE__, "CopyFile: open(%s): %s (%d)\n", path.c_str(), strerror(errno), errno);
 }
 
 // Only the bytes of a regular file are copied: a folder yields none, a
@@ -65,7 +65,7 @@ int WriteAll(int fd, const char* data, size_t count)
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0) {
-            FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "CopyFile: write: %s (%d)\n", strerror(errno), errno);
+            VLOG_ERROR(__LINE__, "CopyFile: write: %s (%d)\n", strerror(errno), errno);
             return SpaceOrFailure(errno);
         }
         data += written;
@@ -83,7 +83,7 @@ int CopyBytes(int in, int out, char* buffer)
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0) {
-            FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "CopyFile: read: %s (%d)\n", strerror(errno), errno);
+            VLOG_ERROR(__LINE__, "CopyFile: read: %s (%d)\n", strerror(errno), errno);
             return -1;
         }
         int status = WriteAll(out, buffer, static_cast<size_t>(count));
@@ -96,7 +96,7 @@ int CopyWithBuffer(int in, int out)
 {
     char* buffer = static_cast<char*>(malloc(kCopyChunk));
     if (buffer == nullptr) {
-        FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "FSCopy: malloc(%d): %s (%d)\n", kCopyChunk, strerror(errno), errno);
+        VLOG_ERROR(__LINE__, "FSCopy: malloc(%d): %s (%d)\n", kCopyChunk, strerror(errno), errno);
         return -1;
     }
     int result = CopyBytes(in, out, buffer);
@@ -109,11 +109,11 @@ int CopyWithBuffer(int in, int out)
 int FlushAndClose(int out, int result)
 {
     if (fsync(out) != 0 && result == 0) {
-        FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "CopyFile: fsync: %s (%d)\n", strerror(errno), errno);
+        VLOG_ERROR(__LINE__, "CopyFile: fsync: %s (%d)\n", strerror(errno), errno);
         result = SpaceOrFailure(errno);
     }
     if (close(out) != 0 && result == 0) {
-        FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "CopyFile: close: %s (%d)\n", strerror(errno), errno);
+        VLOG_ERROR(__LINE__, "CopyFile: close: %s (%d)\n", strerror(errno), errno);
         result = SpaceOrFailure(errno);
     }
     return result;
@@ -123,7 +123,7 @@ int RemoveSource(const ustring& src)
 {
     if (remove(src.c_str()) == 0)
         return 0;
-    FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "CopyFile: remove(%s): %s (%d)\n", src.c_str(), strerror(errno), errno);
+    VLOG_ERROR(__LINE__, "CopyFile: remove(%s): %s (%d)\n", src.c_str(), strerror(errno), errno);
     return -1;
 }
 
@@ -137,8 +137,7 @@ void KeepAttributes(int fd, const struct stat& from, const ustring& path)
     const struct timespec times[2] = {from.st_atim, from.st_mtim};
 #endif
     if (fchmod(fd, from.st_mode & 0777) != 0 || futimens(fd, times) != 0) {
-        FOP_LOG(FOP_WARNING, LOG_PREFIX("WARNING") "CopyFile: cannot keep the mode and times of '%s': %s\n",
-                path.c_str(), strerror(errno));
+        VLOG_WARNING(__LINE__, "CopyFile: cannot keep the mode and times of '%s': %s\n", path.c_str(), strerror(errno));
     }
 }
 
@@ -148,7 +147,7 @@ int CopyFileBytes(const ustring& src, const ustring& dst, bool removeSource, boo
     if (in < 0)
         return -1;
     if (IsSameFile(in, dst)) {
-        FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "CopyFile: '%s' and '%s' are the same file\n", src.c_str(), dst.c_str());
+        VLOG_ERROR(__LINE__, "CopyFile: '%s' and '%s' are the same file\n", src.c_str(), dst.c_str());
         close(in);
         return -1;
     }

@@ -80,14 +80,14 @@ int GetFileInfo(const ustring& path, _FILE_INFO_tag& info)
         return -1;
     if (!info.exists)
         return 0;
-    FOP_LOG(FOP_DEBUG, LOG_PREFIX("DEBUG") "Input file path = [%s].\n", path.c_str());
+    VLOG_DEBUG(__LINE__, "Input file path = [%s].\n", path.c_str());
     std::string resolved;
     int status = ResolveCanonicalPath(path.c_str(), false, resolved);
     if (status != 0) {
-        FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "FSPathMakeRef: %d\n", status);
+        VLOG_ERROR(__LINE__, "FSPathMakeRef: %d\n", status);
         return -1;
     }
-    FOP_LOG(FOP_DEBUG, LOG_PREFIX("DEBUG") "FSRefMakePath outTargetPath path = [%s].\n", resolved.c_str());
+    VLOG_DEBUG(__LINE__, "FSRefMakePath outTargetPath path = [%s].\n", resolved.c_str());
     info.path = resolved;
     info.name = FSBaseName(info.path);
     return 0;

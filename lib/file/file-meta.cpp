@@ -18,10 +18,8 @@ int FSCreateSymbolicLink(const ustring& target, const ustring& link)
 {
     if (symlink(target.c_str(), link.c_str()) == 0)
         return 0;
-    FOP_LOG(FOP_ERROR,
-            LOG_PREFIX("ERROR") "FSCreateSymbolicLink: Failed to create symbolic link '%s' -> '%s' "
-            "(code: %d, msg: %s)\n",
-            target.c_str(), link.c_str(), errno, strerror(errno));
+    VLOG_ERROR(__LINE__, "FSCreateSymbolicLink: Failed to create symbolic link '%s' -> '%s' (code: %d, msg: %s)\n",
+               target.c_str(), link.c_str(), errno, strerror(errno));
     return -1;
 }
 
@@ -30,15 +28,12 @@ int FSReadSymbolicLink(const ustring& link, ustring& target)
     char buffer[kLinkBufferSize + 1] = {};
     ssize_t length = readlink(link.c_str(), buffer, kLinkBufferSize);
     if (length < 0) {
-        FOP_LOG(FOP_ERROR,
-                LOG_PREFIX("ERROR") "FSReadSymbolicLink: Failed to read symbolic link '%s' "
-                "(code: %d, msg: %s)\n",
-                link.c_str(), errno, strerror(errno));
+        VLOG_ERROR(__LINE__, "FSReadSymbolicLink: Failed to read symbolic link '%s' (code: %d, msg: %s)\n",
+                   link.c_str(), errno, strerror(errno));
         return -1;
     }
     if (length >= kLinkBufferSize) {
-        FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "FSReadSymbolicLink: path of '%s' is more than %d\n", link.c_str(),
-                kLinkBufferSize);
+        VLOG_ERROR(__LINE__, "FSReadSymbolicLink: path of '%s' is more than %d\n", link.c_str(), kLinkBufferSize);
         return -1;
     }
     target.assign(buffer, static_cast<size_t>(length));
@@ -49,8 +44,7 @@ int FSChown(const ustring& path, unsigned int uid, unsigned int gid)
 {
     if (lchown(path.c_str(), uid, gid) == 0)
         return 0;
-    FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "FSChown: Failed to chown '%s' (code: %d, msg: %s)\n", path.c_str(), errno,
-            strerror(errno));
+    VLOG_ERROR(__LINE__, "FSChown: Failed to chown '%s' (code: %d, msg: %s)\n", path.c_str(), errno, strerror(errno));
     return -1;
 }
 

@@ -11,12 +11,10 @@
 #include "log.h"
 
 // Every line of this library goes to the "file_op_debug" component; the
-// format carries the "file-op(%d): " tag and the line is the caller's.
-// Logging leaves errno as it was, so a call site may log before returning
-// a failure whose errno its caller reads.
-#define FOP_LOG(level, format, ...) VLOG(level, "file_op_debug", __LINE__, format, ##__VA_ARGS__)
-
-enum { FOP_ERROR = 3, FOP_WARNING = 4, FOP_INFO = 6, FOP_DEBUG = 7 };
+// format carries the "file-op(%d): " tag. Logging leaves errno as it was,
+// so a call site may log before returning a failure whose errno its caller
+// reads.
+#define LOG_COMPONENT "file_op_debug"
 
 // Paths longer than this are never produced by the resolver.
 const size_t kFsPathBound = 4096;

@@ -60,10 +60,8 @@ int FSRemoveMoved(const ustring& src)
     // held has moved.
     if (!IsVolumeRoot(src) || !FSIsEmptyFolder(src))
         return -3;
-    FOP_LOG(FOP_WARNING,
-            LOG_PREFIX("WARNING") "FSRename: everything in '%s' has moved; the folder is a mount point "
-            "and stays, empty\n",
-            src.c_str());
+    VLOG_WARNING(__LINE__, "FSRename: everything in '%s' has moved; the folder is a mount point and stays, empty\n",
+                 src.c_str());
     return 0;
 }
 

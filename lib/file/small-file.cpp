@@ -91,8 +91,7 @@ int FSWriteFileAtomic(const ustring& path, const std::string& content)
         return 0;
     const int saved = errno;
     unlink(draft.c_str());
-    FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "FSWriteFileAtomic: cannot %s '%s': %s\n", failed, path.c_str(),
-            strerror(saved));
+    VLOG_ERROR(__LINE__, "FSWriteFileAtomic: cannot %s '%s': %s\n", failed, path.c_str(), strerror(saved));
     errno = saved;
     return -1;
 }

@@ -21,7 +21,7 @@ int FSMktemp(const ustring& dir, ustring& out)
     // Closed at once, but another thread may start a program meanwhile.
     int fd = mkostemp(name, O_CLOEXEC);
     if (fd < 0) {
-        FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "mkstemp(%s): %s\n", name, strerror(errno));
+        VLOG_ERROR(__LINE__, "mkstemp(%s): %s\n", name, strerror(errno));
         return -1;
     }
     close(fd);

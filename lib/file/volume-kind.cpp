@@ -34,8 +34,7 @@ bool isMountPoint(const ustring& path)
 {
     VolumeKind kind;
     if (QueryVolumeKind(path.c_str(), kind) != 0) {
-        FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "isMountPoint: Failed to get file system info '%s'. %s\n", path.c_str(),
-                strerror(errno));
+        VLOG_ERROR(__LINE__, "isMountPoint: Failed to get file system info '%s'. %s\n", path.c_str(), strerror(errno));
         return false;
     }
     return kind.network;
@@ -45,12 +44,12 @@ bool IsMSDOS(const ustring& path)
 {
     VolumeKind kind;
     if (QueryVolumeKind(path.c_str(), kind) != 0) {
-        FOP_LOG(FOP_ERROR, LOG_PREFIX("ERROR") "IsSupportLargeFile: Failed to get file system info '%s'. %s\n",
-                path.c_str(), strerror(errno));
+        VLOG_ERROR(__LINE__, "IsSupportLargeFile: Failed to get file system info '%s'. %s\n", path.c_str(),
+                   strerror(errno));
         return false;
     }
     if (!kind.fat)
         return false;
-    FOP_LOG(FOP_WARNING, LOG_PREFIX("WARNING") "Detect a MSDOS platform for path '%s'.\n", path.c_str());
+    VLOG_WARNING(__LINE__, "Detect a MSDOS platform for path '%s'.\n", path.c_str());
     return true;
 }

@@ -15,10 +15,9 @@
 #include <string>
 
 #define LOG_TAG "launcher"
+#define LOG_COMPONENT "launcher_debug"
 
 namespace {
-
-const char kComponent[] = "launcher_debug";
 
 // Runs one service step. An exception must not leave the worker thread: Qt
 // would end the process there, before the clean-up and the client start. It
@@ -29,9 +28,9 @@ void Guarded(const char* name, Step step)
     try {
         step();
     } catch (const std::exception& error) {
-        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "%s threw: %s\n", name, error.what());
+        VLOG_ERROR(__LINE__, "%s threw: %s\n", name, error.what());
     } catch (...) {
-        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "%s threw\n", name);
+        VLOG_ERROR(__LINE__, "%s threw\n", name);
     }
 }
 
@@ -97,7 +96,7 @@ void Worker::FinishThread()
 // it.
 void Worker::HandleServicce()
 {
-    VLOG(7, kComponent, 89, LOG_PREFIX("DEBUG") "running\n");
+    VLOG_DEBUG(89, "running\n");
     bool upgradeFailed = false;
     if (TakeInstallLock()) {
         upgradeFailed = !UpgradeIfNeeded();
@@ -111,7 +110,7 @@ void Worker::HandleServicce()
     if (installLock != nullptr) {
         installLock->Release();
     }
-    VLOG(7, kComponent, 117, LOG_PREFIX("DEBUG") "done\n");
+    VLOG_DEBUG(117, "done\n");
     emit sigServiceDone();
 }
 
@@ -136,9 +135,9 @@ bool Worker::TakeInstallLock()
         case InstallLock::kTimedOut:
             break;
     }
-    VLOG(3, kComponent, __LINE__,
-         LOG_PREFIX("ERROR") "another launcher still holds the install lock, not installing; "
-         "starting the client\n");
+    VLOG_ERROR(__LINE__,
+               "another launcher still holds the install lock, not installing; "
+               "starting the client\n");
     service->RecordNothingInstalled("another launcher still held the install lock; nothing was installed");
     return false;
 }
@@ -148,10 +147,10 @@ bool Worker::TakeInstallLock()
 void Worker::ReportNoLock()
 {
     const std::string& problem = installLock->Problem();
-    VLOG(3, kComponent, __LINE__,
-         LOG_PREFIX("ERROR") "no install lock can be had (%s), not installing; starting the "
-         "client\n",
-         problem.c_str());
+    VLOG_ERROR(__LINE__,
+               "no install lock can be had (%s), not installing; starting the "
+               "client\n",
+               problem.c_str());
     if (!InstallLayoutFromRegistry().HoldsClient()) {
         fprintf(stderr, "velmora-launcher: nothing installed: no install lock can be had (%s)\n", problem.c_str());
     }
@@ -165,14 +164,14 @@ bool Worker::UpgradeIfNeeded()
     bool needUpgrade = false;
     Guarded("IsNeedUpgrade", [this, &needUpgrade] { needUpgrade = service->IsNeedUpgrade(); });
     if (!needUpgrade) {
-        VLOG(7, kComponent, 94, LOG_PREFIX("DEBUG") "no need to upgrade\n");
+        VLOG_DEBUG(94, "no need to upgrade\n");
         return true;
     }
     emit sigShowMsg();
     int result = -1;
     Guarded("HandlePackageUpgrade", [this, &result] { result = service->HandlePackageUpgrade(); });
     if (result != 0) {
-        VLOG(3, kComponent, 101, LOG_PREFIX("ERROR") "Failed to upgrade package\n");
+        VLOG_ERROR(101, "Failed to upgrade package\n");
     } else {
         emit sigUpdateProgress(100, 100);
         emit sigSetLabelText(LoadStrWithAppName(kStrReadyId));
@@ -184,9 +183,8 @@ bool Worker::UpgradeIfNeeded()
 void Worker::ReportFailedUpgrade()
 {
     if (service->Record().client_started) {
-        VLOG(4, kComponent, __LINE__,
-             LOG_PREFIX("WARNING") "upgrade failed; the old client was kept and started again\n");
+        VLOG_WARNING(__LINE__, "upgrade failed; the old client was kept and started again\n");
     } else {
-        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "upgrade failed and no client could be started\n");
+        VLOG_ERROR(__LINE__, "upgrade failed and no client could be started\n");
     }
 }

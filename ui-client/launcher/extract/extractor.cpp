@@ -16,10 +16,10 @@
 #include "texts/strtable.h"
 
 #define LOG_TAG "extractor"
+#define LOG_COMPONENT "extractor_debug"
 
 namespace {
 
-const char kComponent[] = "extractor_debug";
 const size_t kBlockSize = 10240;
 // Unlink what is in the way, refuse ".." and restore Mac metadata; nothing
 // else (no owner, times, ACLs or flags). Secure-symlinks is left off on
@@ -60,19 +60,18 @@ int OpenPackage(archive* reader, const ustring& archive_path, PackageSource* sou
 archive* OpenForScan(const ustring& dest_dir, const ustring& archive_path, PackageSource* source)
 {
     if (dest_dir.empty() || archive_path.empty()) {
-        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, LOG_PREFIX("ERROR") "Invalid argument\n");
+        VLOG_ERROR(__LINE__, "Invalid argument\n");
         return nullptr;
     }
     archive* reader = archive_read_new();
     if (!reader) {
-        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, LOG_PREFIX("ERROR") "Allocate archive failed\n");
+        VLOG_ERROR(__LINE__, "Allocate archive failed\n");
         return nullptr;
     }
     archive_read_support_filter_all(reader);
     archive_read_support_format_all(reader);
     if (OpenPackage(reader, archive_path, source) != ARCHIVE_OK) {
-        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, LOG_PREFIX("ERROR") "archive_read_open_filename failed: '%s'\n",
-             ErrorText(reader));
+        VLOG_ERROR(__LINE__, "archive_read_open_filename failed: '%s'\n", ErrorText(reader));
         archive_read_free(reader);
         return nullptr;
     }
@@ -85,7 +84,7 @@ int OpenForExtract(Handles& h, const ustring& archive_path, PackageSource* sourc
     if (h.reader)
         h.writer = archive_write_disk_new();
     if (!h.reader || !h.writer) {
-        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, LOG_PREFIX("ERROR") "Allocate extractor failed\n");
+        VLOG_ERROR(__LINE__, "Allocate extractor failed\n");
         return -1;
     }
     archive_write_disk_set_options(h.writer, kDiskOptions);
@@ -97,8 +96,7 @@ int OpenForExtract(Handles& h, const ustring& archive_path, PackageSource* sourc
 #pragma GCC diagnostic pop
     archive_read_support_format_all(h.reader);
     if (OpenPackage(h.reader, archive_path, source) != ARCHIVE_OK) {
-        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, LOG_PREFIX("ERROR") "Failed to read file '%s' ('%s')\n",
-             archive_path.c_str(), ErrorText(h.reader));
+        VLOG_ERROR(__LINE__, "Failed to read file '%s' ('%s')\n", archive_path.c_str(), ErrorText(h.reader));
         return -1;
     }
     return 0;
@@ -106,8 +104,7 @@ int OpenForExtract(Handles& h, const ustring& archive_path, PackageSource* sourc
 
 int Refuse(const char* name, const std::string& reason)
 {
-    VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, LOG_PREFIX("ERROR") "Refused entry '%s': '%s'\n", name,
-         reason.c_str());
+    VLOG_ERROR(__LINE__, "Refused entry '%s': '%s'\n", name, reason.c_str());
     return -1;
 }
 
@@ -147,7 +144,7 @@ int PlaceEntry(archive_entry* entry, const ustring& dest_dir, Placement& placeme
 {
     const char* name = archive_entry_pathname(entry);
     if (!name) {
-        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, LOG_PREFIX("ERROR") "archive_entry_pathname failed");
+        VLOG_ERROR(__LINE__, "archive_entry_pathname failed");
         return -1;
     }
     const std::string refusal = EntryRefusal(entry, false);
@@ -192,14 +189,12 @@ std::string ExtractErrorText(Handles& h)
 int ExtractEntry(Handles& h, archive_entry* entry, int total, int n)
 {
     if (archive_read_extract2(h.reader, entry, h.writer) != ARCHIVE_OK) {
-        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, LOG_PREFIX("ERROR") "archive_read_extract2 failed: '%s'\n",
-             ExtractErrorText(h).c_str());
+        VLOG_ERROR(__LINE__, "archive_read_extract2 failed: '%s'\n", ExtractErrorText(h).c_str());
         return -1;
     }
     Notify_Adapter::GetInstance()->UpdateProgress(total, n);
     if (archive_write_finish_entry(h.writer) != ARCHIVE_OK) {
-        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, LOG_PREFIX("ERROR") "archive_write_finish_entry failed: '%s'\n",
-             ErrorText(h.writer));
+        VLOG_ERROR(__LINE__, "archive_write_finish_entry failed: '%s'\n", ErrorText(h.writer));
         return -1;
     }
     return 0;
@@ -211,8 +206,7 @@ int CloseWriter(Handles& h)
 {
     if (archive_write_close(h.writer) == ARCHIVE_OK)
         return 0;
-    VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, LOG_PREFIX("ERROR") "archive_write_close failed: '%s'\n",
-         ExtractErrorText(h).c_str());
+    VLOG_ERROR(__LINE__, "archive_write_close failed: '%s'\n", ExtractErrorText(h).c_str());
     return -1;
 }
 
@@ -220,10 +214,7 @@ int CloseWriter(Handles& h)
 // with entries missing is not the package that was checked.
 int RefuseShortPackage(int extracted, int total)
 {
-    VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
-         LOG_PREFIX("ERROR") "Refused package: 'it ended after %d of the %d entries "
-         "counted'\n",
-         extracted, total);
+    VLOG_ERROR(__LINE__, "Refused package: 'it ended after %d of the %d entries counted'\n", extracted, total);
     return -1;
 }
 
@@ -243,8 +234,7 @@ int ExtractEntries(Handles& h, const ustring& dest_dir, int total, Stop& stop)
         if (r == ARCHIVE_EOF)
             return n - 1 == total ? CloseWriter(h) : RefuseShortPackage(n - 1, total);
         if (r != ARCHIVE_OK) {
-            VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
-                 LOG_PREFIX("ERROR") "archive_read_next_header failed: '%s'\n", ErrorText(h.reader));
+            VLOG_ERROR(__LINE__, "archive_read_next_header failed: '%s'\n", ErrorText(h.reader));
             return -1;
         }
         const char* name = archive_entry_pathname(entry);
@@ -253,10 +243,8 @@ int ExtractEntries(Handles& h, const ustring& dest_dir, int total, Stop& stop)
         // (a streamed zip entry whose stated size is not its real one):
         // an entry past the count is no entry of the package that was checked.
         if (n > total) {
-            VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
-                 LOG_PREFIX("ERROR") "Refused entry '%s': 'the package holds more "
-                 "entries than the %d counted'\n",
-                 stop.name.c_str(), total);
+            VLOG_ERROR(__LINE__, "Refused entry '%s': 'the package holds more entries than the %d counted'\n",
+                       stop.name.c_str(), total);
             return -1;
         }
         // The destination is that folder already: nothing to write.
@@ -279,9 +267,8 @@ int ExtractAll(const Extractor& x, int total)
     Stop stop;
     if (ExtractEntries(h, x.dest_dir, total, stop) == 0)
         return 0;
-    VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
-         LOG_PREFIX("ERROR") "Failed to extract '%s' at entry %d of %d: '%s'\n", x.archive_path.c_str(), stop.entry,
-         total, stop.name.c_str());
+    VLOG_ERROR(__LINE__, "Failed to extract '%s' at entry %d of %d: '%s'\n", x.archive_path.c_str(), stop.entry, total,
+               stop.name.c_str());
     return -1;
 }
 
@@ -295,24 +282,22 @@ int Extractor::Extract()
 int Extractor::Extract(int total)
 {
     if (archive_path.empty() || dest_dir.empty()) {
-        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, LOG_PREFIX("ERROR") "Invalid Argument\n");
+        VLOG_ERROR(__LINE__, "Invalid Argument\n");
         return -1;
     }
-    VLOG(Logger::LEVEL_DEBUG, kComponent, __LINE__, LOG_PREFIX("DEBUG") "decompress from '%s' to '%s'\n",
-         archive_path.c_str(), dest_dir.c_str());
+    VLOG_DEBUG(__LINE__, "decompress from '%s' to '%s'\n", archive_path.c_str(), dest_dir.c_str());
     try {
         // The same text as the dialog's first label.
         Notify_Adapter::GetInstance()->UpdateDialogText(LoadStrWithAppName(kStrInitializingId));
         if (total < 1)
             total = Count();
         if (total < 1) {
-            VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
-                 LOG_PREFIX("ERROR") "Failed to calculate total file numbers, ret: %d\n", total);
+            VLOG_ERROR(__LINE__, "Failed to calculate total file numbers, ret: %d\n", total);
             return -1;
         }
         return ExtractAll(*this, total);
     } catch (const std::bad_alloc&) {
-        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, LOG_PREFIX("ERROR") "Out of memory\n");
+        VLOG_ERROR(__LINE__, "Out of memory\n");
         return -1;
     }
 }
@@ -352,7 +337,7 @@ int Extractor::List()
 int Extractor::copy_data(struct archive* reader, struct archive* writer)
 {
     if (!reader || !writer) {
-        VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__, LOG_PREFIX("ERROR") "Invalid Argument\n");
+        VLOG_ERROR(__LINE__, "Invalid Argument\n");
         return -1;
     }
     for (;;) {
@@ -363,13 +348,11 @@ int Extractor::copy_data(struct archive* reader, struct archive* writer)
         if (r == ARCHIVE_EOF)
             return 0;
         if (r != ARCHIVE_OK) {
-            VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
-                 LOG_PREFIX("ERROR") "archive_read_data_block failed: '%s'\n", ErrorText(reader));
+            VLOG_ERROR(__LINE__, "archive_read_data_block failed: '%s'\n", ErrorText(reader));
             return -1;
         }
         if (archive_write_data_block(writer, buffer, size, offset) != ARCHIVE_OK) {
-            VLOG(Logger::LEVEL_ERROR, kComponent, __LINE__,
-                 LOG_PREFIX("ERROR") "archive_write_data_block failed: '%s'\n", ErrorText(writer));
+            VLOG_ERROR(__LINE__, "archive_write_data_block failed: '%s'\n", ErrorText(writer));
             return -1;
         }
     }

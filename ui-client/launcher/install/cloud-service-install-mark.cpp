@@ -11,10 +11,10 @@
 #include "log.h"
 
 #define LOG_TAG "cloud-service"
+#define LOG_COMPONENT "service_debug"
 
 namespace {
 
-const char kComponent[] = "service_debug";
 const char kKey[] = "backup=";
 // Far more than "backup=" and a backup's base name need.
 const size_t kMaxMarkSize = 4096;
@@ -31,8 +31,7 @@ int WriteInstallMark(const ustring& app, const ustring& backup)
     const ustring mark = InstallMarkPath(app);
     std::string text = std::string(kKey) + (backup.empty() ? "" : FSBaseName(backup).c_str()) + "\n";
     if (FSWriteFileAtomic(mark, text) != 0) {
-        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "cannot write the installation marker '%s': %s\n",
-             mark.c_str(), strerror(errno));
+        VLOG_ERROR(__LINE__, "cannot write the installation marker '%s': %s\n", mark.c_str(), strerror(errno));
         return -1;
     }
     return 0;
@@ -62,8 +61,7 @@ int ClearInstallMark(const ustring& app)
 {
     const ustring mark = InstallMarkPath(app);
     if (FSRemoveFileAtomic(mark) != 0) {
-        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "cannot remove the installation marker '%s': %s\n",
-             mark.c_str(), strerror(errno));
+        VLOG_ERROR(__LINE__, "cannot remove the installation marker '%s': %s\n", mark.c_str(), strerror(errno));
         return -1;
     }
     return 0;

@@ -15,10 +15,9 @@
 #include "log.h"
 
 #define LOG_TAG "cloud-service"
+#define LOG_COMPONENT "service_debug"
 
 namespace {
-
-const char kComponent[] = "service_debug";
 
 // Without a change a failed move would fail again, and each try stops the
 // client for it; once a day it is tried all the same, in case the cause
@@ -85,7 +84,7 @@ int WriteMigrationMark(const ustring& path, const MigrationMark& mark)
     if (FSWriteFileAtomic(path, text) == 0) {
         return 0;
     }
-    VLOG(4, kComponent, __LINE__, LOG_PREFIX("WARNING") "cannot write '%s': %s\n", path.c_str(), strerror(errno));
+    VLOG_WARNING(__LINE__, "cannot write '%s': %s\n", path.c_str(), strerror(errno));
     return -1;
 }
 

@@ -7,10 +7,9 @@
 #include "log.h"
 
 #define LOG_TAG "exit-during-install"
+#define LOG_COMPONENT "service_debug"
 
 namespace {
-
-const char kComponent[] = "service_debug";
 
 // The guard of the installation under way. exit() does not unwind the
 // stack, so the guard is still alive when its handler runs.
@@ -24,9 +23,9 @@ void ExitDuringInstallGuard::OnExit()
     if (guard == nullptr) {
         return;
     }
-    VLOG(3, kComponent, __LINE__,
-         LOG_PREFIX("ERROR") "the process is ending in the middle of the "
-         "installation, putting the last complete bundle back\n");
+    VLOG_ERROR(__LINE__,
+               "the process is ending in the middle of the "
+               "installation, putting the last complete bundle back\n");
     guard->settle_and_start_();
 }
 

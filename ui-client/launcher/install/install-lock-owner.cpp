@@ -18,10 +18,9 @@
 #include "platform/process-query.h"
 
 #define LOG_TAG "install-lock"
+#define LOG_COMPONENT "launcher_debug"
 
 namespace {
-
-const char kComponent[] = "launcher_debug";
 
 // A holder writes its record right after creating it; one that still does
 // not parse after this long lost its holder in between.
@@ -113,7 +112,7 @@ void RemoveIfStale(const ustring& record)
         lstat(record.c_str(), &again) != 0 || again.st_ino != st.st_ino || again.st_dev != st.st_dev) {
         return;
     }
-    VLOG(5, kComponent, __LINE__, LOG_PREFIX("NOTE") "the holder of '%s' is gone, removing it\n", record.c_str());
+    VLOG_NOTE(__LINE__, "the holder of '%s' is gone, removing it\n", record.c_str());
     unlink(record.c_str());
 }
 

@@ -16,13 +16,12 @@
 #include "tmp_name_gen.h"
 
 #define LOG_TAG "install-lock"
+#define LOG_COMPONENT "launcher_debug"
 
 namespace {
 
 using std::chrono::milliseconds;
 using std::chrono::steady_clock;
-
-const char kComponent[] = "launcher_debug";
 
 // A waiting launcher tries again this often: the wait is rare, and a try is
 // one system call.
@@ -91,10 +90,10 @@ InstallLock::Result InstallLock::Acquire()
     if (result != kUnusable) {
         return result;
     }
-    VLOG(4, kComponent, __LINE__,
-         LOG_PREFIX("WARNING") "flock '%s': %s (%d); locking by the owner record "
-         "'%s' instead\n",
-         path.c_str(), strerror(error), error, owner.c_str());
+    VLOG_WARNING(__LINE__,
+                 "flock '%s': %s (%d); locking by the owner record "
+                 "'%s' instead\n",
+                 path.c_str(), strerror(error), error, owner.c_str());
     return AcquireOwnerRecord();
 }
 
@@ -156,15 +155,14 @@ bool InstallLock::ClearName(const ustring& name)
         SetProblem("cannot move aside what is not a regular file", name, errno);
         return false;
     }
-    VLOG(4, kComponent, __LINE__, LOG_PREFIX("WARNING") "'%s' is not a regular file, moved aside to '%s'\n",
-         name.c_str(), aside.c_str());
+    VLOG_WARNING(__LINE__, "'%s' is not a regular file, moved aside to '%s'\n", name.c_str(), aside.c_str());
     return true;
 }
 
 void InstallLock::SetProblem(const char* what, const ustring& name, int error)
 {
     problem = std::string(what) + " '" + name.c_str() + "': " + strerror(error);
-    VLOG(4, kComponent, __LINE__, LOG_PREFIX("WARNING") "%s\n", problem.c_str());
+    VLOG_WARNING(__LINE__, "%s\n", problem.c_str());
 }
 
 // error receives the errno of an attempt that failed.
@@ -177,10 +175,8 @@ InstallLock::Result InstallLock::WaitForHolder(const std::function<TryResult()>&
     };
     TryResult state = try_once();
     if (state == kBusy) {
-        VLOG(5, kComponent, __LINE__,
-             LOG_PREFIX("NOTE") "'%s' is held by another launcher, waiting up "
-             "to %ld ms\n",
-             path.c_str(), static_cast<long>(bound.count()));
+        VLOG_NOTE(__LINE__, "'%s' is held by another launcher, waiting up to %ld ms\n", path.c_str(),
+                  static_cast<long>(bound.count()));
         const steady_clock::time_point start = steady_clock::now();
         const steady_clock::time_point deadline = start + bound;
         for (auto now = start; state == kBusy && now < deadline; now = steady_clock::now()) {
@@ -188,8 +184,7 @@ InstallLock::Result InstallLock::WaitForHolder(const std::function<TryResult()>&
             state = try_once();
         }
         if (state == kTaken) {
-            VLOG(5, kComponent, __LINE__, LOG_PREFIX("NOTE") "the other launcher is done after %ld ms\n",
-                 Millis(steady_clock::now() - start));
+            VLOG_NOTE(__LINE__, "the other launcher is done after %ld ms\n", Millis(steady_clock::now() - start));
         }
     }
     if (state == kFailed) {

@@ -12,10 +12,9 @@
 #include "package/bundle-layout.h"
 
 #define LOG_TAG "cloud-service"
+#define LOG_COMPONENT "service_debug"
 
 namespace {
-
-const char kComponent[] = "service_debug";
 
 bool BackupExists(const ustring& app, int n)
 {
@@ -72,7 +71,7 @@ ustring GetAppBackupDir(const ustring& app, int n)
     }
     char postfix[8] = "";
     if (snprintf(postfix, sizeof(postfix), "%d", n) < 0) {
-        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "snprintf failed (continuing without postfix)");
+        VLOG_ERROR(__LINE__, "snprintf failed (continuing without postfix)");
         postfix[0] = '\0';
     }
     return base + postfix;

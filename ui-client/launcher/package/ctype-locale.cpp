@@ -9,10 +9,9 @@
 #include "log.h"
 
 #define LOG_TAG "ctype-locale"
+#define LOG_COMPONENT "launcher_debug"
 
 namespace {
-
-const char kComponent[] = "launcher_debug";
 
 #if defined(__APPLE__)
 // "C.UTF-8" exists only on recent macOS releases; "UTF-8", a locale of the
@@ -39,10 +38,10 @@ bool UseUtf8CharacterType(const char* const* candidates, size_t count)
             return true;
     }
     setlocale(LC_CTYPE, before.c_str());
-    VLOG(4, kComponent, __LINE__,
-         LOG_PREFIX("WARNING") "no UTF-8 character type (locale '%s', codeset '%s'); "
-         "package names outside ASCII cannot be installed\n",
-         before.c_str(), nl_langinfo(CODESET));
+    VLOG_WARNING(__LINE__,
+                 "no UTF-8 character type (locale '%s', codeset '%s'); "
+                 "package names outside ASCII cannot be installed\n",
+                 before.c_str(), nl_langinfo(CODESET));
     return false;
 }
 

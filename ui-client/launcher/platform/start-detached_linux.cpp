@@ -11,12 +11,11 @@
 #include "platform/start-detached.h"
 
 #define LOG_TAG "start-detached"
+#define LOG_COMPONENT "service_debug"
 
 extern char** environ;
 
 namespace {
-
-const char kComponent[] = "service_debug";
 
 // The argument vector of one start: the encoded words and the pointers to
 // them that posix_spawn reads.
@@ -85,7 +84,7 @@ bool StartDetachedProcess(const QString& program, const QStringList& args, const
     pid_t pid = 0;
     const int error = posix_spawn(&pid, argv.get()[0], &settings.actions, &settings.attributes, argv.get(), environ);
     if (error != 0) {
-        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "Cannot start '%s': %s\n", argv.get()[0], strerror(error));
+        VLOG_ERROR(__LINE__, "Cannot start '%s': %s\n", argv.get()[0], strerror(error));
     }
     return error == 0;
 }

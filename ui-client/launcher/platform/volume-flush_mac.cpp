@@ -12,10 +12,9 @@
 #include "log.h"
 
 #define LOG_TAG "volume-flush"
+#define LOG_COMPONENT "service_debug"
 
 namespace {
-
-const char kComponent[] = "service_debug";
 
 int FlushVolume(int fd, const ustring& path)
 {
@@ -25,9 +24,8 @@ int FlushVolume(int fd, const ustring& path)
     if (!RefusesDriveCacheFlush(errno)) {
         return -1;
     }
-    VLOG(5, kComponent, __LINE__,
-         LOG_PREFIX("NOTE") "the volume of '%s' cannot flush its drive's cache (%s): flushed without it\n",
-         path.c_str(), strerror(errno));
+    VLOG_NOTE(__LINE__, "the volume of '%s' cannot flush its drive's cache (%s): flushed without it\n", path.c_str(),
+              strerror(errno));
     return fsync_volume_np(fd, SYNC_VOLUME_WAIT) == 0 ? 0 : -1;
 }
 

@@ -6,10 +6,9 @@
 #include "service/cloud-service.h"
 
 #define LOG_TAG "cloud-service"
+#define LOG_COMPONENT "service_debug"
 
 namespace {
-
-const char kComponent[] = "service_debug";
 
 bool IsDotEntry(const ustring& name)
 {
@@ -20,14 +19,14 @@ bool IsDotEntry(const ustring& name)
 
 int Service::FSCopyPath(const ustring& src, const ustring& dst)
 {
-    VLOG(7, kComponent, __LINE__, LOG_PREFIX("DEBUG") "copy from '%s' to '%s'\n", src.c_str(), dst.c_str());
+    VLOG_DEBUG(__LINE__, "copy from '%s' to '%s'\n", src.c_str(), dst.c_str());
     _FILE_INFO_tag info;
     if (FSStat(src, info, false) < 0) {
-        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "FSCopyPath: failed to stat source '%s'\n", src.c_str());
+        VLOG_ERROR(__LINE__, "FSCopyPath: failed to stat source '%s'\n", src.c_str());
         return -1;
     }
     if (!info.exists) {
-        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "FSCopyPath: source path '%s' does not exist\n", src.c_str());
+        VLOG_ERROR(__LINE__, "FSCopyPath: source path '%s' does not exist\n", src.c_str());
         return -1;
     }
     if (info.type != FS_TYPE_DIR) {
@@ -36,25 +35,16 @@ int Service::FSCopyPath(const ustring& src, const ustring& dst)
     // A destination inside the source would be listed while it is being
     // filled, and the copy would recurse until the disk is full.
     if (FSIsParentFolder(src, dst)) {
-        VLOG(3, kComponent, __LINE__,
-             LOG_PREFIX("ERROR") "FSCopyPath: dest '%s' lies inside source "
-             "'%s'\n",
-             dst.c_str(), src.c_str());
+        VLOG_ERROR(__LINE__, "FSCopyPath: dest '%s' lies inside source '%s'\n", dst.c_str(), src.c_str());
         return -1;
     }
     if (FSMKDir(dst, true) < 0) {
-        VLOG(3, kComponent, __LINE__,
-             LOG_PREFIX("ERROR") "FSCopyPath: failed to create dest folder "
-             "'%s'\n",
-             dst.c_str());
+        VLOG_ERROR(__LINE__, "FSCopyPath: failed to create dest folder '%s'\n", dst.c_str());
         return -1;
     }
     DIR_HANDLE handle;
     if (FSOpenDir(src, 0, handle) < 0) {
-        VLOG(4, kComponent, __LINE__,
-             LOG_PREFIX("WARNING") "FSCopyPath: failed to create handle  for "
-             "src '%s' failed\n",
-             src.c_str());
+        VLOG_WARNING(__LINE__, "FSCopyPath: failed to create handle  for src '%s' failed\n", src.c_str());
         return 0;
     }
     int result = 0;
@@ -68,19 +58,14 @@ int Service::FSCopyPath(const ustring& src, const ustring& dst)
         ustring child_dst = dst + "/" + entry.name;
         int copied = entry.type == FS_TYPE_DIR ? FSCopyPath(child_src, child_dst) : FSCopy(child_src, child_dst, false);
         if (copied < 0) {
-            VLOG(3, kComponent, __LINE__,
-                 LOG_PREFIX("ERROR") "FSCopyPath: failed to copy from '%s' to "
-                 "'%s'\n",
-                 child_src.c_str(), child_dst.c_str());
+            VLOG_ERROR(__LINE__, "FSCopyPath: failed to copy from '%s' to '%s'\n", child_src.c_str(),
+                       child_dst.c_str());
             result = -1;
         }
     }
     // A listing cut short is no complete copy.
     if (read < 0) {
-        VLOG(3, kComponent, __LINE__,
-             LOG_PREFIX("ERROR") "FSCopyPath: failed to list source folder "
-             "'%s'\n",
-             src.c_str());
+        VLOG_ERROR(__LINE__, "FSCopyPath: failed to list source folder '%s'\n", src.c_str());
         result = -1;
     }
     FSCloseDir(handle);

@@ -18,10 +18,9 @@
 #include "service/cloud-service.h"
 
 #define LOG_TAG "cloud-service"
+#define LOG_COMPONENT "service_debug"
 
 namespace {
-
-const char kComponent[] = "service_debug";
 
 // The build a bundle folder holds, for the log.
 ustring BuildText(const ustring& bundle)
@@ -43,17 +42,12 @@ int DiscardBundle(const ustring& app, int keep)
     for (int i = 0; i < kBackupNames; ++i) {
         ustring aside = GetAppBackupDir(app, i);
         if (i != keep && !IsFileExist(aside, false) && FSRename(app, aside, false) == 0) {
-            VLOG(4, kComponent, __LINE__,
-                 LOG_PREFIX("WARNING") "partly extracted '%s' could not be "
-                 "removed, moved to '%s'\n",
-                 app.c_str(), aside.c_str());
+            VLOG_WARNING(__LINE__, "partly extracted '%s' could not be removed, moved to '%s'\n", app.c_str(),
+                         aside.c_str());
             return 0;
         }
     }
-    VLOG(3, kComponent, __LINE__,
-         LOG_PREFIX("ERROR") "partly extracted '%s' could not be removed or "
-         "moved aside\n",
-         app.c_str());
+    VLOG_ERROR(__LINE__, "partly extracted '%s' could not be removed or moved aside\n", app.c_str());
     return -1;
 }
 
@@ -63,10 +57,8 @@ int RestoreBackup(const ustring& app, int kept)
 {
     const ustring backup = GetAppBackupDir(app, kept);
     if (DiscardBundle(app, kept) != 0 || FSRename(backup, app, false) != 0) {
-        VLOG(3, kComponent, __LINE__,
-             LOG_PREFIX("ERROR") "failed to move '%s' back to '%s', the old "
-             "installation is kept there: %s\n",
-             backup.c_str(), app.c_str(), strerror(errno));
+        VLOG_ERROR(__LINE__, "failed to move '%s' back to '%s', the old installation is kept there: %s\n",
+                   backup.c_str(), app.c_str(), strerror(errno));
         return -1;
     }
     // On the disk before the marker goes, or a power loss could undo it.
@@ -100,10 +92,10 @@ bool MayBePartial(const ustring& app)
 
 void LogPuttingBack(const ustring& app, const ustring& backup)
 {
-    VLOG(4, kComponent, __LINE__,
-         LOG_PREFIX("WARNING") "the installation into '%s' did not finish, "
-         "putting back build %s from '%s'\n",
-         app.c_str(), BuildText(backup).c_str(), backup.c_str());
+    VLOG_WARNING(__LINE__,
+                 "the installation into '%s' did not finish, "
+                 "putting back build %s from '%s'\n",
+                 app.c_str(), BuildText(backup).c_str(), backup.c_str());
 }
 
 // Brings the installation to a settled state as the table in
@@ -127,16 +119,16 @@ int Settle(const ustring& app, const InstallFound& found)
             LogPuttingBack(app, backup);
             return PutBack(app, found.backup);
         case InstallState::kBackupGone:
-            VLOG(4, kComponent, __LINE__,
-                 LOG_PREFIX("WARNING") "the installation into '%s' did not finish, "
-                 "keeping build %s in place\n",
-                 app.c_str(), BuildText(app).c_str());
+            VLOG_WARNING(__LINE__,
+                         "the installation into '%s' did not finish, "
+                         "keeping build %s in place\n",
+                         app.c_str(), BuildText(app).c_str());
             return ClearInstallMark(app);
         case InstallState::kNoCompleteBundle:
-            VLOG(4, kComponent, __LINE__,
-                 LOG_PREFIX("WARNING") "the installation into '%s' did not finish and "
-                 "kept no complete bundle, removing what it left\n",
-                 app.c_str());
+            VLOG_WARNING(__LINE__,
+                         "the installation into '%s' did not finish and "
+                         "kept no complete bundle, removing what it left\n",
+                         app.c_str());
             return RemovePartial(app);
     }
     return 0;
@@ -157,9 +149,9 @@ void RemoveLeftovers(const ustring& app)
         if (!IsFileExist(backup, false)) {
             continue;
         }
-        VLOG(6, kComponent, __LINE__, LOG_PREFIX("INFO") "removing leftover backup '%s'\n", backup.c_str());
+        VLOG_INFO(__LINE__, "removing leftover backup '%s'\n", backup.c_str());
         if (FSRemove(backup, false) != 0) {
-            VLOG(5, kComponent, __LINE__, LOG_PREFIX("NOTE") "cannot remove leftover backup '%s'\n", backup.c_str());
+            VLOG_NOTE(__LINE__, "cannot remove leftover backup '%s'\n", backup.c_str());
         }
     }
 }
@@ -182,13 +174,10 @@ int BackupApp(const ustring& app, int& used)
                 return 0;
             }
         }
-        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "failed to backup app from '%s' -> '%s'\n", app.c_str(),
-             backup.c_str());
+        VLOG_ERROR(__LINE__, "failed to backup app from '%s' -> '%s'\n", app.c_str(), backup.c_str());
     }
-    VLOG(3, kComponent, __LINE__,
-         LOG_PREFIX("ERROR") "failed to backup app from '%s' -> '%s' at max "
-         "retries, exiting\n",
-         app.c_str(), backup.c_str());
+    VLOG_ERROR(__LINE__, "failed to backup app from '%s' -> '%s' at max retries, exiting\n", app.c_str(),
+               backup.c_str());
     return -1;
 }
 
@@ -219,8 +208,7 @@ int BeginInstall(const ustring& app, int& used)
 const char* CommitInstall(const ustring& app)
 {
     if (FlushVolumeOf(app) != 0) {
-        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "cannot write '%s' to the disk: %s\n", app.c_str(),
-             strerror(errno));
+        VLOG_ERROR(__LINE__, "cannot write '%s' to the disk: %s\n", app.c_str(), strerror(errno));
         return "the new bundle could not be written to the disk";
     }
     return ClearInstallMark(app) == 0 ? nullptr : "the installation marker could not be removed";
@@ -233,8 +221,7 @@ bool NewBundleHoldsClient(const InstallLayout& layout)
     if (layout.HoldsClient()) {
         return true;
     }
-    VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "the package holds no client executable '%s'\n",
-         layout.client.c_str());
+    VLOG_ERROR(__LINE__, "the package holds no client executable '%s'\n", layout.client.c_str());
     return false;
 }
 
@@ -253,14 +240,10 @@ const char* CompleteInstall(const InstallLayout& layout)
 void RollBack(const ustring& app, int used)
 {
     if (used != kNoBackup) {
-        VLOG(3, kComponent, __LINE__,
-             LOG_PREFIX("ERROR") "Failed to extract package, rollback to old "
-             "installation\n");
+        VLOG_ERROR(__LINE__, "Failed to extract package, rollback to old installation\n");
         PutBack(app, used);
     } else {
-        VLOG(3, kComponent, __LINE__,
-             LOG_PREFIX("ERROR") "Failed to extract package, and no old "
-             "installation to rollback\n");
+        VLOG_ERROR(__LINE__, "Failed to extract package, and no old installation to rollback\n");
         RemovePartial(app);
     }
 }
@@ -273,9 +256,7 @@ int Service::PrepareUserEnv()
     // An empty bundle path would make the backup names relative to the
     // working folder.
     if (app.empty()) {
-        VLOG(3, kComponent, __LINE__,
-             LOG_PREFIX("ERROR") "no per-user application path, nothing "
-             "installed\n");
+        VLOG_ERROR(__LINE__, "no per-user application path, nothing installed\n");
         NoteProblem("no per-user application path");
         return -1;
     }
@@ -304,9 +285,7 @@ int Service::PrepareUserEnv()
     }
     const char* failed = extracted != 0 ? "the package could not be extracted" : CompleteInstall(layout);
     if (failed == nullptr) {
-        VLOG(6, kComponent, __LINE__,
-             LOG_PREFIX("INFO") "user installation is ready, removing backup "
-             "app\n");
+        VLOG_INFO(__LINE__, "user installation is ready, removing backup app\n");
         const int last = used == kNoBackup ? 0 : used;
         for (int j = 0; j <= last; ++j) {
             FSRemove(GetAppBackupDir(app, j), false);
@@ -362,17 +341,16 @@ void Service::KeepSettledInstall()
 void Service::ReportUnsettled(const ustring& app)
 {
     if (!MayBundleBePartial()) {
-        VLOG(3, kComponent, __LINE__,
-             LOG_PREFIX("ERROR") "the installation into '%s' could not be "
-             "settled; its marker stays beside the complete bundle, whose client is started\n",
-             app.c_str());
+        VLOG_ERROR(__LINE__,
+                   "the installation into '%s' could not be "
+                   "settled; its marker stays beside the complete bundle, whose client is started\n",
+                   app.c_str());
         NoteProblem("the installation marker could not be removed");
         return;
     }
-    VLOG(3, kComponent, __LINE__,
-         LOG_PREFIX("ERROR") "the installation into '%s' could not be "
-         "settled; no client is started until a later run settles it\n",
-         app.c_str());
+    VLOG_ERROR(__LINE__,
+               "the installation into '%s' could not be settled; no client is started until a later run settles it\n",
+               app.c_str());
     NoteProblem("an installation that did not finish could not be settled");
 }
 
@@ -381,11 +359,10 @@ int Service::ExtractPackage()
     ustring archive = PackageArchivePath();
     const ustring destination = user_app_path;
     if (FSMKDir(destination, true) < 0) {
-        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "failed to create folder: '%s'\n", destination.c_str());
+        VLOG_ERROR(__LINE__, "failed to create folder: '%s'\n", destination.c_str());
         return -1;
     }
-    VLOG(6, kComponent, __LINE__, LOG_PREFIX("INFO") "extract package: '%s' -> '%s'\n", archive.c_str(),
-         destination.c_str());
+    VLOG_INFO(__LINE__, "extract package: '%s' -> '%s'\n", archive.c_str(), destination.c_str());
     Extractor extractor;
     extractor.archive_path = archive;
     extractor.dest_dir = destination;

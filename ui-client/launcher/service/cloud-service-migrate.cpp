@@ -23,10 +23,10 @@
 #include "service/cloud-service.h"
 
 #define LOG_TAG "cloud-service"
+#define LOG_COMPONENT "service_debug"
 
 namespace {
 
-const char kComponent[] = "service_debug";
 // The source must be reached by its own name, not through a link.
 const bool kExactName = true;
 
@@ -64,7 +64,7 @@ bool HasRoomForOldData(const ustring& new_data)
 
 void LogMoveFailed()
 {
-    VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "Failed to move data to Velmora Drive folder\n");
+    VLOG_ERROR(__LINE__, "Failed to move data to Velmora Drive folder\n");
 }
 
 // Across volumes: whole at the staging name and marked as arrived, or
@@ -100,10 +100,8 @@ int MoveData(const MigrationPaths& paths)
 {
     if (!HasRoomForOldData(paths.new_data)) {
         LogMoveFailed();
-        VLOG(3, kComponent, __LINE__,
-             LOG_PREFIX("ERROR") "'%s' already exists, keeping the old data at "
-             "'%s'\n",
-             paths.new_data.c_str(), paths.old_data.c_str());
+        VLOG_ERROR(__LINE__, "'%s' already exists, keeping the old data at '%s'\n", paths.new_data.c_str(),
+                   paths.old_data.c_str());
         return -1;
     }
     // Written before the move starts, so that a run cut short mid-move also
@@ -118,8 +116,8 @@ int MoveData(const MigrationPaths& paths)
         RecordFailure(paths);
         return -1;
     }
-    VLOG(6, kComponent, __LINE__, LOG_PREFIX("INFO") "moved the older product's data '%s' -> '%s'\n",
-         paths.old_data.c_str(), paths.new_data.c_str());
+    VLOG_INFO(__LINE__, "moved the older product's data '%s' -> '%s'\n", paths.old_data.c_str(),
+              paths.new_data.c_str());
     return 0;
 }
 
@@ -133,10 +131,8 @@ int FinishMove(const MigrationPaths& paths)
         return -1;
     }
     if (IsFileExist(paths.old_data, false) && FSRemoveMoved(paths.old_data) != 0) {
-        VLOG(3, kComponent, __LINE__,
-             LOG_PREFIX("ERROR") "the data has arrived at '%s', but '%s' could not "
-             "be removed\n",
-             paths.new_data.c_str(), paths.old_data.c_str());
+        VLOG_ERROR(__LINE__, "the data has arrived at '%s', but '%s' could not be removed\n", paths.new_data.c_str(),
+                   paths.old_data.c_str());
         return -1;
     }
     return FSRemoveFileAtomic(paths.mark) == 0 ? 0 : -1;
@@ -148,11 +144,10 @@ void RemoveOldFolder(const MigrationPaths& paths)
         return;
     }
     if (FSRemove(paths.old_folder, false) < 0) {
-        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "Failed to remove old .Larkspan folder\n");
+        VLOG_ERROR(__LINE__, "Failed to remove old .Larkspan folder\n");
         return;
     }
-    VLOG(6, kComponent, __LINE__, LOG_PREFIX("INFO") "removed the older product's folder '%s'\n",
-         paths.old_folder.c_str());
+    VLOG_INFO(__LINE__, "removed the older product's folder '%s'\n", paths.old_folder.c_str());
 }
 
 }  // namespace
@@ -161,13 +156,11 @@ void Service::MigrateService()
 {
     MigrationPaths paths;
     if (!GetMigrationPaths(layout, paths)) {
-        VLOG(3, kComponent, __LINE__,
-             LOG_PREFIX("ERROR") "per-user folders are not registered, no "
-             "migration\n");
+        VLOG_ERROR(__LINE__, "per-user folders are not registered, no migration\n");
         return;
     }
     if (!IsFileExist(paths.new_folder, true) && FSMKDir(paths.new_folder, true) < 0) {
-        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "Failed to create Velmora Drive folder\n");
+        VLOG_ERROR(__LINE__, "Failed to create Velmora Drive folder\n");
         return;
     }
     MigrationMark mark;
@@ -206,26 +199,22 @@ Service::MigrationStep Service::PendingMigration()
         return kNoMigration;
     }
     if (!waiting) {
-        VLOG(5, kComponent, __LINE__,
-             LOG_PREFIX("NOTE") "the older product's data has arrived at '%s'; "
-             "finishing its move\n",
-             paths.new_data.c_str());
+        VLOG_NOTE(__LINE__, "the older product's data has arrived at '%s'; finishing its move\n",
+                  paths.new_data.c_str());
         return staged ? kMoveData : kFinishMigration;
     }
     const time_t now = time(nullptr);
     const char* reason = ReasonToRetry(mark, paths.old_data, paths.new_folder, now);
     if (reason == nullptr) {
-        VLOG(5, kComponent, __LINE__,
-             LOG_PREFIX("NOTE") "the older product's data '%s' has not been moved "
-             "to '%s' yet; nothing changed since the move failed, it is tried again once the "
-             "data or the room changes, or after %s\n",
-             paths.old_data.c_str(), paths.new_data.c_str(), UtcText(RetryAnyway(mark.failed)).c_str());
+        VLOG_NOTE(__LINE__,
+                  "the older product's data '%s' has not been moved "
+                  "to '%s' yet; nothing changed since the move failed, it is tried again once the "
+                  "data or the room changes, or after %s\n",
+                  paths.old_data.c_str(), paths.new_data.c_str(), UtcText(RetryAnyway(mark.failed)).c_str());
         return kNoMigration;
     }
-    VLOG(5, kComponent, __LINE__,
-         LOG_PREFIX("NOTE") "the older product's data '%s' has not been moved to "
-         "'%s' yet, moving it again: %s\n",
-         paths.old_data.c_str(), paths.new_data.c_str(), reason);
+    VLOG_NOTE(__LINE__, "the older product's data '%s' has not been moved to '%s' yet, moving it again: %s\n",
+              paths.old_data.c_str(), paths.new_data.c_str(), reason);
     return kMoveData;
 }
 
@@ -233,12 +222,10 @@ void Service::RemoveAgedFolders()
 {
     const ustring larkspan = layout.old_product;
     if (larkspan.empty()) {
-        VLOG(3, kComponent, __LINE__,
-             LOG_PREFIX("ERROR") "user_larkspan_path is not registered, no "
-             "aged folder removed\n");
+        VLOG_ERROR(__LINE__, "user_larkspan_path is not registered, no aged folder removed\n");
         return;
     }
     ustring path = larkspan + "/app";
-    VLOG(6, kComponent, __LINE__, LOG_PREFIX("INFO") "removing aged app folder %s\n", path.c_str());
+    VLOG_INFO(__LINE__, "removing aged app folder %s\n", path.c_str());
     FSRemove(path, false);
 }

@@ -12,10 +12,9 @@
 #include "service/service-registry.h"
 
 #define LOG_TAG "cloud-service"
+#define LOG_COMPONENT "service_debug"
 
 namespace {
-
-const char kComponent[] = "service_debug";
 
 // A registered path as the package names it: relative to the bundle.
 ustring InsideBundle(const ustring& bundle, const ustring& path)
@@ -34,10 +33,9 @@ std::string FirstProblem(const std::vector<std::string>& problems)
 // One line for an operator: the builds at stake and the first problem.
 void LogRefusal(const PackageCheck& check, const std::string& installed, const std::string& problem)
 {
-    VLOG(3, kComponent, __LINE__,
-         LOG_PREFIX("ERROR") "package '%s' (build %d; installed build %s) refused "
-         "before anything is stopped or moved: %s\n",
-         check.archive_path.c_str(), BuildNumber(check.expected_build), installed.c_str(), problem.c_str());
+    VLOG_ERROR(__LINE__,
+               "package '%s' (build %d; installed build %s) refused before anything is stopped or moved: %s\n",
+               check.archive_path.c_str(), BuildNumber(check.expected_build), installed.c_str(), problem.c_str());
 }
 
 }  // namespace
@@ -73,10 +71,10 @@ int Service::PreflightPackage()
     const bool complete_client = layout.HoldsClient();
     const PackageCheck check = PackageCheckFor(complete_client);
     if (!target_info_readable) {
-        VLOG(4, kComponent, __LINE__,
-             LOG_PREFIX("WARNING") "the launcher's INFO cannot be read; with no "
-             "complete client in place the package is installed without a build or digest to "
-             "check it against\n");
+        VLOG_WARNING(__LINE__,
+                     "the launcher's INFO cannot be read; with no "
+                     "complete client in place the package is installed without a build or digest to "
+                     "check it against\n");
     }
     package_source = std::make_unique<PackageSource>();
     const PackageSurvey survey = SurveyPackage(check, *package_source);
@@ -98,23 +96,23 @@ int Service::PreflightPackage()
         return -1;
     }
     for (const std::string& warning : survey.warnings) {
-        VLOG(4, kComponent, __LINE__,
-             LOG_PREFIX("WARNING") "package '%s' is installed although %s: no "
-             "complete client is in place, and a client is better than none\n",
-             check.archive_path.c_str(), warning.c_str());
+        VLOG_WARNING(__LINE__,
+                     "package '%s' is installed although %s: no "
+                     "complete client is in place, and a client is better than none\n",
+                     check.archive_path.c_str(), warning.c_str());
     }
     if (only_unreadable) {
-        VLOG(4, kComponent, __LINE__,
-             LOG_PREFIX("WARNING") "package '%s' cannot be read whole (%s); its "
-             "extraction is tried as it is\n",
-             check.archive_path.c_str(), survey.problems[0].c_str());
+        VLOG_WARNING(__LINE__,
+                     "package '%s' cannot be read whole (%s); its "
+                     "extraction is tried as it is\n",
+                     check.archive_path.c_str(), survey.problems[0].c_str());
         if (!package_source->IsOpen()) {
             package_source.reset();
         }
         return 0;
     }
-    VLOG(6, kComponent, __LINE__, LOG_PREFIX("INFO") "package '%s' checked: %d entries, %s unpacked\n",
-         check.archive_path.c_str(), survey.entries, SizeFigure(survey.unpacked_bytes).c_str());
+    VLOG_INFO(__LINE__, "package '%s' checked: %d entries, %s unpacked\n", check.archive_path.c_str(), survey.entries,
+              SizeFigure(survey.unpacked_bytes).c_str());
     // What the extraction reads must hash as it did for the digest.
     package_source->VerifyReads();
     return 0;

@@ -10,12 +10,7 @@
 #include "service/service-registry.h"
 
 #define LOG_TAG "cloud-service"
-
-namespace {
-
-const char kComponent[] = "service_debug";
-
-}  // namespace
+#define LOG_COMPONENT "service_debug"
 
 Service::Service() : Service(InstallLayoutFromRegistry()) {}
 
@@ -50,22 +45,22 @@ void Service::LoadTargetVersion()
 {
     target_info_readable =
         ReadVersionFile(layout.launcher_resources + "/" + kResourceInfo, target_version, &target_package_sha256) == 0;
-    VLOG(6, kComponent, __LINE__, LOG_PREFIX("INFO") "target_version = (%s, %s, %s, %s)\n",
-         target_version.major_version.c_str(), target_version.minor_version.c_str(),
-         target_version.build_version.c_str(), target_version.icon_overlay_version.c_str());
+    VLOG_INFO(__LINE__, "target_version = (%s, %s, %s, %s)\n", target_version.major_version.c_str(),
+              target_version.minor_version.c_str(), target_version.build_version.c_str(),
+              target_version.icon_overlay_version.c_str());
 }
 
 void Service::LoadSourceVersion()
 {
     ustring path = layout.resources + "/" + kResourceInfo;
     if (!IsFileExist(path, false)) {
-        VLOG(6, kComponent, __LINE__, LOG_PREFIX("INFO") "source does not exist\n");
+        VLOG_INFO(__LINE__, "source does not exist\n");
         return;
     }
     ReadVersionFile(path, source_version);
-    VLOG(6, kComponent, __LINE__, LOG_PREFIX("INFO") "source_version = (%s, %s, %s, %s)\n",
-         source_version.major_version.c_str(), source_version.minor_version.c_str(),
-         source_version.build_version.c_str(), source_version.icon_overlay_version.c_str());
+    VLOG_INFO(__LINE__, "source_version = (%s, %s, %s, %s)\n", source_version.major_version.c_str(),
+              source_version.minor_version.c_str(), source_version.build_version.c_str(),
+              source_version.icon_overlay_version.c_str());
 }
 
 Service::Decision Service::Decide(bool client_present, int source, int target) const

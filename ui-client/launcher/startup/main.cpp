@@ -25,12 +25,11 @@
 #include <string>
 
 #define LOG_TAG "main"
+#define LOG_COMPONENT "launcher_debug"
 
 int qInitResources_texts();
 
 namespace {
-
-const char kComponent[] = "launcher_debug";
 
 // Printed among the start-up paths but never registered: always empty.
 constexpr RegistryKey kOldAppPath{"user_larkspan_app_path"};
@@ -67,7 +66,7 @@ void LogStartupPaths()
                                 kOldWorkingDirPath, kOldUiPath,  kRootResourcePath};
     int line = 106;
     for (const RegistryKey& key : keys)
-        VLOG(6, kComponent, line++, LOG_PREFIX("INFO") ">>> %s = %s\n", key.name, PathOf(key).c_str());
+        VLOG_INFO(line++, ">>> %s = %s\n", key.name, PathOf(key).c_str());
 }
 
 // A log folder that is a link is no log folder: lines would land wherever
@@ -133,7 +132,7 @@ int main(int argc, char** argv)
     // this comes after it; after the log too, so that a warning lands there.
     UseUtf8CharacterType();
     if (app.isRunning()) {
-        VLOG(7, kComponent, 154, LOG_PREFIX("DEBUG") "app has already launched, return\n");
+        VLOG_DEBUG(154, "app has already launched, return\n");
         return kExitDone;
     }
 

@@ -7,10 +7,10 @@
 #include "service/service-registry.h"
 
 #define LOG_TAG "mac/mac-service"
+#define LOG_COMPONENT "service_debug"
 
 namespace {
 
-const char kComponent[] = "service_debug";
 const char kRegisterTool[] =
     "/System/Library/Frameworks/CoreServices.framework/Frameworks/LaunchServices.framework/"
     "Support/lsregister";
@@ -22,7 +22,7 @@ int MacService::LaunchPerUserBin()
 {
     QString bundle = ToQString(layout.bundle);
     if (client_process.Execute(QString::fromLatin1(kRegisterTool), {QStringLiteral("-u"), bundle}) != 0) {
-        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "Cannot unregister bundle, %s", ToUstring(bundle).c_str());
+        VLOG_ERROR(__LINE__, "Cannot unregister bundle, %s", ToUstring(bundle).c_str());
     }
     bool started =
         client_process.StartDetached(QString::fromLatin1(kOpener), {QStringLiteral("-n"), bundle}, QString());

@@ -19,10 +19,9 @@
 #include "service/service-registry.h"
 
 #define LOG_TAG "mac/mac-service"
+#define LOG_COMPONENT "service_debug"
 
 namespace {
-
-const char kComponent[] = "service_debug";
 
 // A client that ends soon after SIGTERM is seen ended within one probe
 // interval; the wait as a whole keeps its bound of 15 probes one second
@@ -51,16 +50,11 @@ bool ParsePid(const std::string& text, pid_t& pid)
 bool IsOffLimits(pid_t pid)
 {
     if (pid == getpid()) {
-        VLOG(5, kComponent, __LINE__,
-             LOG_PREFIX("NOTE") "pid %d is the launcher itself, not "
-             "terminating it\n",
-             static_cast<int>(pid));
+        VLOG_NOTE(__LINE__, "pid %d is the launcher itself, not terminating it\n", static_cast<int>(pid));
         return true;
     }
     if (pid == 1) {
-        VLOG(5, kComponent, __LINE__,
-             LOG_PREFIX("NOTE") "pid 1 is the system's first process, not "
-             "terminating it\n");
+        VLOG_NOTE(__LINE__, "pid 1 is the system's first process, not terminating it\n");
         return true;
     }
     return false;
@@ -82,37 +76,32 @@ bool IsStillTheClient(ClientProcess& process, pid_t pid, const PidFile& file, co
     if (now.kind == PidFileProcess::kClient && named.IsSameProcess(now)) {
         return true;
     }
-    VLOG(5, kComponent, __LINE__,
-         LOG_PREFIX("NOTE") "pid %d now runs %s, a process other than the one "
-         "sent SIGTERM, not killing it\n",
-         static_cast<int>(pid), ProgramOf(now));
+    VLOG_NOTE(__LINE__, "pid %d now runs %s, a process other than the one sent SIGTERM, not killing it\n",
+              static_cast<int>(pid), ProgramOf(now));
     return false;
 }
 
 // SIGTERM, then probes every 20 ms for up to 15 seconds, then SIGKILL.
 void Terminate(ClientProcess& process, pid_t pid, const PidFile& file, const PidFileProcess& named)
 {
-    VLOG(5, kComponent, __LINE__, LOG_PREFIX("NOTE") "stopping pid %d (%s): %s\n", static_cast<int>(pid),
-         ProgramOf(named), named.reason.c_str());
+    VLOG_NOTE(__LINE__, "stopping pid %d (%s): %s\n", static_cast<int>(pid), ProgramOf(named), named.reason.c_str());
     if (process.Signal(pid, SIGTERM) != 0) {
         if (errno == ESRCH) {
             return;
         }
         int error = errno;
-        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "kill: %s (%d)\n", strerror(error), error);
+        VLOG_ERROR(__LINE__, "kill: %s (%d)\n", strerror(error), error);
     }
     for (std::chrono::milliseconds waited{0}; waited < kWaitBound; waited += kProbeInterval) {
         if (process.Signal(pid, 0) != 0 && errno == ESRCH) {
-            VLOG(5, kComponent, __LINE__, LOG_PREFIX("NOTE") "pid %d ended after SIGTERM\n", static_cast<int>(pid));
+            VLOG_NOTE(__LINE__, "pid %d ended after SIGTERM\n", static_cast<int>(pid));
             return;
         }
         process.Sleep(kProbeInterval);
     }
     if (IsStillTheClient(process, pid, file, named)) {
-        VLOG(4, kComponent, __LINE__,
-             LOG_PREFIX("WARNING") "pid %d did not end within 15 seconds of "
-             "SIGTERM, sending SIGKILL\n",
-             static_cast<int>(pid));
+        VLOG_WARNING(__LINE__, "pid %d did not end within 15 seconds of SIGTERM, sending SIGKILL\n",
+                     static_cast<int>(pid));
         process.Signal(pid, SIGKILL);
     }
 }
@@ -127,31 +116,25 @@ void MacService::StopService()
 void MacService::StopServiceByPath(const QString& folder)
 {
     if (folder.isEmpty()) {
-        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "no folder given for the pid file\n");
+        VLOG_ERROR(__LINE__, "no folder given for the pid file\n");
         return;
     }
     ustring pid_file = ToUstring(folder + QStringLiteral("/ui.pid"));
     if (!IsFileExist(pid_file, false)) {
-        VLOG(7, kComponent, __LINE__,
-             LOG_PREFIX("DEBUG") "pid file '%s' does not exist, no need to "
-             "terminate\n",
-             pid_file.c_str());
+        VLOG_DEBUG(__LINE__, "pid file '%s' does not exist, no need to terminate\n", pid_file.c_str());
         return;
     }
     Config config;
     if (config.read(pid_file.c_str()) < 0) {
-        VLOG(5, kComponent, __LINE__, LOG_PREFIX("NOTE") "Failed to read pid file '%s', not exist ?\n",
-             pid_file.c_str());
+        VLOG_NOTE(__LINE__, "Failed to read pid file '%s', not exist ?\n", pid_file.c_str());
         return;
     }
     auto found = config.entries.find("pid");
     std::string text = found == config.entries.end() ? std::string() : found->second;
     pid_t pid = 0;
     if (!ParsePid(text, pid)) {
-        VLOG(5, kComponent, __LINE__,
-             LOG_PREFIX("NOTE") "pid file '%s' names no valid pid ('%s'), "
-             "nothing to terminate\n",
-             pid_file.c_str(), text.c_str());
+        VLOG_NOTE(__LINE__, "pid file '%s' names no valid pid ('%s'), nothing to terminate\n", pid_file.c_str(),
+                  text.c_str());
         return;
     }
     if (IsOffLimits(pid)) {
@@ -162,9 +145,9 @@ void MacService::StopServiceByPath(const QString& folder)
     if (named.kind == PidFileProcess::kClient) {
         Terminate(client_process, pid, file, named);
     } else if (named.kind == PidFileProcess::kOther) {
-        VLOG(5, kComponent, __LINE__,
-             LOG_PREFIX("NOTE") "pid %d (%s) is no client: it runs nothing from "
-             "'%s' and was not running when '%s' was written; not terminating it\n",
-             static_cast<int>(pid), ProgramOf(named), file.folder.c_str(), file.path.c_str());
+        VLOG_NOTE(__LINE__,
+                  "pid %d (%s) is no client: it runs nothing from "
+                  "'%s' and was not running when '%s' was written; not terminating it\n",
+                  static_cast<int>(pid), ProgramOf(named), file.folder.c_str(), file.path.c_str());
     }
 }

@@ -8,12 +8,7 @@
 #include "service/service-registry.h"
 
 #define LOG_TAG "mac/mac-service"
-
-namespace {
-
-const char kComponent[] = "service_debug";
-
-}  // namespace
+#define LOG_COMPONENT "service_debug"
 
 MacService::MacService(ClientProcess& process) : MacService(process, InstallLayoutFromRegistry()) {}
 
@@ -47,10 +42,10 @@ void MacService::PreUpgrade()
     SettleUnfinishedInstall();
     LoadTargetVersion();
     LoadSourceVersion();
-    VLOG(7, kComponent, __LINE__, LOG_PREFIX("DEBUG") "Source version: ('%s', '%s')\n",
-         source_version.build_version.c_str(), source_version.icon_overlay_version.c_str());
-    VLOG(7, kComponent, __LINE__, LOG_PREFIX("DEBUG") "Target version: ('%s', '%s')\n",
-         target_version.build_version.c_str(), target_version.icon_overlay_version.c_str());
+    VLOG_DEBUG(__LINE__, "Source version: ('%s', '%s')\n", source_version.build_version.c_str(),
+               source_version.icon_overlay_version.c_str());
+    VLOG_DEBUG(__LINE__, "Target version: ('%s', '%s')\n", target_version.build_version.c_str(),
+               target_version.icon_overlay_version.c_str());
     RetryPendingMigration();
 }
 
@@ -80,7 +75,7 @@ bool MacService::IsNeedUpgrade()
 {
     int source = BuildNumber(source_version.build_version);
     int target = BuildNumber(target_version.build_version);
-    VLOG(7, kComponent, __LINE__, LOG_PREFIX("DEBUG") "source version = %d, target version = %d\n", source, target);
+    VLOG_DEBUG(__LINE__, "source version = %d, target version = %d\n", source, target);
     const Decision decision = Decide(PerUserBinPathExist(), source, target);
     // An installation that could not be settled is not built upon.
     const bool install = decision.install && !IsInstallUnfinished();
@@ -96,7 +91,7 @@ int MacService::HandlePackageUpgrade()
         return -1;
     }
     if (PerUserBinPathExist()) {
-        VLOG(7, kComponent, __LINE__, LOG_PREFIX("DEBUG") "local appdata exist\n");
+        VLOG_DEBUG(__LINE__, "local appdata exist\n");
         StopService();
     } else {
         const ustring& larkspan = layout.old_product;
@@ -118,7 +113,7 @@ void MacService::PostUpgrade()
     }
     const bool started = LaunchPerUserBin() == 0;
     if (!started) {
-        VLOG(3, kComponent, __LINE__, LOG_PREFIX("ERROR") "Failed to launch Larkspan UI\n");
+        VLOG_ERROR(__LINE__, "Failed to launch Larkspan UI\n");
         NoteProblem("the client could not be started");
     }
     RecordClientStart(started);
