@@ -266,8 +266,9 @@ const BadPackage kBadPackages[] = {
 
 INSTANTIATE_TEST_SUITE_P(Packages, BadPackageTest, ::testing::ValuesIn(kBadPackages), named_rows::RowName());
 
-// Names as the client's volume compares them. (The tar reader composes
-// names already; other formats keep them as stored.)
+// Names as the client's volume compares them. (The archive library composes
+// the names it converts from UTF-8, zip's and pax tar's among them; ustar,
+// GNU tar and cpio keep them as stored.)
 TEST(FoldedNameTest, EqualOnlyWhereTheClientsVolumeTakesThemForOne)
 {
     const struct {
