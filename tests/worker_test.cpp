@@ -69,7 +69,9 @@ public:
         if (!starts_client) {
             NoteProblem("the client could not be started");
         }
-        RecordClientStart(starts_client);
+        if (starts_client) {
+            RecordClientStarted();
+        }
     }
 
     bool need = true;

@@ -24,9 +24,10 @@ set(CMAKE_TRY_COMPILE_TARGET_TYPE STATIC_LIBRARY)
 set(CMAKE_AUTOGEN_ORIGIN_DEPENDS OFF)
 
 # Debian's Qt, ICU and libarchive stand in for the macOS ones; their
-# libraries are named only to satisfy the package searches.
-set(Qt5_DIR /usr/lib/x86_64-linux-gnu/cmake/Qt5)
+# libraries are named only to satisfy the package searches. The host's
+# library folder is /usr/lib/<multiarch>, whatever its processor.
+file(GLOB Qt5_DIR /usr/lib/*/cmake/Qt5)
+file(GLOB ICU_UC_LIBRARY_RELEASE /usr/lib/*/libicuuc.so)
+file(GLOB LibArchive_LIBRARY /usr/lib/*/libarchive.so)
 set(ICU_INCLUDE_DIR ${VELMORA_MACOS_LINKS})
-set(ICU_UC_LIBRARY_RELEASE /usr/lib/x86_64-linux-gnu/libicuuc.so)
 set(LibArchive_INCLUDE_DIR ${VELMORA_MACOS_LINKS})
-set(LibArchive_LIBRARY /usr/lib/x86_64-linux-gnu/libarchive.so)

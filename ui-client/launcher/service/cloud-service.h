@@ -154,7 +154,8 @@ protected:
     void RecordFailure(const char* result);
     // The installation's result, passed on: installed, or failed.
     int RecordInstall(int result);
-    void RecordClientStart(bool started) { record.client_started = started; }
+    // A client was started; until then the record says none was.
+    void RecordClientStarted() { record.client_started = true; }
     // Leftovers (backups, copies of the package's INFO) are looked at once
     // per run, when it first settles.
     bool leftovers_checked = false;

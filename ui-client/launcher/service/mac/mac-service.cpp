@@ -108,15 +108,14 @@ void MacService::PostUpgrade()
     // A bundle that may be partial is never started.
     if (MayBundleBePartial()) {
         NoteProblem("an installation did not finish and could not be settled");
-        RecordClientStart(false);
         return;
     }
-    const bool started = LaunchPerUserBin() == 0;
-    if (!started) {
+    if (LaunchPerUserBin() != 0) {
         VLOG_ERROR(__LINE__, "Failed to launch Larkspan UI\n");
         NoteProblem("the client could not be started");
+        return;
     }
-    RecordClientStart(started);
+    RecordClientStarted();
 }
 
 bool MacService::PerUserBinPathExist()
